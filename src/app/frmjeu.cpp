@@ -1,0 +1,410 @@
+#include "app/frmjeu.h"
+
+#include "app/frmfond.h"
+#include "app/uppercasevalidator.h"
+#include "games/gamecatalog.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "shared/appcontext.h"
+#include "shared/appstate.h"
+#include "shared/colours.h"
+#include "shared/files.h"
+#include "shared/gameclock.h"
+#include "shared/helppage.h"
+#include "shared/pictures.h"
+#include "shared/userdialogs.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const TagProperty = "tag";
+const QString StatusTag = QStringLiteral("texte");
+
+QString setting(AppContext &context, const char *key)
+{
+    return context.settings.read(QString::fromLatin1(Settings::Parametres),
+                                 QString::fromLatin1(key));
+}
+
+// A status-bar picture that pops a menu up at the mouse.
+class MenuPicture : public QLabel {
+public:
+    MenuPicture(QMenu *menu, QWidget *parent) : QLabel(parent), m_menu(menu) {}
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            m_menu->popup(event->globalPosition().toPoint());
+    }
+
+private:
+    QMenu *m_menu;
+};
+
+} // namespace
+
+frmJeu::frmJeu(AppContext &context, GameWindows &games, DialogOpeners openers)
+    : m_context(context), m_games(games), m_openers(std::move(openers)), m_fond(new frmFond(this))
+{
+    setObjectName(QStringLiteral("frmJeu"));
+    setWindowTitle(AppTitle);
+    resize(1024, 720);
+
+    createMenus();
+    createStatusBar();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_fond, 1);
+    layout->addWidget(BarreEtat);
+    setCentralWidget(central);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &frmJeu::clockTick);
+}
+
+frmJeu::~frmJeu()
+{
+    // The game window outlives this object's own destructor: it must not call back into it.
+    for (QMdiSubWindow *sub : m_fond->subWindowList())
+        disconnect(sub, nullptr, this, nullptr);
+}
+
+void frmJeu::createMenus()
+{
+    mnuJeu = menuBar()->addMenu(QStringLiteral("&Jeu"));
+    mnuDeVorelle = new QMenu(QStringLiteral("&Nouvelle vorelle"), this);
+    mnuDeJeu[0] = mnuJeu->addMenu(mnuDeVorelle);
+    mnuDeJeu[1] = mnuJeu->addAction(QStringLiteral("&Arrêter le jeu"), this, &frmJeu::stopGame);
+    mnuDeJeu[1]->setShortcut(Qt::Key_F5);
+    mnuDeJeu[1]->setEnabled(false);
+    mnuDeJeu[2] = mnuJeu->addSeparator();
+    mnuDeJeu[3] = mnuJeu->addAction(QStringLiteral("&Quitter le jeu"), this, &frmJeu::ConfirmQuit);
+    mnuDeJeu[3]->setShortcut(Qt::Key_F6);
+    connect(mnuJeu, &QMenu::aboutToShow, this,
+            [this] { mnuDeJeu[1]->setEnabled(m_context.state.gameInProgress); });
+
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuDeOptions[0] = mnuOptions->addAction(QStringLiteral("&Historique des parties..."), this,
+                                            [this] { showDialog(m_openers.history); });
+    mnuDeOptions[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuDeOptions[1] = mnuOptions->addSeparator();
+    mnuDeOptions[2] = mnuOptions->addAction(QStringLiteral("&Paramètres..."), this, [this] {
+        showDialog(m_openers.options);
+        refreshAfterOptions();
+    });
+    mnuDeOptions[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuDeOptions[0]->setEnabled(bool(m_openers.history));
+    mnuDeOptions[2]->setEnabled(bool(m_openers.options));
+
+    mnuAide = menuBar()->addMenu(QStringLiteral("&?"));
+    mnuDeAide[0] = mnuAide->addAction(QStringLiteral("&Aide..."), this, [this] {
+        ShowHelpPage(this, QStringLiteral("aide.htm"), m_context);
+    });
+    mnuDeAide[0]->setShortcut(Qt::Key_F1);
+    mnuDeAide[1] = mnuAide->addSeparator();
+    mnuDeAide[2] = mnuAide->addAction(QStringLiteral("A &Propos de..."), this,
+                                      [this] { showDialog(m_openers.about); });
+    mnuDeAide[2]->setShortcut(Qt::Key_F3);
+    mnuDeAide[2]->setEnabled(bool(m_openers.about));
+}
+
+void frmJeu::createStatusBar()
+{
+    BarreEtat = new QWidget(this);
+    BarreEtat->setObjectName(QStringLiteral("BarreEtat"));
+    BarreEtat->setAutoFillBackground(true);
+    auto *layout = new QHBoxLayout(BarreEtat);
+    layout->setContentsMargins(6, 3, 6, 3);
+
+    auto addLabel = [&](const QString &text) {
+        auto *label = new QLabel(text, BarreEtat);
+        layout->addWidget(label);
+        return label;
+    };
+    addLabel(QStringLiteral("Nom du joueur:"));
+    txtJoueur = new QLineEdit(BarreEtat);
+    txtJoueur->setObjectName(QStringLiteral("txtJoueur"));
+    txtJoueur->setToolTip(QStringLiteral("Nom du joueur"));
+    txtJoueur->setValidator(new UpperCaseValidator(txtJoueur));
+    QFont nameFont;
+    nameFont.setFamilies(
+        {QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    txtJoueur->setFont(nameFont);
+    txtJoueur->setMaximumWidth(220);
+    layout->addWidget(txtJoueur);
+    layout->addSpacing(16);
+    addLabel(QStringLiteral("Temps:"));
+    lblChrono = addLabel(ClockText(0));
+    lblChrono->setObjectName(QStringLiteral("lblChrono"));
+    lblChrono->setToolTip(QStringLiteral("Temps de jeu"));
+    layout->addSpacing(16);
+    addLabel(QStringLiteral("Pour l'aide, appuyez sur F1..."));
+    layout->addStretch();
+
+    const std::array<QMenu *, 3> menus{mnuJeu, mnuOptions, mnuAide};
+    const std::array<QString, 3> tips{QStringLiteral("Affiche le menu du jeu"),
+                                      QStringLiteral("Affiche le menu des options"),
+                                      QStringLiteral("Affiche le menu d'aide")};
+    for (std::size_t i = 0; i < imgMenu.size(); ++i) {
+        imgMenu[i] = new MenuPicture(menus[i], BarreEtat);
+        imgMenu[i]->setToolTip(tips[i]);
+        layout->addWidget(imgMenu[i]);
+    }
+
+    BarreEtat->setProperty(TagProperty, StatusTag);
+    for (QWidget *child : BarreEtat->findChildren<QWidget *>())
+        child->setProperty(TagProperty, StatusTag);
+}
+
+bool frmJeu::load()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
+    }
+    setWindowState(Qt::WindowNoState);
+
+    AppState &state = m_context.state;
+    state.cardsFilePath = state.appFolder + QStringLiteral("cartes.res");
+    if (!FileExists(state.cardsFilePath)) {
+        m_context.dialogs.message(
+            this,
+            QStringLiteral("Impossible de trouver le fichier contenant les images des cartes "
+                           "[CARTES.RES]. Le programme va se terminer"),
+            UserDialogs::Icon::Exclamation, AppTitle);
+        return false;
+    }
+    ApplyWindowLook();
+    BuildCardTables(state);
+    BuildGameList();
+    openStartupGame();
+    return true;
+}
+
+void frmJeu::ApplyWindowLook()
+{
+    txtJoueur->setText(setting(m_context, Settings::NomDuJoueur));
+    m_fond->setBackground(ColourSetting(setting(m_context, Settings::Fond), DefaultTableColour));
+    const std::array<QString, 3> icons{QStringLiteral("JEU"), QStringLiteral("PARAMETRES"),
+                                       QStringLiteral("AIDE")};
+    for (std::size_t i = 0; i < imgMenu.size(); ++i) {
+        imgMenu[i]->setPixmap(Pictures::pixmap(icons[i], QSize(20, 20), devicePixelRatioF()));
+        imgMenu[i]->setCursor(Pictures::handCursor());
+    }
+    setWindowIcon(Pictures::icon(QStringLiteral("A")));
+    applyStatusColours();
+}
+
+void frmJeu::applyStatusColours()
+{
+    const QColor background =
+        ColourSetting(setting(m_context, Settings::CouleurFondEtat), DefaultStatusBackground);
+    const QColor text =
+        ColourSetting(setting(m_context, Settings::CouleurTexteEtat), DefaultStatusText);
+    QList<QWidget *> tagged = findChildren<QWidget *>();
+    tagged.prepend(this);
+    for (QWidget *widget : tagged) {
+        if (widget->property(TagProperty).toString() != StatusTag)
+            continue;
+        QPalette palette = widget->palette();
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, background);
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, text);
+        widget->setPalette(palette);
+    }
+}
+
+void frmJeu::BuildGameList()
+{
+    mnuDeVorelle->clear();
+    mnuDeVorelleItems.clear();
+    for (int k = 0; k < GameCatalog::GameNames().size(); ++k) {
+        QAction *item = mnuDeVorelle->addAction(GameCatalog::menuCaption(k));
+        item->setCheckable(true);
+        item->setChecked(false);
+        item->setEnabled(m_games.available(GameCatalog::GameNames().at(k)));
+        // The check mark is the launcher's to set, never a click's.
+        connect(item, &QAction::triggered, this, [this, k, item] {
+            item->setChecked(!item->isChecked());
+            mnuDeVorelle_Click(k);
+        });
+        mnuDeVorelleItems.append(item);
+    }
+}
+
+void frmJeu::openStartupGame()
+{
+    const QString wanted = setting(m_context, Settings::Demarrage);
+    if (wanted.isEmpty() || wanted == QLatin1String("Aucune"))
+        return;
+    for (int k = 0; k < mnuDeVorelleItems.size(); ++k) {
+        if (mnuDeVorelleItems[k]->text().endsWith(wanted, Qt::CaseSensitive)) {
+            if (mnuDeVorelleItems[k]->isEnabled())
+                mnuDeVorelle_Click(k);
+            return;
+        }
+    }
+}
+
+void frmJeu::mnuDeVorelle_Click(int index)
+{
+    QAction *chosen = mnuDeVorelleItems.at(index);
+    const QString name = GameCatalog::nameFromCaption(chosen->text());
+    AppState &state = m_context.state;
+    if (chosen->isChecked()) {
+        m_context.dialogs.message(
+            this,
+            name.toUpper() + QStringLiteral(": ce jeu est déja affiché") +
+                (state.gameInProgress ? QStringLiteral(" et est en cours.") : QStringLiteral(".")),
+            UserDialogs::Icon::Information, AppTitle);
+        return;
+    }
+    for (QAction *item : std::as_const(mnuDeVorelleItems)) {
+        if (!item->isChecked())
+            continue;
+        if (state.gameInProgress &&
+            !m_context.dialogs.askYesNo(
+                this,
+                QStringLiteral("Un jeu de vorelle est déja en cours.\n\nVoulez-vous abandonner "
+                               "celui-ci et commencer celui que vous venez de selectionner ?"),
+                UserDialogs::Icon::Question, AppTitle))
+            return;
+        closeGameWindow();
+        item->setChecked(false);
+    }
+    chosen->setChecked(true);
+    mnuDeJeu[1]->setEnabled(true);
+
+    QWidget *window = m_games.create(name, *this);
+    if (!window)
+        return;
+    QMdiSubWindow *sub = m_fond->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(window->windowTitle());
+    sub->setWindowIcon(windowIcon());
+    connect(sub, &QObject::destroyed, this, &frmJeu::gameWindowGone);
+    sub->showMaximized();
+    window->setFocus();
+}
+
+QMdiSubWindow *frmJeu::gameSubWindow() const
+{
+    const QList<QMdiSubWindow *> windows = m_fond->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if ((*it)->widget() && !(*it)->widget()->property(TagProperty).toString().isEmpty())
+            return *it;
+    }
+    return nullptr;
+}
+
+QWidget *frmJeu::gameWindow() const
+{
+    QMdiSubWindow *sub = gameSubWindow();
+    return sub ? sub->widget() : nullptr;
+}
+
+void frmJeu::closeGameWindow()
+{
+    if (QMdiSubWindow *sub = gameSubWindow()) {
+        disconnect(sub, &QObject::destroyed, this, &frmJeu::gameWindowGone);
+        sub->close();
+        gameWindowGone();
+    }
+}
+
+void frmJeu::gameWindowGone()
+{
+    // What closing a game window does to the main window, however it was closed.
+    m_context.state.gameInProgress = false;
+    stopClock();
+    for (QAction *item : std::as_const(mnuDeVorelleItems))
+        item->setChecked(false);
+}
+
+void frmJeu::stopGame()
+{
+    AppState &state = m_context.state;
+    if (state.gameInProgress &&
+        !m_context.dialogs.askYesNo(
+            this, QStringLiteral("Voulez-vous vraiment interrompre la partie en cours ?"),
+            UserDialogs::Icon::Question, AppTitle))
+        return;
+    state.gameInProgress = false;
+}
+
+bool frmJeu::ConfirmQuit()
+{
+    if (!m_context.dialogs.askYesNo(this,
+                                    QStringLiteral("Êtes vous sûr(e) de vouloir quitter le jeu ?"),
+                                    UserDialogs::Icon::Question, AppTitle))
+        return false;
+    Q_EMIT quitConfirmed();
+    return true;
+}
+
+void frmJeu::closeEvent(QCloseEvent *event)
+{
+    // Only ConfirmQuit ends the program; the close box asks it instead of closing.
+    event->ignore();
+    ConfirmQuit();
+}
+
+void frmJeu::clockTick()
+{
+    if (ClockTick(m_context.state))
+        lblChrono->setText(ClockText(m_context.state.elapsedSeconds));
+}
+
+void frmJeu::refreshAfterOptions()
+{
+    applyStatusColours();
+    txtJoueur->setText(setting(m_context, Settings::NomDuJoueur));
+}
+
+void frmJeu::showDialog(const std::function<void(QWidget *)> &opener)
+{
+    if (opener)
+        opener(this);
+}
+
+void frmJeu::startClock()
+{
+    lblChrono->setText(ClockText(0));
+    Timer1.start();
+}
+
+void frmJeu::stopClock()
+{
+    Timer1.stop();
+    lblChrono->setText(ClockText(0));
+}
+
+QString frmJeu::playerName() const
+{
+    return txtJoueur->text();
+}
+
+QString frmJeu::clockText() const
+{
+    return lblChrono->text();
+}
+
+void frmJeu::maximiseMainWindow()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+}

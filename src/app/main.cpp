@@ -1,0 +1,49 @@
+#include "app/frmintro.h"
+#include "app/frmjeu.h"
+#include "app/singleinstance.h"
+#include "app/translations.h"
+#include "games/gameregistry.h"
+#include "settings/settingsstore.h"
+#include "shared/appcontext.h"
+#include "shared/appstate.h"
+#include "shared/desktopopener.h"
+#include "shared/files.h"
+#include "shared/randomsource.h"
+#include "shared/userdialogs.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Two copies of the program under different names keep separate settings.
+    const QString appName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QCoreApplication::setApplicationName(appName);
+    InstallFrenchTranslations(app);
+
+    AppState state;
+    state.appFolder = AppFolderFor(QCoreApplication::applicationDirPath());
+    SettingsStore settings(SettingsStore::defaultIniPath(appName));
+    TimeSeededRandom random;
+    QtUserDialogs dialogs;
+    QtDesktopOpener opener;
+    AppContext context{state, settings, random, dialogs, opener};
+
+    SingleInstance instance(SingleInstance::lockPathFor(settings.path()));
+    frmIntro intro(context, instance);
+    if (!intro.start())
+        return 0;
+
+    GameRegistry games(context);
+    std::unique_ptr<frmJeu> main;
+    QObject::connect(&intro, &frmIntro::finished, &app, [&] {
+        main = std::make_unique<frmJeu>(context, games);
+        QObject::connect(main.get(), &frmJeu::quitConfirmed, &app, &QCoreApplication::quit);
+        main->show();
+        if (!main->load())
+            QCoreApplication::exit(0);
+    });
+    return app.exec();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class QCoreApplication;
+
+// Loads Qt's own French texts ("Oui", "Non", "Annuler", ...) whatever the system language.
+void InstallFrenchTranslations(QCoreApplication &app);

@@ -1,0 +1,326 @@
+#include "games/cardtable.h"
+
+#include "shared/pictures.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+CardTable::CardTable(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setToolTip(QStringLiteral("Tapis de jeu"));
+}
+
+void CardTable::setModel(const TableModel *model, QSize designArea)
+{
+    m_model = model;
+    m_area = designArea.expandedTo(QSize(1, 1));
+    m_shown = *model;
+    resizeEvent(nullptr);
+    update();
+}
+
+void CardTable::modelChanged()
+{
+    if (!m_model)
+        return;
+    QRegion dirty;
+    const TableModel &now = *m_model;
+    const qsizetype common = std::min(now.pictures.size(), m_shown.pictures.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        if (now.pictures.at(i) != m_shown.pictures.at(i))
+            dirty += pictureRegion(m_shown.pictures.at(i)) + pictureRegion(now.pictures.at(i));
+    }
+    for (qsizetype i = common; i < now.pictures.size(); ++i)
+        dirty += pictureRegion(now.pictures.at(i));
+    for (qsizetype i = common; i < m_shown.pictures.size(); ++i)
+        dirty += pictureRegion(m_shown.pictures.at(i));
+    const auto frameRegion = [this](const Frame &frame) {
+        return frame.visible ? QRegion(toPixels(frame.rect).adjusted(-2, -2, 2, 2)) : QRegion();
+    };
+    for (const Frame &frame : now.frames + m_shown.frames)
+        dirty += frameRegion(frame);
+    if (m_dragSource >= 0)
+        dirty += dragRegion();
+    // Frames rarely change; when none did, drop the regions added for them.
+    if (now.frames == m_shown.frames && now.pictures == m_shown.pictures)
+        dirty = QRegion();
+    m_shown = now;
+    if (m_dragSource >= 0 && !m_shown.pictures.value(m_dragSource).visible)
+        m_dragSource = -1; // the rules took the dragged card away
+    if (!dirty.isEmpty())
+        update(dirty);
+    updateCursor(mapFromGlobal(QCursor::pos()));
+}
+
+void CardTable::setTableColour(const QColor &colour)
+{
+    m_tableColour = colour;
+    update();
+}
+
+void CardTable::setTablePicture(const QString &path)
+{
+    m_tablePicture = QPixmap();
+    m_tableScaled = QPixmap();
+    if (!path.isEmpty()) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            m_tablePicture = QPixmap::fromImage(image);
+    }
+    update();
+}
+
+void CardTable::setCardBack(const CardBack &back)
+{
+    if (back == m_back)
+        return;
+    m_back = back;
+    m_userBack = QPixmap();
+    m_userBackScaled = QPixmap();
+    if (back.kind == CardBack::Kind::UserPicture) {
+        QImageReader reader(back.path);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            m_userBack = QPixmap::fromImage(image);
+    }
+    update();
+}
+
+QRect CardTable::toPixels(const QRect &twips) const
+{
+    const int left = int(std::lround(m_origin.x() + twips.left() * m_scale));
+    const int top = int(std::lround(m_origin.y() + twips.top() * m_scale));
+    return {left, top, int(std::lround(twips.width() * m_scale)),
+            int(std::lround(twips.height() * m_scale))};
+}
+
+QPoint CardTable::toTwips(QPointF pixels) const
+{
+    return {int(std::lround((pixels.x() - m_origin.x()) / m_scale)),
+            int(std::lround((pixels.y() - m_origin.y()) / m_scale))};
+}
+
+void CardTable::resizeEvent(QResizeEvent *)
+{
+    m_scale = std::min(width() / qreal(m_area.width()), height() / qreal(m_area.height()));
+    if (m_scale <= 0)
+        m_scale = 1.0 / 15.0;
+    m_origin = QPointF((width() - m_area.width() * m_scale) / 2,
+                       (height() - m_area.height() * m_scale) / 2);
+    m_tableScaled = QPixmap();
+    m_userBackScaled = QPixmap();
+    Q_EMIT layoutChanged();
+}
+
+QRegion CardTable::pictureRegion(const Picture &picture, QPoint shift) const
+{
+    if (!picture.visible)
+        return {};
+    return QRegion(toPixels(picture.rect).translated(shift).adjusted(-1, -1, 1, 1));
+}
+
+QRegion CardTable::dragRegion() const
+{
+    QRegion region;
+    for (int index : m_dragged)
+        region += pictureRegion(m_shown.pictures.value(index), m_dragShift);
+    return region;
+}
+
+QPixmap CardTable::cardBackPixmap(QSize size) const
+{
+    if (m_back.kind == CardBack::Kind::UserPicture && !m_userBack.isNull()) {
+        const QSize device = size * devicePixelRatioF();
+        if (m_userBackScaled.size() != device) {
+            m_userBackScaled =
+                m_userBack.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_userBackScaled.setDevicePixelRatio(devicePixelRatioF());
+        }
+        return m_userBackScaled;
+    }
+    if (m_back.kind == CardBack::Kind::Unchanged)
+        return {};
+    return Pictures::pixmap(QStringLiteral("DOS"), size, devicePixelRatioF());
+}
+
+void CardTable::paintPicture(QPainter &painter, const Picture &picture, QPoint shift) const
+{
+    if (!picture.visible)
+        return;
+    const QRect target = toPixels(picture.rect).translated(shift);
+    QPixmap pixmap;
+    switch (picture.face) {
+    case Picture::Face::Front:
+        pixmap = Pictures::pixmap(picture.tag, target.size(), devicePixelRatioF());
+        break;
+    case Picture::Face::Back:
+        pixmap = cardBackPixmap(target.size());
+        break;
+    case Picture::Face::Icon:
+        pixmap = Pictures::pixmap(picture.icon, target.size(), devicePixelRatioF());
+        break;
+    case Picture::Face::None:
+        break;
+    }
+    if (!pixmap.isNull())
+        painter.drawPixmap(target.topLeft(), pixmap);
+    else if (picture.border) {
+        painter.setPen(QPen(QColor(0, 0, 0, 140), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(target.adjusted(0, 0, -1, -1));
+    }
+}
+
+void CardTable::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRegion exposed = event->region();
+    painter.setClipRegion(exposed);
+    painter.fillRect(rect(), m_tableColour);
+    if (!m_tablePicture.isNull()) {
+        const QSize device = size() * devicePixelRatioF();
+        if (m_tableScaled.size() != device) {
+            m_tableScaled =
+                m_tablePicture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_tableScaled.setDevicePixelRatio(devicePixelRatioF());
+        }
+        painter.drawPixmap(0, 0, m_tableScaled);
+    }
+    if (!m_model)
+        return;
+
+    QList<int> order;
+    order.reserve(m_shown.pictures.size());
+    for (int i = 0; i < m_shown.pictures.size(); ++i) {
+        if (!m_dragged.contains(i) && exposed.intersects(pictureRegion(m_shown.pictures.at(i))))
+            order.append(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+        return m_shown.pictures.at(a).z < m_shown.pictures.at(b).z;
+    });
+    for (int i : std::as_const(order))
+        paintPicture(painter, m_shown.pictures.at(i), {});
+
+    for (const Frame &frame : std::as_const(m_shown.frames)) {
+        if (!frame.visible)
+            continue;
+        const QColor colour =
+            frame.colour == Frame::Colour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
+        painter.setPen(QPen(colour, std::max(2.0, 2.0 * m_scale * 15.0)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(toPixels(frame.rect)).adjusted(1, 1, -1, -1));
+    }
+    for (int i : std::as_const(m_dragged))
+        paintPicture(painter, m_shown.pictures.value(i), m_dragShift);
+}
+
+int CardTable::pictureUnder(QPointF position) const
+{
+    return m_model ? m_shown.pictureAt(toTwips(position), m_dragged) : -1;
+}
+
+void CardTable::updateCursor(QPointF position)
+{
+    const int index = pictureUnder(position);
+    const bool hand = index >= 0 && m_shown.pictures.at(index).hand;
+    if (hand)
+        setCursor(Pictures::handCursor());
+    else
+        unsetCursor();
+}
+
+void CardTable::mousePressEvent(QMouseEvent *event)
+{
+    const int index = pictureUnder(event->position());
+    if (event->button() == Qt::RightButton) {
+        if (index >= 0)
+            Q_EMIT rightPressed(index);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressed = index;
+    m_pressPos = event->position();
+    if (index >= 0 && m_shown.pictures.at(index).draggable) {
+        m_dragSource = index;
+        m_dragged.clear();
+        m_dragShift = {};
+        m_dragMoved = false;
+    }
+}
+
+void CardTable::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragSource < 0) {
+        if (!(event->buttons() & Qt::LeftButton)) {
+            const int index = pictureUnder(event->position());
+            if (index >= 0)
+                Q_EMIT hovered(index);
+            updateCursor(event->position());
+        }
+        return;
+    }
+    const QPoint shift = (event->position() - m_pressPos).toPoint();
+    if (!m_dragMoved && shift.manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (!m_dragMoved) {
+        m_dragMoved = true;
+        m_dragged = m_dragGroup ? m_dragGroup(m_dragSource) : QList<int>{m_dragSource};
+    }
+    QRegion dirty = dragRegion();
+    if (m_dragShift.isNull()) {
+        for (int i : std::as_const(m_dragged))
+            dirty += pictureRegion(m_shown.pictures.value(i));
+    }
+    m_dragShift = shift;
+    dirty += dragRegion();
+    update(dirty);
+    Q_EMIT dragMoved(m_dragSource, pictureUnder(event->position()));
+}
+
+void CardTable::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int pressed = std::exchange(m_pressed, -1);
+    if (m_dragSource >= 0 && m_dragMoved) {
+        finishDrag(event->position());
+        return;
+    }
+    m_dragSource = -1;
+    m_dragged.clear();
+    if (pressed >= 0 && pictureUnder(event->position()) == pressed)
+        Q_EMIT clicked(pressed);
+}
+
+void CardTable::finishDrag(QPointF position)
+{
+    const int source = std::exchange(m_dragSource, -1);
+    const int target = pictureUnder(position);
+    const QPoint topLeft = toTwips(
+        QPointF(toPixels(m_shown.pictures.value(source).rect).translated(m_dragShift).topLeft()));
+    update(dragRegion());
+    for (int i : std::as_const(m_dragged))
+        update(pictureRegion(m_shown.pictures.value(i)));
+    m_dragged.clear();
+    m_dragShift = {};
+    Q_EMIT dropped(source, target, topLeft);
+}
+
+void CardTable::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int index = pictureUnder(event->position());
+    if (index >= 0)
+        Q_EMIT doubleClicked(index);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "games/tablemodel.h"
+#include "shared/cardback.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+// Draws a table model scaled uniformly to the widget (aspect kept, centred) over the table colour
+// and picture, and turns the mouse into the events of the game: click, double click, right press,
+// hover, and drag with the dragged cards following the mouse. Repaints only what changed.
+class CardTable : public QWidget {
+    Q_OBJECT
+public:
+    explicit CardTable(QWidget *parent = nullptr);
+
+    // The model stays owned by the rules; call modelChanged() after every change to it.
+    void setModel(const TableModel *model, QSize designArea);
+    void modelChanged();
+
+    void setTableColour(const QColor &colour);
+    // The table picture, stretched over the whole widget; "" for none.
+    void setTablePicture(const QString &path);
+    void setCardBack(const CardBack &back);
+
+    // Pixels per twip and the mapping of the design area into the widget.
+    qreal scale() const { return m_scale; }
+    QRect toPixels(const QRect &twips) const;
+    QPoint toTwips(QPointF pixels) const;
+
+    // Which pictures follow the mouse when a picture is dragged; by default only itself.
+    void setDragGroup(std::function<QList<int>(int source)> group)
+    {
+        m_dragGroup = std::move(group);
+    }
+    int dragSource() const { return m_dragSource; }
+
+Q_SIGNALS:
+    void clicked(int picture);
+    void doubleClicked(int picture);
+    void rightPressed(int picture);
+    void hovered(int picture);
+    void dragMoved(int source, int target);
+    // topLeft: where the dragged card was let go, in twips.
+    void dropped(int source, int target, QPoint topLeft);
+    // The scale or the offset changed: controls placed over the table must follow.
+    void layoutChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void paintPicture(QPainter &painter, const Picture &picture, QPoint shift) const;
+    QPixmap cardBackPixmap(QSize size) const;
+    QRegion pictureRegion(const Picture &picture, QPoint shift = {}) const;
+    QRegion dragRegion() const;
+    int pictureUnder(QPointF position) const;
+    void updateCursor(QPointF position);
+    void finishDrag(QPointF position);
+
+    const TableModel *m_model = nullptr;
+    TableModel m_shown;
+    QSize m_area{1, 1};
+    qreal m_scale = 1.0 / 15.0;
+    QPointF m_origin;
+
+    QColor m_tableColour;
+    QPixmap m_tablePicture;
+    mutable QPixmap m_tableScaled;
+    CardBack m_back;
+    QPixmap m_userBack;
+    mutable QPixmap m_userBackScaled;
+
+    std::function<QList<int>(int)> m_dragGroup;
+    int m_pressed = -1;
+    int m_dragSource = -1;
+    QList<int> m_dragged;
+    QPointF m_pressPos;
+    QPoint m_dragShift; // pixels the dragged cards are drawn away from their place
+    bool m_dragMoved = false;
+};

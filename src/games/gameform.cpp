@@ -1,0 +1,284 @@
+#include "games/gameform.h"
+
+#include "games/cardtable.h"
+#include "games/gamecatalog.h"
+#include "games/mainwindowlink.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "shared/appcontext.h"
+#include "shared/appstate.h"
+#include "shared/cardback.h"
+#include "shared/colours.h"
+#include "shared/files.h"
+#include "shared/helppage.h"
+#include "shared/recordlog.h"
+#include "shared/userdialogs.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <cmath>
+
+namespace {
+
+const std::array<QString, 4> ButtonCaptions{QStringLiteral("&Jouer"), QStringLiteral("&Distribuer"),
+                                            QStringLiteral("&Règles"), QStringLiteral("&Quitter")};
+enum Button { Jouer, Distribuer, Regles, Quitter };
+
+QString setting(const AppContext &context, const char *key)
+{
+    return context.settings.read(QString::fromLatin1(Settings::Parametres),
+                                 QString::fromLatin1(key));
+}
+
+} // namespace
+
+GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
+                   const RulesFactory &makeRules, QWidget *parent)
+    : QWidget(parent), Tapis(new CardTable(this)), lblInfo(new QLabel(Tapis)), m_context(context),
+      m_main(main)
+{
+    setObjectName(QString::fromUtf8(info.windowName));
+    setWindowTitle(QString::fromUtf8(info.caption));
+    setProperty("tag", QString::fromUtf8(info.tag));
+    setMinimumSize(320, 240);
+
+    m_rules = makeRules(context.core(), *this);
+    const FormLayout layout = m_rules->layout();
+
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    lblInfo->setToolTip(QStringLiteral("Information"));
+    lblInfo->setWordWrap(true);
+    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblInfo->setText(QStringLiteral("CLIQUEZ SUR LA CARTE CI-DESSOUS"));
+    lblInfo->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgba(255, 250, 230, 225); color: #202020; border: 1px solid #6b5a2e;"
+        " padding: 2px; }"));
+    for (std::size_t i = 0; i < Boutons.size(); ++i) {
+        Boutons[i] = new QPushButton(ButtonCaptions[i], Tapis);
+        Boutons[i]->setToolTip(layout.toolTips[i]);
+        Boutons[i]->setFocusPolicy(Qt::TabFocus);
+        connect(Boutons[i], &QPushButton::clicked, this, [this, i] { Boutons_Click(int(i)); });
+    }
+    setDefaultButton(Jouer);
+
+    Tapis->setModel(&m_rules->table(), layout.area);
+    Tapis->setDragGroup([this](int source) { return m_rules->dragged(source); });
+    connect(Tapis, &CardTable::layoutChanged, this, &GameForm::placeControls);
+    connect(Tapis, &CardTable::clicked, this, [this](int i) {
+        m_rules->click(i);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::doubleClicked, this, [this](int i) {
+        m_rules->doubleClick(i);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::rightPressed, this, [this](int i) {
+        m_rules->rightPress(i);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::hovered, this, [this](int i) {
+        m_rules->hover(i);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::dragMoved, this, [this](int source, int target) {
+        m_rules->dragOver(source, target);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::dropped, this, [this](int source, int target, QPoint at) {
+        m_rules->drop(source, target, at);
+        afterAction();
+    });
+    qApp->installEventFilter(this);
+
+    // Loading: the prompt, no game in progress, the look, then the first deal.
+    setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la nouvelle vorelle"));
+    m_context.state.gameInProgress = false;
+    ApplyWindowLook();
+    m_rules->Distribution();
+    afterAction();
+}
+
+GameForm::~GameForm() = default;
+
+void GameForm::ApplyWindowLook()
+{
+    const QString picture = setting(m_context, Settings::ImageDeFond);
+    Tapis->setTablePicture(FileExists(picture) ? picture : QString());
+    Tapis->setTableColour(ColourSetting(setting(m_context, Settings::Fond), DefaultTableColour));
+    const QString storedBack = setting(m_context, Settings::DosDesCartes);
+    AppState &state = m_context.state;
+    state.cardBackChoice = CardBackChoiceFromSetting(storedBack);
+    Tapis->setCardBack(ResolveCardBack(state.cardBackChoice, storedBack, state.cardsFilePath));
+    m_rules->applyLook(FileExists(state.cardsFilePath));
+    afterAction();
+}
+
+void GameForm::resizeEvent(QResizeEvent *)
+{
+    Tapis->setGeometry(rect());
+}
+
+void GameForm::placeControls()
+{
+    const FormLayout layout = m_rules->layout();
+    const qreal zoom = Tapis->scale() * 15.0; // 1 at the design size
+    QFont infoFont;
+    infoFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                          QStringLiteral("DejaVu Sans Mono")});
+    infoFont.setPixelSize(std::max(8, int(std::lround(11 * zoom))));
+    lblInfo->setFont(infoFont);
+    lblInfo->setGeometry(Tapis->toPixels(layout.info));
+    QFont buttonFont;
+    buttonFont.setPixelSize(std::max(8, int(std::lround(12 * zoom))));
+    for (std::size_t i = 0; i < Boutons.size(); ++i) {
+        Boutons[i]->setFont(buttonFont);
+        Boutons[i]->setGeometry(Tapis->toPixels(layout.buttons[i]));
+    }
+}
+
+void GameForm::setDefaultButton(int index)
+{
+    for (int i = 0; i < int(Boutons.size()); ++i)
+        Boutons[std::size_t(i)]->setDefault(i == index);
+}
+
+void GameForm::Boutons_Click(int index)
+{
+    AppState &state = m_context.state;
+    switch (index) {
+    case Jouer:
+        state.gameInProgress = true;
+        state.elapsedSeconds = 0;
+        m_main.startClock();
+        m_rules->play();
+        Boutons[Jouer]->setEnabled(false);
+        Boutons[Distribuer]->setEnabled(true);
+        setDefaultButton(Distribuer);
+        break;
+    case Distribuer:
+        if (state.gameInProgress &&
+            !m_context.dialogs.askYesNo(this,
+                                        QStringLiteral("Une partie est actuellement en cours. "
+                                                       "Voulez-vous vraiment en commencer une "
+                                                       "nouvelle ?"),
+                                        UserDialogs::Icon::Question, m_rules->layout().dealTitle))
+            return;
+        newDeal();
+        break;
+    case Regles:
+        ShowHelpPage(this, QString::fromUtf8(m_rules->info().helpPage), m_context);
+        return;
+    case Quitter:
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            sub->close();
+        else
+            close();
+        return;
+    default:
+        return;
+    }
+    afterAction();
+}
+
+void GameForm::newDeal()
+{
+    AppState &state = m_context.state;
+    state.gameInProgress = false;
+    state.elapsedSeconds = 0;
+    m_main.stopClock();
+    Boutons[Jouer]->setEnabled(true);
+    setDefaultButton(Jouer);
+    m_rules->Distribution();
+    setPrompt(m_rules->layout().dealtPrompt);
+}
+
+void GameForm::setPrompt(const QString &text)
+{
+    lblInfo->setText(text);
+}
+
+QString GameForm::prompt() const
+{
+    return lblInfo->text();
+}
+
+void GameForm::gameOver(bool won)
+{
+    const GameRecord record{
+        QDateTime::currentDateTime(), windowTitle(),
+        m_main.playerName(),          m_main.clockText(),
+        m_rules->statistic(),         won ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
+    const QString failure = RecordGame(LogPath(m_context.state.appFolder), record, RecordLocale());
+    if (!failure.isEmpty())
+        m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
+    setPrompt(QString());
+    m_context.state.gameInProgress = false;
+    afterAction();
+    const QString question =
+        won ? QStringLiteral("BRAVO, vous avez gagné la partie. Voulez-vous recommencer une "
+                             "nouvelle vorelle ?")
+            : m_rules->layout().lostQuestion;
+    if (m_context.dialogs.askYesNo(this, question, UserDialogs::Icon::None, AppTitle))
+        newDeal();
+    else
+        setPrompt(
+            QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une nouvelle partie."));
+}
+
+void GameForm::afterAction()
+{
+    Tapis->modelChanged();
+}
+
+void GameForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QPushButton *button : Boutons) {
+            if (button->isDefault() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool GameForm::isActiveGameWindow() const
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub)
+        return isActiveWindow();
+    return sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub && window()->isActiveWindow();
+}
+
+QPushButton *GameForm::buttonForKey(const QKeyEvent *event) const
+{
+    if (event->modifiers() != Qt::AltModifier || event->text().isEmpty())
+        return nullptr;
+    for (QPushButton *button : Boutons) {
+        if (button->isEnabled() && button->isVisible() &&
+            QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | event->key()))
+            return button;
+    }
+    return nullptr;
+}
+
+bool GameForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // Alt + the access key of a button of the active game window presses that button, even when
+    // a menu of the main window uses the same letter (the menus stay reachable with F10).
+    const auto type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isActiveGameWindow()) {
+        if (QPushButton *button = buttonForKey(static_cast<QKeyEvent *>(event))) {
+            if (type == QEvent::ShortcutOverride) {
+                event->accept();
+            } else {
+                button->animateClick();
+            }
+            return type == QEvent::KeyPress;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "games/gamehost.h"
+#include "games/gamerules.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+struct AppContext;
+class CardTable;
+class MainWindowLink;
+
+// The window of every game: the table, the prompt line lblInfo and the four buttons JOUER,
+// DISTRIBUER, RÈGLES and QUITTER, placed from the game's twips and scaled with the table. It runs
+// the rules of its game and is their host: it starts and stops the clock and ends the game.
+class GameForm : public QWidget, public GameHost {
+    Q_OBJECT
+public:
+    using RulesFactory = std::function<std::unique_ptr<GameRules>(CoreContext, GameHost &)>;
+
+    GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
+             const RulesFactory &makeRules, QWidget *parent = nullptr);
+    ~GameForm() override;
+
+    void Boutons_Click(int index);
+    // The look from the settings: table picture and colour, card back, the game's own pictures.
+    void ApplyWindowLook();
+
+    GameRules &rules() { return *m_rules; }
+    CardTable *Tapis;
+    QLabel *lblInfo;
+    std::array<QPushButton *, 4> Boutons{};
+
+    // GameHost
+    void setPrompt(const QString &text) override;
+    QString prompt() const override;
+    void gameOver(bool won) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void placeControls();
+    void setDefaultButton(int index);
+    void newDeal();
+    void afterAction();
+    bool isActiveGameWindow() const;
+    QPushButton *buttonForKey(const QKeyEvent *event) const;
+
+    AppContext &m_context;
+    MainWindowLink &m_main;
+    std::unique_ptr<GameRules> m_rules;
+};

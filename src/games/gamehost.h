@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What a game's rules ask of their window.
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+    // The prompt line.
+    virtual void setPrompt(const QString &text) = 0;
+    virtual QString prompt() const = 0;
+    // The common end of a game, once the rules have decided it: record, stop, and ask whether to
+    // deal again.
+    virtual void gameOver(bool won) = 0;
+};

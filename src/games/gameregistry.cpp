@@ -1,0 +1,40 @@
+#include "games/gameregistry.h"
+
+#include "games/gamecatalog.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Menu name -> rules. A game appears here once its rules are written.
+const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
+{
+    static const std::vector<std::pair<QString, GameForm::RulesFactory>> table{};
+    return table;
+}
+
+} // namespace
+
+const GameForm::RulesFactory *GameRegistry::rulesFor(const QString &menuName)
+{
+    for (const auto &[name, factory] : entries()) {
+        if (name == menuName)
+            return &factory;
+    }
+    return nullptr;
+}
+
+bool GameRegistry::available(const QString &menuName) const
+{
+    return rulesFor(menuName) != nullptr;
+}
+
+QWidget *GameRegistry::create(const QString &menuName, MainWindowLink &main)
+{
+    const GameInfo *info = GameCatalog::byMenuName(menuName);
+    const GameForm::RulesFactory *factory = rulesFor(menuName);
+    if (!info || !factory)
+        return nullptr;
+    return new GameForm(*info, m_context, main, *factory);
+}

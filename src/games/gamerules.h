@@ -1,0 +1,79 @@
+#pragma once
+
+#include "games/tablemodel.h"
+#include "shared/corecontext.h"
+
+#include <QStringList>
+#include <array>
+
+struct GameInfo;
+class GameHost;
+
+// Where the window's own controls stand, in twips of the design client area.
+struct FormLayout {
+    QSize area;                   // design client area
+    QRect info;                   // lblInfo
+    std::array<QRect, 4> buttons; // Boutons(0..3)
+    std::array<QString, 4> toolTips{
+        QStringLiteral("Démarrer le jeu"), QStringLiteral("Faire une nouvelle partie"),
+        QStringLiteral("Afficher les règles de jeu"), QStringLiteral("Quitter le jeu")};
+    // The prompt after DISTRIBUER (some games end it with a full stop).
+    QString dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle");
+    // The title of DISTRIBUER's question while a game is in progress.
+    QString dealTitle = QStringLiteral("VORELLES");
+    QString lostQuestion = QStringLiteral(
+        "DESOLE, vous avez perdu la partie. Voulez-vous recommencer une nouvelle vorelle ?");
+};
+
+// The rules of one game, without any widget: the deal, the handlers of the player's actions on
+// the table and the end check. They change the table model and talk to their window through the
+// host. Handlers act only while a game is in progress unless a game says otherwise.
+class GameRules {
+public:
+    GameRules(const GameInfo &info, CoreContext context, GameHost &host);
+    virtual ~GameRules() = default;
+    GameRules(const GameRules &) = delete;
+    GameRules &operator=(const GameRules &) = delete;
+
+    const GameInfo &info() const { return m_info; }
+    const TableModel &table() const { return m_table; }
+    virtual FormLayout layout() const = 0;
+
+    // The deal: shuffles and lays the cards out, face down, waiting for JOUER.
+    virtual void Distribution() = 0;
+    // JOUER, once the window has started the clock: the first playing prompt and what turns up.
+    virtual void play() = 0;
+
+    // The game's own part of the window look (suit markers, say), given whether the cards file
+    // is present.
+    virtual void applyLook(bool) {}
+
+    // The player's actions; picture indices are those of table().
+    virtual void click(int) {}
+    virtual void doubleClick(int) {}
+    virtual void rightPress(int) {}
+    virtual void hover(int) {}
+    // target is a picture or -1 for the bare table.
+    virtual void dragOver(int, int) {}
+    virtual void drop(int, int, QPoint) {}
+    // The pictures that follow the mouse when source is dragged (a column run, say).
+    virtual QList<int> dragged(int source) const { return {source}; }
+
+    // The game's lines of the record, each without its line break.
+    QStringList statistic() const;
+    // The text of a named control of the game (a combo box), for its record.
+    virtual QString controlText(const QString &) const { return {}; }
+
+protected:
+    // Sets the deck size and shuffle rounds from the settings and shuffles that deck.
+    void shuffle();
+    const QString &dealt(int index) const;
+    bool inProgress() const;
+
+    TableModel m_table;
+    CoreContext m_context;
+    GameHost &m_host;
+
+private:
+    const GameInfo &m_info;
+};

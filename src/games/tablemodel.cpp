@@ -1,0 +1,43 @@
+#include "games/tablemodel.h"
+
+void Frame::surround(const Picture &card)
+{
+    rect.moveTopLeft(card.rect.topLeft() - QPoint(FrameMargin, FrameMargin));
+    visible = true;
+}
+
+int TableModel::addGroup(const QString &name, int count, const QString &toolTip)
+{
+    const int first = int(pictures.size());
+    for (int i = 0; i < count; ++i) {
+        Picture picture;
+        picture.toolTip = toolTip;
+        pictures.append(picture);
+    }
+    groups.append({name, first, count});
+    return first;
+}
+
+const PictureGroup *TableModel::group(const QString &name) const
+{
+    for (const PictureGroup &candidate : groups) {
+        if (candidate.name == name)
+            return &candidate;
+    }
+    return nullptr;
+}
+
+int TableModel::pictureAt(QPoint twips, const QList<int> &ignore, bool acceptEmpty) const
+{
+    int found = -1;
+    for (int i = 0; i < pictures.size(); ++i) {
+        const Picture &picture = pictures.at(i);
+        if (!picture.visible || (!acceptEmpty && picture.face == Picture::Face::None) ||
+            !picture.rect.contains(twips) || ignore.contains(i))
+            continue;
+        // Among equal z, the later picture was created above the earlier one.
+        if (found < 0 || picture.z >= pictures.at(found).z)
+            found = i;
+    }
+    return found;
+}

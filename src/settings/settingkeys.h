@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <span>
+
+class SettingsStore;
+
+// Every key the program reads or writes, with its section and first-run value.
+namespace Settings {
+
+inline constexpr char Parametres[] = "parametres";
+
+inline constexpr char DateDeDebut[] = "date de debut";
+inline constexpr char DossierApplication[] = "dossier application";
+inline constexpr char Fond[] = "fond";
+inline constexpr char ImageDeFond[] = "image de fond";
+inline constexpr char DosDesCartes[] = "dos des cartes";
+inline constexpr char NomDuJoueur[] = "nom du joueur";
+inline constexpr char NomParDefaut[] = "nom par defaut";
+inline constexpr char Melange[] = "melange";
+inline constexpr char CouleurFondEtat[] = "couleur fond etat";
+inline constexpr char CouleurTexteEtat[] = "couleur texte etat";
+inline constexpr char Demarrage[] = "demarrage";
+
+inline constexpr char CarnavalSection[] = "CARNAVAL A RIO";
+inline constexpr char CarnavalTemps[] = "temps";
+inline constexpr char AnnonceSection[] = "L'ANNONCE";
+inline constexpr char AnnonceAnnonce[] = "annonce";
+inline constexpr char PousseSection[] = "POUSSE-POUSSE";
+inline constexpr char PousseFamille[] = "famille";
+
+// Where a key's first value comes from.
+enum class Initial {
+    Today,          // today's date, dd/mm/yyyy
+    AppFolder,      // the application folder
+    InAppFolder,    // a file of the application folder (value = file name)
+    Text,           // the value as written
+    GameWindowSets, // written by its game window when missing (value = that default)
+};
+
+struct Key {
+    const char *section;
+    const char *name;
+    Initial initial;
+    const char *value;
+    const char *meaning;
+};
+
+// The table, section "parametres" first, in the order the first run writes it.
+std::span<const Key> allKeys();
+
+// The first-run value of a "parametres" key.
+QString firstRunValue(const Key &key, const QDate &today, const QString &appFolder);
+
+// True when "date de debut" is missing: the program has never run under this name.
+bool isFirstRun(const SettingsStore &store);
+
+// Writes the eleven "parametres" keys in table order; false if the file could not be written.
+bool writeFirstRunSettings(SettingsStore &store, const QDate &today, const QString &appFolder);
+
+// The default a game window writes for its own key when it is missing or empty.
+QString gameDefault(const char *section, const char *name);
+
+} // namespace Settings

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shared/cards.h"
+
+#include <QString>
+
+// The state the main window, its clock and the open game window share. One instance lives for
+// the whole run, owned by main() and handed to every window that needs it.
+struct AppState {
+    bool gameInProgress = false;
+    qint16 elapsedSeconds = 0;
+    DeckTables decks;
+    qint16 deckSize = Cards::FullDeck;
+    qint16 shuffleRounds = 0;
+    QString cardBackChoice = QStringLiteral("défaut");
+    QString cardsFilePath;
+    QString appFolder;
+};

@@ -1,0 +1,118 @@
+#include "shared/pictures.h"
+
+#include "cardart.h"
+
+#include <QCache>
+#include <QCoreApplication>
+#include <QPainter>
+
+namespace {
+
+// Renderings sit on the game table's paint path, so each one is drawn once and kept; the cost
+// is in kilobytes and bounds the memory that window resizing can pile up.
+QCache<QString, QPixmap> &renderings()
+{
+    static QCache<QString, QPixmap> cache(64 * 1024);
+    // Pixmaps must be released while the application object still exists.
+    [[maybe_unused]] static const bool clearedAtExit =
+        (qAddPostRoutine([] { cache.clear(); }), true);
+    return cache;
+}
+
+bool isCardSized(const QString &name)
+{
+    return name == QLatin1String("DOS") || CardArt::parseCard(name).has_value();
+}
+
+bool stretches(const QString &name)
+{
+    return isCardSized(name) || name == QLatin1String("FOND");
+}
+
+} // namespace
+
+namespace Pictures {
+
+bool exists(const QString &name)
+{
+    return isCardSized(name) || CardArt::isIcon(name);
+}
+
+QSize nominalSize(const QString &name)
+{
+    if (isCardSized(name))
+        return CardSize;
+    if (name == QLatin1String("FOND"))
+        return CardArt::TileSize.toSize();
+    if (CardArt::isIcon(name))
+        return CardArt::IconSize.toSize();
+    return {};
+}
+
+void paint(QPainter &painter, const QRectF &target, const QString &name)
+{
+    const QSizeF nominal = nominalSize(name);
+    if (nominal.isEmpty() || target.isEmpty())
+        return;
+    QRectF box = target;
+    if (!stretches(name)) {
+        box.setSize(nominal.scaled(target.size(), Qt::KeepAspectRatio));
+        box.moveCenter(target.center());
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / nominal.width(), box.height() / nominal.height());
+    if (name == QLatin1String("DOS"))
+        CardArt::paintCardBack(painter);
+    else if (const auto card = CardArt::parseCard(name))
+        CardArt::paintCardFace(painter, *card);
+    else
+        CardArt::paintIcon(painter, name);
+    painter.restore();
+}
+
+QPixmap pixmap(const QString &name, const QSize &size, qreal devicePixelRatio)
+{
+    if (!exists(name) || size.isEmpty() || devicePixelRatio <= 0)
+        return {};
+    const QString key = QStringLiteral("%1/%2x%3@%4")
+                            .arg(name)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    if (const QPixmap *cached = renderings().object(key))
+        return *cached;
+
+    QPixmap rendering(size * devicePixelRatio);
+    rendering.setDevicePixelRatio(devicePixelRatio);
+    rendering.fill(Qt::transparent);
+    {
+        QPainter painter(&rendering);
+        paint(painter, QRectF(QPointF(0, 0), size), name);
+    }
+    const qint64 kilobytes = qint64(rendering.width()) * rendering.height() * 4 / 1024 + 1;
+    renderings().insert(key, new QPixmap(rendering), kilobytes);
+    return rendering;
+}
+
+QIcon icon(const QString &name)
+{
+    QIcon result;
+    if (!exists(name))
+        return result;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        result.addPixmap(pixmap(name, nominalSize(name).scaled(side, side, Qt::KeepAspectRatio)));
+    return result;
+}
+
+QCursor handCursor()
+{
+    constexpr int Side = 32;
+    const qreal scale = Side / CardArt::IconSize.width();
+    return QCursor(pixmap(QStringLiteral("MAIN"), QSize(Side, Side)),
+                   qRound(CardArt::HandHotSpot.x() * scale),
+                   qRound(CardArt::HandHotSpot.y() * scale));
+}
+
+} // namespace Pictures

@@ -1,0 +1,13 @@
+#pragma once
+
+struct AppState;
+class SettingsStore;
+class RandomSource;
+
+// What the headless parts (the rules of a game) are handed: the shared state, the settings and
+// the random source of the shuffle.
+struct CoreContext {
+    AppState &state;
+    SettingsStore &settings;
+    RandomSource &random;
+};

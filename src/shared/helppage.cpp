@@ -1,0 +1,27 @@
+#include "shared/helppage.h"
+
+#include "shared/appcontext.h"
+#include "shared/appstate.h"
+#include "shared/desktopopener.h"
+#include "shared/files.h"
+#include "shared/userdialogs.h"
+
+void ShowHelpPage(QWidget *window, const QString &fileName, AppContext &context)
+{
+    const QString path = HelpPagePath(context.state.appFolder, fileName);
+    if (!FileExists(path)) {
+        context.dialogs.message(window,
+                                QStringLiteral("Fichier d'aide [") + fileName +
+                                    QStringLiteral("] introuvable. Assurez-vous que celui-ci doit "
+                                                   "se trouver dans le dossier:\n") +
+                                    context.state.appFolder + QStringLiteral("aide"),
+                                UserDialogs::Icon::Critical,
+                                QStringLiteral("fichier d'aide absent"));
+        return;
+    }
+    if (!context.opener.open(path)) {
+        context.dialogs.message(
+            window, QStringLiteral("Aucune application associée avec ce type de fichier [HTM]."),
+            UserDialogs::Icon::Information, QStringLiteral("Information"));
+    }
+}

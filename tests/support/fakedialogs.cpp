@@ -1,0 +1,40 @@
+#include "fakedialogs.h"
+
+#include <QTest>
+
+void FakeDialogs::message(QWidget *, const QString &text, Icon icon, const QString &title)
+{
+    shown.append({text, icon, title, false, false});
+}
+
+bool FakeDialogs::askYesNo(QWidget *, const QString &text, Icon icon, const QString &title,
+                           bool noByDefault)
+{
+    shown.append({text, icon, title, true, noByDefault});
+    if (answers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__,
+                     __LINE__);
+        return false;
+    }
+    return answers.takeFirst();
+}
+
+QString FakeDialogs::openFileName(QWidget *, const QString &title, const QString &folder,
+                                  const QString &filters)
+{
+    fileDialogs.append(title + QLatin1Char('|') + folder + QLatin1Char('|') + filters);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString FakeDialogs::saveFileName(QWidget *, const QString &title, const QString &folder,
+                                  const QString &filters, const QString &defaultSuffix)
+{
+    fileDialogs.append(title + QLatin1Char('|') + folder + QLatin1Char('|') + filters +
+                       QLatin1Char('|') + defaultSuffix);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+std::optional<QColor> FakeDialogs::chooseColour(QWidget *, const QColor &)
+{
+    return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+}

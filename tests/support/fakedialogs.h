@@ -1,0 +1,50 @@
+#pragma once
+
+#include "shared/desktopopener.h"
+#include "shared/userdialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+// Records every message and question and answers from a script, so window tests never block.
+class FakeDialogs final : public UserDialogs {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+        QString title;
+        bool question;
+        bool noByDefault;
+    };
+
+    void message(QWidget *, const QString &text, Icon icon, const QString &title) override;
+    bool askYesNo(QWidget *, const QString &text, Icon icon, const QString &title,
+                  bool noByDefault) override;
+    QString openFileName(QWidget *, const QString &title, const QString &folder,
+                         const QString &filters) override;
+    QString saveFileName(QWidget *, const QString &title, const QString &folder,
+                         const QString &filters, const QString &defaultSuffix) override;
+    std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override;
+
+    // Answers given in order; a question asked with no answer left fails the test.
+    QList<bool> answers;
+    QStringList fileAnswers;
+    QList<std::optional<QColor>> colourAnswers;
+
+    QList<Shown> shown;
+    QStringList fileDialogs; // "title|folder|filters[|suffix]" of each file dialog opened
+
+    const Shown &last() const { return shown.constLast(); }
+};
+
+// A desktop that opens nothing and says whether it could.
+class FakeOpener final : public DesktopOpener {
+public:
+    bool open(const QString &path) override
+    {
+        opened.append(path);
+        return canOpen;
+    }
+    bool canOpen = true;
+    QStringList opened;
+};

@@ -1,0 +1,37 @@
+#include "testapp.h"
+
+#include "settings/settingkeys.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TestApp::TestApp(bool withCardsFile) : settings(dir.filePath(QStringLiteral("config/test.ini")))
+{
+    state.appFolder = dir.filePath(QStringLiteral("app/"));
+    QDir().mkpath(state.appFolder);
+    Settings::writeFirstRunSettings(settings, QDate::currentDate(), state.appFolder);
+    if (withCardsFile)
+        createFile(QStringLiteral("cartes.res"));
+}
+
+void TestApp::set(const char *key, const QString &value)
+{
+    settings.write(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key), value);
+}
+
+QString TestApp::get(const char *key) const
+{
+    return settings.read(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key));
+}
+
+QString TestApp::createFile(const QString &relativePath, const QByteArray &content)
+{
+    const QString path = state.appFolder + relativePath;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
