@@ -3,6 +3,7 @@
 #include "app/frmfond.h"
 #include "app/uppercasevalidator.h"
 #include "games/gamecatalog.h"
+#include "games/gameform.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,6 +120,11 @@ void frmJeu::createMenus()
                                       [this] { showDialog(m_openers.about); });
     mnuDeAide[2]->setShortcut(Qt::Key_F3);
     mnuDeAide[2]->setEnabled(bool(m_openers.about));
+
+    // The menus stay reachable from the keyboard when a game button takes their Alt letter.
+    auto *menuKey = new QShortcut(Qt::Key_F10, this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(mnuJeu->menuAction()); });
 }
 
 void frmJeu::createStatusBar()
@@ -374,6 +381,8 @@ void frmJeu::refreshAfterOptions()
 {
     applyStatusColours();
     txtJoueur->setText(setting(m_context, Settings::NomDuJoueur));
+    if (auto *game = qobject_cast<GameForm *>(gameWindow()))
+        game->applyTableLook();
 }
 
 void frmJeu::showDialog(const std::function<void(QWidget *)> &opener)

@@ -40,7 +40,7 @@ public:
     bool ConfirmQuit();
     // One second of the game clock.
     void clockTick();
-    // The look after the options dialog: status bar colours and the player name.
+    // The look after the options dialog: status bar colours, player name, open game's table.
     void refreshAfterOptions();
 
     QWidget *gameWindow() const;

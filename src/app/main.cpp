@@ -7,6 +7,7 @@
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "shared/desktopopener.h"
+#include "shared/documentprinter.h"
 #include "shared/files.h"
 #include "shared/randomsource.h"
 #include "shared/userdialogs.h"
@@ -29,7 +30,8 @@ int main(int argc, char *argv[])
     TimeSeededRandom random;
     QtUserDialogs dialogs;
     QtDesktopOpener opener;
-    AppContext context{state, settings, random, dialogs, opener};
+    QtDocumentPrinter printer(dialogs);
+    AppContext context{state, settings, random, dialogs, opener, printer};
 
     SingleInstance instance(SingleInstance::lockPathFor(settings.path()));
     frmIntro intro(context, instance);

@@ -102,11 +102,16 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
 
 GameForm::~GameForm() = default;
 
-void GameForm::ApplyWindowLook()
+void GameForm::applyTableLook()
 {
     const QString picture = setting(m_context, Settings::ImageDeFond);
     Tapis->setTablePicture(FileExists(picture) ? picture : QString());
     Tapis->setTableColour(ColourSetting(setting(m_context, Settings::Fond), DefaultTableColour));
+}
+
+void GameForm::ApplyWindowLook()
+{
+    applyTableLook();
     const QString storedBack = setting(m_context, Settings::DosDesCartes);
     AppState &state = m_context.state;
     state.cardBackChoice = CardBackChoiceFromSetting(storedBack);

@@ -29,6 +29,8 @@ public:
     void Boutons_Click(int index);
     // The look from the settings: table picture and colour, card back, the game's own pictures.
     void ApplyWindowLook();
+    // The table picture and colour again, after the options changed them.
+    void applyTableLook();
 
     GameRules &rules() { return *m_rules; }
     CardTable *Tapis;

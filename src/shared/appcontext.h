@@ -4,6 +4,7 @@
 
 class UserDialogs;
 class DesktopOpener;
+class DocumentPrinter;
 
 // What every window is handed: the shared state and the seams to the outside world.
 struct AppContext {
@@ -12,6 +13,7 @@ struct AppContext {
     RandomSource &random;
     UserDialogs &dialogs;
     DesktopOpener &opener;
+    DocumentPrinter &printer;
 
     CoreContext core() const { return {state, settings, random}; }
 };

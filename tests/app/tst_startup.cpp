@@ -16,7 +16,7 @@ private Q_SLOTS:
         TestApp app;
         const QString ini = app.dir.filePath(QStringLiteral("fresh/fresh.ini"));
         SettingsStore fresh(ini);
-        AppContext context{app.state, fresh, app.random, app.dialogs, app.opener};
+        AppContext context{app.state, fresh, app.random, app.dialogs, app.opener, app.printer};
         SingleInstance instance(SingleInstance::lockPathFor(ini));
         frmIntro intro(context, instance);
         QVERIFY(intro.start());

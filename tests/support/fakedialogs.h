@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared/desktopopener.h"
+#include "shared/documentprinter.h"
 #include "shared/userdialogs.h"
 
 #include <QList>
@@ -35,6 +36,19 @@ public:
     QStringList fileDialogs; // "title|folder|filters[|suffix]" of each file dialog opened
 
     const Shown &last() const { return shown.constLast(); }
+};
+
+// A printer that prints every document into one PDF file, counting the prints.
+class PdfPrinter final : public DocumentPrinter {
+public:
+    explicit PdfPrinter(QString file) : path(std::move(file)) {}
+    bool print(QWidget *, const QTextDocument &document) override
+    {
+        ++prints;
+        return PrintToPdf(document, path);
+    }
+    QString path;
+    int prints = 0;
 };
 
 // A desktop that opens nothing and says whether it could.

@@ -4,6 +4,7 @@
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
+#include "shared/documentprinter.h"
 #include "shared/randomsource.h"
 
 #include <QTemporaryDir>
@@ -24,5 +25,6 @@ struct TestApp {
     SeededRandom random{12345};
     FakeDialogs dialogs;
     FakeOpener opener;
-    AppContext context{state, settings, random, dialogs, opener};
+    PdfPrinter printer{dir.filePath(QStringLiteral("printed.pdf"))};
+    AppContext context{state, settings, random, dialogs, opener, printer};
 };

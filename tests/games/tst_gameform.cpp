@@ -1,0 +1,257 @@
+#include "fakemainlink.h"
+#include "games/cardtable.h"
+#include "games/gamecatalog.h"
+#include "games/gameform.h"
+#include "shared/recordlog.h"
+#include "shared/rtf/rtfreader.h"
+#include "testapp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// A two-card game: JOUER turns the card up, a click on it wins, a click on the other loses.
+class ProbeRules final : public GameRules {
+public:
+    enum { Winner, Loser };
+    ProbeRules(CoreContext context, GameHost &host)
+        : GameRules(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host)
+    {
+        m_table.addGroup(QStringLiteral("EspaceJeu"), 2);
+        m_table.at(Loser).rect.moveLeft(1200);
+        m_table.frames.append(Frame{});
+    }
+    FormLayout layout() const override
+    {
+        FormLayout layout;
+        layout.area = QSize(4000, 3000);
+        layout.info = QRect(2500, 60, 1335, 1000);
+        for (int i = 0; i < 4; ++i)
+            layout.buttons[std::size_t(i)] = QRect(2500, 1500 + 360 * i, 1095, 315);
+        layout.toolTips[0] = QStringLiteral("Jouer à la vorelle");
+        return layout;
+    }
+    void Distribution() override
+    {
+        ++deals;
+        shuffle();
+        for (Picture &card : m_table.pictures) {
+            card.face = Picture::Face::Back;
+            card.visible = true;
+        }
+        m_host.setPrompt(QStringLiteral("Donne faite."));
+    }
+    void play() override
+    {
+        m_table.at(Winner).face = Picture::Face::Front;
+        m_table.at(Winner).tag = dealt(0);
+        m_host.setPrompt(QStringLiteral("A vous."));
+    }
+    void click(int index) override
+    {
+        if (!inProgress())
+            return;
+        m_table.at(Loser).visible = false; // one place left: "1" in the record
+        m_host.gameOver(index == Winner);
+    }
+    int deals = 0;
+};
+
+struct Fixture {
+    Fixture()
+    {
+        form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), app.context,
+                            main, [this](CoreContext context, GameHost &host) {
+                                auto made = std::make_unique<ProbeRules>(context, host);
+                                rules = made.get();
+                                return made;
+                            });
+        sub = area.addSubWindow(form);
+        area.resize(1000, 760);
+        area.show();
+        sub->showMaximized();
+    }
+    QString log() const
+    {
+        QFile file(LogPath(app.state.appFolder));
+        return file.open(QIODevice::ReadOnly) ? plainText(readRtf(file.readAll()).text) : QString();
+    }
+    TestApp app;
+    FakeMainLink main;
+    QMdiArea area;
+    QPointer<GameForm> form;
+    QMdiSubWindow *sub = nullptr;
+    ProbeRules *rules = nullptr;
+};
+
+bool overlaps(const QWidget *a, const QWidget *b)
+{
+    return a->geometry().intersects(b->geometry());
+}
+
+} // namespace
+
+class TestGameForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void loadsDealtAndWaitingForJouer()
+    {
+        Fixture f;
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("MONTE-CARLO"));
+        QCOMPARE(f.form->property("tag").toString(), QStringLiteral("monte-carlo"));
+        QCOMPARE(f.rules->deals, 1);
+        QCOMPARE(f.form->lblInfo->text(), QStringLiteral("Donne faite."));
+        QCOMPARE(f.form->lblInfo->toolTip(), QStringLiteral("Information"));
+        QCOMPARE(f.form->Tapis->toolTip(), QStringLiteral("Tapis de jeu"));
+        const QStringList captions{QStringLiteral("&Jouer"), QStringLiteral("&Distribuer"),
+                                   QStringLiteral("&Règles"), QStringLiteral("&Quitter")};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(f.form->Boutons[std::size_t(i)]->text(), captions[i]);
+        QCOMPARE(f.form->Boutons[0]->toolTip(), QStringLiteral("Jouer à la vorelle"));
+        QVERIFY(f.form->Boutons[0]->isEnabled());
+        QVERIFY(f.form->Boutons[0]->isDefault());
+        QVERIFY(!f.app.state.gameInProgress);
+        QCOMPARE(f.app.state.deckSize, 52);
+    }
+
+    void jouerStartsAndDistribuerAsksWhilePlaying()
+    {
+        Fixture f;
+        f.form->Boutons_Click(1); // before JOUER: a new deal without a question
+        QCOMPARE(f.rules->deals, 2);
+        QVERIFY(f.app.dialogs.shown.isEmpty());
+        QCOMPARE(f.form->lblInfo->text(),
+                 QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle"));
+
+        f.app.state.elapsedSeconds = 40;
+        f.form->Boutons_Click(0);
+        QVERIFY(f.app.state.gameInProgress);
+        QCOMPARE(f.app.state.elapsedSeconds, 0);
+        QVERIFY(f.main.running);
+        QCOMPARE(f.form->lblInfo->text(), QStringLiteral("A vous."));
+        QVERIFY(!f.form->Boutons[0]->isEnabled());
+        QVERIFY(f.form->Boutons[1]->isDefault());
+
+        const TableModel playing = f.rules->table();
+        f.app.dialogs.answers = {false};
+        f.form->Boutons_Click(1);
+        QCOMPARE(f.app.dialogs.last().text,
+                 QStringLiteral("Une partie est actuellement en cours. Voulez-vous vraiment en "
+                                "commencer une nouvelle ?"));
+        QCOMPARE(f.app.dialogs.last().title, QStringLiteral("VORELLES"));
+        QVERIFY(f.app.state.gameInProgress);
+        QVERIFY(f.main.running);
+        QCOMPARE(f.rules->table(), playing);
+
+        f.app.dialogs.answers = {true};
+        f.form->Boutons_Click(1);
+        QVERIFY(!f.app.state.gameInProgress);
+        QVERIFY(!f.main.running);
+        QCOMPARE(f.rules->deals, 3);
+        QVERIFY(f.form->Boutons[0]->isEnabled());
+        QVERIFY(f.form->Boutons[0]->isDefault());
+        QVERIFY(!QFile::exists(LogPath(f.app.state.appFolder)));
+    }
+
+    void endOfGameRecordsOnceAndOffersANewDeal()
+    {
+        Fixture f;
+        f.form->Boutons_Click(0);
+        f.app.dialogs.answers = {true};
+        f.rules->click(ProbeRules::Winner);
+        QCOMPARE(f.app.dialogs.last().text,
+                 QStringLiteral("BRAVO, vous avez gagné la partie. Voulez-vous recommencer une "
+                                "nouvelle vorelle ?"));
+        QCOMPARE(f.app.dialogs.last().icon, UserDialogs::Icon::None);
+        QCOMPARE(f.rules->deals, 2);
+        QVERIFY(f.form->Boutons[0]->isEnabled());
+        const QString first = f.log();
+        QVERIFY(first.contains(QStringLiteral("Vorelle: MONTE-CARLO\nJoueur: JOUEUR\nTemps de "
+                                              "jeu: 00:02:05\nNbre de cartes restantes: 1\n"
+                                              "Résultat de la partie: GAGNE\n\n")));
+
+        // Lost, and No: the window waits for DISTRIBUER.
+        f.form->Boutons_Click(0);
+        f.app.dialogs.answers = {false};
+        f.rules->click(ProbeRules::Loser);
+        QVERIFY(f.app.dialogs.last().text.startsWith(QStringLiteral("DESOLE, vous avez perdu")));
+        QVERIFY(!f.app.state.gameInProgress);
+        QCOMPARE(f.form->lblInfo->text(),
+                 QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une nouvelle "
+                                "partie."));
+        QVERIFY(!f.form->Boutons[0]->isEnabled());
+        QCOMPARE(f.rules->deals, 2);
+        const QString both = f.log();
+        QVERIFY(both.startsWith(first));
+        QCOMPARE(both.count(QStringLiteral("Résultat de la partie")), 2);
+        QVERIFY(both.endsWith(QStringLiteral("Résultat de la partie: PERDU\n\n")));
+
+        // The cards are deaf once the game is over.
+        const TableModel ended = f.rules->table();
+        f.rules->click(ProbeRules::Winner);
+        QCOMPARE(f.rules->table(), ended);
+    }
+
+    void aLogThatCannotBeWrittenIsReported()
+    {
+        Fixture f;
+        f.app.state.appFolder = f.app.dir.filePath(QStringLiteral("absent/"));
+        f.form->Boutons_Click(0);
+        f.app.dialogs.answers = {false};
+        f.rules->click(ProbeRules::Winner);
+        QCOMPARE(f.app.dialogs.shown.size(), 2);
+        QVERIFY(f.app.dialogs.shown.first().text.startsWith(
+            QStringLiteral("Impossible d'enregistrer la partie")));
+        QCOMPARE(f.app.dialogs.shown.first().icon, UserDialogs::Icon::Exclamation);
+        QVERIFY(!f.app.state.gameInProgress);
+    }
+
+    void quitterClosesTheWindowAndRegles()
+    {
+        Fixture f;
+        f.form->Boutons_Click(2);
+        QCOMPARE(f.app.dialogs.last().title, QStringLiteral("fichier d'aide absent"));
+        QVERIFY(f.app.dialogs.last().text.contains(QStringLiteral("[montecarlo.htm]")));
+        f.form->Boutons_Click(3);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(f.area.subWindowList().isEmpty() || !f.sub->isVisible());
+    }
+
+    void controlsScaleWithoutOverlapping()
+    {
+        Fixture f;
+        for (const QSize size : {QSize(800, 600), QSize(1600, 1000), QSize(820, 1200)}) {
+            f.area.resize(size);
+            QCoreApplication::processEvents();
+            const auto &b = f.form->Boutons;
+            for (std::size_t i = 0; i < b.size(); ++i) {
+                QVERIFY(!overlaps(b[i], f.form->lblInfo));
+                QVERIFY(f.form->Tapis->rect().contains(b[i]->geometry()));
+                for (std::size_t j = i + 1; j < b.size(); ++j)
+                    QVERIFY(!overlaps(b[i], b[j]));
+            }
+            const QRect card = f.form->Tapis->toPixels(f.rules->table().at(1).rect);
+            QVERIFY(!card.intersects(f.form->lblInfo->geometry()));
+            // Cards keep their proportions at every size.
+            QVERIFY(qAbs(card.width() * 1455.0 / card.height() - 1095.0) < 25.0);
+        }
+    }
+
+    void accessKeyPressesTheButtonOfTheActiveGame()
+    {
+        Fixture f;
+        f.area.activateWindow();
+        f.area.setActiveSubWindow(f.sub);
+        QVERIFY(QTest::qWaitForWindowActive(&f.area));
+        QTest::keyClick(f.form->Boutons[1], Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(f.app.state.gameInProgress);
+    }
+};
+
+QTEST_MAIN(TestGameForm)
+#include "tst_gameform.moc"

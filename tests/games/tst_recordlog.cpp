@@ -1,0 +1,165 @@
+#include "games/recordstatistic.h"
+#include "shared/recordlog.h"
+#include "shared/rtf/rtfreader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QLocale French(QLocale::French, QLocale::France);
+
+GameRecord record(const QString &game, const QString &result, QStringList statistic = {})
+{
+    return {QDateTime(QDate(2026, 12, 6), QTime(9, 5, 3)),
+            game,
+            QStringLiteral("ÉLODIE"),
+            QStringLiteral("00:12:34"),
+            std::move(statistic),
+            result};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A table with 52 "Carte" pictures and 25 "EspaceJeu" places, all visible and empty.
+TableModel table()
+{
+    TableModel model;
+    model.addGroup(QStringLiteral("EspaceJeu"), 25);
+    model.addGroup(QStringLiteral("Carte"), 52);
+    return model;
+}
+
+} // namespace
+
+class TestRecordLog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void recordTextIsExact()
+    {
+        const RichText text =
+            RecordText(record(QStringLiteral("MONTE-CARLO"), QStringLiteral("FAUX"),
+                              {QStringLiteral("Nbre de cartes restantes: 7")}),
+                       French);
+        QCOMPARE(text.size(), 2);
+        QVERIFY(text[0].bold);
+        QCOMPARE(text[0].text, QStringLiteral("\n[dimanche 6 décembre 2026 - 09:05:03]\n"));
+        QVERIFY(!text[1].bold);
+        QCOMPARE(text[1].text, QStringLiteral("Vorelle: MONTE-CARLO\nJoueur: ÉLODIE\nTemps de jeu: "
+                                              "00:12:34\nNbre de cartes restantes: 7\nRésultat de "
+                                              "la partie: PERDU\n\n"));
+        const auto result = [](const QString &value) {
+            return RecordText(record(QStringLiteral("DUO"), value), French)[1].text;
+        };
+        QVERIFY(result(QStringLiteral("VRAI")).endsWith(QStringLiteral("GAGNE\n\n")));
+        QVERIFY(result(QString()).endsWith(QStringLiteral("PERDU\n\n")));
+        QVERIFY(result(QStringLiteral("vrai")).endsWith(QStringLiteral("PERDU\n\n")));
+        // A won Les voyageuses (1) game: the result follows the clock line directly.
+        QVERIFY(RecordText(record(QStringLiteral("LES VOYAGEUSES (1)"), QStringLiteral("VRAI")),
+                           French)[1]
+                    .text.contains(QStringLiteral("00:12:34\nRésultat")));
+    }
+
+    void quotientsFollowTheLocale()
+    {
+        QCOMPARE(RecordQuotient(9, 2, French), QStringLiteral("4,5"));
+        QCOMPARE(RecordQuotient(6, 2, French), QStringLiteral("3"));
+        QCOMPARE(RecordQuotient(10, 4, French), QStringLiteral("2,5"));
+        QCOMPARE(RecordQuotient(9, 4, QLocale(QLocale::English)), QStringLiteral("2.25"));
+        QCOMPARE(RecordQuotient(0, 4, French), QStringLiteral("0"));
+    }
+
+    void everyGameGetsItsStatistic()
+    {
+        TableModel model = table();
+        const int carte = model.group(QStringLiteral("Carte"))->first;
+        for (int i = 0; i < 9; ++i)
+            model.at(carte + i).visible = false;
+        for (int i = 9; i < 12; ++i) {
+            model.at(carte + i).rect.moveTopLeft(QPoint(2001, 4001));
+            model.at(carte + i).tag = QStringLiteral("ASDEPIQUE");
+        }
+        model.at(carte + 12).rect.moveTopLeft(QPoint(2000, 1000)); // strict comparisons
+        model.at(carte + 40).visible = false;                      // beyond a 32-card deck
+        for (int i = 0; i < 18; ++i)
+            model.at(i).visible = false;
+        const auto controls = [](const QString &name) {
+            return QStringLiteral("<") + name + QLatin1Char('>');
+        };
+        const auto lines = [&](const char *game, int deck) {
+            return StatisticLines(QString::fromLatin1(game), model, deck, controls, French);
+        };
+        QCOMPARE(lines("CARNAVAL A RIO", 32),
+                 QStringList{QStringLiteral("Temps d'affichage des cartes: <cboSecondes> sec.")});
+        QCOMPARE(lines("JOSEPHINE", 52), QStringList{QStringLiteral("Nbre de paires trouvées: 5")});
+        QCOMPARE(lines("JOSEPHINE", 32),
+                 QStringList{QStringLiteral("Nbre de paires trouvées: 4,5")});
+        QCOMPARE(lines("LA CLE DES SONGES", 32),
+                 QStringList{QStringLiteral("Nbre de paires trouvées: 1,5")});
+        QCOMPARE(lines("L'ANNONCE", 52),
+                 (QStringList{QStringLiteral("Annonce de départ: <cboAnnonce>"),
+                              QStringLiteral("Nbre de carte(s) annoncée(s): 3 sur 52")}));
+        for (const char *game : {"DUO", "MARIAGE", "DUO DE REVE"})
+            QCOMPARE(lines(game, 52), QStringList{QStringLiteral("Cartes restantes: 3")});
+        QCOMPARE(lines("MONTE-CARLO", 52),
+                 QStringList{QStringLiteral("Nbre de cartes restantes: 7")});
+        QCOMPARE(lines("CARRE", 52), QStringList{QStringLiteral("Cartes restantes: 42")});
+        QCOMPARE(lines("STEPHANIE", 52),
+                 QStringList{QStringLiteral("Nbre de familles trouvées: 0,75")});
+        QCOMPARE(lines("POUSSE-POUSSE", 52),
+                 QStringList{QStringLiteral("Famille affichée: <cboFamille>")});
+        QCOMPARE(lines("PYRAMIDE", 52), QStringList{QStringLiteral("Nbre de cartes trouvées: 10")});
+        for (const char *game :
+             {"LES VOYAGEUSES (1)", "LES VOYAGEUSES (2)", "L'HORLOGE", "ROI ALBERT"})
+            QVERIFY(lines(game, 52).isEmpty());
+    }
+
+    void logGrowsOneRecordAtATime()
+    {
+        QTemporaryDir dir;
+        const QString path = LogPath(AppFolderOf(dir));
+        QVERIFY(RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French)
+                    .isEmpty());
+        GameRecord tricky = record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX"));
+        tricky.player = QStringLiteral("A}B\\par{ ∑ 😀");
+        QVERIFY(RecordGame(path, tricky, French).isEmpty());
+        const RtfReadResult read = readRtf(readAll(path));
+        QCOMPARE(read.status, RtfReadResult::Status::Ok);
+        const QString text = plainText(read.text);
+        QVERIFY(text.startsWith(
+            QStringLiteral("\n[dimanche 6 décembre 2026 - 09:05:03]\nVorelle: DUO")));
+        QVERIFY(text.contains(QStringLiteral("GAGNE\n\n\n[dimanche")));
+        QVERIFY(text.contains(QStringLiteral("Joueur: A}B\\par{ ∑ 😀\n")));
+        // Only the date lines are bold.
+        for (const RichTextRun &run : read.text)
+            QCOMPARE(run.bold, run.text.contains(QLatin1Char('[')));
+    }
+
+    void unreadableLogIsLeftAsItWas()
+    {
+        QTemporaryDir dir;
+        const QString path = LogPath(AppFolderOf(dir));
+        const QByteArray damaged = "{\\rtf1\\ansi {\\b Ancienne partie\\par";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        const QString message =
+            RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French);
+        QVERIFY(
+            message.startsWith(QStringLiteral("Le fichier des parties PARTIES.RTF est illisible")));
+        QCOMPARE(readAll(path), damaged);
+    }
+
+private:
+    static QString AppFolderOf(const QTemporaryDir &dir) { return dir.path() + QLatin1Char('/'); }
+};
+
+QTEST_GUILESS_MAIN(TestRecordLog)
+#include "tst_recordlog.moc"
