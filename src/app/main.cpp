@@ -1,8 +1,10 @@
+#include "about/frmabout.h"
 #include "app/frmintro.h"
 #include "app/frmjeu.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
 #include "games/gameregistry.h"
+#include "options/frmoptions.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
@@ -41,7 +43,10 @@ int main(int argc, char *argv[])
     GameRegistry games(context);
     std::unique_ptr<frmJeu> main;
     QObject::connect(&intro, &frmIntro::finished, &app, [&] {
-        main = std::make_unique<frmJeu>(context, games);
+        DialogOpeners openers;
+        openers.options = [&context](QWidget *parent) { ShowOptions(parent, context); };
+        openers.about = [&context](QWidget *parent) { ShowAbout(parent, context); };
+        main = std::make_unique<frmJeu>(context, games, openers);
         QObject::connect(main.get(), &frmJeu::quitConfirmed, &app, &QCoreApplication::quit);
         main->show();
         if (!main->load())

@@ -1,5 +1,7 @@
 #include "games/gameregistry.h"
 
+#include "games/frmMontecarlo/montecarlorules.h"
+#include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
 
 #include <utility>
@@ -10,7 +12,10 @@ namespace {
 // Menu name -> rules. A game appears here once its rules are written.
 const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
 {
-    static const std::vector<std::pair<QString, GameForm::RulesFactory>> table{};
+    static const std::vector<std::pair<QString, GameForm::RulesFactory>> table{
+        {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
+        {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
+    };
     return table;
 }
 

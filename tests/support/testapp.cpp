@@ -12,8 +12,10 @@ TestApp::TestApp(bool withCardsFile) : settings(dir.filePath(QStringLiteral("con
     state.appFolder = dir.filePath(QStringLiteral("app/"));
     QDir().mkpath(state.appFolder);
     Settings::writeFirstRunSettings(settings, QDate::currentDate(), state.appFolder);
+    state.cardsFilePath = state.appFolder + QStringLiteral("cartes.res");
     if (withCardsFile)
         createFile(QStringLiteral("cartes.res"));
+    BuildCardTables(state);
 }
 
 void TestApp::set(const char *key, const QString &value)

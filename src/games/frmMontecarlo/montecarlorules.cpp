@@ -1,0 +1,275 @@
+#include "games/frmMontecarlo/montecarlorules.h"
+
+#include "games/gamecatalog.h"
+#include "games/gamehost.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+constexpr int GridLeft = 120;
+constexpr int GridTop = 120;
+constexpr int ColumnStep = 1200;
+constexpr int RowStep = 1560;
+
+// The stock is Carte(25..51), turned up from the top: Carte(25) is the last to show.
+constexpr int LastStockCard = MontecarloRules::GridSize;
+// Passes of the close-up: each removal leaves two gaps.
+constexpr int CloseUpPasses = 2;
+
+QString rankKey(const QString &name)
+{
+    return name.left(2).toUpper();
+}
+
+QString suitKey(const QString &name)
+{
+    return name.right(5).toUpper();
+}
+
+} // namespace
+
+MontecarloRules::MontecarloRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
+{
+    m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
+    m_table.addGroup(QStringLiteral("EspaceJeu"), GridSize);
+    m_table.frames.append(Frame{});
+}
+
+FormLayout MontecarloRules::layout() const
+{
+    FormLayout form;
+    form.area = QSize(8115, 7935);
+    form.info = QRect(6660, 60, 1335, 1950);
+    constexpr std::array<int, 4> buttonTops{6360, 6720, 7080, 7500};
+    for (std::size_t i = 0; i < form.buttons.size(); ++i)
+        form.buttons[i] = QRect(StockLeft, buttonTops[i], CardWidth, 315);
+    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
+    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
+    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    return form;
+}
+
+QPoint MontecarloRules::placePosition(int place)
+{
+    return {GridLeft + ColumnStep * (place % GridColumns),
+            GridTop + RowStep * (place / GridColumns)};
+}
+
+int MontecarloRules::placeOf(int index)
+{
+    const int place = index - FirstPlace;
+    return place >= 0 && place < GridSize ? place : NoPlace;
+}
+
+void MontecarloRules::Distribution()
+{
+    m_vars = Variables{};
+    m_table.frames[Indicateur].visible = false;
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        Picture &card = carte(k);
+        card.tag.clear();
+        card.border = true;
+        card.hand = false;
+        card.draggable = false;
+        card.face = Picture::Face::Back;
+        card.rect.moveTopLeft({StockLeft, PileTop});
+        card.visible = true;
+        m_table.bringToFront(FirstCarte + k);
+        if (k < GridSize) {
+            Picture &spot = place(k);
+            spot.tag.clear();
+            spot.hand = false;
+            spot.face = Picture::Face::Back;
+            spot.rect.moveTopLeft(placePosition(k));
+            spot.visible = true;
+            spot.border = true;
+        }
+    }
+    shuffle();
+    for (int k = 0; k < Cards::FullDeck; ++k)
+        carte(k).tag = dealt(k);
+    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+}
+
+void MontecarloRules::play()
+{
+    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle."));
+    // The grid shows the first 25 cards; their own images stay face down in the pile.
+    for (int i = 0; i < GridSize; ++i) {
+        place(i).tag = carte(i).tag;
+        place(i).face = Picture::Face::Front;
+    }
+    turnUpStock();
+}
+
+void MontecarloRules::hover(int index)
+{
+    const int at = placeOf(index);
+    if (!inProgress() || at == NoPlace)
+        return;
+    place(at).hand = !place(at).tag.isEmpty();
+}
+
+bool MontecarloRules::neighbours(int a, int b) const
+{
+    const QPoint d = place(a).rect.topLeft() - place(b).rect.topLeft();
+    return std::abs(d.x()) <= ColumnStep && std::abs(d.y()) <= RowStep;
+}
+
+bool MontecarloRules::matching(int a, int b) const
+{
+    const QString &first = place(a).tag;
+    const QString &second = place(b).tag;
+    return rankKey(first) == rankKey(second) || suitKey(first) == suitKey(second);
+}
+
+void MontecarloRules::click(int index)
+{
+    const int at = placeOf(index);
+    if (!inProgress() || at == NoPlace || !place(at).visible)
+        return;
+    Frame &frame = m_table.frames[Indicateur];
+    if (m_vars.selection1 == NoPlace) {
+        m_vars.selection1 = at;
+        frame.surround(place(at));
+        m_host.setPrompt(QStringLiteral("Selectionnez une deuxième carte."));
+        return;
+    }
+    // A second click on the first card keeps it selected.
+    if (at == m_vars.selection1) {
+        m_vars.selection2 = NoPlace;
+        return;
+    }
+    m_vars.selection2 = at;
+    frame.surround(place(at));
+    if (!neighbours(m_vars.selection1, at)) {
+        frame.visible = false;
+        m_vars.selection1 = m_vars.selection2 = NoPlace;
+        m_host.setPrompt(
+            QStringLiteral("Selectionnez 2 cartes adjacentes de même valeur ou de même famille."));
+        return;
+    }
+    // Neighbours that do not match keep both selections: the next click replaces the second.
+    if (matching(m_vars.selection1, at))
+        removePair(m_vars.selection1, at);
+}
+
+void MontecarloRules::removePair(int a, int b)
+{
+    const QString first = place(a).tag;
+    const QString second = place(b).tag;
+    for (int i : {a, b}) {
+        place(i).face = Picture::Face::None;
+        place(i).border = false;
+        place(i).tag.clear();
+    }
+    m_table.frames[Indicateur].visible = false;
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        if (carte(k).tag == first || carte(k).tag == second)
+            carte(k).visible = false;
+    }
+    closeUp();
+    m_vars.selection1 = m_vars.selection2 = NoPlace;
+    refill();
+    turnUpStock();
+    for (int i = 0; i < GridSize; ++i) {
+        if (place(i).tag.isEmpty()) {
+            place(i).border = false;
+            place(i).visible = false;
+        }
+    }
+    m_host.setPrompt(
+        QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"));
+    FinDePartie();
+}
+
+void MontecarloRules::closeUp()
+{
+    for (int pass = 0; pass < CloseUpPasses; ++pass) {
+        for (int i = 0; i + 1 < GridSize; ++i) {
+            Picture &gap = place(i);
+            Picture &next = place(i + 1);
+            if (!gap.tag.isEmpty())
+                continue;
+            gap.tag = next.tag;
+            gap.face = next.face;
+            gap.border = next.border;
+            next.tag.clear();
+            next.face = Picture::Face::None;
+            next.border = false;
+        }
+    }
+}
+
+void MontecarloRules::refill()
+{
+    // From the highest index down, so the upper face-up card fills the first gap.
+    for (int k = Cards::FullDeck - 1; k >= 0; --k) {
+        Picture &card = carte(k);
+        const QPoint at = card.rect.topLeft();
+        if (at.x() != StockLeft || (at.y() != UpperStockTop && at.y() != LowerStockTop))
+            continue;
+        for (int i = 0; i < GridSize; ++i) {
+            Picture &gap = place(i);
+            if (!gap.tag.isEmpty() || !gap.visible)
+                continue;
+            gap.border = true;
+            gap.tag = card.tag;
+            gap.face = Picture::Face::Front;
+            card.rect.moveTopLeft(Parked);
+            --m_vars.prochaineCarte;
+            break;
+        }
+    }
+}
+
+void MontecarloRules::turnUpStock()
+{
+    const int next = m_vars.prochaineCarte;
+    const auto turnUp = [this](int k, int top) {
+        carte(k).face = Picture::Face::Front;
+        carte(k).rect.moveTop(top);
+        m_table.bringToFront(FirstCarte + k);
+    };
+    if (next > LastStockCard) {
+        turnUp(next, UpperStockTop);
+        turnUp(next - 1, LowerStockTop);
+    } else if (next == LastStockCard) {
+        turnUp(next, LowerStockTop);
+        // Nothing is left to draw: the face-down pile goes.
+        for (int k = 0; k < Cards::FullDeck; ++k) {
+            if (carte(k).rect.topLeft() == QPoint(StockLeft, PileTop))
+                carte(k).visible = false;
+        }
+    }
+}
+
+void MontecarloRules::FinDePartie()
+{
+    bool won = true;
+    for (const Picture &picture : m_table.pictures)
+        won = won && !picture.visible;
+    if (!won) {
+        for (int i = 0; i < GridSize; ++i) {
+            if (!place(i).visible || place(i).tag.isEmpty())
+                continue;
+            for (int j = 0; j < GridSize; ++j) {
+                if (j != i && place(j).visible && neighbours(i, j) && matching(i, j))
+                    return;
+            }
+        }
+    }
+    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
+                         : QStringLiteral("DESOLE, vous avez perdu..."));
+    // The window records the game and may deal again: nothing may follow.
+    m_host.gameOver(won);
+}
+
+std::unique_ptr<GameRules> MakeMontecarloRules(CoreContext context, GameHost &host)
+{
+    return std::make_unique<MontecarloRules>(
+        *GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host);
+}

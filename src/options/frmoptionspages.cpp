@@ -1,0 +1,271 @@
+#include "options/frmoptions.h"
+
+#include "app/uppercasevalidator.h"
+#include "options/clicklabel.h"
+#include "shared/pictures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int PageWidth = 430;
+const QSize CardPreviewSize = Pictures::CardSize * 3 / 2;
+const QSize TablePreviewSize{200, 150};
+
+QLabel *addText(QBoxLayout *layout, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return label;
+}
+
+QPushButton *makeButton(const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(caption);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+ClickLabel *makeColourSquare(const QString &tip)
+{
+    auto *square = new ClickLabel;
+    square->setToolTip(tip);
+    square->setFixedSize(40, 22);
+    square->setFrameShape(QFrame::Box);
+    square->setAutoFillBackground(true);
+    square->setCursor(Pictures::handCursor());
+    return square;
+}
+
+ClickLabel *makePreview(const QSize &size, const QString &tip)
+{
+    auto *preview = new ClickLabel;
+    preview->setToolTip(tip);
+    preview->setFixedSize(size);
+    preview->setAlignment(Qt::AlignCenter);
+    return preview;
+}
+
+// A page: its frame, heading and explanation; the caller adds the controls below.
+QVBoxLayout *startPage(QFrame *&page, const QString &heading, const QString &explanation)
+{
+    page = new QFrame;
+    page->setFrameShape(QFrame::StyledPanel);
+    page->setFixedWidth(PageWidth);
+    auto *layout = new QVBoxLayout(page);
+    QLabel *title = addText(layout, heading);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    title->setFont(font);
+    addText(layout, explanation);
+    return layout;
+}
+
+} // namespace
+
+QWidget *frmOptions::createTabColumn()
+{
+    static const std::array<const char *, 4> Captions{"CARTES", "TAPIS", "VORELLES", "DIVERS"};
+    static const std::array<const char *, 4> Tips{
+        "Cliquez pour accéder aux options des cartes de jeu", "",
+        "Cliquez pour accéder aux options des vorelles",
+        "Cliquez pour accéder aux options diverses"};
+    auto *column = new QWidget;
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t k = 0; k < lblMenu.size(); ++k) {
+        lblMenu[k] = new ClickLabel(QString::fromUtf8(Captions[k]));
+        lblMenu[k]->setToolTip(QString::fromUtf8(Tips[k]));
+        lblMenu[k]->setAlignment(Qt::AlignCenter);
+        lblMenu[k]->setFrameShape(QFrame::Box);
+        lblMenu[k]->setMinimumHeight(32);
+        lblMenu[k]->setAutoFillBackground(true);
+        lblMenu[k]->setCursor(Pictures::handCursor());
+        layout->addWidget(lblMenu[k]);
+    }
+    layout->addStretch();
+    cmdAide = makeButton(QStringLiteral("&Aide"), QStringLiteral("Affiche l'aide"));
+    cmdFermer = makeButton(QStringLiteral("&Quitter"), QStringLiteral("Fermer la fenêtre"));
+    layout->addWidget(cmdAide);
+    layout->addWidget(cmdFermer);
+    column->setFixedWidth(124); // 1860 twips: the pages start there
+    return column;
+}
+
+QFrame *frmOptions::createCartesPage()
+{
+    QFrame *page = nullptr;
+    QVBoxLayout *layout = startPage(
+        page, QStringLiteral("CARTES"),
+        QStringLiteral("Vous pouvez changer l'image du dos des cartes. Pour cela, cliquez sur le "
+                       "bouton CHANGER,selectionnez une image dans la fenêtre qui s'affichera "
+                       "puis, enregistrée celle-ci en cliquant sur le bouton VALIDER."));
+
+    imgCarte = makePreview(CardPreviewSize, QStringLiteral("Image du dos des cartes"));
+    cmdChangerCarte =
+        makeButton(QStringLiteral("&Changer"), QStringLiteral("Changer l'image du dos de carte"));
+    cmdReinitCarte =
+        makeButton(QStringLiteral("&Image par défaut"), QStringLiteral("Image par défaut"));
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdChangerCarte);
+    buttons->addWidget(cmdReinitCarte);
+    buttons->addStretch();
+    auto *row = new QHBoxLayout;
+    row->addWidget(imgCarte);
+    row->addLayout(buttons);
+    row->addStretch();
+    layout->addLayout(row);
+    lblFichierCarte = addText(layout, QStringLiteral("Fichier:"));
+
+    // The list sits in the gap the sentence leaves for it.
+    const QString before = QStringLiteral("Mélanger le jeu");
+    auto *sentence = new QLabel(before + QString(31, QLatin1Char(' ')) +
+                                QStringLiteral("fois avant chaque vorelle"));
+    sentence->setTextFormat(Qt::PlainText);
+    lstMelange = new QComboBox(sentence);
+    lstMelange->setToolTip(QStringLiteral("Nombre de mélange du jeu de cartes"));
+    const QFontMetrics metrics(sentence->font());
+    const int gapStart = metrics.horizontalAdvance(before + QLatin1Char(' '));
+    const int gapEnd = metrics.horizontalAdvance(sentence->text().left(before.size() + 30));
+    const int height = lstMelange->sizeHint().height();
+    sentence->setMinimumHeight(height);
+    lstMelange->setGeometry(gapStart, 0, std::max(gapEnd - gapStart, 48), height);
+    layout->addWidget(sentence);
+
+    cmdValiderCarte = makeButton(QStringLiteral("&Valider"), QStringLiteral("Valider les données"));
+    layout->addStretch();
+    layout->addWidget(cmdValiderCarte, 0, Qt::AlignRight);
+    return page;
+}
+
+QFrame *frmOptions::createTapisPage()
+{
+    QFrame *page = nullptr;
+    QVBoxLayout *layout = startPage(
+        page, QStringLiteral("TAPIS"),
+        QStringLiteral("Vous pouvez changer l'image de fond d'écran de la fenêtre de jeu. Pour "
+                       "cela, il vous suffit de cliquer sur le bouton CHANGER, de sélectionner un "
+                       "fichier d' image dans la fenêtre qui s'ouvrira et enfin de cliquer sur le "
+                       "bouton VALIDER pour enregistrer la nouvelle image."));
+
+    imgFond = makePreview(TablePreviewSize, QStringLiteral("Aperçu de l'image du tapis"));
+    imgFond->setFrameShape(QFrame::Box);
+    cmdChangerImage = makeButton(QStringLiteral("&Changer"), QStringLiteral("Changer l'image"));
+    cmdReinitImage = makeButton(QStringLiteral("&Pas d'image"),
+                                QStringLiteral("Pas d'image en fond de fenêtre"));
+    cmdTapiDefaut = makeButton(QStringLiteral("&Défaut"), QStringLiteral("Image par défaut"));
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdChangerImage);
+    buttons->addWidget(cmdReinitImage);
+    buttons->addWidget(cmdTapiDefaut);
+    buttons->addStretch();
+    auto *row = new QHBoxLayout;
+    row->addWidget(imgFond);
+    row->addLayout(buttons);
+    row->addStretch();
+    layout->addLayout(row);
+    lblCheminImage = addText(layout, QStringLiteral("Fichier:"));
+    lblCheminImage->setToolTip(QStringLiteral("Nom du fichier pour l'image"));
+
+    addText(layout, QStringLiteral("Choisissez une couleur de fond si vous ne  désirez pas "
+                                   "d'image. Pour cela, cliquez sur le carré de couleur "
+                                   "ci-dessous:"));
+    lblCouleurTapis = makeColourSquare(QStringLiteral("Couleur de fond du tapis"));
+    auto *colourRow = new QHBoxLayout;
+    colourRow->addWidget(new QLabel(QStringLiteral("Couleur de fond..................")));
+    colourRow->addWidget(lblCouleurTapis);
+    colourRow->addStretch();
+    layout->addLayout(colourRow);
+
+    cmdValiderImage = makeButton(QStringLiteral("&Valider"), QStringLiteral("Enregistrer l'image"));
+    layout->addStretch();
+    layout->addWidget(cmdValiderImage, 0, Qt::AlignRight);
+    return page;
+}
+
+QFrame *frmOptions::createVorellesPage()
+{
+    QFrame *page = nullptr;
+    QVBoxLayout *layout = startPage(
+        page, QStringLiteral("VORELLES"),
+        QStringLiteral("Vous pouvez  choisir d'afficher votre jeu préféré dès le démarrage du "
+                       "programme. Pour cela, il vous suffit simplement de selectionner celui-ci "
+                       "dans la liste des vorelles et de confirmer votre choix en appuyant sur le "
+                       "bouton VALIDER."));
+
+    lstVorelles = new QListWidget;
+    lstVorelles->setToolTip(QStringLiteral("Liste des vorelles"));
+    lblNomVorelle = new QLabel(QStringLiteral("Aucune"));
+    lblNomVorelle->setFrameShape(QFrame::Panel);
+    lblNomVorelle->setFrameShadow(QFrame::Sunken);
+    cmdValiderDemarrage =
+        makeButton(QStringLiteral("&Valider"), QStringLiteral("Valider les options"));
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Liste des vorelles:")), 0, 0);
+    grid->addWidget(lstVorelles, 1, 0, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Vorelle selectionnée")), 0, 1);
+    grid->addWidget(lblNomVorelle, 1, 1);
+    grid->addWidget(cmdValiderDemarrage, 2, 1, Qt::AlignRight);
+    grid->setRowStretch(3, 1);
+    layout->addLayout(grid);
+
+    addText(layout, QStringLiteral("Cliquez sur le bouton ci-dessous si vous ne désirez pas "
+                                   "ouvrir de vorelle au démarrage."));
+    cmdDefautDemarrage = makeButton(QStringLiteral("&Défaut"), QStringLiteral("Option par défaut"));
+    layout->addWidget(cmdDefautDemarrage, 0, Qt::AlignLeft);
+    return page;
+}
+
+QFrame *frmOptions::createDiversPage()
+{
+    QFrame *page = nullptr;
+    QVBoxLayout *layout = startPage(
+        page, QStringLiteral("DIVERS"),
+        QStringLiteral(
+            "Vous pouvez changer les couleurs de la barre d'état - barre se situant à la base de "
+            "la fenêtre principal de jeu - ainsi que le nom du joueur. Pour ce faire, cliquez sur "
+            "les carrés de couleurs ci-dessous, en relation avec l'objet désiré, sélectionnez une "
+            "couleur dans la fenêtre des couleurs qui s'affichera, changez également le nom du "
+            "joueur et cliquez sur le bouton VALIDER pour enregistrer vos choix."));
+
+    txtNomJoueur = new QLineEdit;
+    txtNomJoueur->setToolTip(QStringLiteral("Nom du joueur"));
+    txtNomJoueur->setValidator(new UpperCaseValidator(txtNomJoueur));
+    chkNomJoueur = new QCheckBox(QStringLiteral("Nom par défaut"));
+    lblCouleurs[0] = makeColourSquare(QStringLiteral("Couleur du texte de la barre d'état"));
+    lblCouleurs[1] = makeColourSquare(QStringLiteral("Couleur du fond de la barre d'état"));
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Nom du joueur:")), 0, 0);
+    grid->addWidget(txtNomJoueur, 0, 1);
+    grid->addWidget(chkNomJoueur, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Couleur du texte de la barre d'état.....")), 1, 0);
+    grid->addWidget(lblCouleurs[0], 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Couleur du fond de la barre d'état.....")), 2, 0);
+    grid->addWidget(lblCouleurs[1], 2, 1);
+    grid->setColumnStretch(3, 1);
+    layout->addLayout(grid);
+
+    cmdReinitCouleurs =
+        makeButton(QStringLiteral("&Défaut"), QStringLiteral("Remettre les données par défaut"));
+    cmdValiderCouleurs =
+        makeButton(QStringLiteral("&Valider"), QStringLiteral("Valider les données"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdReinitCouleurs);
+    buttons->addWidget(cmdValiderCouleurs);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return page;
+}
