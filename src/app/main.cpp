@@ -4,6 +4,7 @@
 #include "app/singleinstance.h"
 #include "app/translations.h"
 #include "games/gameregistry.h"
+#include "history/frmhistorique.h"
 #include "options/frmoptions.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -46,8 +47,12 @@ int main(int argc, char *argv[])
         DialogOpeners openers;
         openers.options = [&context](QWidget *parent) { ShowOptions(parent, context); };
         openers.about = [&context](QWidget *parent) { ShowAbout(parent, context); };
+        openers.history = [&context](QWidget *parent) { ShowHistory(parent, context); };
         main = std::make_unique<frmJeu>(context, games, openers);
-        QObject::connect(main.get(), &frmJeu::quitConfirmed, &app, &QCoreApplication::quit);
+        // exit() rather than quit(): quit() would ask every window to close, and the main window
+        // answers a close with the quit question again.
+        QObject::connect(main.get(), &frmJeu::quitConfirmed, &app,
+                         [] { QCoreApplication::exit(0); });
         main->show();
         if (!main->load())
             QCoreApplication::exit(0);

@@ -1,0 +1,189 @@
+// Figures of the game skeleton: appending a record to a long log, painting a full table, one
+// drag step, the work done while a game sits idle with the clock running, and repeated resizes.
+// Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_games
+
+#include "app/frmjeu.h"
+#include "fakemainlink.h"
+#include "games/cardtable.h"
+#include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/gamecatalog.h"
+#include "games/gameform.h"
+#include "games/gameregistry.h"
+#include "shared/recordlog.h"
+#include "shared/rtf/rtfwriter.h"
+#include "testapp.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// Milliseconds of each of runs calls.
+QList<double> time(int runs, const std::function<void()> &work)
+{
+    QList<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        ms.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return ms;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+GameForm *openGame(TestApp &app, FakeMainLink &main, const char *name)
+{
+    const QString menuName = QString::fromUtf8(name);
+    return new GameForm(*GameCatalog::byMenuName(menuName), app.context, main,
+                        *GameRegistry::rulesFor(menuName));
+}
+
+void appendToLongLog()
+{
+    TestApp app;
+    const QString log = LogPath(app.state.appFolder);
+    GameRecord record{QDateTime::currentDateTime(),
+                      QStringLiteral("MONTE-CARLO"),
+                      QStringLiteral("MARIE"),
+                      QStringLiteral("00:04:12"),
+                      {QStringLiteral("Nbre de cartes restantes: 7")},
+                      QStringLiteral("FAUX")};
+    RichText text;
+    for (int i = 0; i < 10000; ++i) {
+        for (const RichTextRun &run : RecordText(record, RecordLocale()))
+            appendText(text, run.text, run.bold);
+    }
+    QFile file(log);
+    file.open(QIODevice::WriteOnly);
+    file.write(writeRtf(text));
+    file.close();
+    const auto ms = time(9, [&] { RecordGame(log, record, RecordLocale()); });
+    std::printf("append one record to a 10,000-record log (%lld KiB): median %.1f ms\n",
+                QFile(log).size() / 1024, median(ms));
+}
+
+void paintAndDrag()
+{
+    TestApp app;
+    FakeMainLink main;
+    GameForm *montecarlo = openGame(app, main, "Monte-Carlo");
+    montecarlo->resize(1920, 1080);
+    montecarlo->show();
+    montecarlo->Boutons_Click(0);
+    QImage target(montecarlo->Tapis->size(), QImage::Format_ARGB32_Premultiplied);
+    const auto paint = time(25, [&] {
+        QPainter painter(&target);
+        montecarlo->Tapis->render(&painter);
+    });
+    std::printf("paint a full Monte-Carlo table at 1920 x 1080: median %.2f ms\n",
+                median(paint.mid(5)));
+    delete montecarlo;
+
+    GameForm *voyageuses = openGame(app, main, "Les voyageuses (1)");
+    voyageuses->resize(1920, 1080);
+    voyageuses->show();
+    QCoreApplication::processEvents();
+    voyageuses->Boutons_Click(0);
+    CardTable *table = voyageuses->Tapis;
+    const int stock = Voyageuses1Rules::FirstSabot + 3;
+    const QPoint start = table->toPixels(voyageuses->rules().table().at(stock).rect).center();
+    QMouseEvent press(QEvent::MouseButtonPress, start, table->mapToGlobal(start), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(table, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, start, table->mapToGlobal(start),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(table, &release); // turns the stock card up
+    QApplication::sendEvent(table, &press);
+    QCoreApplication::processEvents();
+    int step = 0;
+    const auto drag = time(60, [&] {
+        ++step;
+        const QPoint at = start + QPoint(-8 * step, -3 * step);
+        QMouseEvent move(QEvent::MouseMove, at, table->mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table, &move);
+        table->repaint(); // paint what the step made dirty, as the next frame would
+    });
+    std::printf("one drag step of a card (rules, frame and repaint): median %.2f ms\n",
+                median(drag.mid(5)));
+
+    long before = residentKiB();
+    const auto resize = time(40, [&] {
+        static bool large = false;
+        large = !large;
+        voyageuses->resize(large ? QSize(1600, 1000) : QSize(800, 600));
+        voyageuses->repaint();
+    });
+    std::printf("resize 800 x 600 <-> 1600 x 1000, 20 round trips: median step %.2f ms, "
+                "slowest %.2f ms, resident memory %ld -> %ld KiB\n",
+                median(resize), *std::max_element(resize.begin(), resize.end()), before,
+                residentKiB());
+    delete voyageuses;
+}
+
+void idleWithClock(int seconds)
+{
+    TestApp app;
+    GameRegistry games(app.context);
+    frmJeu jeu(app.context, games);
+    jeu.resize(1280, 800);
+    jeu.show();
+    jeu.load();
+    jeu.mnuDeVorelle_Click(int(GameCatalog::GameNames().indexOf(QStringLiteral("Monte-Carlo"))));
+    auto *game = qobject_cast<GameForm *>(jeu.gameWindow());
+    game->Boutons_Click(0);
+    QCoreApplication::processEvents();
+    const double start = cpuSeconds();
+    QTimer::singleShot(seconds * 1000, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    std::printf("CPU while a game sits idle with the clock running: %.3f s over %d s (clock shows "
+                "%s), resident memory %ld KiB\n",
+                cpuSeconds() - start, seconds, qPrintable(jeu.clockText()), residentKiB());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int idle = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 60;
+    appendToLongLog();
+    paintAndDrag();
+    idleWithClock(idle);
+    return 0;
+}

@@ -1,0 +1,160 @@
+// Times the history window on large logs: opening it, one search hit, the HTML and text exports.
+// Usage: bench_history [runs], 5 runs by default; prints the median of each figure.
+
+#include "history/frmhistorique.h"
+#include "settings/settingsstore.h"
+#include "shared/appcontext.h"
+#include "shared/appstate.h"
+#include "shared/desktopopener.h"
+#include "shared/documentprinter.h"
+#include "shared/randomsource.h"
+#include "shared/recordlog.h"
+#include "shared/rtf/rtfwriter.h"
+#include "shared/userdialogs.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Answers the export's save dialog with the next file name; any message means the run failed.
+class BenchDialogs final : public UserDialogs {
+public:
+    void message(QWidget *, const QString &text, Icon, const QString &title) override
+    {
+        qFatal("unexpected message \"%s\": %s", qPrintable(title), qPrintable(text));
+    }
+    bool askYesNo(QWidget *, const QString &text, Icon, const QString &, bool) override
+    {
+        qFatal("unexpected question: %s", qPrintable(text));
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return exportPath;
+    }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return {}; }
+
+    QString exportPath;
+};
+
+class NoPrinter final : public DocumentPrinter {
+public:
+    bool print(QWidget *, const QTextDocument &) override { return false; }
+};
+
+QByteArray buildLog(int records)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    const QStringList games = {QStringLiteral("LES VOYAGEUSES (1)"), QStringLiteral("MONTE-CARLO"),
+                               QStringLiteral("L'ANNONCE"), QStringLiteral("POUSSE-POUSSE")};
+    const QStringList players = {QStringLiteral("Alice"), QStringLiteral("Benoît"),
+                                 QStringLiteral("Célestine"), QStringLiteral("Dominique")};
+    const QDateTime start(QDate(2020, 1, 1), QTime(8, 0));
+    RichText log;
+    for (int i = 0; i < records; ++i) {
+        const GameRecord game{start.addSecs(qint64(i) * 1800),
+                              games[i % games.size()],
+                              players[i % players.size()],
+                              QStringLiteral("00:04:%1").arg(i % 60, 2, 10, QLatin1Char('0')),
+                              {QStringLiteral("Cartes restantes: %1").arg(i % 33)},
+                              i % 3 == 0 ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
+        for (const RichTextRun &run : RecordText(game, french))
+            appendText(log, run.text, run.bold);
+    }
+    return writeRtf(log);
+}
+
+double milliseconds(const std::function<void()> &action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const std::size_t middle = times.size() / 2;
+    return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 5;
+
+    QTemporaryDir dir;
+    AppState state;
+    state.appFolder = dir.path() + QLatin1Char('/');
+    SettingsStore settings(dir.filePath(QStringLiteral("bench.ini")));
+    SeededRandom random(1);
+    BenchDialogs dialogs;
+    QtDesktopOpener opener;
+    NoPrinter printer;
+    AppContext context{state, settings, random, dialogs, opener, printer};
+
+    // "open" is the whole opening: "load" (construct and read the log) then the first showing.
+    // The view lays the text out lazily, so the first search hit far from the top also lays out
+    // everything before it ("cold"); "layout" finishes the rest, as the idle view does by itself,
+    // and "search" is a hit once all is laid out.
+    std::printf("%8s %9s %11s %11s %11s %11s %11s %11s %11s\n", "records", "log (MB)", "load (ms)",
+                "open (ms)", "cold (ms)", "layout (ms)", "search (ms)", "html (ms)", "text (ms)");
+    for (const int records : {10'000, 100'000}) {
+        const QByteArray log = buildLog(records);
+        QFile file(LogPath(state.appFolder));
+        if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
+            qFatal("cannot write the log");
+        file.close();
+
+        std::vector<double> load, open, cold, layout, search, html, text;
+        for (int run = 0; run < runs; ++run) {
+            std::optional<frmHistorique> window;
+            load.push_back(milliseconds([&] { window.emplace(context); }));
+            open.push_back(load.back() + milliseconds([&] {
+                               window->show();
+                               QApplication::processEvents();
+                           }));
+
+            QTextDocument *document = window->RTF->document();
+            const int middle = document->characterCount() / 2;
+            const auto findFrom = [&](int position) {
+                return milliseconds([&] {
+                    if (document->find(QStringLiteral("Joueur"), position).isNull())
+                        qFatal("the search found nothing");
+                });
+            };
+            cold.push_back(findFrom(middle));
+            layout.push_back(milliseconds([&] { document->documentLayout()->documentSize(); }));
+            search.push_back(findFrom(middle + 1000));
+
+            dialogs.exportPath = dir.filePath(QStringLiteral("export.htm"));
+            html.push_back(milliseconds([&] { window->Boutons_Click(2); }));
+            dialogs.exportPath = dir.filePath(QStringLiteral("export.txt"));
+            text.push_back(milliseconds([&] { window->Boutons_Click(2); }));
+        }
+        std::printf("%8d %9.1f %11.1f %11.1f %11.1f %11.1f %11.3f %11.1f %11.1f\n", records,
+                    double(log.size()) / 1e6, median(load), median(open), median(cold),
+                    median(layout), median(search), median(html), median(text));
+    }
+    return 0;
+}

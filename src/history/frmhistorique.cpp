@@ -1,0 +1,296 @@
+#include "history/frmhistorique.h"
+
+#include "about/frmabout.h"
+#include "history/frmrechercher.h"
+#include "history/htmlexport.h"
+#include "history/richdocument.h"
+#include "shared/appcontext.h"
+#include "shared/appstate.h"
+#include "shared/documentprinter.h"
+#include "shared/files.h"
+#include "shared/helppage.h"
+#include "shared/recordlog.h"
+#include "shared/rtf/rtfreader.h"
+#include "shared/rtf/rtfwriter.h"
+#include "shared/userdialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Button { Effacer, Imprimer, Exporter, Rechercher, Fermer };
+
+const QString WindowTitle = QStringLiteral("Historique des parties");
+
+bool isViewKey(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    // Left to the window: Escape closes it, Enter presses "&Fermer" once it is the default.
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
+    }
+}
+
+} // namespace
+
+frmHistorique::frmHistorique(AppContext &context, QWidget *parent)
+    : QDialog(parent),
+      Label1(new QLabel(QStringLiteral("Voici la liste des parties déja effectuées:"), this)),
+      RTF(new QTextEdit(this)),
+      Label3(new QLabel(QStringLiteral("Pour afficher l'aide, appuyez sur F1..."), this)),
+      m_context(context)
+{
+    setObjectName(QStringLiteral("frmHistorique"));
+    setWindowTitle(WindowTitle);
+
+    RTF->setReadOnly(true);
+    RTF->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A log of years of games would otherwise be copied into the undo stack on loading.
+    RTF->setUndoRedoEnabled(false);
+    Label1->setBuddy(RTF);
+
+    const std::array<std::pair<QString, QString>, 5> captions{{
+        {QStringLiteral("&Effacer"), QStringLiteral("Effacer l' historique")},
+        {QStringLiteral("&Imprimer"), QStringLiteral("Imprimer l' historique")},
+        {QStringLiteral("&Exporter"), QStringLiteral("Exporter l' historique")},
+        {QStringLiteral("&Rechercher"), QStringLiteral("Rechercher dans l'historique")},
+        {QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenêtre")},
+    }};
+    auto *buttons = new QHBoxLayout;
+    for (int i = 0; i < int(Boutons.size()); ++i) {
+        QPushButton *button = new QPushButton(captions[i].first, this);
+        button->setToolTip(captions[i].second);
+        // Enter must never clear or export by accident; only "&Fermer" may become the default.
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { Boutons_Click(i); });
+        buttons->addWidget(button);
+        button->installEventFilter(this);
+        Boutons[i] = button;
+    }
+    RTF->installEventFilter(this);
+    installEventFilter(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(RTF, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(Label3);
+
+    resize(640, 480);
+    if (const QScreen *current = screen())
+        move(current->geometry().center() - rect().center());
+
+    loadLog();
+}
+
+void frmHistorique::Boutons_Click(int index)
+{
+    switch (index) {
+    case Effacer:
+        clearLog();
+        break;
+    case Imprimer:
+        printLog();
+        break;
+    case Exporter:
+        exportLog();
+        break;
+    case Rechercher: {
+        frmRechercher dialog(RTF, m_context, this);
+        dialog.exec();
+        break;
+    }
+    case Fermer:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+bool frmHistorique::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_F1:
+        ShowHelpPage(this, QStringLiteral("historique.htm"), m_context);
+        return true;
+    case Qt::Key_F2:
+        ShowAbout(this, m_context);
+        return true;
+    default:
+        if (watched == RTF && !isViewKey(key))
+            return true;
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void frmHistorique::loadLog()
+{
+    const QString folder = m_context.state.appFolder;
+    const QString path = LogPath(folder);
+    if (!FileExists(path)) {
+        QString shownFolder = folder;
+        if (shownFolder.size() > 1 && shownFolder.endsWith(QLatin1Char('/')))
+            shownFolder.chop(1);
+        m_context.dialogs.message(
+            this,
+            QStringLiteral("Impossible d'afficher le fichier des parties. Le fichier PARTIES.RTF "
+                           "est introuvable.\nCelui-ci devrait se trouver dans le dossier: ") +
+                shownFolder,
+            UserDialogs::Icon::Information, QStringLiteral("Fichier introuvable"));
+    } else if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+        m_context.dialogs.message(
+            this,
+            QStringLiteral("Impossible de lire le fichier des parties PARTIES.RTF :\n") +
+                file.errorString(),
+            UserDialogs::Icon::Critical, WindowTitle);
+    } else {
+        const RtfReadResult read = readRtf(file.readAll());
+        setRichText(*RTF->document(), read.text);
+        // The view's caret went along with the inserted text: back to the top, or showing the
+        // window would lay out the whole log to bring the end into view.
+        RTF->moveCursor(QTextCursor::Start);
+        if (read.status != RtfReadResult::Status::Ok) {
+            m_context.dialogs.message(
+                this,
+                QStringLiteral("Le fichier des parties PARTIES.RTF ne peut pas être affiché tel "
+                               "quel.\n") +
+                    read.message +
+                    (read.text.isEmpty() ? QString()
+                                         : QStringLiteral("\nLe texte lisible est affiché.")) +
+                    QStringLiteral("\nLe fichier n'a pas été modifié."),
+                UserDialogs::Icon::Exclamation, WindowTitle);
+        }
+    }
+    if (RTF->document()->isEmpty()) {
+        disableLogButtons();
+        Boutons[Fermer]->setDefault(true);
+    }
+}
+
+void frmHistorique::disableLogButtons()
+{
+    for (int i = Effacer; i <= Rechercher; ++i)
+        Boutons[i]->setEnabled(false);
+}
+
+QString frmHistorique::saveFile(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+        return {};
+    return QStringLiteral("Impossible d'écrire le fichier ") + QDir::toNativeSeparators(path) +
+           QStringLiteral(" :\n") + file.errorString();
+}
+
+void frmHistorique::clearLog()
+{
+    if (!m_context.dialogs.askYesNo(
+            this,
+            QStringLiteral("Attention cette suppression est définitive.\nÊtes-vous sûr(e) de "
+                           "vouloir effacer le contenu de l'historique ?"),
+            UserDialogs::Icon::Question, QStringLiteral("Avertissement"), true))
+        return;
+    const QString error = saveFile(LogPath(m_context.state.appFolder), writeRtf({}));
+    if (!error.isEmpty()) {
+        m_context.dialogs.message(this,
+                                  error + QStringLiteral("\nL'historique n'a pas été effacé."),
+                                  UserDialogs::Icon::Critical, QStringLiteral("ERREUR..."));
+        return;
+    }
+    RTF->clear();
+    disableLogButtons();
+}
+
+void frmHistorique::printLog()
+{
+    if (RTF->document()->isEmpty()) {
+        m_context.dialogs.message(this, QStringLiteral("Aucune donnée à imprimer."),
+                                  UserDialogs::Icon::Information, QStringLiteral("Impression"));
+        return;
+    }
+    QTextCursor cursor = RTF->textCursor();
+    if (!cursor.hasSelection())
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+
+    QTextDocument printed;
+    printed.setDefaultFont(RTF->document()->defaultFont());
+    QTextCursor(&printed).insertFragment(cursor.selection());
+    m_context.printer.print(this, printed);
+
+    cursor.setPosition(0);
+    RTF->setTextCursor(cursor);
+}
+
+void frmHistorique::exportLog()
+{
+    const QString path = m_context.dialogs.saveFileName(
+        this, QStringLiteral("Exporter l'historique..."), QDir::homePath(),
+        QStringLiteral("Fichier Texte (*.txt);;Fichier Html (*.htm);;Fichier Texte enrichi "
+                       "(*.rtf)"),
+        QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+
+    // The format follows the name's last three letters, whatever filter was chosen.
+    const QString format = path.right(3).toLower();
+    QByteArray content;
+    if (format == QLatin1String("rtf")) {
+        content = writeRtf(richText(*RTF->document()));
+    } else if (format == QLatin1String("txt")) {
+        content = plainText(richText(*RTF->document())).toUtf8();
+    } else if (format == QLatin1String("htm")) {
+        const HistoryPageFacts facts{
+            QStringLiteral(VORELLES_VERSION), QDateTime::currentDateTime(),
+            QUrl::fromLocalFile(HelpPagePath(m_context.state.appFolder, QStringLiteral("aide.htm")))
+                .toString()};
+        content = HistoryPage(richText(*RTF->document()), facts).toUtf8();
+    } else {
+        return;
+    }
+
+    const QString error = saveFile(path, content);
+    if (!error.isEmpty()) {
+        m_context.dialogs.message(this, error, UserDialogs::Icon::Critical,
+                                  QStringLiteral("ERREUR..."));
+    }
+    if (format == QLatin1String("htm")) {
+        QTextCursor cursor = RTF->textCursor();
+        cursor.setPosition(0);
+        RTF->setTextCursor(cursor);
+    }
+}
+
+void ShowHistory(QWidget *parent, AppContext &context)
+{
+    frmHistorique window(context, parent);
+    window.exec();
+}
