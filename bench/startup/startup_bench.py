@@ -2,7 +2,7 @@
 """Start-up, memory and idle-CPU figures of the real program under a virtual X display.
 
 Each run starts build/bin/vorelles with a fresh settings folder (so it also writes its first-run
-settings), watches the X window tree for the splash (360 x 200) and the main window, then reads
+settings, unless --game gives a settings file that opens a game at start-up), watches the X window tree for the splash (360 x 200) and the main window, then reads
 the resident memory and the CPU time used over an idle minute from /proc.
 """
 import argparse
@@ -36,8 +36,15 @@ def rss_mib(pid):
     return float("nan")
 
 
-def one_run(binary, display, idle_seconds):
+def one_run(binary, display, idle_seconds, game):
     config = tempfile.mkdtemp(prefix="vorelles-bench-")
+    if game:
+        # A settings file from an earlier run that opens a game at start-up.
+        name = os.path.basename(binary)
+        os.makedirs(os.path.join(config, name))
+        with open(os.path.join(config, name, name + ".ini"), "w") as ini:
+            ini.write("[parametres]\ndate%20de%20debut=01/12/2026\n"
+                      f"demarrage={game}\nmelange=10\nnom%20du%20joueur=MARIE\n")
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config)
     start = time.perf_counter()
     proc = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL,
@@ -71,6 +78,7 @@ def main():
     parser.add_argument("--binary", default="build/bin/vorelles")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle", type=float, default=60.0, help="idle seconds measured per run")
+    parser.add_argument("--game", default="", help="game opened at start-up, e.g. Monte-Carlo")
     args = parser.parse_args()
 
     display = ":97"
@@ -78,7 +86,7 @@ def main():
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
     try:
-        results = [one_run(args.binary, display, args.idle) for _ in range(args.runs)]
+        results = [one_run(args.binary, display, args.idle, args.game) for _ in range(args.runs)]
     finally:
         xvfb.kill()
 

@@ -31,6 +31,15 @@ public:
     QStringList created;
 };
 
+// A loaded main window over a temporary application folder.
+struct Fixture {
+    Fixture() { loaded = jeu.load(); }
+    TestApp app;
+    FakeGames games;
+    frmJeu jeu{app.context, games};
+    bool loaded = false;
+};
+
 int indexOf(const QString &name)
 {
     return int(GameCatalog::GameNames().indexOf(name));
@@ -53,27 +62,23 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     void menusCarryTheirCaptionsAndKeys()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         QCOMPARE(jeu.windowTitle(), QStringLiteral("VORELLES"));
-        QCOMPARE(jeu.mnuJeu->title(), QStringLiteral("&Jeu"));
-        QCOMPARE(jeu.mnuOptions->title(), QStringLiteral("&Options"));
-        QCOMPARE(jeu.mnuAide->title(), QStringLiteral("&?"));
-        QCOMPARE(jeu.mnuDeJeu[0]->text(), QStringLiteral("&Nouvelle vorelle"));
-        QCOMPARE(jeu.mnuDeJeu[1]->text(), QStringLiteral("&Arrêter le jeu"));
-        QCOMPARE(jeu.mnuDeJeu[1]->shortcut(), QKeySequence(Qt::Key_F5));
+        const QList<std::tuple<QAction *, QString, QKeySequence>> items{
+            {jeu.mnuDeJeu[1], QStringLiteral("&Arrêter le jeu"), Qt::Key_F5},
+            {jeu.mnuDeJeu[3], QStringLiteral("&Quitter le jeu"), Qt::Key_F6},
+            {jeu.mnuDeOptions[0], QStringLiteral("&Historique des parties..."),
+             Qt::CTRL | Qt::Key_H},
+            {jeu.mnuDeOptions[2], QStringLiteral("&Paramètres..."), Qt::CTRL | Qt::Key_P},
+            {jeu.mnuDeAide[0], QStringLiteral("&Aide..."), Qt::Key_F1},
+            {jeu.mnuDeAide[2], QStringLiteral("A &Propos de..."), Qt::Key_F3}};
+        for (const auto &[action, text, key] : items) {
+            QCOMPARE(action->text(), text);
+            QCOMPARE(action->shortcut(), key);
+        }
         QVERIFY(!jeu.mnuDeJeu[1]->isEnabled());
-        QCOMPARE(jeu.mnuDeJeu[3]->shortcut(), QKeySequence(Qt::Key_F6));
-        QCOMPARE(jeu.mnuDeOptions[0]->text(), QStringLiteral("&Historique des parties..."));
-        QCOMPARE(jeu.mnuDeOptions[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
-        QCOMPARE(jeu.mnuDeOptions[2]->text(), QStringLiteral("&Paramètres..."));
-        QCOMPARE(jeu.mnuDeOptions[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QCOMPARE(jeu.mnuDeAide[0]->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(jeu.mnuDeAide[2]->text(), QStringLiteral("A &Propos de..."));
-        QCOMPARE(jeu.mnuDeAide[2]->shortcut(), QKeySequence(Qt::Key_F3));
-
         QCOMPARE(jeu.mnuDeVorelleItems.size(), 16);
         QCOMPARE(jeu.mnuDeVorelleItems[0]->text(), QStringLiteral("1      Carnaval à Rio"));
         QCOMPARE(jeu.mnuDeVorelleItems[8]->text(), QStringLiteral("9      L'annonce"));
@@ -85,17 +90,14 @@ private Q_SLOTS:
 
         QCOMPARE(jeu.txtJoueur->text(), QStringLiteral("INCONNU(E)"));
         QCOMPARE(jeu.lblChrono->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(jeu.lblChrono->toolTip(), QStringLiteral("Temps de jeu"));
-        QCOMPARE(jeu.imgMenu[1]->toolTip(), QStringLiteral("Affiche le menu des options"));
         QCOMPARE(jeu.BarreEtat->palette().color(QPalette::Window), QColor(224, 224, 224));
     }
 
     void playerNameIsUpperCasedWhileTyping()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         jeu.txtJoueur->clear();
         QKeyEvent accent(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
         QApplication::sendEvent(jeu.txtJoueur, &accent);
@@ -161,10 +163,9 @@ private Q_SLOTS:
 
     void launcherKeepsOneGameWindow()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         const int pyramide = indexOf(QStringLiteral("Pyramide"));
         const int horloge = indexOf(QStringLiteral("L'horloge"));
 
@@ -223,10 +224,9 @@ private Q_SLOTS:
 
     void stoppingAGameAsksWhileOneIsInProgress()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         jeu.stopGame();
         QVERIFY(app.dialogs.shown.isEmpty());
 
@@ -242,10 +242,9 @@ private Q_SLOTS:
 
     void clockCountsOnlyWhileAGameIsInProgress()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         jeu.startClock();
         QVERIFY(jeu.Timer1.isActive());
         QCOMPARE(jeu.Timer1.interval(), 1000);
@@ -266,10 +265,9 @@ private Q_SLOTS:
 
     void closingIsReplacedByTheQuitQuestion()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         jeu.show();
         jeu.mnuDeVorelle_Click(indexOf(QStringLiteral("Pyramide")));
         QSignalSpy quit(&jeu, &frmJeu::quitConfirmed);
@@ -287,10 +285,9 @@ private Q_SLOTS:
 
     void helpPagesOpenThroughTheDesktop()
     {
-        TestApp app;
-        FakeGames games;
-        frmJeu jeu(app.context, games);
-        QVERIFY(jeu.load());
+        Fixture f;
+        QVERIFY(f.loaded);
+        auto &[app, games, jeu, loaded] = f;
         jeu.mnuDeAide[0]->trigger();
         QCOMPARE(app.dialogs.last().text,
                  QStringLiteral("Fichier d'aide [aide.htm] introuvable. Assurez-vous que "

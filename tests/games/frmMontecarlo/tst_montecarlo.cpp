@@ -1,77 +1,143 @@
-#include "games/frmMontecarlo/montecarlogame.h"
+#include "games/fakehost.h"
+#include "games/frmMontecarlo/montecarlorules.h"
+#include "games/gamecatalog.h"
 
 #include <QTest>
 
-using namespace MontecarloTest;
-
 namespace {
 
-const QString SecondPrompt = QStringLiteral("Selectionnez une deuxième carte.");
-const QString NotNeighboursPrompt =
-    QStringLiteral("Selectionnez 2 cartes adjacentes de même valeur ou de même famille.");
+using Rules = MontecarloRules;
 const QPoint Pile(Rules::StockLeft, Rules::PileTop);
 
-// The no-pair grid with a few places changed.
-QStringList gridWith(const QList<std::pair<int, QString>> &changes)
+// rank 1 (as) to 13 (roi); suit 0 trefle, 1 carreau, 2 coeur, 3 pique.
+QString card(int rank, int suit)
 {
-    QStringList grid = noPairGrid();
+    static const QStringList ranks =
+        QStringLiteral("AS 2 3 4 5 6 7 8 9 10 VALET DAME ROI").split(QLatin1Char(' '));
+    static const QStringList suits =
+        QStringLiteral("TREFLE CARREAU COEUR PIQUE").split(QLatin1Char(' '));
+    return ranks.at(rank - 1) + QStringLiteral("DE") + suits.at(suit);
+}
+
+// A grid without any neighbouring pair, but for the changed places: the rank of place p is
+// p mod 13 + 1, which differs between neighbours (1, 4, 5 or 6 places apart), and the suits
+// follow the parity of row and column.
+QStringList noPairGrid(const QList<std::pair<int, QString>> &changes = {})
+{
+    QStringList grid;
+    for (int p = 0; p < Rules::GridSize; ++p)
+        grid.append(card(p % 13 + 1, p / Rules::GridColumns % 2 * 2 + p % Rules::GridColumns % 2));
     for (const auto &[place, code] : changes)
         grid[place] = code;
     return grid;
 }
 
-// The pair of aces in places 0 and 1, the rest of the grid without a pair.
-QStringList acesFirst()
+// The four cards of each rank in turn: removing the first two places each time wins.
+QStringList winningQueue()
 {
-    return gridWith({{0, card(1, 2)}, {1, card(1, 3)}});
+    QStringList queue;
+    for (int i = 0; i < Cards::FullDeck; ++i)
+        queue.append(card(i / 4 + 1, i % 4));
+    return queue;
 }
 
-// Places holding a card are exactly the first n, face up with a border; the others are hidden.
-void checkGridInvariant(const Game &game)
-{
-    bool holding = true;
-    for (int i = 0; i < Rules::GridSize; ++i) {
-        const Picture &place = game.place(i);
-        holding = holding && !place.tag.isEmpty();
-        QCOMPARE(place.visible, holding);
-        QCOMPARE(place.border, holding);
-        QCOMPARE(place.face, holding ? Picture::Face::Front : Picture::Face::None);
+// No shuffle rounds leave one exchange, of the first card with itself for a draw of 0.
+class NoShuffle final : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0.0f; }
+};
+
+// A table whose cards reach the grid in the order listed, then the others in deck order: the
+// first 25 fill the places in reading order, the next come from the top of the stock, which is
+// the end of the deck.
+struct Game {
+    explicit Game(QStringList listed)
+    {
+        for (const QString &code : bench.state.decks.deck52) {
+            if (!listed.contains(code))
+                listed.append(code);
+        }
+        queue = listed;
+        for (int i = 0; i < Cards::FullDeck; ++i) {
+            const int k = i < Rules::GridSize ? i : Cards::FullDeck - 1 - (i - Rules::GridSize);
+            bench.state.decks.deck52[std::size_t(k)] = queue.at(i);
+        }
+        bench.settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
+                             QStringLiteral("0"));
+        rules.Distribution();
     }
-}
-
-void checkTurnedUp(const Game &game, int upper, int lower)
-{
-    QCOMPARE(game.carte(upper).rect.topLeft(), QPoint(Rules::StockLeft, Rules::UpperStockTop));
-    QCOMPARE(game.carte(lower).rect.topLeft(), QPoint(Rules::StockLeft, Rules::LowerStockTop));
-    QCOMPARE(game.carte(upper).face, Picture::Face::Front);
-    QCOMPARE(game.carte(lower).face, Picture::Face::Front);
-    QVERIFY(game.carte(lower).z > game.carte(upper).z);
-    QCOMPARE(game.rules.variables().prochaineCarte, upper);
-}
-
-bool faceDownInPile(const Picture &card)
-{
-    return card.visible && card.face == Picture::Face::Back && card.rect.topLeft() == Pile;
-}
-
-bool pileShows(const Game &game)
-{
-    for (int k = 0; k < Cards::FullDeck; ++k) {
-        if (faceDownInPile(game.carte(k)))
-            return true;
+    void start()
+    {
+        bench.state.gameInProgress = true;
+        rules.play();
     }
-    return false;
-}
-
-// The grid place the red frame surrounds, or NoPlace while it is hidden.
-int framed(const Game &game)
-{
-    const Frame &frame = game.rules.table().frames[Rules::Indicateur];
-    for (int i = 0; frame.visible && i < Rules::GridSize; ++i) {
-        if (frame.rect.topLeft() + QPoint(FrameMargin, FrameMargin) == Rules::placePosition(i))
-            return i;
+    // A click on a grid place; the window clears the game in progress when the game ends.
+    void pick(int place)
+    {
+        const qsizetype ended = bench.host.results.size();
+        rules.click(Rules::FirstPlace + place);
+        if (bench.host.results.size() > ended)
+            bench.state.gameInProgress = false;
     }
-    return Rules::NoPlace;
+    void pair(int first, int second)
+    {
+        pick(first);
+        pick(second);
+    }
+    const Picture &place(int i) const { return rules.table().at(Rules::FirstPlace + i); }
+    const Picture &carte(int k) const { return rules.table().at(Rules::FirstCarte + k); }
+    const QString &prompt() const { return bench.host.current; }
+    // The names in the grid places that show, in reading order; the places holding a card must
+    // be the first ones, face up with a border, and the others hidden.
+    QStringList grid() const
+    {
+        QStringList names;
+        for (int i = 0; i < Rules::GridSize; ++i) {
+            const bool holding = !place(i).tag.isEmpty() && names.size() == i;
+            if (place(i).visible != holding || place(i).border != holding ||
+                place(i).face != (holding ? Picture::Face::Front : Picture::Face::None))
+                return {QStringLiteral("place %1 out of order").arg(i)};
+            if (holding)
+                names.append(place(i).tag);
+        }
+        return names;
+    }
+    bool faceDownInPile(int k) const
+    {
+        return carte(k).visible && carte(k).face == Picture::Face::Back &&
+               carte(k).rect.topLeft() == Pile;
+    }
+    void checkTurnedUp(int upper, int lower) const
+    {
+        QCOMPARE(carte(upper).rect.topLeft(), QPoint(Rules::StockLeft, Rules::UpperStockTop));
+        QCOMPARE(carte(lower).rect.topLeft(), QPoint(Rules::StockLeft, Rules::LowerStockTop));
+        QVERIFY(carte(upper).face == Picture::Face::Front &&
+                carte(lower).face == carte(upper).face);
+        QVERIFY(carte(lower).z > carte(upper).z);
+        QCOMPARE(rules.variables().prochaineCarte, upper);
+    }
+    // The grid place the red frame surrounds, or NoPlace while it is hidden.
+    int framed() const
+    {
+        const Frame &frame = rules.table().frames[Rules::Indicateur];
+        for (int i = 0; frame.visible && i < Rules::GridSize; ++i) {
+            if (frame.rect.topLeft() + QPoint(FrameMargin, FrameMargin) == Rules::placePosition(i))
+                return i;
+        }
+        return Rules::NoPlace;
+    }
+
+    RulesBench bench;
+    NoShuffle noShuffle;
+    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")),
+                CoreContext{bench.state, bench.settings, noShuffle}, bench.host};
+    QStringList queue;
+};
+
+QStringList remaining(int count)
+{
+    return {QStringLiteral("Nbre de cartes restantes: %1").arg(count)};
 }
 
 } // namespace
@@ -79,142 +145,131 @@ int framed(const Game &game)
 class TestMontecarlo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void dealWaitsForJouer()
+    void wholeGameFromDealToDealAgain()
     {
-        const QStringList queue = winningQueue();
-        Game game(queue);
-        const auto deck = deckFor(queue);
-        for (int k = 0; k < Cards::FullDeck; ++k) {
-            QCOMPARE(game.carte(k).tag, deck[std::size_t(k)]);
-            QVERIFY(faceDownInPile(game.carte(k)));
-        }
-        for (int i = 0; i < Rules::GridSize; ++i) {
-            QCOMPARE(game.place(i).face, Picture::Face::Back);
-            QCOMPARE(game.place(i).rect.topLeft(), Rules::placePosition(i));
-        }
-        QCOMPARE(game.bench.host.current,
-                 QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+        Game game(winningQueue());
+        const auto checkDealt = [&game] {
+            QCOMPARE(game.rules.variables(), Rules::Variables{});
+            for (int k = 0; k < Cards::FullDeck; ++k) {
+                QCOMPARE(game.carte(k).tag, game.bench.state.decks.deck52[std::size_t(k)]);
+                QVERIFY(game.faceDownInPile(k));
+            }
+            for (int i = 0; i < Rules::GridSize; ++i) {
+                QVERIFY(game.place(i).visible && game.place(i).border);
+                QCOMPARE(game.place(i).face, Picture::Face::Back);
+                QCOMPARE(game.place(i).rect.topLeft(), Rules::placePosition(i));
+            }
+        };
+        checkDealt();
         const TableModel dealt = game.rules.table();
         game.pair(0, 1);
         game.rules.hover(Rules::FirstPlace);
         QCOMPARE(game.rules.table(), dealt);
 
         game.start();
-        QCOMPARE(game.bench.host.current,
-                 QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle."));
-        QCOMPARE(game.grid(), queue.mid(0, Rules::GridSize));
-        checkGridInvariant(game);
-        QVERIFY(faceDownInPile(game.carte(0)));
-        checkTurnedUp(game, 51, 50);
-        QVERIFY(faceDownInPile(game.carte(49)));
-
+        QCOMPARE(game.grid(), game.queue.mid(0, Rules::GridSize));
+        QVERIFY(game.faceDownInPile(0) && game.faceDownInPile(49));
+        game.checkTurnedUp(51, 50);
         // The stock takes no clicks; the hand shows over the grid.
         const TableModel playing = game.rules.table();
         game.rules.click(Rules::FirstCarte + 51);
         QCOMPARE(game.rules.table(), playing);
         game.rules.hover(Rules::FirstPlace + 3);
         QVERIFY(game.place(3).hand);
+
+        for (int pair = 1; pair <= Cards::FullDeck / 2; ++pair) {
+            game.pair(0, 1);
+            QCOMPARE(game.grid(), game.queue.mid(2 * pair, Rules::GridSize));
+        }
+        QCOMPARE(game.bench.host.results, QList<bool>{true});
+        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
+        QCOMPARE(game.rules.statistic(), remaining(0));
+        game.rules.Distribution();
+        checkDealt();
     }
 
     void removesNeighbouringPairs_data()
     {
-        QTest::addColumn<QStringList>("queue");
+        QTest::addColumn<QStringList>("grid");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
-        QTest::newRow("same rank, side by side") << acesFirst() << 0 << 1;
+        QTest::newRow("same rank, side by side")
+            << noPairGrid({{0, card(1, 2)}, {1, card(1, 3)}}) << 0 << 1;
         QTest::newRow("same suit, other rank, one above the other")
-            << gridWith({{7, card(2, 3)}, {12, card(3, 3)}}) << 12 << 7;
-        QTest::newRow("diagonal") << gridWith({{8, card(12, 2)}, {12, card(12, 3)}}) << 8 << 12;
+            << noPairGrid({{7, card(2, 3)}, {12, card(3, 3)}}) << 12 << 7;
+        QTest::newRow("diagonal") << noPairGrid({{8, card(12, 2)}, {12, card(12, 3)}}) << 8 << 12;
     }
 
     void removesNeighbouringPairs()
     {
-        QFETCH(QStringList, queue);
+        QFETCH(QStringList, grid);
         QFETCH(int, first);
         QFETCH(int, second);
-        queue = completed(queue);
-        Game game(queue);
+        Game game(grid);
         game.start();
         game.pair(first, second);
-
         // The rest closes up in reading order; the upper stock card fills the first gap.
-        QStringList expected = queue.mid(0, Rules::GridSize);
-        expected.removeOne(queue.at(first));
-        expected.removeOne(queue.at(second));
-        QCOMPARE(game.grid(), expected + queue.mid(Rules::GridSize, 2));
-        checkGridInvariant(game);
-        QVERIFY(game.bench.host.prompts.contains(
-            QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte")));
-        QCOMPARE(framed(game), Rules::NoPlace);
+        grid.removeOne(game.queue.at(first));
+        grid.removeOne(game.queue.at(second));
+        QCOMPARE(game.grid(), grid + game.queue.mid(Rules::GridSize, 2));
+        QCOMPARE(
+            game.prompt(),
+            QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"));
+        QCOMPARE(game.framed(), Rules::NoPlace);
         QCOMPARE(game.rules.variables().selection1, Rules::NoPlace);
         QVERIFY(!game.carte(first).visible && !game.carte(second).visible);
         QCOMPARE(game.carte(51).rect.topLeft(), Rules::Parked);
         QCOMPARE(game.carte(50).rect.topLeft(), Rules::Parked);
-        checkTurnedUp(game, 49, 48);
+        game.checkTurnedUp(49, 48);
     }
 
     void refusesCardsThatAreNotNeighbours()
     {
         // Places 0 and 2 share a suit; places 4 and 5, a rank and the reading order.
-        const QStringList queue = gridWith({{5, card(5, 1)}});
-        Game game(queue);
+        const QStringList grid = noPairGrid({{5, card(5, 1)}});
+        Game game(grid);
         game.start();
         for (const auto &[first, second] : {std::pair{0, 2}, std::pair{4, 5}}) {
             game.pair(first, second);
-            QCOMPARE(game.bench.host.current, NotNeighboursPrompt);
+            QCOMPARE(game.prompt(), QStringLiteral("Selectionnez 2 cartes adjacentes de même "
+                                                   "valeur ou de même famille."));
             QCOMPARE(game.rules.variables(), Rules::Variables{});
-            QCOMPARE(framed(game), Rules::NoPlace);
-            QCOMPARE(game.grid(), queue);
+            QCOMPARE(game.framed(), Rules::NoPlace);
+            QCOMPARE(game.grid(), grid);
         }
     }
 
-    void selectionKeepsTheFirstCard()
+    void selectionThenNeighboursInTheClosedUpGrid()
     {
-        const QStringList queue = acesFirst();
-        Game game(queue);
+        Game game(noPairGrid({{0, card(1, 2)}, {1, card(1, 3)}}));
         game.start();
         game.pick(0);
-        QCOMPARE(game.bench.host.current, SecondPrompt);
-        QCOMPARE(framed(game), 0);
+        QCOMPARE(game.framed(), 0);
         const TableModel selected = game.rules.table();
         game.pick(0);
         QCOMPARE(game.rules.table(), selected);
-
         // Place 6 is a neighbour sharing neither rank nor suit: the frame moves to it and the
         // next click is compared with place 0 again.
         game.pick(6);
-        QCOMPARE(framed(game), 6);
+        QCOMPARE(game.framed(), 6);
         QCOMPARE(game.rules.variables(), (Rules::Variables{0, 6, 51}));
-        QCOMPARE(game.grid(), queue);
         game.pick(1);
-        QCOMPARE(game.grid().first(), queue.at(2));
-    }
-
-    void neighboursAreTakenInTheClosedUpGrid()
-    {
+        QCOMPARE(game.grid().mid(0, 4), game.queue.mid(2, 4));
         // Places 5 and 9 share a suit a row apart; two places on, they are diagonal neighbours.
-        const QStringList queue = acesFirst();
-        Game game(queue);
-        game.start();
-        game.pair(5, 9);
-        QCOMPARE(game.bench.host.current, NotNeighboursPrompt);
-        game.pair(0, 1);
-        QCOMPARE(game.place(3).tag, queue.at(5));
         game.pair(3, 7);
-        QVERIFY(!game.grid().contains(queue.at(5)) && !game.grid().contains(queue.at(9)));
-        QVERIFY(game.bench.host.results.isEmpty());
+        QVERIFY(!game.grid().contains(game.queue.at(5)) && !game.grid().contains(game.queue.at(9)));
     }
 
     void lostAsSoonAsTheGridHasNoPair()
     {
-        // After the pair of aces the grid has no pair; 25 cards remain in the stock.
+        // After the pair of aces the grid has no pair, though 25 cards remain in the stock.
         Game game(QStringList{card(1, 2), card(1, 3)} + noPairGrid());
         game.start();
         game.pair(0, 1);
         QCOMPARE(game.grid(), noPairGrid());
         QCOMPARE(game.bench.host.results, QList<bool>{false});
-        QCOMPARE(game.bench.host.current, QStringLiteral("DESOLE, vous avez perdu..."));
-
+        QCOMPARE(game.prompt(), QStringLiteral("DESOLE, vous avez perdu..."));
+        QCOMPARE(game.rules.statistic(), remaining(25));
         const TableModel ended = game.rules.table();
         game.pair(3, 4);
         game.rules.hover(Rules::FirstPlace + 2);
@@ -226,44 +281,20 @@ private Q_SLOTS:
         // Pairs only at the end of the grid, so that the dealt cards stay in the grid and their
         // images in the pile while the stock runs out.
         const QStringList pairs = winningQueue();
-        const QStringList queue = pairs.mid(51) + pairs.mid(0, 51);
-        Game game(queue);
+        Game game(pairs.mid(51) + pairs.mid(0, 51));
         game.start();
         for (int pair = 1; pair <= 13; ++pair) {
             game.pair(23, 24);
-            QCOMPARE(pileShows(game), pair < 13);
+            QCOMPARE(game.faceDownInPile(0), pair < 13); // the pile goes with the last card
         }
         // It shows alone, in the lower place, and fills the first gap only.
         QCOMPARE(game.carte(25).rect.topLeft(), QPoint(Rules::StockLeft, Rules::LowerStockTop));
         QCOMPARE(game.carte(25).face, Picture::Face::Front);
         game.pair(23, 24);
-        checkGridInvariant(game);
-        QCOMPARE(game.grid(), queue.mid(0, 23) + queue.mid(51));
+        QCOMPARE(game.grid(), game.queue.mid(0, 23) + game.queue.mid(51));
         QCOMPARE(game.carte(25).rect.topLeft(), Rules::Parked);
         QVERIFY(game.bench.host.results.isEmpty());
-    }
-
-    void wholeGameThenDealAgain()
-    {
-        Game game(winningQueue());
-        game.start();
-        for (int pair = 1; pair <= Cards::FullDeck / 2; ++pair) {
-            game.pair(0, 1);
-            checkGridInvariant(game);
-            QCOMPARE(game.grid().size(), std::min(Rules::GridSize, Cards::FullDeck - 2 * pair));
-        }
-        QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.bench.host.current, QStringLiteral("BRAVO, vous avez gagné..."));
-        const TableModel ended = game.rules.table();
-        game.pick(0);
-        QCOMPARE(game.rules.table(), ended);
-
-        game.rules.Distribution();
-        QCOMPARE(game.rules.variables(), Rules::Variables{});
-        for (int k = 0; k < Cards::FullDeck; ++k)
-            QVERIFY(faceDownInPile(game.carte(k)));
-        for (int i = 0; i < Rules::GridSize; ++i)
-            QVERIFY(game.place(i).visible && game.place(i).border);
+        QCOMPARE(game.rules.statistic(), remaining(24));
     }
 };
 

@@ -17,33 +17,29 @@ int home(const QString &card)
     return Rules::FirstCarte + place;
 }
 
-// Chain k lists the places visited by the k-th stock card turned, the last being an ace place;
-// every other card lies at home.
-Deal fromChains(const QList<QList<int>> &chains)
+// The first stock card turned visits the places of the chain, the last being an ace place; every
+// other card lies at home, so that the other stock cards are aces.
+Deal withChain(const QList<int> &chain)
 {
     Deal order;
     for (int place = 0; place < Rules::Places; ++place)
         order[std::size_t(place)] = Rules::ownCard(place);
-    for (int k = 0; k < chains.size(); ++k) {
-        const QList<int> &chain = chains[k];
-        order[std::size_t(Rules::stockSource(Rules::StockSize - 1 - k))] =
-            Rules::ownCard(chain.first());
-        for (int j = 0; j + 1 < chain.size(); ++j)
-            order[std::size_t(chain[j])] = Rules::ownCard(chain[j + 1]);
-    }
+    for (int j = 0; j < chain.size(); ++j)
+        order[std::size_t(j ? chain[j - 1] : Rules::stockSource(Rules::StockSize - 1))] =
+            Rules::ownCard(chain[j]);
     return order;
 }
 
 // Rules dealing a chosen Deck32 order instead of a shuffled one.
 struct Game : RulesBench, Rules {
     Game() : Rules(context(), host) {}
-    using Rules::state;
-    AppState &shared() { return RulesBench::state; }
-    void deal(const Deal &order)
+    explicit Game(const Deal &order) : Game()
     {
         shared().decks.deck32 = order;
         dealFromDeck();
     }
+    using Rules::state;
+    AppState &shared() { return RulesBench::state; }
     const Picture &at(int picture) const { return table().at(picture); }
     int inHand() const { return FirstSabot + state().IndexSabot; }
     void start()
@@ -52,8 +48,8 @@ struct Game : RulesBench, Rules {
         play();
     }
     void carry(int hand) { drop(hand, home(at(hand).tag), {}); }
-    // Plays to the end; returns the stock cards in the order they were turned.
-    QStringList playOut()
+    // Turns every stock card and carries it along its chain; returns them in the order turned.
+    QStringList playStock()
     {
         QStringList turned;
         while (state().IndexSabot != NoStock) {
@@ -62,10 +58,6 @@ struct Game : RulesBench, Rules {
             turned.append(at(hand).tag);
             while (at(hand).visible)
                 carry(hand);
-        }
-        for (int place = FirstCarte; place < FirstCarte + Places; ++place) {
-            hover(place);
-            click(place);
         }
         return turned;
     }
@@ -94,27 +86,15 @@ private Q_SLOTS:
         Game game;
         game.Distribution();
         const Deal deck = game.shared().decks.deck32;
-        QCOMPARE(game.host.current,
-                 QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie."));
-        for (int place = 0; place < Rules::Places; ++place) {
-            const Picture &card = game.at(Rules::FirstCarte + place);
-            const bool ace = Rules::isAcePlace(place);
-            QCOMPARE(card.tag, ace ? QString() : deck[std::size_t(place)]);
-            QCOMPARE(card.face, ace ? Picture::Face::None : Picture::Face::Back);
-        }
-        game.checkInert(game.table().pictures.size()); // before JOUER
-        game.applyLook(true);
-        QCOMPARE(game.at(Rules::FirstCouleur + 2).face, Picture::Face::Icon);
-        QCOMPARE(game.at(Rules::FirstCouleur + 2).icon, QStringLiteral("TREFLE"));
-
-        game.start();
-        QCOMPARE(game.host.current, QStringLiteral("Cliquez sur la carte ci-dessous pour jouer"));
-        QCOMPARE(game.playOut(), QStringList({deck[31], deck[23], deck[15], deck[7]}));
-        QCOMPARE(game.host.prompts.at(2), QStringLiteral("Glissez la carte à l'endroit voulu."));
-        bool everyCardHome = true;
         for (int place = 0; place < Rules::Places; ++place)
-            everyCardHome &= game.at(Rules::FirstCarte + place).tag == Rules::ownCard(place);
-        QCOMPARE(game.host.results, QList<bool>{everyCardHome});
+            QCOMPARE(game.at(place).face,
+                     Rules::isAcePlace(place) ? Picture::Face::None : Picture::Face::Back);
+        game.checkInert(game.table().pictures.size()); // before JOUER
+        game.start();
+        QCOMPARE(game.playStock(), QStringList({deck[31], deck[23], deck[15], deck[7]}));
+        for (int place = 0; place < Rules::Places; ++place)
+            game.click(place);
+        QCOMPARE(game.host.results.size(), 1);
         game.checkInert(game.table().pictures.size()); // after the end
 
         game.Distribution(); // a new deal forgets the last game, pointers included
@@ -123,98 +103,73 @@ private Q_SLOTS:
             QVERIFY(!picture.hand && !picture.draggable);
     }
 
-    void chainsVisitingEveryPlaceWinAtTheFourthAce()
+    void stockThenRevealDecideTheGame_data()
     {
-        Game game;
-        QList<QList<int>> chains;
-        for (int row = 0; row < Rules::Rows; ++row) {
-            QList<int> chain;
-            for (int column = 0; column < Rules::Columns - 1; ++column)
-                chain.append(row * Rules::Columns + column);
-            chains.append(chain << Rules::stockSource((row + 1) % Rules::Rows));
-        }
-        game.deal(fromChains(chains));
-        game.start();
-        game.click(Rules::FirstSabot);
-        game.drop(game.inHand(), -1, QPoint(5000, 2000)); // carried on from the table
-        game.carry(game.inHand());
-        QCOMPARE(game.at(game.inHand()).rect.topLeft(), HandPosition);
-        QCOMPARE(game.host.current, QStringLiteral("Glissez la carte à l'endroit désiré."));
-        game.checkInert(Rules::Places); // places ignore clicks during the chains
-        game.playOut();
-        QCOMPARE(game.host.results, QList<bool>{true});
-        QVERIFY(!game.host.prompts.contains(QStringLiteral("Cliquez sur les cartes restantes.")));
-        QCOMPARE(game.host.current, QStringLiteral("BRAVO, vous avez gagné..."));
-    }
-
-    void acesHomeThenRevealDecidesTheGame_data()
-    {
+        QTest::addColumn<QList<int>>("chain");
         QTest::addColumn<bool>("swapped");
-        QTest::newRow("every card at home") << false;
-        QTest::newRow("two cards exchanged") << true;
+        QList<int> everyPlace;
+        for (int place = 0; place < Rules::Places; ++place)
+            if (!Rules::isAcePlace(place))
+                everyPlace.append(place);
+        QTest::newRow("won at the fourth ace") << (everyPlace << Rules::Places - 1) << false;
+        QTest::newRow("every card at home") << QList<int>{} << false;
+        QTest::newRow("two cards exchanged") << QList<int>{} << true;
     }
 
-    void acesHomeThenRevealDecidesTheGame()
+    void stockThenRevealDecideTheGame()
     {
+        QFETCH(QList<int>, chain);
         QFETCH(bool, swapped);
-        Game game;
-        Deal order = fromChains({});
+        Deal order = withChain(chain);
         if (swapped)
             std::swap(order[0], order[1]);
-        game.deal(order);
+        Game game(order);
         game.start();
-        for (int k = Rules::StockSize - 1; k >= 0; --k) {
-            const int stock = game.inHand();
-            game.click(stock);
-            game.carry(stock);
-            QVERIFY(!game.at(stock).visible);
-            QCOMPARE(game.host.current, k ? QStringLiteral("Cliquez sur la carte ci-dessous.")
-                                          : QStringLiteral("Cliquez sur les cartes restantes."));
+        game.playStock();
+        if (!chain.isEmpty()) { // every place was visited: nothing is left to reveal
+            QCOMPARE(game.host.results, QList<bool>{true});
+            return;
         }
-        const int first = Rules::FirstCarte;
-        game.hover(first);
-        QVERIFY(game.at(first).hand);
-        game.click(first);
-        game.checkInert(first + 1); // a turned place stays as it is
-        for (int place = first + 1; place < first + Rules::Places - 2; ++place)
+        QCOMPARE(game.host.current, QStringLiteral("Cliquez sur les cartes restantes."));
+        game.click(0);
+        game.checkInert(1); // a turned place stays as it is
+        for (int place = 1; place < Rules::Places - 2; ++place)
             game.click(place);
         QVERIFY(game.host.results.isEmpty()); // the last face-down card is place 30
-        game.click(first + Rules::Places - 2);
+        game.click(Rules::Places - 2);
         QCOMPARE(game.host.results, QList<bool>{!swapped});
-        QCOMPARE(game.host.current, swapped ? QStringLiteral("DESOLE, vous avez perdu...")
-                                            : QStringLiteral("BRAVO, vous avez gagné..."));
     }
 
     void cardInHandGoesOnlyToItsOwnPlace()
     {
-        Game game;
-        game.deal(fromChains({}));
+        // The first stock card belongs on place 0, where lies the card of place 1.
+        Game game(withChain({0, 1, Rules::Places - 1}));
         game.start();
         game.click(Rules::FirstSabot);
         const int hand = game.inHand();
-        const int own = home(game.at(hand).tag);
-        const int wrong = Rules::FirstCarte;
+        game.checkInert(Rules::Places); // places ignore clicks during the chains
         const auto frame = [&] { return game.table().frames.at(Rules::Indicateur); };
-        game.dragOver(hand, own);
-        QCOMPARE(frame().rect, game.at(own).rect.adjusted(-60, -60, 60, 60));
+        game.dragOver(hand, 0);
+        QCOMPARE(frame().rect, game.at(0).rect.adjusted(-60, -60, 60, 60));
         game.dragOver(hand, -1); // the bare table leaves the frame up
         QVERIFY(frame().visible);
-        game.dragOver(hand, wrong);
+        game.dragOver(hand, 1);
         QVERIFY(!frame().visible);
-
         const TableModel before = game.table();
-        for (int target : {wrong, Rules::FirstSabot, Rules::FirstCouleur})
+        for (int target : {1, Rules::FirstSabot, Rules::FirstCouleur})
             game.drop(hand, target, {});
         QCOMPARE(game.table(), before);
-        QCOMPARE(game.host.current, QStringLiteral("Glissez la carte à l'endroit voulu."));
 
+        game.drop(hand, -1, QPoint(5000, 2000));
+        game.carry(hand); // carried on from the table, then the next card comes to the hand
+        QCOMPARE(game.at(hand).rect.topLeft(), HandPosition);
         game.drop(hand, -1, QPoint(5000, 2000));
         game.click(Rules::FirstSabot); // brings the card back to the hand position
         QCOMPARE(game.at(hand).rect.topLeft(), HandPosition);
 
         game.shared().gameInProgress = false; // "Arrêter le jeu"
         const TableModel stopped = game.table();
-        game.drop(hand, own, {});
+        game.carry(hand);
         game.click(Rules::FirstSabot);
         QCOMPARE(game.table(), stopped);
         game.drop(hand, -1, QPoint(600, 700)); // the table still takes the card
