@@ -12,14 +12,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-const QString ReadError = QStringLiteral("ERREUR: Une erreur est intervenue lors de l'accès aux "
-                                         "paramètres. L'image par défaut a été restaurée.");
+namespace {
 
 // A 40 x 30 picture encoded by Qt in the given format.
 QByteArray encoded(const char *format)
@@ -32,21 +30,8 @@ QByteArray encoded(const char *format)
     return buffer.data();
 }
 
-QByteArray svg(int width, int height)
-{
-    return QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
-                          "<rect width='9' height='9'/></svg>")
-        .arg(width)
-        .arg(height)
-        .toUtf8();
-}
-
-// The main window sets the cards file path at start; the dialog relies on it.
 struct OptionsApp : TestApp {
-    explicit OptionsApp(bool withCardsFile = true) : TestApp(withCardsFile)
-    {
-        state.cardsFilePath = state.appFolder + QStringLiteral("cartes.res");
-    }
+    using TestApp::TestApp;
     QString picture(const QString &name) { return createFile(name, encoded("PNG")); }
     // Every value of the settings file, by "section/key".
     QMap<QString, QString> snapshot() const
@@ -62,19 +47,27 @@ struct OptionsApp : TestApp {
     {
         QStringList texts;
         for (const FakeDialogs::Shown &shown : dialogs.shown)
-            texts.append(shown.title + QStringLiteral(": ") + shown.text);
+            texts.append(shown.title + u": "_s + shown.text);
         return texts;
     }
 };
 
-quint32 colourOf(const QWidget *widget)
+// What the four pages show, separated by '|'.
+QString shown(const frmOptions &dlg)
 {
-    return ValueFromColour(widget->palette().color(QPalette::Window));
-}
-
-QString tag(const QWidget *preview)
-{
-    return preview->property("tag").toString();
+    auto tag = [](const QWidget *preview) { return preview->property("tag").toString(); };
+    auto colourOf = [](const QWidget *square) {
+        return QString::number(ValueFromColour(square->palette().color(QPalette::Window)));
+    };
+    const QListWidgetItem *game = dlg.lstVorelles->currentItem();
+    const QString ticked = dlg.chkNomJoueur->isChecked() ? u"coché"_s : QString();
+    return QStringList{dlg.lstMelange->currentText(),   tag(dlg.imgCarte),
+                       dlg.lblFichierCarte->text(),     tag(dlg.imgFond),
+                       dlg.lblCheminImage->text(),      colourOf(dlg.lblCouleurTapis),
+                       game ? game->text() : QString(), dlg.lblNomVorelle->text(),
+                       dlg.txtNomJoueur->text(),        ticked,
+                       colourOf(dlg.lblCouleurs[0]),    colourOf(dlg.lblCouleurs[1])}
+        .join(u'|');
 }
 
 } // namespace
@@ -82,82 +75,65 @@ QString tag(const QWidget *preview)
 class TestOptions : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void opensWithFirstRunValuesOnPageCartes()
+    // Until a "&Valider", nothing is written: not on opening, whatever is stored, nor by the
+    // "Défaut" buttons, refused colours, cancelled dialogs or "&Quitter".
+    void nothingIsWrittenWithoutValider()
     {
-        OptionsApp app;
-        const auto before = app.snapshot();
-        frmOptions dlg(app.context);
-        QCOMPARE(dlg.lstMelange->count(), 21);
-        QCOMPARE(dlg.lstMelange->currentText(), QStringLiteral("10"));
-        QCOMPARE(tag(dlg.imgCarte), QStringLiteral("défaut"));
-        QCOMPARE(dlg.lblFichierCarte->text(), QStringLiteral("Fichier : défaut"));
-        // bois.gif is not in the test folder: the table starts without a picture.
-        QCOMPARE(tag(dlg.imgFond), QString());
-        QCOMPARE(colourOf(dlg.lblCouleurTapis), 32768u);
-        QCOMPARE(dlg.txtNomJoueur->text(), QStringLiteral("INCONNU(E)"));
-        QVERIFY(dlg.chkNomJoueur->isChecked());
-        QCOMPARE(colourOf(dlg.lblCouleurs[0]), 0u);
-        QCOMPARE(colourOf(dlg.lblCouleurs[1]), 14737632u);
-        QCOMPARE(dlg.lstVorelles->count(), 16);
-        QCOMPARE(dlg.lstVorelles->item(15)->text(), QStringLiteral("Stéphanie"));
-        QCOMPARE(dlg.lstVorelles->currentRow(), -1);
-        QCOMPARE(dlg.lblNomVorelle->text(), QStringLiteral("Aucune"));
-        QCOMPARE(app.messages(), QStringList());
-        QCOMPARE(app.snapshot(), before);
-
-        for (int page : {0, 3}) {
-            QTest::mouseClick(dlg.lblMenu[std::size_t(page)], Qt::LeftButton);
-            for (int k = 0; k < 4; ++k) {
-                const QLabel *tab = dlg.lblMenu[std::size_t(k)];
-                QCOMPARE(dlg.fraOptions[std::size_t(k)]->isHidden(), k != page);
-                QCOMPARE(colourOf(tab), k == page ? 16761024u : 16777215u);
-                QCOMPARE(tab->palette().color(QPalette::WindowText),
-                         k == page ? QColor(Qt::white) : QColor(Qt::black));
-                QCOMPARE(tab->font().bold(), k == page);
-            }
-        }
-    }
-
-    void opensWithStoredChoicesAndSurvivesUnreadableOnes()
-    {
-        OptionsApp app;
-        const QString back = app.picture(QStringLiteral("dos.png"));
-        const QString table = app.picture(QStringLiteral("fond.png"));
-        app.set(Settings::DosDesCartes, back);
-        app.set(Settings::ImageDeFond, table);
-        app.set(Settings::Melange, QStringLiteral("35"));
-        app.set(Settings::Demarrage, QStringLiteral("Duo"));
-        app.set(Settings::NomDuJoueur, QString());
-        app.set(Settings::NomParDefaut, QStringLiteral("0"));
-        app.set(Settings::CouleurTexteEtat, QStringLiteral("rouge"));
+        OptionsApp app(false);                    // neither CARTES.RES nor BOIS.GIF
+        app.set(Settings::NomParDefaut, u"-1"_s); // a tick that is neither 0 nor 1
+        auto before = app.snapshot();
         {
             frmOptions dlg(app.context);
-            QCOMPARE(tag(dlg.imgCarte), back);
-            QCOMPARE(dlg.lblFichierCarte->text(), QStringLiteral("Fichier: ") + back);
-            QCOMPARE(tag(dlg.imgFond), table);
-            QCOMPARE(dlg.lblCheminImage->text(), QStringLiteral("Fichier: ") + table);
-            QCOMPARE(dlg.lstMelange->currentText(), QStringLiteral("20"));
-            QCOMPARE(dlg.lstVorelles->currentItem()->text(), QStringLiteral("Duo"));
-            QCOMPARE(dlg.lblNomVorelle->text(), QStringLiteral("Duo"));
-            QCOMPARE(dlg.txtNomJoueur->text(), QStringLiteral("INCONNU(E)"));
-            QVERIFY(!dlg.chkNomJoueur->isChecked());
-            QCOMPARE(colourOf(dlg.lblCouleurs[0]), 0u);
-            QCOMPARE(app.messages(), QStringList());
+            dlg.cmdTapiDefaut->click();
+            app.dialogs.colourAnswers = {ColourFromValue(14737632), std::nullopt, std::nullopt};
+            QTest::mouseClick(dlg.lblCouleurs[0], Qt::LeftButton);
+            QTest::mouseClick(dlg.lblCouleurs[1], Qt::LeftButton);
+            QTest::mouseClick(dlg.lblCouleurTapis, Qt::LeftButton);
+            dlg.cmdChangerImage->click();
+            QTest::mouseDClick(dlg.imgCarte, Qt::LeftButton);
+            QCOMPARE(shown(dlg), u"10|défaut|Fichier:||Fichier: |32768||Aucune|INCONNU(E)|coché|0|"
+                                 u"14737632"_s);
+            // Both file dialogs opened in the application folder.
+            QCOMPARE(app.dialogs.fileDialogs.value(1).section(u'|', 1, 1), app.state.appFolder);
+            QTest::mouseClick(dlg.lblMenu[3], Qt::LeftButton);
+            QVERIFY(dlg.fraOptions[0]->isHidden() && !dlg.fraOptions[3]->isHidden());
         }
+        const QString cannot = u" est introuvable. Impossible de remettre l'image par défaut."_s;
+        QCOMPARE(
+            app.messages(),
+            (QStringList{u"Information: Le fichier CARTES.RES"_s + cannot,
+                         u"ERREUR: Une erreur est intervenue lors de l'accès aux paramètres."_s,
+                         u"Information: Le fichier BOIS.GIF"_s + cannot,
+                         u"Information: La couleur que vous avez choisi ne peut être "
+                         u"affichée. Cette couleur est déja utilisée pour un objet qui "
+                         u"pourrait entrainer une incohérence d'affichage"_s}));
+        QCOMPARE(app.snapshot(), before);
 
-        // Pictures that no longer decode and a tick that is neither 0 nor 1.
-        app.createFile(QStringLiteral("dos.png"), "not a picture");
-        app.createFile(QStringLiteral("fond.png"), "not a picture");
-        app.set(Settings::NomParDefaut, QStringLiteral("7"));
-        const auto before = app.snapshot();
-        frmOptions dlg(app.context);
-        QCOMPARE(tag(dlg.imgCarte), QStringLiteral("défaut"));
-        QCOMPARE(tag(dlg.imgFond), QString());
-        QCOMPARE(app.messages(),
-                 (QStringList{ReadError, ReadError,
-                              QStringLiteral("ERREUR: Une erreur est intervenue lors de l'accès "
-                                             "aux paramètres.")}));
-        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Information);
+        app.dialogs.shown.clear();
+        app.createFile(u"cartes.res"_s);
+        const QString back = app.picture(u"dos.png"_s), table = app.picture(u"fond.png"_s);
+        const QString bois = app.picture(u"bois.gif"_s);
+        const std::pair<const char *, QString> stored[] = {
+            {Settings::DosDesCartes, back},    {Settings::ImageDeFond, table},
+            {Settings::Melange, "35"},         {Settings::Fond, "12"},
+            {Settings::Demarrage, "Duo"},      {Settings::NomDuJoueur, ""},
+            {Settings::NomParDefaut, "0"},     {Settings::CouleurTexteEtat, "rouge"},
+            {Settings::CouleurFondEtat, "255"}};
+        for (const auto &[key, value] : stored)
+            app.set(key, value);
+        before = app.snapshot();
+        {
+            frmOptions dlg(app.context);
+            QCOMPARE(shown(dlg), u"20|%1|Fichier: %1|%2|Fichier: %2|12|Duo|Duo|INCONNU(E)||0|"
+                                 u"255"_s.arg(back, table));
+            for (QPushButton *button : {dlg.cmdReinitCarte, dlg.cmdTapiDefaut,
+                                        dlg.cmdDefautDemarrage, dlg.cmdReinitCouleurs})
+                button->click();
+            QCOMPARE(shown(dlg), u"20|défaut|Fichier : défaut|%1|Fichier : %1|32768||Aucune|"
+                                 u"INCONNU(E)|coché|0|14737632"_s.arg(bois));
+            dlg.cmdFermer->click();
+        }
+        QCOMPARE(app.messages(), QStringList());
         QCOMPARE(app.snapshot(), before);
     }
 
@@ -165,191 +141,100 @@ private Q_SLOTS:
     {
         OptionsApp app;
         frmOptions dlg(app.context);
+        // The settings the button changes, as "key=value".
         auto validate = [&](QPushButton *button) {
             const auto before = app.snapshot();
             button->click();
             QStringList changed;
-            for (const auto &[key, value] : app.snapshot().asKeyValueRange()) {
+            for (const auto &[key, value] : app.snapshot().asKeyValueRange())
                 if (before.value(key) != value)
-                    changed.append(key.section(QLatin1Char('/'), 1));
-            }
+                    changed.append(key.section(u'/', 1) + u'=' + value);
             return changed;
         };
 
-        const QString back = app.picture(QStringLiteral("dos.png"));
+        const QString back = app.picture(u"dos.png"_s);
         app.dialogs.fileAnswers = {back};
         dlg.cmdChangerCarte->click();
         dlg.lstMelange->setCurrentIndex(0);
         QCOMPARE(validate(dlg.cmdValiderCarte),
-                 (QStringList{QStringLiteral("dos des cartes"), QStringLiteral("melange")}));
-        QCOMPARE(app.get(Settings::DosDesCartes), back);
-        QCOMPARE(app.get(Settings::Melange), QStringLiteral("0"));
+                 (QStringList{u"dos des cartes="_s + back, u"melange=0"_s}));
         QCOMPARE(app.state.shuffleRounds, qint16(0));
-        QCOMPARE(app.messages(),
-                 QStringList{QStringLiteral("VORELLES: L'image choisie pour le dos des cartes "
-                                            "sera affichée lors du lancement du prochain jeu de "
-                                            "vorelle")});
+        QCOMPARE(app.messages(), QStringList{u"VORELLES: L'image choisie pour le dos des cartes "
+                                             u"sera affichée lors du lancement du prochain jeu de "
+                                             u"vorelle"_s});
 
-        dlg.cmdReinitImage->click();
-        app.dialogs.colourAnswers = {QColor(1, 2, 3)};
+        // A chosen picture that disappears before "&Valider" is not stored; the colour is.
+        app.dialogs.fileAnswers = {back};
+        dlg.cmdChangerImage->click();
+        QFile::remove(back);
+        app.dialogs.colourAnswers = {QColor(1, 2, 3), QColor(255, 255, 255), QColor(0, 0, 255)};
         QTest::mouseClick(dlg.lblCouleurTapis, Qt::LeftButton);
-        QCOMPARE(validate(dlg.cmdValiderImage),
-                 (QStringList{QStringLiteral("fond"), QStringLiteral("image de fond")}));
-        QCOMPARE(app.get(Settings::ImageDeFond), QString());
-        QCOMPARE(app.get(Settings::Fond), QString::number(1 + 2 * 256 + 3 * 65536));
+        QCOMPARE(validate(dlg.cmdValiderImage), QStringList{u"fond=197121"_s});
+        QCOMPARE(app.messages().constLast(),
+                 u"Avertissement: Le chemin d'accès à l'image ne semble pas valide."_s);
+        dlg.cmdReinitImage->click();
+        QCOMPARE(validate(dlg.cmdValiderImage), QStringList{u"image de fond="_s});
 
-        QCOMPARE(validate(dlg.cmdValiderDemarrage), QStringList());
-        QCOMPARE(app.get(Settings::Demarrage), QStringLiteral("Aucune"));
         dlg.lstVorelles->setCurrentRow(3);
-        QCOMPARE(validate(dlg.cmdValiderDemarrage), QStringList{QStringLiteral("demarrage")});
-        QCOMPARE(app.get(Settings::Demarrage), dlg.lstVorelles->item(3)->text());
+        QCOMPARE(validate(dlg.cmdValiderDemarrage),
+                 QStringList{u"demarrage="_s + dlg.lstVorelles->item(3)->text()});
+        dlg.cmdDefautDemarrage->click();
+        QCOMPARE(validate(dlg.cmdValiderDemarrage), QStringList{u"demarrage=Aucune"_s});
 
         dlg.txtNomJoueur->clear();
-        QTest::keyClicks(dlg.txtNomJoueur, QStringLiteral("  elise b "));
-        QCOMPARE(dlg.txtNomJoueur->text(), QStringLiteral("  ELISE B "));
+        QTest::keyClicks(dlg.txtNomJoueur, u"  elise b "_s);
         dlg.chkNomJoueur->setChecked(false);
-        app.dialogs.colourAnswers = {QColor(255, 255, 255), QColor(0, 0, 255)};
         QTest::mouseClick(dlg.lblCouleurs[0], Qt::LeftButton);
         QTest::mouseClick(dlg.lblCouleurs[1], Qt::LeftButton);
-        QCOMPARE(
-            validate(dlg.cmdValiderCouleurs),
-            (QStringList{QStringLiteral("couleur fond etat"), QStringLiteral("couleur texte etat"),
-                         QStringLiteral("nom du joueur"), QStringLiteral("nom par defaut")}));
-        QCOMPARE(app.get(Settings::NomDuJoueur), QStringLiteral("ELISE B"));
-        QCOMPARE(app.get(Settings::CouleurTexteEtat), QStringLiteral("16777215"));
-        QCOMPARE(app.get(Settings::CouleurFondEtat), QStringLiteral("16711680"));
-        QCOMPARE(app.get(Settings::NomParDefaut), QStringLiteral("0"));
+        QCOMPARE(validate(dlg.cmdValiderCouleurs),
+                 (QStringList{u"couleur fond etat=16711680"_s, u"couleur texte etat=16777215"_s,
+                              u"nom du joueur=ELISE B"_s, u"nom par defaut=0"_s}));
     }
 
-    void defaultsAndQuitWriteNothing()
-    {
-        OptionsApp app;
-        app.set(Settings::Demarrage, QStringLiteral("Duo"));
-        app.set(Settings::CouleurFondEtat, QStringLiteral("255"));
-        app.set(Settings::Fond, QStringLiteral("12"));
-        const QString bois = app.picture(QStringLiteral("bois.gif"));
-        const auto before = app.snapshot();
-        frmOptions dlg(app.context);
-        for (QPushButton *button :
-             {dlg.cmdReinitCarte, dlg.cmdTapiDefaut, dlg.cmdDefautDemarrage, dlg.cmdReinitCouleurs})
-            button->click();
-        QCOMPARE(tag(dlg.imgFond), bois);
-        QCOMPARE(dlg.lblCheminImage->text(), QStringLiteral("Fichier : ") + bois);
-        QCOMPARE(colourOf(dlg.lblCouleurTapis), 32768u);
-        QCOMPARE(dlg.lstVorelles->currentRow(), -1);
-        QCOMPARE(dlg.lblNomVorelle->text(), QStringLiteral("Aucune"));
-        QCOMPARE(colourOf(dlg.lblCouleurs[1]), 14737632u);
-        dlg.cmdFermer->click();
-        QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QCOMPARE(app.snapshot(), before);
-        QCOMPARE(app.messages(), QStringList());
-    }
-
-    void equalStatusColoursAndCancelledDialogsChangeNothing()
-    {
-        OptionsApp app;
-        frmOptions dlg(app.context);
-        app.dialogs.colourAnswers = {ColourFromValue(14737632), std::nullopt, std::nullopt};
-        QTest::mouseClick(dlg.lblCouleurs[0], Qt::LeftButton);
-        QTest::mouseClick(dlg.lblCouleurs[1], Qt::LeftButton);
-        QTest::mouseClick(dlg.lblCouleurTapis, Qt::LeftButton);
-        dlg.cmdChangerImage->click();
-        QTest::mouseDClick(dlg.imgCarte, Qt::LeftButton);
-        QCOMPARE(app.messages(),
-                 QStringList{QStringLiteral(
-                     "Information: La couleur que vous avez choisi ne peut être affichée. Cette "
-                     "couleur est déja utilisée pour un objet qui pourrait entrainer une "
-                     "incohérence d'affichage")});
-        QCOMPARE(colourOf(dlg.lblCouleurs[0]), 0u);
-        QCOMPARE(colourOf(dlg.lblCouleurs[1]), 14737632u);
-        QCOMPARE(colourOf(dlg.lblCouleurTapis), 32768u);
-        QCOMPARE(tag(dlg.imgCarte), QStringLiteral("défaut"));
-
-        QCOMPARE(app.dialogs.fileDialogs.size(), 2);
-        const QStringList fields = app.dialogs.fileDialogs[0].split(QLatin1Char('|'));
-        QCOMPARE(fields[0], QStringLiteral("Selection d'une image..."));
-        QCOMPARE(fields[1], app.state.appFolder);
-        QVERIFY(fields[2].startsWith(QStringLiteral("Tous les fichiers d'images (*.bmp *.dib")));
-        QVERIFY(fields[2].contains(QStringLiteral("*.png *.svg);;Fichiers Bitmap (*.bmp)")));
-    }
-
-    void choosingAPicture_data()
+    void storedAndChosenPictures_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("readable");
-        QByteArray noise(4096, Qt::Uninitialized);
-        QRandomGenerator generator(7);
-        for (char &byte : noise)
-            byte = char(generator.bounded(256));
-        QTest::newRow("jpeg") << QStringLiteral("a.jpeg") << encoded("JPG") << true;
-        QTest::newRow("dib") << QStringLiteral("a.dib") << encoded("BMP") << true;
-        QTest::newRow("ico") << QStringLiteral("a.ico") << encoded("ICO") << true;
-        QTest::newRow("svg") << QStringLiteral("a.svg") << svg(40, 30) << true;
-        QTest::newRow("corrupt gif") << QStringLiteral("x.gif") << noise << false;
-        QTest::newRow("metafile") << QStringLiteral("x.wmf") << noise << false;
-        QTest::newRow("huge svg") << QStringLiteral("x.svg") << svg(100000, 100000) << false;
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1'/>";
+        QTest::newRow("jpeg") << u"a.jpeg"_s << encoded("JPG");
+        QTest::newRow("dib") << u"a.dib"_s << encoded("BMP");
+        QTest::newRow("ico") << u"a.ico"_s << encoded("ICO");
+        QTest::newRow("svg") << u"a.svg"_s << QByteArray(svg).replace("%1", "40");
+        QTest::newRow("corrupt gif") << u"x.gif"_s << QByteArray(4096, '\x9c');
+        QTest::newRow("metafile") << u"x.wmf"_s << QByteArray(4096, '\x9c');
+        QTest::newRow("huge svg") << u"x.svg"_s << QByteArray(svg).replace("%1", "100000");
     }
-    void choosingAPicture()
+    // Stored, a picture shows on opening; chosen, it shows on each page, after a good one that
+    // a refused one must not leave behind. Neither writes a setting.
+    void storedAndChosenPictures()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
-        QFETCH(bool, readable);
         OptionsApp app;
-        const QString good = app.picture(QStringLiteral("good.png"));
+        const QString good = app.picture(u"good.png"_s);
         const QString path = app.createFile(name, content);
-        frmOptions dlg(app.context);
+        app.set(Settings::DosDesCartes, path);
+        app.set(Settings::ImageDeFond, path);
         const auto before = app.snapshot();
-        // Each page first takes a good picture, which a refused one must not leave behind.
+        frmOptions dlg(app.context);
+        const bool readable = name.startsWith(u'a');
+        const QString previews = readable ? u"%1|Fichier: %1|%1|Fichier: %1"_s.arg(path)
+                                          : u"défaut|Fichier : défaut||Fichier: "_s;
+        QCOMPARE(shown(dlg).section(u'|', 1, 4), previews);
         app.dialogs.fileAnswers = {good, path, good, path};
         for (QPushButton *button :
              {dlg.cmdChangerCarte, dlg.cmdChangerCarte, dlg.cmdChangerImage, dlg.cmdChangerImage})
             button->click();
-        if (readable) {
-            QCOMPARE(tag(dlg.imgCarte), path);
-            QCOMPARE(tag(dlg.imgFond), path);
-            QCOMPARE(app.messages(), QStringList());
-        } else {
-            QCOMPARE(tag(dlg.imgCarte), QStringLiteral("défaut"));
-            QCOMPARE(dlg.lblFichierCarte->text(), QStringLiteral("Fichier : défaut"));
-            QCOMPARE(tag(dlg.imgFond), QString());
-            QCOMPARE(dlg.lblCheminImage->text(), QStringLiteral("Fichier: "));
-            QCOMPARE(app.messages(),
-                     (QStringList{QStringLiteral("ERREUR: Erreur inattendue lors de l'éxécution "
-                                                 "du programme. L'image ne peut être affichée."),
-                                  QStringLiteral("ERREUR: Erreur inattendue lors de l'éxécution "
-                                                 "du programme. L'image e peut être affichée.")}));
-            QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Critical);
-        }
+        QCOMPARE(shown(dlg).section(u'|', 1, 4), previews);
         QCOMPARE(app.snapshot(), before);
-    }
-
-    void missingFilesAreReported()
-    {
-        OptionsApp app(false);
-        frmOptions dlg(app.context);
-        QCOMPARE(tag(dlg.imgCarte), QStringLiteral("défaut"));
-        dlg.cmdTapiDefaut->click();
+        const QString loadError = u"ERREUR: Une erreur est intervenue lors de l'accès aux "
+                                  u"paramètres. L'image par défaut a été restaurée."_s;
+        const QString error = u"ERREUR: Erreur inattendue lors de l'éxécution du programme. "_s;
         QCOMPARE(app.messages(),
-                 (QStringList{QStringLiteral("Information: Le fichier CARTES.RES est introuvable. "
-                                             "Impossible de remettre l'image par défaut."),
-                              QStringLiteral("Information: Le fichier BOIS.GIF est introuvable. "
-                                             "Impossible de remettre l'image par défaut.")}));
-        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Critical);
-
-        // The chosen picture disappears before "&Valider".
-        const QString gone = app.picture(QStringLiteral("gone.png"));
-        app.dialogs.fileAnswers = {gone};
-        dlg.cmdChangerImage->click();
-        QFile::remove(gone);
-        const QString stored = app.get(Settings::ImageDeFond);
-        dlg.cmdValiderImage->click();
-        QCOMPARE(
-            app.messages().constLast(),
-            QStringLiteral("Avertissement: Le chemin d'accès à l'image ne semble pas valide."));
-        QCOMPARE(app.get(Settings::ImageDeFond), stored);
-        QCOMPARE(app.get(Settings::Fond), QStringLiteral("32768"));
-        QCOMPARE(tag(dlg.imgFond), QString());
+                 (readable ? QStringList()
+                           : QStringList{loadError, loadError,
+                                         error + u"L'image ne peut être affichée."_s,
+                                         error + u"L'image e peut être affichée."_s}));
     }
 };
 
