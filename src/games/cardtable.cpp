@@ -32,28 +32,26 @@ void CardTable::modelChanged()
         return;
     QRegion dirty;
     const TableModel &now = *m_model;
-    const qsizetype common = std::min(now.pictures.size(), m_shown.pictures.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (now.pictures.at(i) != m_shown.pictures.at(i))
-            dirty += pictureRegion(m_shown.pictures.at(i)) + pictureRegion(now.pictures.at(i));
-    }
-    for (qsizetype i = common; i < now.pictures.size(); ++i)
-        dirty += pictureRegion(now.pictures.at(i));
-    for (qsizetype i = common; i < m_shown.pictures.size(); ++i)
-        dirty += pictureRegion(m_shown.pictures.at(i));
-    const auto frameRegion = [this](const Frame &frame) {
-        return frame.visible ? QRegion(toPixels(frame.rect).adjusted(-2, -2, 2, 2)) : QRegion();
+    // Repaint where a picture or a frame was and where it is now, for those that changed.
+    const auto compare = [&dirty](const auto &before, const auto &after, const auto &region) {
+        const qsizetype count = std::max(before.size(), after.size());
+        for (qsizetype i = 0; i < count; ++i) {
+            const auto old = before.value(i);
+            const auto current = after.value(i);
+            if (old != current)
+                dirty += region(old) + region(current);
+        }
     };
-    for (const Frame &frame : now.frames + m_shown.frames)
-        dirty += frameRegion(frame);
-    if (m_dragSource >= 0)
-        dirty += dragRegion();
-    // Frames rarely change; when none did, drop the regions added for them.
-    if (now.frames == m_shown.frames && now.pictures == m_shown.pictures)
-        dirty = QRegion();
+    compare(m_shown.pictures, now.pictures,
+            [this](const Picture &picture) { return pictureRegion(picture); });
+    compare(m_shown.frames, now.frames, [this](const Frame &frame) {
+        return frame.visible ? QRegion(toPixels(frame.rect).adjusted(-2, -2, 2, 2)) : QRegion();
+    });
     m_shown = now;
-    if (m_dragSource >= 0 && !m_shown.pictures.value(m_dragSource).visible)
+    if (m_dragSource >= 0 && !m_shown.pictures.value(m_dragSource).visible) {
         m_dragSource = -1; // the rules took the dragged card away
+        m_dragged.clear();
+    }
     if (!dirty.isEmpty())
         update(dirty);
     updateCursor(mapFromGlobal(QCursor::pos()));
