@@ -1,5 +1,8 @@
 #include "app/frmjeu.h"
+#include "games/cardtable.h"
 #include "games/gamecatalog.h"
+#include "games/gameform.h"
+#include "games/gameregistry.h"
 #include "settings/settingkeys.h"
 #include "testapp.h"
 
@@ -116,6 +119,35 @@ private Q_SLOTS:
         QVERIFY(jeu.load());
         QCOMPARE(jeu.txtJoueur->palette().color(QPalette::Base), QColor(224, 224, 224));
         QCOMPARE(jeu.lblChrono->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+
+    void optionsTakeEffectWhenTheDialogCloses()
+    {
+        TestApp app;
+        GameRegistry games(app.context);
+        DialogOpeners openers;
+        openers.options = [&app](QWidget *) {
+            app.set(Settings::CouleurFondEtat, QStringLiteral("255"));
+            app.set(Settings::CouleurTexteEtat, QStringLiteral("16777215"));
+            app.set(Settings::NomDuJoueur, QStringLiteral("LUCIE"));
+            app.set(Settings::ImageDeFond, QString());
+            app.set(Settings::Fond, QStringLiteral("8388608")); // navy
+        };
+        frmJeu jeu(app.context, games, openers);
+        QVERIFY(jeu.load());
+        jeu.resize(900, 700);
+        jeu.show();
+        jeu.mnuDeVorelle_Click(indexOf(QStringLiteral("Monte-Carlo")));
+        auto *game = qobject_cast<GameForm *>(jeu.gameWindow());
+        QVERIFY(game);
+        const auto tableCorner = [game] { return game->Tapis->grab().toImage().pixelColor(1, 1); };
+        QCOMPARE(tableCorner(), QColor(0, 128, 0));
+
+        jeu.mnuDeOptions[2]->trigger();
+        QCOMPARE(jeu.txtJoueur->text(), QStringLiteral("LUCIE"));
+        QCOMPARE(jeu.BarreEtat->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(jeu.lblChrono->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        QCOMPARE(tableCorner(), QColor(0, 0, 128));
     }
 
     void missingCardsFileStopsTheProgram()
