@@ -89,6 +89,7 @@ def main():
         results = [one_run(args.binary, display, args.idle, args.game) for _ in range(args.runs)]
     finally:
         xvfb.kill()
+        xvfb.wait()
 
     def median(values):
         values = [v for v in values if v is not None]
