@@ -30,12 +30,6 @@ namespace {
 const char *const TagProperty = "tag";
 const QString StatusTag = QStringLiteral("texte");
 
-QString setting(AppContext &context, const char *key)
-{
-    return context.settings.read(QString::fromLatin1(Settings::Parametres),
-                                 QString::fromLatin1(key));
-}
-
 // A status-bar picture that pops a menu up at the mouse.
 class MenuPicture : public QLabel {
 public:
@@ -203,8 +197,9 @@ bool frmJeu::load()
 
 void frmJeu::ApplyWindowLook()
 {
-    txtJoueur->setText(setting(m_context, Settings::NomDuJoueur));
-    m_fond->setBackground(ColourSetting(setting(m_context, Settings::Fond), DefaultTableColour));
+    txtJoueur->setText(m_context.settings.parameter(Settings::NomDuJoueur));
+    m_fond->setBackground(
+        ColourSetting(m_context.settings.parameter(Settings::Fond), DefaultTableColour));
     const std::array<QString, 3> icons{QStringLiteral("JEU"), QStringLiteral("PARAMETRES"),
                                        QStringLiteral("AIDE")};
     for (std::size_t i = 0; i < imgMenu.size(); ++i) {
@@ -217,10 +212,10 @@ void frmJeu::ApplyWindowLook()
 
 void frmJeu::applyStatusColours()
 {
-    const QColor background =
-        ColourSetting(setting(m_context, Settings::CouleurFondEtat), DefaultStatusBackground);
+    const QColor background = ColourSetting(m_context.settings.parameter(Settings::CouleurFondEtat),
+                                            DefaultStatusBackground);
     const QColor text =
-        ColourSetting(setting(m_context, Settings::CouleurTexteEtat), DefaultStatusText);
+        ColourSetting(m_context.settings.parameter(Settings::CouleurTexteEtat), DefaultStatusText);
     QList<QWidget *> tagged = findChildren<QWidget *>();
     tagged.prepend(this);
     for (QWidget *widget : tagged) {
@@ -256,7 +251,7 @@ void frmJeu::BuildGameList()
 
 void frmJeu::openStartupGame()
 {
-    const QString wanted = setting(m_context, Settings::Demarrage);
+    const QString wanted = m_context.settings.parameter(Settings::Demarrage);
     if (wanted.isEmpty() || wanted == QLatin1String("Aucune"))
         return;
     for (int k = 0; k < mnuDeVorelleItems.size(); ++k) {
@@ -380,7 +375,7 @@ void frmJeu::clockTick()
 void frmJeu::refreshAfterOptions()
 {
     applyStatusColours();
-    txtJoueur->setText(setting(m_context, Settings::NomDuJoueur));
+    txtJoueur->setText(m_context.settings.parameter(Settings::NomDuJoueur));
     if (auto *game = qobject_cast<GameForm *>(gameWindow()))
         game->applyTableLook();
 }

@@ -26,12 +26,6 @@ const std::array<QString, 4> ButtonCaptions{QStringLiteral("&Jouer"), QStringLit
                                             QStringLiteral("&Règles"), QStringLiteral("&Quitter")};
 enum Button { Jouer, Distribuer, Regles, Quitter };
 
-QString setting(const AppContext &context, const char *key)
-{
-    return context.settings.read(QString::fromLatin1(Settings::Parametres),
-                                 QString::fromLatin1(key));
-}
-
 } // namespace
 
 GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
@@ -104,15 +98,16 @@ GameForm::~GameForm() = default;
 
 void GameForm::applyTableLook()
 {
-    const QString picture = setting(m_context, Settings::ImageDeFond);
+    const QString picture = m_context.settings.parameter(Settings::ImageDeFond);
     Tapis->setTablePicture(FileExists(picture) ? picture : QString());
-    Tapis->setTableColour(ColourSetting(setting(m_context, Settings::Fond), DefaultTableColour));
+    Tapis->setTableColour(
+        ColourSetting(m_context.settings.parameter(Settings::Fond), DefaultTableColour));
 }
 
 void GameForm::ApplyWindowLook()
 {
     applyTableLook();
-    const QString storedBack = setting(m_context, Settings::DosDesCartes);
+    const QString storedBack = m_context.settings.parameter(Settings::DosDesCartes);
     AppState &state = m_context.state;
     state.cardBackChoice = CardBackChoiceFromSetting(storedBack);
     Tapis->setCardBack(ResolveCardBack(state.cardBackChoice, storedBack, state.cardsFilePath));

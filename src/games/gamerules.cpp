@@ -17,9 +17,7 @@ void GameRules::shuffle()
     AppState &state = m_context.state;
     const int deck = m_info.deckSize;
     state.shuffleRounds =
-        ShuffleRoundsFromSetting(m_context.settings.read(QString::fromLatin1(Settings::Parametres),
-                                                         QString::fromLatin1(Settings::Melange)),
-                                 deck);
+        ShuffleRoundsFromSetting(m_context.settings.parameter(Settings::Melange), deck);
     state.deckSize = qint16(deck);
     ShuffleDeck(state, deck, m_context.random);
 }

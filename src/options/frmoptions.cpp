@@ -140,7 +140,7 @@ void frmOptions::lblMenu_Click(int index)
 
 void frmOptions::loadTapis()
 {
-    const QString picture = setting(Settings::ImageDeFond);
+    const QString picture = m_context.settings.parameter(Settings::ImageDeFond);
     if (FileExists(picture)) {
         if (showPicture(imgFond, picture)) {
             imgFond->setProperty(TagProperty, picture);
@@ -152,14 +152,15 @@ void frmOptions::loadTapis()
     } else {
         clearTablePicture();
     }
-    setSquareColour(lblCouleurTapis,
-                    Settings::colourOr(setting(Settings::Fond), DefaultTableColour));
+    setSquareColour(
+        lblCouleurTapis,
+        Settings::colourOr(m_context.settings.parameter(Settings::Fond), DefaultTableColour));
 }
 
 void frmOptions::loadCartes()
 {
     imgCarte->setProperty(TagProperty, DefaultBack);
-    const QString back = setting(Settings::DosDesCartes);
+    const QString back = m_context.settings.parameter(Settings::DosDesCartes);
     if (!FileExists(back)) {
         resetCardBack();
     } else if (showPicture(imgCarte, back)) {
@@ -174,19 +175,23 @@ void frmOptions::loadCartes()
         lstMelange->addItem(QString::number(k));
     // A count written by hand beyond the list shows as its nearest entry.
     lstMelange->setCurrentIndex(int(Settings::roundHalfEven(
-        Settings::numericValue(setting(Settings::Melange)), 0, MaxShuffleRounds)));
+        Settings::numericValue(m_context.settings.parameter(Settings::Melange)), 0,
+        MaxShuffleRounds)));
 }
 
 void frmOptions::loadDivers()
 {
-    const QString name = setting(Settings::NomDuJoueur);
+    const QString name = m_context.settings.parameter(Settings::NomDuJoueur);
     txtNomJoueur->setText(name.isEmpty() ? DefaultPlayerName : name);
-    const double tick = Settings::numericValue(setting(Settings::NomParDefaut));
+    const double tick =
+        Settings::numericValue(m_context.settings.parameter(Settings::NomParDefaut));
     chkNomJoueur->setChecked(tick != 0.0);
     setSquareColour(lblCouleurs[0],
-                    Settings::colourOr(setting(Settings::CouleurTexteEtat), DefaultStatusText));
-    setSquareColour(lblCouleurs[1], Settings::colourOr(setting(Settings::CouleurFondEtat),
-                                                       DefaultStatusBackground));
+                    Settings::colourOr(m_context.settings.parameter(Settings::CouleurTexteEtat),
+                                       DefaultStatusText));
+    setSquareColour(lblCouleurs[1],
+                    Settings::colourOr(m_context.settings.parameter(Settings::CouleurFondEtat),
+                                       DefaultStatusBackground));
     if (tick != 0.0 && tick != 1.0)
         m_context.dialogs.message(
             this, QStringLiteral("Une erreur est intervenue lors de l'accès aux paramètres."),
@@ -196,7 +201,7 @@ void frmOptions::loadDivers()
 void frmOptions::loadVorelles()
 {
     lstVorelles->addItems(GameCatalog::GameNames());
-    const QString game = setting(Settings::Demarrage);
+    const QString game = m_context.settings.parameter(Settings::Demarrage);
     if (game.isEmpty())
         return;
     lblNomVorelle->setText(game);
@@ -242,9 +247,10 @@ void frmOptions::resetCardBack()
 
 void frmOptions::validateCartes()
 {
-    write(Settings::DosDesCartes, imgCarte->property(TagProperty).toString());
+    m_context.settings.setParameter(Settings::DosDesCartes,
+                                    imgCarte->property(TagProperty).toString());
     const int rounds = lstMelange->currentIndex();
-    write(Settings::Melange, QString::number(rounds));
+    m_context.settings.setParameter(Settings::Melange, QString::number(rounds));
     m_context.state.shuffleRounds = qint16(rounds);
     m_context.dialogs.message(this,
                               QStringLiteral("L'image choisie pour le dos des cartes sera "
@@ -312,16 +318,16 @@ void frmOptions::validateTapis()
 {
     const QString picture = imgFond->property(TagProperty).toString();
     if (picture.isEmpty()) {
-        write(Settings::ImageDeFond, QString());
+        m_context.settings.setParameter(Settings::ImageDeFond, QString());
     } else if (FileExists(picture)) {
-        write(Settings::ImageDeFond, picture);
+        m_context.settings.setParameter(Settings::ImageDeFond, picture);
     } else {
         m_context.dialogs.message(
             this, QStringLiteral("Le chemin d'accès à l'image ne semble pas valide."),
             UserDialogs::Icon::Information, QStringLiteral("Avertissement"));
         clearTablePicture();
     }
-    write(Settings::Fond, QString::number(squareColour(lblCouleurTapis)));
+    m_context.settings.setParameter(Settings::Fond, QString::number(squareColour(lblCouleurTapis)));
 }
 
 // VORELLES
@@ -335,7 +341,7 @@ void frmOptions::resetStartupGame()
 
 void frmOptions::validateStartupGame()
 {
-    write(Settings::Demarrage, lblNomVorelle->text());
+    m_context.settings.setParameter(Settings::Demarrage, lblNomVorelle->text());
 }
 
 // DIVERS
@@ -370,11 +376,14 @@ void frmOptions::resetDivers()
 
 void frmOptions::validateDivers()
 {
-    write(Settings::NomDuJoueur, txtNomJoueur->text().trimmed());
-    write(Settings::CouleurTexteEtat, QString::number(squareColour(lblCouleurs[0])));
-    write(Settings::CouleurFondEtat, QString::number(squareColour(lblCouleurs[1])));
-    write(Settings::NomParDefaut,
-          chkNomJoueur->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_context.settings.setParameter(Settings::NomDuJoueur, txtNomJoueur->text().trimmed());
+    m_context.settings.setParameter(Settings::CouleurTexteEtat,
+                                    QString::number(squareColour(lblCouleurs[0])));
+    m_context.settings.setParameter(Settings::CouleurFondEtat,
+                                    QString::number(squareColour(lblCouleurs[1])));
+    m_context.settings.setParameter(Settings::NomParDefaut, chkNomJoueur->isChecked()
+                                                                ? QStringLiteral("1")
+                                                                : QStringLiteral("0"));
 }
 
 // Shared
@@ -396,18 +405,6 @@ bool frmOptions::showPicture(QLabel *preview, const QString &path)
     preview->setPixmap(QPixmap::fromImage(
         image.scaled(preview->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     return true;
-}
-
-QString frmOptions::setting(const char *key) const
-{
-    return m_context.settings.read(QString::fromLatin1(Settings::Parametres),
-                                   QString::fromLatin1(key));
-}
-
-void frmOptions::write(const char *key, const QString &value)
-{
-    m_context.settings.write(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key),
-                             value);
 }
 
 void ShowOptions(QWidget *parent, AppContext &context)

@@ -96,9 +96,6 @@ private:
     // Shows the picture in the preview, scaled to it; false when it cannot be decoded.
     static bool showPicture(QLabel *preview, const QString &path);
 
-    QString setting(const char *key) const;
-    void write(const char *key, const QString &value);
-
     AppContext &m_context;
     QStackedLayout *m_pages;
     QString m_pictureFolder;

@@ -51,7 +51,7 @@ QString firstRunValue(const Key &key, const QDate &today, const QString &appFold
 
 bool isFirstRun(const SettingsStore &store)
 {
-    return store.read(QString::fromLatin1(Parametres), QString::fromLatin1(DateDeDebut)).isEmpty();
+    return store.parameter(DateDeDebut).isEmpty();
 }
 
 bool writeFirstRunSettings(SettingsStore &store, const QDate &today, const QString &appFolder)

@@ -1,5 +1,7 @@
 #include "settings/settingsstore.h"
 
+#include "settings/settingkeys.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -27,4 +29,14 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
     m_settings.setValue(section + QLatin1Char('/') + key, value);
     m_settings.sync();
     return m_settings.status() == QSettings::NoError;
+}
+
+QString SettingsStore::parameter(const char *key) const
+{
+    return read(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key));
+}
+
+bool SettingsStore::setParameter(const char *key, const QString &value)
+{
+    return write(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key), value);
 }

@@ -17,6 +17,10 @@ public:
     // Creates or replaces the value and flushes it to disk; false when the file cannot be written.
     bool write(const QString &section, const QString &key, const QString &value);
 
+    // The same for a key of the shared section "parametres".
+    QString parameter(const char *key) const;
+    bool setParameter(const char *key, const QString &value);
+
     QString path() const { return m_settings.fileName(); }
 
 private:

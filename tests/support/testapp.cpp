@@ -20,12 +20,12 @@ TestApp::TestApp(bool withCardsFile) : settings(dir.filePath(QStringLiteral("con
 
 void TestApp::set(const char *key, const QString &value)
 {
-    settings.write(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key), value);
+    settings.setParameter(key, value);
 }
 
 QString TestApp::get(const char *key) const
 {
-    return settings.read(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key));
+    return settings.parameter(key);
 }
 
 QString TestApp::createFile(const QString &relativePath, const QByteArray &content)
