@@ -230,6 +230,8 @@ void CardTable::updateCursor(QPointF position)
 {
     const int index = pictureUnder(position);
     const bool hand = index >= 0 && m_shown.pictures.at(index).hand;
+    if (hand == (testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::BitmapCursor))
+        return; // unchanged: the mouse moves over the table all the time
     if (hand)
         setCursor(Pictures::handCursor());
     else

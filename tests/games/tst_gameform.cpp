@@ -6,10 +6,12 @@
 #include "shared/rtf/rtfreader.h"
 #include "testapp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 
@@ -52,6 +54,7 @@ public:
         m_table.at(Winner).tag = dealt(0);
         m_host.setPrompt(QStringLiteral("A vous."));
     }
+    void hover(int index) override { m_table.at(index).hand = inProgress(); }
     void click(int index) override
     {
         if (!inProgress())
@@ -240,6 +243,25 @@ private Q_SLOTS:
             // Cards keep their proportions at every size.
             QVERIFY(qAbs(card.width() * 1455.0 / card.height() - 1095.0) < 25.0);
         }
+    }
+
+    void handPointerFollowsTheRules()
+    {
+        Fixture f;
+        CardTable *table = f.form->Tapis;
+        const auto moveTo = [table](const QPoint &at) {
+            QMouseEvent move(QEvent::MouseMove, at, table->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(table, &move);
+        };
+        const QPoint card = table->toPixels(f.rules->table().at(ProbeRules::Winner).rect).center();
+        moveTo(card);
+        QCOMPARE(table->cursor().shape(), Qt::ArrowCursor);
+        f.form->Boutons_Click(0);
+        moveTo(card);
+        QCOMPARE(table->cursor().shape(), Qt::BitmapCursor);
+        moveTo(QPoint(2, 2));
+        QCOMPARE(table->cursor().shape(), Qt::ArrowCursor);
     }
 
     void accessKeyPressesTheButtonOfTheActiveGame()

@@ -108,11 +108,15 @@ QIcon icon(const QString &name)
 
 QCursor handCursor()
 {
-    constexpr int Side = 32;
-    const qreal scale = Side / CardArt::IconSize.width();
-    return QCursor(pixmap(QStringLiteral("MAIN"), QSize(Side, Side)),
-                   qRound(CardArt::HandHotSpot.x() * scale),
-                   qRound(CardArt::HandHotSpot.y() * scale));
+    // Built once: the table sets it while the mouse moves over the cards.
+    static const QCursor hand = [] {
+        constexpr int Side = 32;
+        const qreal scale = Side / CardArt::IconSize.width();
+        return QCursor(pixmap(QStringLiteral("MAIN"), QSize(Side, Side)),
+                       qRound(CardArt::HandHotSpot.x() * scale),
+                       qRound(CardArt::HandHotSpot.y() * scale));
+    }();
+    return hand;
 }
 
 } // namespace Pictures
