@@ -6,26 +6,27 @@ namespace GameCatalog {
 
 namespace {
 
+// In the order of the game menu; Stephanie, offered as well, comes last.
 constexpr std::array<GameInfo, 16> Games{{
+    {"Carnaval à Rio", "frmCarnavalaRio", "CARNAVAL A RIO", "carnavalario", "carnavalario.htm", 32},
+    {"Carré", "frmMaisoncarree", "CARRE", "maison carrée", "maisoncarree.htm", 52},
+    {"Duo", "frmPaquetsEscamotables", "DUO", "paquets escamotables", "duo.htm", 52},
+    {"Duo de rêve", "frmDuodereve", "DUO DE REVE", "Duo de reve", "duodereve.htm", 52},
+    {"Joséphine", "frmJosephine", "JOSEPHINE", "josephine", "josephine.htm", 52},
+    {"La clé des songes", "frmCleSonges", "LA CLE DES SONGES", "lacledessonges",
+     "lacledessonges.htm", 32},
     {"Les voyageuses (1)", "frmVoyageuses1", "LES VOYAGEUSES (1)", "voyageuses1", "voyageuses1.htm",
      32},
     {"Les voyageuses (2)", "frmVoyageuses2", "LES VOYAGEUSES (2)", "voyageuses2", "voyageuses2.htm",
      32},
-    {"La clé des songes", "frmCleSonges", "LA CLE DES SONGES", "lacledessonges",
-     "lacledessonges.htm", 32},
-    {"Carnaval à Rio", "frmCarnavalaRio", "CARNAVAL A RIO", "carnavalario", "carnavalario.htm", 32},
     {"L'annonce", "frmAnnonce", "L'ANNONCE", "l'annonce", "lannonce.htm", 52},
     {"L'horloge", "frmHorloge", "L'HORLOGE", "l'horloge", "lhorloge.htm", 52},
-    {"Joséphine", "frmJosephine", "JOSEPHINE", "josephine", "josephine.htm", 52},
-    {"Duo", "frmPaquetsEscamotables", "DUO", "paquets escamotables", "duo.htm", 52},
     {"Mariage", "frmMariage", "MARIAGE", "le mariage", "lemariage.htm", 52},
-    {"Duo de rêve", "frmDuodereve", "DUO DE REVE", "Duo de reve", "duodereve.htm", 52},
     {"Monte-Carlo", "frmMontecarlo", "MONTE-CARLO", "monte-carlo", "montecarlo.htm", 52},
-    {"Stéphanie", "frmStephanie", "STEPHANIE", "stephanie", "stephanie.htm", 52},
-    {"Roi Albert", "frmRoialbert", "ROI ALBERT", "roi albert", "roialbert.htm", 52},
-    {"Carré", "frmMaisoncarree", "CARRE", "maison carrée", "maisoncarree.htm", 52},
-    {"Pyramide", "frmPyramide", "PYRAMIDE", "pyramide", "pyramide.htm", 52},
     {"Pousse-pousse", "frmPoussePousse", "POUSSE-POUSSE", "pousse-pousse", "poussepousse.htm", 52},
+    {"Pyramide", "frmPyramide", "PYRAMIDE", "pyramide", "pyramide.htm", 52},
+    {"Roi Albert", "frmRoialbert", "ROI ALBERT", "roi albert", "roialbert.htm", 52},
+    {"Stéphanie", "frmStephanie", "STEPHANIE", "stephanie", "stephanie.htm", 52},
 }};
 
 } // namespace
@@ -37,22 +38,12 @@ std::span<const GameInfo> all()
 
 const QStringList &GameNames()
 {
-    static const QStringList names{QStringLiteral("Carnaval à Rio"),
-                                   QStringLiteral("Carré"),
-                                   QStringLiteral("Duo"),
-                                   QStringLiteral("Duo de rêve"),
-                                   QStringLiteral("Joséphine"),
-                                   QStringLiteral("La clé des songes"),
-                                   QStringLiteral("Les voyageuses (1)"),
-                                   QStringLiteral("Les voyageuses (2)"),
-                                   QStringLiteral("L'annonce"),
-                                   QStringLiteral("L'horloge"),
-                                   QStringLiteral("Mariage"),
-                                   QStringLiteral("Monte-Carlo"),
-                                   QStringLiteral("Pousse-pousse"),
-                                   QStringLiteral("Pyramide"),
-                                   QStringLiteral("Roi Albert"),
-                                   QStringLiteral("Stéphanie")};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const GameInfo &game : Games)
+            list.append(QString::fromUtf8(game.menuName));
+        return list;
+    }();
     return names;
 }
 

@@ -17,7 +17,7 @@ struct GameInfo {
 
 namespace GameCatalog {
 
-// All sixteen games, in no particular order.
+// All sixteen games, in the order of the game menu.
 std::span<const GameInfo> all();
 
 // The names of the game menu, in menu order; Stephanie is the sixteenth.
