@@ -158,7 +158,7 @@ void CardTable::paintPicture(QPainter &painter, const Picture &picture, QPoint s
     QPixmap pixmap;
     switch (picture.face) {
     case Picture::Face::Front:
-        pixmap = Pictures::pixmap(picture.tag, target.size(), devicePixelRatioF());
+        pixmap = Pictures::pixmap(picture.card, target.size(), devicePixelRatioF());
         break;
     case Picture::Face::Back:
         pixmap = cardBackPixmap(target.size());
@@ -171,11 +171,25 @@ void CardTable::paintPicture(QPainter &painter, const Picture &picture, QPoint s
     }
     if (!pixmap.isNull())
         painter.drawPixmap(target.topLeft(), pixmap);
-    else if (picture.border) {
+    if (!picture.caption.isEmpty())
+        paintCaption(painter, picture.caption, target);
+    if (picture.border) {
         painter.setPen(QPen(QColor(0, 0, 0, 140), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(target.adjusted(0, 0, -1, -1));
     }
+}
+
+// A text place: white bold text on black, scaled with the table.
+void CardTable::paintCaption(QPainter &painter, const QString &caption, const QRect &target) const
+{
+    painter.fillRect(target, Qt::black);
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setBold(true);
+    font.setPixelSize(std::max(6, int(std::lround(13 * m_scale * 15.0))));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(target, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 
 void CardTable::paintEvent(QPaintEvent *event)
@@ -262,9 +276,7 @@ void CardTable::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_dragSource < 0) {
         if (!(event->buttons() & Qt::LeftButton)) {
-            const int index = pictureUnder(event->position());
-            if (index >= 0)
-                Q_EMIT hovered(index);
+            Q_EMIT hovered(pictureUnder(event->position()));
             updateCursor(event->position());
         }
         return;

@@ -40,6 +40,7 @@ Q_SIGNALS:
     void clicked(int picture);
     void doubleClicked(int picture);
     void rightPressed(int picture);
+    // picture is -1 over the bare table.
     void hovered(int picture);
     void dragMoved(int source, int target);
     // topLeft: where the dragged card was let go, in twips.
@@ -57,6 +58,7 @@ protected:
 
 private:
     void paintPicture(QPainter &painter, const Picture &picture, QPoint shift) const;
+    void paintCaption(QPainter &painter, const QString &caption, const QRect &target) const;
     QPixmap cardBackPixmap(QSize size) const;
     QRegion pictureRegion(const Picture &picture, QPoint shift = {}) const;
     QRegion dragRegion() const;

@@ -1,6 +1,7 @@
 #include "games/gameform.h"
 
 #include "games/cardtable.h"
+#include "games/controlwidgets.h"
 #include "games/gamecatalog.h"
 #include "games/mainwindowlink.h"
 #include "settings/settingkeys.h"
@@ -40,6 +41,23 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
 
     m_rules = makeRules(context.core(), *this);
     const FormLayout layout = m_rules->layout();
+    if (layout.maximiseMainWindow)
+        m_main.maximiseMainWindow();
+    m_controls = new ControlWidgets(Tapis);
+    connect(m_controls, &ControlWidgets::selected, this, [this](const QString &name, int entry) {
+        m_rules->select(name, entry);
+        afterAction();
+    });
+    connect(m_controls, &ControlWidgets::pressed, this, [this](const QString &name) {
+        m_rules->press(name);
+        afterAction();
+    });
+    m_rulesTimer = new QTimer(this);
+    m_rulesTimer->setObjectName(QStringLiteral("rulesTimer"));
+    connect(m_rulesTimer, &QTimer::timeout, this, [this] {
+        m_rules->timerTick();
+        afterAction();
+    });
 
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setToolTip(QStringLiteral("Information"));
@@ -91,6 +109,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     m_context.state.gameInProgress = false;
     ApplyWindowLook();
     m_rules->Distribution();
+    m_rules->load();
     afterAction();
 }
 
@@ -136,6 +155,7 @@ void GameForm::placeControls()
         Boutons[i]->setFont(buttonFont);
         Boutons[i]->setGeometry(Tapis->toPixels(layout.buttons[i]));
     }
+    m_controls->place();
 }
 
 void GameForm::setDefaultButton(int index)
@@ -227,9 +247,23 @@ void GameForm::gameOver(bool won)
             QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une nouvelle partie."));
 }
 
+void GameForm::setTimer(int intervalMs)
+{
+    if (intervalMs > 0)
+        m_rulesTimer->start(intervalMs);
+    else
+        m_rulesTimer->stop();
+}
+
+QWidget *GameForm::control(const QString &name) const
+{
+    return m_controls->widget(name);
+}
+
 void GameForm::afterAction()
 {
     Tapis->modelChanged();
+    m_controls->sync(m_rules->table().controls);
 }
 
 void GameForm::keyPressEvent(QKeyEvent *event)
@@ -257,7 +291,9 @@ QPushButton *GameForm::buttonForKey(const QKeyEvent *event) const
 {
     if (event->modifiers() != Qt::AltModifier || event->text().isEmpty())
         return nullptr;
-    for (QPushButton *button : Boutons) {
+    QList<QPushButton *> buttons(Boutons.begin(), Boutons.end());
+    buttons += m_controls->buttons();
+    for (QPushButton *button : std::as_const(buttons)) {
         if (button->isEnabled() && button->isVisible() &&
             QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | event->key()))
             return button;

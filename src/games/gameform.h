@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@
 
 struct AppContext;
 class CardTable;
+class ControlWidgets;
 class MainWindowLink;
 
 // The window of every game: the table, the prompt line lblInfo and the four buttons JOUER,
@@ -41,6 +43,10 @@ public:
     void setPrompt(const QString &text) override;
     QString prompt() const override;
     void gameOver(bool won) override;
+    void setTimer(int intervalMs) override;
+
+    // The widget of a game's own control, by name; nullptr if the game has none.
+    QWidget *control(const QString &name) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,4 +64,6 @@ private:
     AppContext &m_context;
     MainWindowLink &m_main;
     std::unique_ptr<GameRules> m_rules;
+    ControlWidgets *m_controls;
+    QTimer *m_rulesTimer;
 };

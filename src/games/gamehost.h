@@ -12,4 +12,6 @@ public:
     // The common end of a game, once the rules have decided it: record, stop, and ask whether to
     // deal again.
     virtual void gameOver(bool won) = 0;
+    // The rules' own timer: a tick every intervalMs milliseconds until it is set to 0.
+    virtual void setTimer(int intervalMs) = 0;
 };

@@ -1,6 +1,7 @@
 #include "games/gamerules.h"
 
 #include "games/gamecatalog.h"
+#include "games/gamehost.h"
 #include "games/recordstatistic.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -39,4 +40,60 @@ QStringList GameRules::statistic() const
     return StatisticLines(
         QString::fromUtf8(m_info.caption), m_table, m_context.state.deckSize,
         [this](const QString &control) { return controlText(control); }, RecordLocale());
+}
+
+void GameRules::select(const QString &name, int entry)
+{
+    Control *control = m_table.control(name);
+    if (!control || entry < 0 || entry >= control->entries.size())
+        return;
+    control->current = entry;
+    control->text = control->entries.at(entry);
+    selected(name);
+}
+
+QStringList GameRules::cardCodes() const
+{
+    QStringList codes;
+    if (const PictureGroup *cartes = m_table.group(QStringLiteral("Carte"))) {
+        for (int i = cartes->first; i < cartes->first + cartes->count; ++i) {
+            if (!m_table.at(i).card.isEmpty())
+                codes.append(m_table.at(i).card);
+        }
+    }
+    return codes;
+}
+
+void GameRules::startTimer(int intervalMs)
+{
+    m_timerInterval = intervalMs;
+    m_host.setTimer(intervalMs);
+}
+
+void GameRules::stopTimer()
+{
+    m_timerInterval = 0;
+    m_host.setTimer(0);
+}
+
+QString GameRules::gameSetting(const char *key) const
+{
+    return m_context.settings.read(QString::fromUtf8(m_info.caption), QString::fromUtf8(key));
+}
+
+bool GameRules::setGameSetting(const char *key, const QString &value)
+{
+    return m_context.settings.write(QString::fromUtf8(m_info.caption), QString::fromUtf8(key),
+                                    value);
+}
+
+int GameRules::storedNumber(const char *key, int min, int max)
+{
+    bool ok = false;
+    const int stored = gameSetting(key).trimmed().toInt(&ok);
+    if (ok && stored >= min && stored <= max)
+        return stored;
+    const QString fallback = Settings::gameDefault(m_info.caption, key);
+    setGameSetting(key, fallback);
+    return fallback.toInt();
 }

@@ -23,6 +23,8 @@ struct FormLayout {
     QString dealTitle = QStringLiteral("VORELLES");
     QString lostQuestion = QStringLiteral(
         "DESOLE, vous avez perdu la partie. Voulez-vous recommencer une nouvelle vorelle ?");
+    // The game wants the whole screen: the main window is maximised before its window opens.
+    bool maximiseMainWindow = false;
 };
 
 // The rules of one game, without any widget: the deal, the handlers of the player's actions on
@@ -41,6 +43,8 @@ public:
 
     // The deal: shuffles and lays the cards out, face down, waiting for JOUER.
     virtual void Distribution() = 0;
+    // Once, after the first deal of a new window: the game's own settings and controls.
+    virtual void load() {}
     // JOUER, once the window has started the clock: the first playing prompt and what turns up.
     virtual void play() = 0;
 
@@ -59,6 +63,18 @@ public:
     // The pictures that follow the mouse when source is dragged (a column run, say).
     virtual QList<int> dragged(int source) const { return {source}; }
 
+    // An entry of a drop-down list chosen, by the player or by the rules themselves.
+    void select(const QString &control, int entry);
+    // A button of the game's own pressed.
+    virtual void press(const QString &) {}
+    // A tick of the rules' own timer, while it runs.
+    virtual void timerTick() {}
+    bool timerRunning() const { return m_timerInterval > 0; }
+
+    // Every card of the game wherever it lies (table, stock, removed): sorted, the dealt deck.
+    // By default the cards held by the "Carte" pictures.
+    virtual QStringList cardCodes() const;
+
     // The game's lines of the record, each without its line break.
     QStringList statistic() const;
     // The text of a named control of the game (a combo box), for its record.
@@ -70,10 +86,23 @@ protected:
     const QString &dealt(int index) const;
     bool inProgress() const;
 
+    // What select() runs once the entry is chosen.
+    virtual void selected(const QString &) {}
+    void startTimer(int intervalMs);
+    void stopTimer();
+
+    // A key of the game's own section of the settings, named after its caption.
+    QString gameSetting(const char *key) const;
+    bool setGameSetting(const char *key, const QString &value);
+    // The key read as a whole number from min to max. Anything else (missing, empty, text, out of
+    // range) gives the key's default, which is written back so the file heals.
+    int storedNumber(const char *key, int min, int max);
+
     TableModel m_table;
     CoreContext m_context;
     GameHost &m_host;
 
 private:
     const GameInfo &m_info;
+    int m_timerInterval = 0;
 };

@@ -41,3 +41,23 @@ int TableModel::pictureAt(QPoint twips, const QList<int> &ignore, bool acceptEmp
     }
     return found;
 }
+
+Control &TableModel::addControl(Control control)
+{
+    controls.append(std::move(control));
+    return controls.last();
+}
+
+Control *TableModel::control(const QString &name)
+{
+    for (Control &candidate : controls) {
+        if (candidate.name == name)
+            return &candidate;
+    }
+    return nullptr;
+}
+
+const Control *TableModel::control(const QString &name) const
+{
+    return const_cast<TableModel *>(this)->control(name);
+}

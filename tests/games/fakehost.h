@@ -20,10 +20,12 @@ public:
     }
     QString prompt() const override { return current; }
     void gameOver(bool won) override { results.append(won); }
+    void setTimer(int intervalMs) override { timerInterval = intervalMs; }
 
     QString current;
     QStringList prompts;
     QList<bool> results; // one entry per finished game, true when won
+    int timerInterval = 0;
 };
 
 // Shared state, a settings file in a temporary folder and a seeded shuffle, for rule tests.

@@ -51,10 +51,14 @@ public:
     void play() override
     {
         m_table.at(Winner).face = Picture::Face::Front;
-        m_table.at(Winner).tag = dealt(0);
+        m_table.at(Winner).card = dealt(0);
         m_host.setPrompt(QStringLiteral("A vous."));
     }
-    void hover(int index) override { m_table.at(index).hand = inProgress(); }
+    void hover(int index) override
+    {
+        if (index >= 0)
+            m_table.at(index).hand = inProgress();
+    }
     void click(int index) override
     {
         if (!inProgress())

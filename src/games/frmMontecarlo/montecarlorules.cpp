@@ -70,7 +70,7 @@ void MontecarloRules::Distribution()
     m_table.frames[Indicateur].visible = false;
     for (int k = 0; k < Cards::FullDeck; ++k) {
         Picture &card = carte(k);
-        card.tag.clear();
+        card.card.clear();
         card.border = true;
         card.hand = false;
         card.draggable = false;
@@ -80,7 +80,7 @@ void MontecarloRules::Distribution()
         m_table.bringToFront(FirstCarte + k);
         if (k < GridSize) {
             Picture &spot = place(k);
-            spot.tag.clear();
+            spot.card.clear();
             spot.hand = false;
             spot.face = Picture::Face::Back;
             spot.rect.moveTopLeft(placePosition(k));
@@ -90,7 +90,7 @@ void MontecarloRules::Distribution()
     }
     shuffle();
     for (int k = 0; k < Cards::FullDeck; ++k)
-        carte(k).tag = dealt(k);
+        carte(k).card = dealt(k);
     m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
@@ -99,7 +99,7 @@ void MontecarloRules::play()
     m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle."));
     // The grid shows the first 25 cards; their own images stay face down in the pile.
     for (int i = 0; i < GridSize; ++i) {
-        place(i).tag = carte(i).tag;
+        place(i).card = carte(i).card;
         place(i).face = Picture::Face::Front;
     }
     turnUpStock();
@@ -110,7 +110,7 @@ void MontecarloRules::hover(int index)
     const int at = placeOf(index);
     if (!inProgress() || at == NoPlace)
         return;
-    place(at).hand = !place(at).tag.isEmpty();
+    place(at).hand = !place(at).card.isEmpty();
 }
 
 bool MontecarloRules::neighbours(int a, int b) const
@@ -121,8 +121,8 @@ bool MontecarloRules::neighbours(int a, int b) const
 
 bool MontecarloRules::matching(int a, int b) const
 {
-    const QString &first = place(a).tag;
-    const QString &second = place(b).tag;
+    const QString &first = place(a).card;
+    const QString &second = place(b).card;
     return rankKey(first) == rankKey(second) || suitKey(first) == suitKey(second);
 }
 
@@ -159,16 +159,16 @@ void MontecarloRules::click(int index)
 
 void MontecarloRules::removePair(int a, int b)
 {
-    const QString first = place(a).tag;
-    const QString second = place(b).tag;
+    const QString first = place(a).card;
+    const QString second = place(b).card;
     for (int i : {a, b}) {
         place(i).face = Picture::Face::None;
         place(i).border = false;
-        place(i).tag.clear();
+        place(i).card.clear();
     }
     m_table.frames[Indicateur].visible = false;
     for (int k = 0; k < Cards::FullDeck; ++k) {
-        if (carte(k).tag == first || carte(k).tag == second)
+        if (carte(k).card == first || carte(k).card == second)
             carte(k).visible = false;
     }
     closeUp();
@@ -176,7 +176,7 @@ void MontecarloRules::removePair(int a, int b)
     refill();
     turnUpStock();
     for (int i = 0; i < GridSize; ++i) {
-        if (place(i).tag.isEmpty()) {
+        if (place(i).card.isEmpty()) {
             place(i).border = false;
             place(i).visible = false;
         }
@@ -192,12 +192,12 @@ void MontecarloRules::closeUp()
         for (int i = 0; i + 1 < GridSize; ++i) {
             Picture &gap = place(i);
             Picture &next = place(i + 1);
-            if (!gap.tag.isEmpty())
+            if (!gap.card.isEmpty())
                 continue;
-            gap.tag = next.tag;
+            gap.card = next.card;
             gap.face = next.face;
             gap.border = next.border;
-            next.tag.clear();
+            next.card.clear();
             next.face = Picture::Face::None;
             next.border = false;
         }
@@ -214,10 +214,10 @@ void MontecarloRules::refill()
             continue;
         for (int i = 0; i < GridSize; ++i) {
             Picture &gap = place(i);
-            if (!gap.tag.isEmpty() || !gap.visible)
+            if (!gap.card.isEmpty() || !gap.visible)
                 continue;
             gap.border = true;
-            gap.tag = card.tag;
+            gap.card = card.card;
             gap.face = Picture::Face::Front;
             card.rect.moveTopLeft(Parked);
             --m_vars.prochaineCarte;
@@ -254,7 +254,7 @@ void MontecarloRules::FinDePartie()
         won = won && !picture.visible;
     if (!won) {
         for (int i = 0; i < GridSize; ++i) {
-            if (!place(i).visible || place(i).tag.isEmpty())
+            if (!place(i).visible || place(i).card.isEmpty())
                 continue;
             for (int j = 0; j < GridSize; ++j) {
                 if (j != i && place(j).visible && neighbours(i, j) && matching(i, j))

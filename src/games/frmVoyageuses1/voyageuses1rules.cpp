@@ -124,7 +124,7 @@ void Voyageuses1Rules::dealFromDeck()
     indicateur().visible = false;
     for (int place = 0; place < Places; ++place) {
         Picture &card = carte(place);
-        card.tag = isAcePlace(place) ? QString() : dealt(place);
+        card.card = isAcePlace(place) ? QString() : dealt(place);
         card.face = isAcePlace(place) ? Picture::Face::None : Picture::Face::Back;
         card.visible = true;
         card.hand = false;
@@ -132,7 +132,7 @@ void Voyageuses1Rules::dealFromDeck()
     }
     for (int k = 0; k < StockSize; ++k) {
         Picture &stock = sabot(k);
-        stock.tag = dealt(stockSource(k));
+        stock.card = dealt(stockSource(k));
         stock.face = Picture::Face::Back;
         stock.rect.moveTopLeft(StockPosition);
         stock.visible = true;
@@ -186,7 +186,7 @@ void Voyageuses1Rules::dragOver(int source, int target)
     if (!isPlace(target))
         return;
     indicateur().visible = false;
-    if (inProgress() && isHeld(source) && m_table.at(source).tag == ownCard(target - FirstCarte))
+    if (inProgress() && isHeld(source) && m_table.at(source).card == ownCard(target - FirstCarte))
         indicateur().surround(m_table.at(target));
 }
 
@@ -202,7 +202,7 @@ void Voyageuses1Rules::drop(int source, int target, QPoint topLeft)
     if (!isPlace(target))
         return;
     indicateur().visible = false;
-    if (inProgress() && m_table.at(source).tag == ownCard(target - FirstCarte))
+    if (inProgress() && m_table.at(source).card == ownCard(target - FirstCarte))
         dropOnPlace(source, target - FirstCarte);
 }
 
@@ -210,9 +210,9 @@ void Voyageuses1Rules::dropOnPlace(int source, int place)
 {
     Picture &hand = m_table.at(source);
     Picture &home = carte(place);
-    const QString arrived = hand.tag;
-    hand.tag = home.tag;
-    home.tag = arrived;
+    const QString arrived = hand.card;
+    hand.card = home.card;
+    home.card = arrived;
     home.face = Picture::Face::Front;
     m_state.EtatPlace[std::size_t(place)] = PlaceState::Right;
     if (!isAce(arrived)) {
@@ -237,8 +237,18 @@ void Voyageuses1Rules::revealPlace(int place)
     Picture &card = carte(place);
     card.face = Picture::Face::Front;
     m_state.EtatPlace[std::size_t(place)] =
-        card.tag == ownCard(place) ? PlaceState::Right : PlaceState::Wrong;
+        card.card == ownCard(place) ? PlaceState::Right : PlaceState::Wrong;
     FinDePartie();
+}
+
+QStringList Voyageuses1Rules::cardCodes() const
+{
+    QStringList codes;
+    for (int i = FirstCarte; i < FirstSabot + StockSize; ++i) {
+        if (!m_table.at(i).card.isEmpty())
+            codes.append(m_table.at(i).card);
+    }
+    return codes;
 }
 
 bool Voyageuses1Rules::anyUnresolved() const

@@ -47,6 +47,9 @@ public:
     void dragOver(int source, int target) override;
     void drop(int source, int target, QPoint topLeft) override;
 
+    // The stock cards count too: a chain moves cards between the stock and the grid.
+    QStringList cardCodes() const override;
+
     const State &state() const { return m_state; }
     // The card that belongs on a place: the column's rank, "DE", the row's suit.
     static QString ownCard(int place);

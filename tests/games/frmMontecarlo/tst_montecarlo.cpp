@@ -94,12 +94,12 @@ struct Game {
     {
         QStringList names;
         for (int i = 0; i < Rules::GridSize; ++i) {
-            const bool holding = !place(i).tag.isEmpty() && names.size() == i;
+            const bool holding = !place(i).card.isEmpty() && names.size() == i;
             if (place(i).visible != holding || place(i).border != holding ||
                 place(i).face != (holding ? Picture::Face::Front : Picture::Face::None))
                 return {QStringLiteral("place %1 out of order").arg(i)};
             if (holding)
-                names.append(place(i).tag);
+                names.append(place(i).card);
         }
         return names;
     }
@@ -151,7 +151,7 @@ private Q_SLOTS:
         const auto checkDealt = [&game] {
             QCOMPARE(game.rules.variables(), Rules::Variables{});
             for (int k = 0; k < Cards::FullDeck; ++k) {
-                QCOMPARE(game.carte(k).tag, game.bench.state.decks.deck52[std::size_t(k)]);
+                QCOMPARE(game.carte(k).card, game.bench.state.decks.deck52[std::size_t(k)]);
                 QVERIFY(game.faceDownInPile(k));
             }
             for (int i = 0; i < Rules::GridSize; ++i) {

@@ -47,7 +47,7 @@ struct Game : RulesBench, Rules {
         shared().gameInProgress = true;
         play();
     }
-    void carry(int hand) { drop(hand, home(at(hand).tag), {}); }
+    void carry(int hand) { drop(hand, home(at(hand).card), {}); }
     // Turns every stock card and carries it along its chain; returns them in the order turned.
     QStringList playStock()
     {
@@ -55,7 +55,7 @@ struct Game : RulesBench, Rules {
         while (state().IndexSabot != NoStock) {
             const int hand = inHand();
             click(FirstSabot);
-            turned.append(at(hand).tag);
+            turned.append(at(hand).card);
             while (at(hand).visible)
                 carry(hand);
         }

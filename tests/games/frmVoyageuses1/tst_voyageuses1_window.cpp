@@ -45,7 +45,7 @@ private Q_SLOTS:
         form.Boutons[0]->click();
         QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(Rules::FirstSabot));
         const int hand = Rules::FirstSabot + rules.state().IndexSabot;
-        const QString card = table.at(hand).tag;
+        const QString card = table.at(hand).card;
         int own = 0;
         while (Rules::ownCard(own) != card)
             ++own;
@@ -55,7 +55,7 @@ private Q_SLOTS:
         QVERIFY(!drag(hand, Rules::FirstCarte + (own == 0 ? 1 : 0)));
         QCOMPARE(table, inHand);
         QVERIFY(drag(hand, Rules::FirstCarte + own));
-        QCOMPARE(table.at(Rules::FirstCarte + own).tag, card);
+        QCOMPARE(table.at(Rules::FirstCarte + own).card, card);
         QVERIFY(!table.frames.at(Rules::Indicateur).visible);
     }
 };
