@@ -1,6 +1,7 @@
 #include "games/gameregistry.h"
 
 #include "games/frmMontecarlo/montecarlorules.h"
+#include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
 
@@ -15,6 +16,7 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
     static const std::vector<std::pair<QString, GameForm::RulesFactory>> table{
         {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
         {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
+        {QStringLiteral("Roi Albert"), MakeRoialbertRules},
     };
     return table;
 }

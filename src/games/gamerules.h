@@ -11,8 +11,9 @@ class GameHost;
 
 // Where the window's own controls stand, in twips of the design client area.
 struct FormLayout {
-    QSize area;                   // design client area
-    QRect info;                   // lblInfo
+    QSize area; // design client area
+    QRect info; // lblInfo
+    QString infoFont = QStringLiteral("Courier New");
     std::array<QRect, 4> buttons; // Boutons(0..3)
     std::array<QString, 4> toolTips{
         QStringLiteral("Démarrer le jeu"), QStringLiteral("Faire une nouvelle partie"),
