@@ -1,5 +1,6 @@
 // Figures of the game skeleton: appending a record to a long log, painting a full table, one
-// drag step, the work done while a game sits idle with the clock running, and repeated resizes.
+// drag step, the work done while a game sits idle with the clock running, and repeated resizes;
+// then the line games: a full line painted, a drag step over it and the memory with Mariage open.
 // Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_games
 
 #include "app/frmjeu.h"
@@ -9,6 +10,7 @@
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
+#include "games/linerules.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfwriter.h"
 #include "testapp.h"
@@ -156,6 +158,71 @@ void paintAndDrag()
     delete voyageuses;
 }
 
+void sendMouse(CardTable *table, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, table->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(table, &event);
+}
+
+// Opens a line game at 1920 x 1080, presses JOUER and deals the whole stock with the mouse.
+GameForm *fullLine(TestApp &app, FakeMainLink &main, const char *name)
+{
+    GameForm *form = openGame(app, main, name);
+    form->resize(1920, 1080);
+    form->show();
+    QCoreApplication::processEvents();
+    form->Boutons_Click(0);
+    const auto &rules = static_cast<const LineRules &>(form->rules());
+    const QPoint stock = form->Tapis->toPixels(rules.table().at(rules.sabot()).rect).center();
+    while (!rules.line().stockEmpty()) {
+        sendMouse(form->Tapis, QEvent::MouseButtonPress, stock, Qt::LeftButton);
+        sendMouse(form->Tapis, QEvent::MouseButtonRelease, stock, Qt::NoButton);
+    }
+    QCoreApplication::processEvents();
+    return form;
+}
+
+void lineGames()
+{
+    TestApp app;
+    app.dialogs.answers = {false, false}; // should a deal end a game
+    FakeMainLink main;
+    GameForm *mariage = fullLine(app, main, "Mariage");
+    QImage target(mariage->Tapis->size(), QImage::Format_ARGB32_Premultiplied);
+    const auto paint = time(25, [&] {
+        QPainter painter(&target);
+        mariage->Tapis->render(&painter);
+    });
+    std::printf("paint a full line of %d cards (Mariage) at 1920 x 1080: median %.2f ms, resident "
+                "memory %ld KiB\n",
+                static_cast<const LineRules &>(mariage->rules()).line().length(),
+                median(paint.mid(5)), residentKiB());
+    delete mariage;
+
+    // A Duo card that may move is dragged from the end of the full line back over its rows.
+    GameForm *duo = fullLine(app, main, "Duo");
+    CardTable *table = duo->Tapis;
+    const auto &rules = static_cast<const LineRules &>(duo->rules());
+    int from = rules.line().length() - 1;
+    while (from > 0 && !rules.line().framed(from, 1))
+        --from;
+    const QPoint start =
+        table->toPixels(rules.table().at(rules.line().picture(from)).rect).center();
+    sendMouse(table, QEvent::MouseMove, start, Qt::NoButton);
+    sendMouse(table, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    int step = 0;
+    const auto drag = time(60, [&] {
+        ++step;
+        sendMouse(table, QEvent::MouseMove, start + QPoint(-12 * step, -6 * step), Qt::LeftButton);
+        table->repaint();
+    });
+    std::printf("one drag step over the full Duo line (card in place %d): median %.2f ms\n", from,
+                median(drag.mid(5)));
+    delete duo;
+}
+
 void idleWithClock(int seconds)
 {
     TestApp app;
@@ -184,6 +251,7 @@ int main(int argc, char *argv[])
     const int idle = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 60;
     appendToLongLog();
     paintAndDrag();
+    lineGames();
     idleWithClock(idle);
     return 0;
 }

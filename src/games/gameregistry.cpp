@@ -1,6 +1,9 @@
 #include "games/gameregistry.h"
 
+#include "games/frmDuodereve/duodereverules.h"
+#include "games/frmMariage/mariagerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
+#include "games/frmPaquetsEscamotables/duorules.h"
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
@@ -17,6 +20,9 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
         {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
         {QStringLiteral("Roi Albert"), MakeRoialbertRules},
+        {QStringLiteral("Duo"), MakeDuoRules},
+        {QStringLiteral("Duo de rêve"), MakeDuodereveRules},
+        {QStringLiteral("Mariage"), MakeMariageRules},
     };
     return table;
 }

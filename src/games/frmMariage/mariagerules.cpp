@@ -1,0 +1,139 @@
+#include "games/frmMariage/mariagerules.h"
+
+#include "games/gamecatalog.h"
+#include "games/gamehost.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr QRect SupprimerRect{LineRules::SideLeft, 2820, 1095, 315};
+
+const QString OneSelected =
+    QStringLiteral("Cliquez sur le bouton SUPPRIMER pour enlever la carte du jeu.");
+const QString TwoSelected =
+    QStringLiteral("Cliquez sur le bouton SUPPRIMER pour enlever les cartes du jeu.");
+const QString SelectAgain =
+    QStringLiteral("Cliquez sur la/les cartes qui peuvent être sélectionnées.");
+const QString SelectNeighbour =
+    QStringLiteral("Selectionnez une carte adjacente à la première carte selectionnée.");
+
+} // namespace
+
+MariageRules::MariageRules(CoreContext context, GameHost &host)
+    : LineRules(*GameCatalog::byMenuName(QStringLiteral("Mariage")), context, host,
+                {.places = Places,
+                 .shownPlaces = Places,
+                 .borders = true,
+                 .order = Order::QueenFirstKingLast,
+                 .frames = 2,
+                 .infoSize = {1455, 2670},
+                 .dealPrompt = QStringLiteral(
+                     "Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")})
+{
+    Control button;
+    button.name = QString::fromLatin1(Supprimer);
+    button.kind = Control::Kind::Button;
+    button.rect = SupprimerRect;
+    button.text = QStringLiteral("&Supprimer");
+    button.toolTip = QStringLiteral("Supprimer la/les cartes sélectionnées");
+    button.enabled = false;
+    m_table.addControl(button);
+}
+
+bool MariageRules::removable(int place) const
+{
+    return m_line.framed(place, 1) || m_line.framed(place, 2) || m_line.framed(place - 1, 2);
+}
+
+bool MariageRules::canPlay() const
+{
+    return m_line.anyFramed(1) || m_line.anyFramed(2);
+}
+
+void MariageRules::resetChoice()
+{
+    LineRules::resetChoice();
+    m_vars = Variables{};
+    supprimer().enabled = false;
+}
+
+// The hand marks a card that may be selected as the mouse passes; the click decides anew.
+void MariageRules::hover(int picture)
+{
+    const int place = m_line.placeOf(picture);
+    if (place == CardLine::NoPlace || !inProgress())
+        return;
+    const bool canGo = removable(place);
+    QString prompt;
+    if (canGo)
+        prompt = QStringLiteral(
+            "Cliquez sur cette carte puis sur le bouton SUPPRIMER pour l'enlever du jeu.");
+    else if (m_vars.Selection2 != NoSelection)
+        prompt = TwoSelected;
+    else if (m_vars.Selection1 != NoSelection)
+        prompt = OneSelected;
+    else if (m_line.stockEmpty())
+        prompt = SelectAgain;
+    else
+        prompt = QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter au jeu.");
+    m_host.setPrompt(prompt);
+    m_table.at(picture).hand = canGo;
+}
+
+void MariageRules::cardClicked(int place)
+{
+    if (m_vars.Selection1 == NoSelection)
+        resetChoice();
+    if (!inProgress() || !removable(place) || m_vars.Selection2 != NoSelection)
+        return;
+    if (m_vars.Selection1 == NoSelection) {
+        m_vars.Selection1 = place;
+        choose(place, Indicateur0, OneSelected);
+    } else if (place == m_vars.Selection1) {
+        m_host.setPrompt(QStringLiteral(
+            "Selectionnez une autre carte différent de la première carte selectionnée."));
+    } else if (std::abs(place - m_vars.Selection1) != 1) {
+        m_host.setPrompt(SelectNeighbour);
+    } else {
+        m_vars.Selection2 = place;
+        choose(place, Indicateur1, TwoSelected);
+    }
+}
+
+void MariageRules::choose(int place, FrameIndex frame, const QString &prompt)
+{
+    m_table.frames[frame].surround(m_table.at(m_line.picture(place)));
+    m_host.setPrompt(prompt);
+    supprimer().enabled = true;
+}
+
+// One card goes when its two neighbours are alike, two when the cards around the pair are.
+void MariageRules::press(const QString &name)
+{
+    if (name != QLatin1String(Supprimer) || !inProgress() || m_vars.Selection1 == NoSelection)
+        return;
+    const bool pair = m_vars.Selection2 != NoSelection;
+    const int first = pair ? std::min(m_vars.Selection1, m_vars.Selection2) : m_vars.Selection1;
+    const int count = pair ? 2 : 1;
+    if (!m_line.framed(first, count)) {
+        // A pair refused starts the selection again; a card refused waits for its neighbour.
+        if (pair)
+            resetChoice();
+        m_host.setPrompt(pair ? SelectAgain : SelectNeighbour);
+        return;
+    }
+    SupprimerCartes(first, count);
+    FinDePartie();
+}
+
+void MariageRules::SupprimerCartes(int first, int count)
+{
+    m_line.closeUp(first, count);
+    resetChoice();
+}
+
+std::unique_ptr<GameRules> MakeMariageRules(CoreContext context, GameHost &host)
+{
+    return std::make_unique<MariageRules>(context, host);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "games/gamerules.h"
+
+#include <memory>
+
+// Duo: a card whose two neighbours share a rank or a suit is dragged onto the card before it,
+// which leaves the game. Won when the stock is empty and two cards are left.
+std::unique_ptr<GameRules> MakeDuoRules(CoreContext context, GameHost &host);
