@@ -7,6 +7,7 @@
 #include "app/frmjeu.h"
 #include "fakemainlink.h"
 #include "games/cardtable.h"
+#include "games/frmRoialbert/roialbertdeck.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
@@ -249,6 +250,60 @@ void lineGames()
     delete duo;
 }
 
+// Roi Albert at 1920 x 1080 with its 52 cards face up, a valid run of five in the last column.
+void roiAlbert()
+{
+    using namespace RoialbertDeck;
+    TestApp app;
+    BuildCardTables(app.state);
+    lay(app.state, app.settings,
+        {{at(8, 4), card(9, "TREFLE")},
+         {at(8, 5), card(8, "COEUR")},
+         {at(8, 6), card(7, "PIQUE")},
+         {at(8, 7), card(6, "CARREAU")},
+         {at(8, 8), card(5, "TREFLE")}});
+    FakeMainLink main;
+    NoShuffle noShuffle;
+    GameForm form(*GameCatalog::byMenuName(QStringLiteral("Roi Albert")), app.context, main,
+                  [&noShuffle](CoreContext context, GameHost &host) {
+                      return std::make_unique<RoialbertRules>(
+                          CoreContext{context.state, context.settings, noShuffle}, host);
+                  });
+    form.resize(1920, 1080);
+    form.show();
+    QCoreApplication::processEvents();
+    form.Boutons_Click(0);
+    QImage target(form.Tapis->size(), QImage::Format_ARGB32_Premultiplied);
+    const auto render = [&] {
+        QPainter painter(&target);
+        form.Tapis->render(&painter);
+    };
+    const auto paintWall = time(25, render);
+    const auto paintCpu = threadTime(25, render);
+    std::printf("paint Roi Albert's 52 cards at 1920 x 1080: median %.2f ms wall, %.2f ms CPU; "
+                "resident memory %ld KiB\n",
+                median(paintWall.mid(5)), median(paintCpu.mid(5)), residentKiB());
+
+    CardTable *table = form.Tapis;
+    const QRect head = table->toPixels(form.rules().table().at(at(8, 4)).rect);
+    const QPoint start(head.center().x(), head.top() + head.height() / 8);
+    sendMouse(table, QEvent::MouseMove, start, Qt::NoButton);
+    sendMouse(table, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    int step = 0;
+    const auto dragStep = [&] {
+        ++step;
+        const QPoint to = start + QPoint(-8 * (step % 120), 2 * (step % 120));
+        sendMouse(table, QEvent::MouseMove, to, Qt::LeftButton);
+        table->repaint();
+    };
+    const auto dragWall = time(60, dragStep);
+    const auto dragCpu = threadTime(60, dragStep);
+    std::printf("one drag step of a run of %lld cards: median %.2f ms wall, %.2f ms CPU\n",
+                form.rules().dragged(at(8, 4)).size(), median(dragWall.mid(5)),
+                median(dragCpu.mid(5)));
+}
+
 void idleWithClock(int seconds)
 {
     TestApp app;
@@ -278,6 +333,10 @@ int main(int argc, char *argv[])
     // The line games alone, in a process of their own, for a clean figure of its memory.
     if (argument == QLatin1String("lines")) {
         lineGames();
+        return 0;
+    }
+    if (argument == QLatin1String("roialbert")) {
+        roiAlbert();
         return 0;
     }
     const int idle = argument.isEmpty() ? 60 : argument.toInt();
