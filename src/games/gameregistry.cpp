@@ -1,10 +1,12 @@
 #include "games/gameregistry.h"
 
 #include "games/frmDuodereve/duodereverules.h"
+#include "games/frmJosephine/josephinerules.h"
 #include "games/frmMariage/mariagerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
 #include "games/frmPaquetsEscamotables/duorules.h"
 #include "games/frmRoialbert/roialbertrules.h"
+#include "games/frmStephanie/stephanierules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
 
@@ -23,6 +25,8 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Duo"), MakeDuoRules},
         {QStringLiteral("Duo de rêve"), MakeDuodereveRules},
         {QStringLiteral("Mariage"), MakeMariageRules},
+        {QStringLiteral("Joséphine"), MakeJosephineRules},
+        {QStringLiteral("Stéphanie"), MakeStephanieRules},
     };
     return table;
 }

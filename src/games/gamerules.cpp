@@ -64,6 +64,13 @@ QStringList GameRules::cardCodes() const
     return codes;
 }
 
+void GameRules::endGame(bool won)
+{
+    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
+                         : QStringLiteral("DESOLE, vous avez perdu..."));
+    m_host.gameOver(won);
+}
+
 void GameRules::startTimer(int intervalMs)
 {
     m_timerInterval = intervalMs;

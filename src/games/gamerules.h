@@ -26,6 +26,13 @@ struct FormLayout {
         "DESOLE, vous avez perdu la partie. Voulez-vous recommencer une nouvelle vorelle ?");
     // The game wants the whole screen: the main window is maximised before its window opens.
     bool maximiseMainWindow = false;
+
+    // Boutons(0..3) in one column at left, each of the usual 1095 x 315 twips.
+    void stackButtons(int left, const std::array<int, 4> &tops)
+    {
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            buttons[i] = QRect(left, tops[i], 1095, 315);
+    }
 };
 
 // The rules of one game, without any widget: the deal, the handlers of the player's actions on
@@ -86,6 +93,10 @@ protected:
     void shuffle();
     const QString &dealt(int index) const;
     bool inProgress() const;
+
+    // The usual end of a game: the prompt "BRAVO, vous avez gagné..." or "DESOLE, vous avez
+    // perdu...", then the window records the game and may deal again, so nothing may follow.
+    void endGame(bool won);
 
     // What select() runs once the entry is chosen.
     virtual void selected(const QString &) {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/gamehost.h"
+#include "games/noshuffle.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 #include "shared/corecontext.h"
@@ -19,14 +20,31 @@ public:
         current = text;
     }
     QString prompt() const override { return current; }
-    void gameOver(bool won) override { results.append(won); }
+    void gameOver(bool won) override
+    {
+        results.append(won);
+        if (state)
+            state->gameInProgress = false;
+    }
     void setTimer(int intervalMs) override { timerInterval = intervalMs; }
 
     QString current;
     QStringList prompts;
     QList<bool> results; // one entry per finished game, true when won
     int timerInterval = 0;
+    // When set, the end of a game stops the game in progress, as the window does.
+    AppState *state = nullptr;
 };
+
+// rank 1 (as) to 13 (roi); suit 0 trefle, 1 carreau, 2 coeur, 3 pique.
+inline QString CardName(int rank, int suit)
+{
+    static const QStringList ranks =
+        QStringLiteral("AS 2 3 4 5 6 7 8 9 10 VALET DAME ROI").split(QLatin1Char(' '));
+    static const QStringList suits =
+        QStringLiteral("TREFLE CARREAU COEUR PIQUE").split(QLatin1Char(' '));
+    return ranks.at(rank - 1) + QStringLiteral("DE") + suits.at(suit);
+}
 
 // Shared state, a settings file in a temporary folder and a seeded shuffle, for rule tests.
 struct RulesBench {
@@ -38,10 +56,29 @@ struct RulesBench {
                        QStringLiteral("10"));
     }
     CoreContext context() { return {state, settings, random}; }
+    // For rules that deal a stacked deck.
+    CoreContext stacked() { return {state, settings, noShuffle}; }
+
+    // Puts the listed cards at the head of the 52-card deck, the others after them in their
+    // present order, and turns the shuffle off: the next deal of rules built on stacked() deals
+    // that order.
+    void stack(const QStringList &head)
+    {
+        QStringList order = head;
+        for (const QString &code : state.decks.deck52) {
+            if (!order.contains(code))
+                order.append(code);
+        }
+        for (std::size_t i = 0; i < state.decks.deck52.size(); ++i)
+            state.decks.deck52[i] = order.at(qsizetype(i));
+        settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
+                       QStringLiteral("0"));
+    }
 
     QTemporaryDir dir;
     AppState state;
     SettingsStore settings;
     SeededRandom random;
+    NoShuffle noShuffle;
     FakeHost host;
 };

@@ -42,13 +42,6 @@ using Make = std::unique_ptr<GameRules> (*)(CoreContext, GameHost &);
 constexpr std::array<Make, 3> Makers{MakeDuoRules, MakeDuodereveRules, MakeMariageRules};
 constexpr std::array<int, 3> DropOffsets{-1, 1, 0}; // Mariage selects and removes instead
 
-// No shuffle rounds leave one exchange, of the first card with itself for a draw of 0.
-class NoShuffle final : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0.0f; }
-};
-
 // A line game dealing the cards listed, in their order, then the others of the deck table.
 struct Game {
     Game(Kind game, const QString &first) : kind(game)

@@ -9,16 +9,6 @@ namespace {
 using Rules = MontecarloRules;
 const QPoint Pile(Rules::StockLeft, Rules::PileTop);
 
-// rank 1 (as) to 13 (roi); suit 0 trefle, 1 carreau, 2 coeur, 3 pique.
-QString card(int rank, int suit)
-{
-    static const QStringList ranks =
-        QStringLiteral("AS 2 3 4 5 6 7 8 9 10 VALET DAME ROI").split(QLatin1Char(' '));
-    static const QStringList suits =
-        QStringLiteral("TREFLE CARREAU COEUR PIQUE").split(QLatin1Char(' '));
-    return ranks.at(rank - 1) + QStringLiteral("DE") + suits.at(suit);
-}
-
 // A grid without any neighbouring pair, but for the changed places: the rank of place p is
 // p mod 13 + 1, which differs between neighbours (1, 4, 5 or 6 places apart), and the suits
 // follow the parity of row and column.
@@ -26,7 +16,8 @@ QStringList noPairGrid(const QList<std::pair<int, QString>> &changes = {})
 {
     QStringList grid;
     for (int p = 0; p < Rules::GridSize; ++p)
-        grid.append(card(p % 13 + 1, p / Rules::GridColumns % 2 * 2 + p % Rules::GridColumns % 2));
+        grid.append(
+            CardName(p % 13 + 1, p / Rules::GridColumns % 2 * 2 + p % Rules::GridColumns % 2));
     for (const auto &[place, code] : changes)
         grid[place] = code;
     return grid;
@@ -37,16 +28,9 @@ QStringList winningQueue()
 {
     QStringList queue;
     for (int i = 0; i < Cards::FullDeck; ++i)
-        queue.append(card(i / 4 + 1, i % 4));
+        queue.append(CardName(i / 4 + 1, i % 4));
     return queue;
 }
-
-// No shuffle rounds leave one exchange, of the first card with itself for a draw of 0.
-class NoShuffle final : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0.0f; }
-};
 
 // A table whose cards reach the grid in the order listed, then the others in deck order: the
 // first 25 fill the places in reading order, the next come from the top of the stock, which is
@@ -129,9 +113,8 @@ struct Game {
     }
 
     RulesBench bench;
-    NoShuffle noShuffle;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")),
-                CoreContext{bench.state, bench.settings, noShuffle}, bench.host};
+    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), bench.stacked(),
+                bench.host};
     QStringList queue;
 };
 
@@ -194,10 +177,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
         QTest::newRow("same rank, side by side")
-            << noPairGrid({{0, card(1, 2)}, {1, card(1, 3)}}) << 0 << 1;
+            << noPairGrid({{0, CardName(1, 2)}, {1, CardName(1, 3)}}) << 0 << 1;
         QTest::newRow("same suit, other rank, one above the other")
-            << noPairGrid({{7, card(2, 3)}, {12, card(3, 3)}}) << 12 << 7;
-        QTest::newRow("diagonal") << noPairGrid({{8, card(12, 2)}, {12, card(12, 3)}}) << 8 << 12;
+            << noPairGrid({{7, CardName(2, 3)}, {12, CardName(3, 3)}}) << 12 << 7;
+        QTest::newRow("diagonal") << noPairGrid({{8, CardName(12, 2)}, {12, CardName(12, 3)}}) << 8
+                                  << 12;
     }
 
     void removesNeighbouringPairs()
@@ -226,7 +210,7 @@ private Q_SLOTS:
     void refusesCardsThatAreNotNeighbours()
     {
         // Places 0 and 2 share a suit; places 4 and 5, a rank and the reading order.
-        const QStringList grid = noPairGrid({{5, card(5, 1)}});
+        const QStringList grid = noPairGrid({{5, CardName(5, 1)}});
         Game game(grid);
         game.start();
         for (const auto &[first, second] : {std::pair{0, 2}, std::pair{4, 5}}) {
@@ -241,7 +225,7 @@ private Q_SLOTS:
 
     void selectionThenNeighboursInTheClosedUpGrid()
     {
-        Game game(noPairGrid({{0, card(1, 2)}, {1, card(1, 3)}}));
+        Game game(noPairGrid({{0, CardName(1, 2)}, {1, CardName(1, 3)}}));
         game.start();
         game.pick(0);
         QCOMPARE(game.framed(), 0);
@@ -263,7 +247,7 @@ private Q_SLOTS:
     void lostAsSoonAsTheGridHasNoPair()
     {
         // After the pair of aces the grid has no pair, though 25 cards remain in the stock.
-        Game game(QStringList{card(1, 2), card(1, 3)} + noPairGrid());
+        Game game(QStringList{CardName(1, 2), CardName(1, 3)} + noPairGrid());
         game.start();
         game.pair(0, 1);
         QCOMPARE(game.grid(), noPairGrid());

@@ -2,22 +2,15 @@
 
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/gamecatalog.h"
+#include "games/noshuffle.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
-#include "shared/randomsource.h"
 
 #include <QMap>
 
 // Decks laid out for Roi Albert: the cards named for some places of the deal, the others in
 // falling value, with no shuffle.
 namespace RoialbertDeck {
-
-// A shuffle that leaves the deck as it is: one exchange, of the first card with itself.
-class NoShuffle final : public RandomSource {
-public:
-    void reseed() override {}
-    float next() override { return 0.0f; }
-};
 
 // rank 1 (as) to 13 (roi); suits "PIQUE", "COEUR", "CARREAU", "TREFLE".
 inline QString card(int rank, const char *suit)

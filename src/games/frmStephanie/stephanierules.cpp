@@ -1,0 +1,299 @@
+#include "games/frmStephanie/stephanierules.h"
+
+#include "games/gamecatalog.h"
+#include "games/gamehost.h"
+#include "shared/appstate.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+constexpr int SideLeft = StephanieRules::StockPosition.x(); // lblInfo, the stock, the buttons
+constexpr std::array<int, 4> ButtonTops{4080, 4440, 4800, 5220};
+// The finished ranks run from the 2 to the ace: rank value 2 takes the first stack.
+constexpr int FirstFinishedValue = 2;
+constexpr int RankCount = 13;
+
+} // namespace
+
+StephanieRules::StephanieRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
+{
+    m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
+    m_table.addGroup(QStringLiteral("EspaceJeu"), RowSize);
+    m_table.frames.append(Frame{});
+    // Empty frames under the cards, where the columns start.
+    for (int i = 0; i < RowSize; ++i) {
+        place(i).rect.moveTopLeft(placePosition(i));
+        place(i).border = true;
+    }
+}
+
+FormLayout StephanieRules::layout() const
+{
+    FormLayout form;
+    form.area = QSize(12375, 5655);
+    form.info = QRect(SideLeft, 120, 1335, 1950);
+    form.stackButtons(SideLeft, ButtonTops);
+    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
+    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
+    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    return form;
+}
+
+QPoint StephanieRules::placePosition(int place)
+{
+    return {PlaceLeft + PlaceStep * place, PlaceTop};
+}
+
+QPoint StephanieRules::finishedPosition(const QString &card)
+{
+    const int stack = (Cards::CardValue(card) - FirstFinishedValue + RankCount) % RankCount;
+    return {PlaceLeft + FanStep * stack, FinishedTop};
+}
+
+bool StephanieRules::isCarte(int index)
+{
+    return index >= FirstCarte && index < FirstCarte + Cards::FullDeck;
+}
+
+bool StephanieRules::isPlace(int index)
+{
+    return index >= FirstPlace && index < FirstPlace + RowSize;
+}
+
+bool StephanieRules::onTable(int k) const
+{
+    const QRect &at = carte(k).rect;
+    return at.top() < TableBottom && at.left() < StockPosition.x();
+}
+
+bool StephanieRules::onStock(int k) const
+{
+    return carte(k).rect.topLeft() == StockPosition;
+}
+
+bool StephanieRules::finished(int k) const
+{
+    return carte(k).rect.top() > FinishedAbove;
+}
+
+int StephanieRules::rank(int k) const
+{
+    return Cards::CardValue(carte(k).card);
+}
+
+bool StephanieRules::rankOnTable(int value) const
+{
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        if (onTable(k) && rank(k) == value)
+            return true;
+    }
+    return false;
+}
+
+// A place is free once its column has gone down to the finished row.
+bool StephanieRules::placeFree(int i) const
+{
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        if (onTable(k) && carte(k).rect.left() == place(i).rect.left())
+            return false;
+    }
+    return true;
+}
+
+// Only the stock's top card, once turned up, may be laid on the table.
+bool StephanieRules::isTurnedTop(int index) const
+{
+    return isCarte(index) && index - FirstCarte == m_vars.ProchaineCarte &&
+           carte(m_vars.ProchaineCarte).face == Picture::Face::Front;
+}
+
+bool StephanieRules::fitsColumn(int k, int target) const
+{
+    return onTable(target) && rank(target) == rank(k);
+}
+
+bool StephanieRules::fitsPlace(int k, int i) const
+{
+    return placeFree(i) && !rankOnTable(rank(k));
+}
+
+void StephanieRules::Distribution()
+{
+    // With no shuffle rounds a deal moves only the first card, so a rank repeated in places 1 to 8
+    // would come back at every deal: after many repeats each deal gets one round more.
+    for (int tried = 0;; ++tried) {
+        deal(tried >= PlainDeals);
+        if (VerifierTirage())
+            break;
+    }
+    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+}
+
+void StephanieRules::deal(bool extraRound)
+{
+    m_vars = Variables{};
+    indicateur().visible = false;
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        Picture &card = carte(k);
+        card.border = true;
+        card.hand = false;
+        card.draggable = false;
+        card.face = Picture::Face::Back;
+        card.visible = true;
+        card.rect.moveTopLeft(k < RowSize ? placePosition(k) : StockPosition);
+        m_table.bringToFront(FirstCarte + k);
+    }
+    shuffle();
+    if (extraRound) {
+        m_context.state.shuffleRounds = 1;
+        ShuffleDeck(m_context.state, Cards::FullDeck, m_context.random);
+    }
+    for (int k = 0; k < Cards::FullDeck; ++k)
+        carte(k).deal(dealt(k));
+}
+
+bool StephanieRules::VerifierTirage() const
+{
+    QSet<int> ranks;
+    for (int k = 0; k < RowSize; ++k)
+        ranks.insert(rank(k));
+    return ranks.size() == RowSize;
+}
+
+void StephanieRules::play()
+{
+    m_host.setPrompt(
+        QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
+    for (int k = 0; k < RowSize; ++k)
+        carte(k).face = Picture::Face::Front;
+    carte(m_vars.ProchaineCarte).hand = true;
+}
+
+void StephanieRules::hover(int index)
+{
+    if (!inProgress() || !isCarte(index))
+        return;
+    indicateur().visible = false;
+    if (onStock(index - FirstCarte)) {
+        m_table.at(index).hand = true;
+        m_host.setPrompt(QStringLiteral("Cliquez et glissez cette carte sur le jeu."));
+    }
+}
+
+void StephanieRules::click(int index)
+{
+    if (!inProgress() || !isCarte(index) || index - FirstCarte != m_vars.ProchaineCarte)
+        return;
+    Picture &card = m_table.at(index);
+    card.face = Picture::Face::Front;
+    card.draggable = true;
+    card.hand = true;
+    FinDePartie();
+}
+
+// The frame is a hint only: the drop decides again.
+void StephanieRules::dragOver(int source, int target)
+{
+    if (!inProgress() || !isTurnedTop(source))
+        return;
+    const int k = source - FirstCarte;
+    if (isPlace(target)) {
+        const int i = target - FirstPlace;
+        indicateur().visible = false;
+        if (fitsPlace(k, i))
+            indicateur().surround(place(i));
+        return;
+    }
+    if (!isCarte(target))
+        return;
+    const int over = target - FirstCarte;
+    if (fitsColumn(k, over))
+        indicateur().surround(carte(over));
+    else if (onStock(over) || finished(over))
+        indicateur().visible = false;
+}
+
+void StephanieRules::drop(int source, int target, QPoint)
+{
+    // Anything refused stays on the stock, ready to be dragged again.
+    if (!inProgress() || !isTurnedTop(source))
+        return;
+    const int k = source - FirstCarte;
+    if (isCarte(target) && fitsColumn(k, target - FirstCarte))
+        dropOnColumn(k, target - FirstCarte);
+    else if (isPlace(target) && fitsPlace(k, target - FirstPlace))
+        dropOnPlace(k, target - FirstPlace);
+}
+
+void StephanieRules::dropOnColumn(int k, int target)
+{
+    int lowest = 0;
+    for (int other = 0; other < Cards::FullDeck; ++other) {
+        if (onTable(other) && rank(other) == rank(k))
+            lowest = std::max(lowest, carte(other).rect.top());
+    }
+    const int left = carte(target).rect.left();
+    lay(k, {left, lowest + FanStep});
+
+    QList<int> column;
+    for (int other = 0; other < Cards::FullDeck; ++other) {
+        if (onTable(other) && carte(other).rect.left() == left)
+            column.append(other);
+    }
+    if (column.size() < SuitCount)
+        return;
+    for (int other : std::as_const(column))
+        carte(other).rect.moveTopLeft(finishedPosition(carte(other).card));
+    FinDePartie();
+}
+
+void StephanieRules::dropOnPlace(int k, int i)
+{
+    lay(k, place(i).rect.topLeft());
+}
+
+// The stock's top card goes onto the table for good, and the stock turns to the next one.
+void StephanieRules::lay(int k, QPoint topLeft)
+{
+    Picture &card = carte(k);
+    card.rect.moveTopLeft(topLeft);
+    card.draggable = false;
+    card.hand = false;
+    m_table.bringToFront(FirstCarte + k);
+    --m_vars.ProchaineCarte;
+    if (m_vars.ProchaineCarte < RowSize)
+        m_vars.ProchaineCarte = NoCard;
+}
+
+void StephanieRules::FinDePartie()
+{
+    indicateur().visible = false;
+    int done = 0;
+    for (int k = 0; k < Cards::FullDeck; ++k)
+        done += finished(k) ? 1 : 0;
+    const bool won = done == Cards::FullDeck;
+    if (!won) {
+        // Every free place can take a new rank, however many columns were finished.
+        for (int i = 0; i < RowSize; ++i) {
+            if (placeFree(i))
+                return;
+        }
+        const int top = m_vars.ProchaineCarte;
+        if (top != NoCard && rankOnTable(rank(top)))
+            return;
+        for (int k = 0; k < Cards::FullDeck; ++k) {
+            carte(k).draggable = false;
+            carte(k).hand = false;
+        }
+    }
+    endGame(won);
+}
+
+std::unique_ptr<GameRules> MakeStephanieRules(CoreContext context, GameHost &host)
+{
+    return std::make_unique<StephanieRules>(*GameCatalog::byMenuName(QStringLiteral("Stéphanie")),
+                                            context, host);
+}
