@@ -28,6 +28,13 @@ Qt::Alignment alignment(Control::Align align)
 
 } // namespace
 
+QStringList DesignFamilies(const QString &family)
+{
+    if (family == QLatin1String("Courier New"))
+        return {family, QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    return {family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
+
 ControlWidgets::ControlWidgets(CardTable *table) : QObject(table), m_table(table) {}
 
 QWidget *ControlWidgets::create(const Control &control)
@@ -116,8 +123,7 @@ void ControlWidgets::placeOne(const Item &item) const
     const qreal zoom = m_table->scale() * 15.0; // 1 at the design size
     QFont font = m_table->font();
     if (!control.fontFamily.isEmpty())
-        font.setFamilies(
-            {control.fontFamily, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies(DesignFamilies(control.fontFamily));
     font.setBold(control.bold);
     const int points = control.fontPoints > 0 ? control.fontPoints : DefaultPoints;
     // A point is 20 twips, so 4/3 of a pixel at the design size.

@@ -8,6 +8,10 @@
 
 class CardTable;
 
+// A font family of the design followed by stand-ins of the same kind, for systems without it:
+// monospaced ones for "Courier New".
+QStringList DesignFamilies(const QString &family);
+
 // The widgets of a game's own controls (labels, drop-down lists, buttons), kept in step with the
 // table model and placed over the table at its scale.
 class ControlWidgets : public QObject {

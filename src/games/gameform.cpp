@@ -144,12 +144,7 @@ void GameForm::placeControls()
     const FormLayout layout = m_rules->layout();
     const qreal zoom = Tapis->scale() * 15.0; // 1 at the design size
     QFont infoFont;
-    const bool typewriter = layout.infoFont == QLatin1String("Courier New");
-    infoFont.setFamilies(typewriter
-                             ? QStringList{layout.infoFont, QStringLiteral("Liberation Mono"),
-                                           QStringLiteral("DejaVu Sans Mono")}
-                             : QStringList{layout.infoFont, QStringLiteral("Liberation Sans"),
-                                           QStringLiteral("DejaVu Sans")});
+    infoFont.setFamilies(DesignFamilies(layout.infoFont));
     infoFont.setPixelSize(std::max(8, int(std::lround(11 * zoom))));
     lblInfo->setFont(infoFont);
     lblInfo->setGeometry(Tapis->toPixels(layout.info));

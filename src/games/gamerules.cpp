@@ -42,6 +42,12 @@ QStringList GameRules::statistic() const
         [this](const QString &control) { return controlText(control); }, RecordLocale());
 }
 
+QString GameRules::controlText(const QString &name) const
+{
+    const Control *control = m_table.control(name);
+    return control ? control->text : QString();
+}
+
 void GameRules::select(const QString &name, int entry)
 {
     Control *control = m_table.control(name);

@@ -85,8 +85,9 @@ public:
 
     // The game's lines of the record, each without its line break.
     QStringList statistic() const;
-    // The text of a named control of the game (a combo box), for its record.
-    virtual QString controlText(const QString &) const { return {}; }
+    // The text of a named control of the game (a combo box), for its record: by default the text
+    // the model holds for it, "" when there is no such control.
+    virtual QString controlText(const QString &name) const;
 
 protected:
     // Sets the deck size and shuffle rounds from the settings and shuffles that deck.

@@ -6,6 +6,27 @@ void Frame::surround(const Picture &card)
     visible = true;
 }
 
+Control Control::label(const QString &name, const QRect &rect, const QString &text)
+{
+    Control control;
+    control.name = name;
+    control.rect = rect;
+    control.text = text;
+    return control;
+}
+
+Control Control::list(const QString &name, const QRect &rect, const QStringList &entries,
+                      const QString &toolTip)
+{
+    Control control;
+    control.name = name;
+    control.kind = Kind::ComboBox;
+    control.rect = rect;
+    control.entries = entries;
+    control.toolTip = toolTip;
+    return control;
+}
+
 int TableModel::addGroup(const QString &name, int count, const QString &toolTip)
 {
     const int first = int(pictures.size());

@@ -74,6 +74,11 @@ struct Control {
     Align align = Align::Left;
     quint32 colour = 0x000000; // text colour of a label, 0xRRGGBB; the table shows through it
     bool operator==(const Control &) const = default;
+
+    static Control label(const QString &name, const QRect &rect, const QString &text);
+    // A drop-down list of entries, none selected yet.
+    static Control list(const QString &name, const QRect &rect, const QStringList &entries,
+                        const QString &toolTip);
 };
 
 // A named array of pictures ("Carte", "EspaceJeu", "picSabot", ...) inside the model.
