@@ -1,5 +1,7 @@
 #include "games/gameregistry.h"
 
+#include "games/frmAnnonce/annoncerules.h"
+#include "games/frmCarnavalaRio/carnavalariorules.h"
 #include "games/frmDuodereve/duodereverules.h"
 #include "games/frmJosephine/josephinerules.h"
 #include "games/frmMariage/mariagerules.h"
@@ -19,7 +21,9 @@ namespace {
 const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
 {
     static const std::vector<std::pair<QString, GameForm::RulesFactory>> table{
+        {QStringLiteral("Carnaval à Rio"), MakeCarnavalaRioRules},
         {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
+        {QStringLiteral("L'annonce"), MakeAnnonceRules},
         {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
         {QStringLiteral("Roi Albert"), MakeRoialbertRules},
         {QStringLiteral("Duo"), MakeDuoRules},
