@@ -4,9 +4,11 @@
 #include "games/frmCarnavalaRio/carnavalariorules.h"
 #include "games/frmDuodereve/duodereverules.h"
 #include "games/frmJosephine/josephinerules.h"
+#include "games/frmMaisoncarree/maisoncarreerules.h"
 #include "games/frmMariage/mariagerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
 #include "games/frmPaquetsEscamotables/duorules.h"
+#include "games/frmPyramide/pyramiderules.h"
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmStephanie/stephanierules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
@@ -31,6 +33,8 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Mariage"), MakeMariageRules},
         {QStringLiteral("Joséphine"), MakeJosephineRules},
         {QStringLiteral("Stéphanie"), MakeStephanieRules},
+        {QStringLiteral("Carré"), MakeMaisoncarreeRules},
+        {QStringLiteral("Pyramide"), MakePyramideRules},
     };
     return table;
 }

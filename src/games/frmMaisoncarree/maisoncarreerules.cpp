@@ -1,0 +1,261 @@
+#include "games/frmMaisoncarree/maisoncarreerules.h"
+
+#include "games/gamecatalog.h"
+#include "games/gamehost.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int SquareColumns = 3;
+constexpr std::array<int, SquareColumns> SquareLefts{420, 1620, 2820};
+constexpr std::array<int, SquareColumns> SquareTops{480, 2040, 3600};
+constexpr int ButtonLeft = 4440;
+constexpr std::array<int, 4> ButtonTops{3600, 3960, 4320, 4740};
+constexpr int Ranks = 13;
+
+// What the player must lay on a card of the square, by the value of that card.
+const std::array<QString, Ranks> Wanted{
+    QStringLiteral("un 2"),     QStringLiteral("un 3"),     QStringLiteral("un 4"),
+    QStringLiteral("un 5"),     QStringLiteral("un 6"),     QStringLiteral("un 7"),
+    QStringLiteral("un 8"),     QStringLiteral("un 9"),     QStringLiteral("un 10"),
+    QStringLiteral("un VALET"), QStringLiteral("une DAME"), QStringLiteral("un ROI"),
+    QStringLiteral("un AS")};
+
+const QString &reservePrompt()
+{
+    static const QString text = QStringLiteral("Glissez la carte de la réserve sur le jeu.");
+    return text;
+}
+
+} // namespace
+
+MaisoncarreeRules::MaisoncarreeRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
+{
+    m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
+    m_table.addGroup(QStringLiteral("Reserve"), 1);
+    Picture &reserve = m_table.at(ReservePlace);
+    reserve.caption = QStringLiteral("RESERVE");
+    reserve.rect.moveTopLeft(ReservePosition);
+    m_table.frames.append(Frame{});
+}
+
+FormLayout MaisoncarreeRules::layout() const
+{
+    FormLayout form;
+    form.area = QSize(6975, 5415);
+    form.info = QRect(4320, 60, 1335, 1950);
+    form.stackButtons(ButtonLeft, ButtonTops);
+    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    return form;
+}
+
+QPoint MaisoncarreeRules::squarePosition(int k)
+{
+    return {SquareLefts[std::size_t(k % SquareColumns)],
+            SquareTops[std::size_t(k / SquareColumns)]};
+}
+
+bool MaisoncarreeRules::isCarte(int index)
+{
+    return index >= FirstCarte && index < FirstCarte + Cards::FullDeck;
+}
+
+// A card's place tells its role: left of the stock is the square, right of it the reserve.
+MaisoncarreeRules::Role MaisoncarreeRules::roleOf(int index) const
+{
+    if (index == ReservePlace)
+        return Role::Reserve;
+    if (!isCarte(index) || !m_table.at(index).visible)
+        return Role::None;
+    const int left = m_table.at(index).rect.left();
+    if (left < StockPosition.x())
+        return Role::Square;
+    return left == StockPosition.x() ? Role::Stock : Role::Reserve;
+}
+
+bool MaisoncarreeRules::isFrontmost(int index) const
+{
+    const Picture &card = m_table.at(index);
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        const Picture &other = carte(k);
+        if (other.visible && other.z > card.z && other.rect.topLeft() == card.rect.topLeft())
+            return false;
+    }
+    return true;
+}
+
+// Only the top card of the stock or of the reserve can be moved.
+bool MaisoncarreeRules::canTake(int source) const
+{
+    const Role role = roleOf(source);
+    return isCarte(source) && (role == Role::Stock || role == Role::Reserve) &&
+           m_table.at(source).draggable && isFrontmost(source);
+}
+
+// Whether card may lie on below: the next rank, the king followed by the ace.
+bool MaisoncarreeRules::follows(const QString &card, const QString &below)
+{
+    const int value = Cards::CardValue(below);
+    return value > 0 && Cards::CardValue(card) == value % Ranks + 1;
+}
+
+QString MaisoncarreeRules::reserveTop() const
+{
+    for (auto it = m_vars.PileReserve.rbegin(); it != m_vars.PileReserve.rend(); ++it) {
+        if (!it->isEmpty())
+            return *it;
+    }
+    return {};
+}
+
+void MaisoncarreeRules::Distribution()
+{
+    m_vars = Variables{};
+    m_table.frames[Indicateur].visible = false;
+    m_table.at(ReservePlace).visible = true;
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        Picture &card = carte(k);
+        card.tag.clear();
+        card.card.clear();
+        card.border = true;
+        card.draggable = false;
+        card.hand = false;
+        card.rect.moveTopLeft(k < SquareSize ? squarePosition(k) : StockPosition);
+        card.face = Picture::Face::Back;
+        card.visible = true;
+        m_table.bringToFront(FirstCarte + k);
+    }
+    shuffle();
+    for (int k = 0; k < Cards::FullDeck; ++k)
+        carte(k).deal(dealt(k));
+    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+}
+
+void MaisoncarreeRules::play()
+{
+    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle."));
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        Picture &card = carte(k);
+        card.face = Picture::Face::Front;
+        card.draggable = card.hand = k >= SquareSize;
+    }
+}
+
+void MaisoncarreeRules::hover(int index)
+{
+    if (!inProgress() || !isCarte(index))
+        return;
+    m_table.frames[Indicateur].visible = false;
+    switch (roleOf(index)) {
+    case Role::Stock:
+        m_host.setPrompt(QStringLiteral("Glissez cette carte sur le jeu ou sur la réserve."));
+        break;
+    case Role::Reserve:
+        m_host.setPrompt(QStringLiteral("Glissez cette carte sur le jeu."));
+        break;
+    case Role::Square:
+        if (const int value = Cards::CardValue(m_table.at(index).card); value > 0)
+            m_host.setPrompt(QStringLiteral("Vous devez poser ") + Wanted[std::size_t(value - 1)] +
+                             QStringLiteral(" sur cette carte."));
+        break;
+    case Role::None:
+        break;
+    }
+}
+
+// A hint only: the frame shows where the card may go; the drop decides again.
+void MaisoncarreeRules::dragOver(int source, int target)
+{
+    if (!inProgress() || !canTake(source))
+        return;
+    Frame &frame = m_table.frames[Indicateur];
+    const Role role = roleOf(target);
+    if (role == Role::Reserve && roleOf(source) != Role::Reserve)
+        frame.surround(m_table.at(ReservePlace));
+    else if (role == Role::Square && follows(m_table.at(source).card, m_table.at(target).card))
+        frame.surround(m_table.at(target));
+}
+
+void MaisoncarreeRules::drop(int source, int target, QPoint)
+{
+    if (!inProgress() || !canTake(source))
+        return;
+    switch (roleOf(target)) {
+    case Role::Square:
+        if (follows(m_table.at(source).card, m_table.at(target).card))
+            dropOnSquare(source, target);
+        break;
+    case Role::Reserve:
+        // A reserve card let go on the reserve stays where it was.
+        if (roleOf(source) != Role::Reserve)
+            dropOnReserve(source, target != ReservePlace);
+        break;
+    case Role::Stock:
+    case Role::None:
+        break;
+    }
+}
+
+void MaisoncarreeRules::dropOnSquare(int source, int target)
+{
+    Picture &card = m_table.at(source);
+    if (roleOf(source) == Role::Reserve) {
+        auto slot = std::find(m_vars.PileReserve.begin(), m_vars.PileReserve.end(), card.tag);
+        if (slot != m_vars.PileReserve.end())
+            slot->clear();
+    }
+    card.rect.moveTopLeft(m_table.at(target).rect.topLeft());
+    card.draggable = false;
+    card.hand = false;
+    m_table.bringToFront(source);
+    // A square pile shows only its top card.
+    m_table.at(target).visible = false;
+    FinDePartie();
+}
+
+void MaisoncarreeRules::dropOnReserve(int source, bool onCard)
+{
+    Picture &card = m_table.at(source);
+    card.rect.moveTopLeft(ReservePosition);
+    m_table.bringToFront(source);
+    *std::find(m_vars.PileReserve.begin(), m_vars.PileReserve.end(), QString()) = card.tag;
+    // Set before the end check, which may replace it with the end of the game.
+    if (onCard)
+        m_host.setPrompt(reservePrompt());
+    FinDePartie();
+}
+
+void MaisoncarreeRules::FinDePartie()
+{
+    m_table.frames[Indicateur].visible = false;
+    int visible = 0;
+    bool stockLeft = false;
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        visible += carte(k).visible ? 1 : 0;
+        stockLeft = stockLeft || roleOf(FirstCarte + k) == Role::Stock;
+    }
+    const bool won = visible == SquareSize;
+    if (!won) {
+        if (stockLeft)
+            return;
+        const QString top = reserveTop();
+        for (int k = 0; k < Cards::FullDeck; ++k) {
+            if (roleOf(FirstCarte + k) == Role::Square && follows(top, carte(k).card)) {
+                m_host.setPrompt(reservePrompt());
+                return;
+            }
+        }
+    }
+    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
+                         : QStringLiteral("DESOLE, vous avez perdu..."));
+    // The window records the game and may deal again: nothing may follow.
+    m_host.gameOver(won);
+}
+
+std::unique_ptr<GameRules> MakeMaisoncarreeRules(CoreContext context, GameHost &host)
+{
+    return std::make_unique<MaisoncarreeRules>(*GameCatalog::byMenuName(QStringLiteral("Carré")),
+                                               context, host);
+}
