@@ -15,52 +15,49 @@ int stockCard(int fromTop)
     return Rules::FirstCarte + Cards::FullDeck - 1 - fromTop;
 }
 
+QStringList cards(int suit, const QList<int> &ranks)
+{
+    QStringList names;
+    for (int rank : ranks)
+        names.append(CardName(rank, suit));
+    return names;
+}
+
+// A game after JOUER: the nine square cards row by row, the stock from its top down, and the last
+// stock card; the cards not listed lie in between.
 struct Game {
-    // The nine square cards row by row, then the stock from its top down; the cards not listed
-    // lie under the listed stock cards.
-    Game(const QStringList &square, const QStringList &stock)
+    Game(const QStringList &square, const QStringList &stock, const QString &last = {})
     {
         QStringList order = square;
+        if (!last.isEmpty())
+            order.append(last);
         for (const QString &code : bench.state.decks.deck52) {
-            if (!square.contains(code) && !stock.contains(code))
+            if (!order.contains(code) && !stock.contains(code))
                 order.append(code);
         }
-        for (auto it = stock.crbegin(); it != stock.crend(); ++it)
-            order.append(*it);
+        order += QStringList(stock.crbegin(), stock.crend());
         bench.stack(order);
         rules.Distribution();
-    }
-    void start()
-    {
         bench.state.gameInProgress = true;
         rules.play();
     }
-    // The window clears the game in progress when the game ends.
-    void drop(int source, int target)
-    {
-        const qsizetype ended = bench.host.results.size();
-        rules.drop(source, target, {});
-        if (bench.host.results.size() > ended)
-            bench.state.gameInProgress = false;
-    }
-    // The card in front at a place, or -1.
-    int top(QPoint at) const
+    void drop(int source, int target) { rules.drop(source, target, {}); }
+    int reserveTop() const
     {
         int found = -1;
         for (int k = 0; k < Cards::FullDeck; ++k) {
-            const Picture &card = rules.table().at(Rules::FirstCarte + k);
-            if (card.visible && card.rect.topLeft() == at &&
-                (found < 0 || card.z > rules.table().at(found).z))
-                found = Rules::FirstCarte + k;
+            const Picture &card = carte(k);
+            if (card.visible && card.rect.topLeft() == Rules::ReservePosition &&
+                (found < 0 || card.z > carte(found).z))
+                found = k;
         }
         return found;
     }
-    void toReserve()
+    void toReserve(int fromTop)
     {
-        const int onReserve = top(Rules::ReservePosition);
-        drop(top(Rules::StockPosition), onReserve < 0 ? Rules::ReservePlace : onReserve);
+        const int top = reserveTop();
+        drop(stockCard(fromTop), top < 0 ? Rules::ReservePlace : top);
     }
-    const Picture &carte(int index) const { return rules.table().at(index); }
     void checkRefused(int source, int target)
     {
         const TableModel before = rules.table();
@@ -69,18 +66,12 @@ struct Game {
         QCOMPARE(rules.table(), before);
         QCOMPARE(rules.variables(), vars);
     }
+    const Picture &carte(int index) const { return rules.table().at(index); }
+    const QString &prompt() const { return bench.host.current; }
 
     RulesBench bench;
     Rules rules{*GameCatalog::byMenuName(QStringLiteral("Carré")), bench.stacked(), bench.host};
 };
-
-QStringList cards(int suit, QList<int> ranks)
-{
-    QStringList names;
-    for (int rank : ranks)
-        names.append(CardName(rank, suit));
-    return names;
-}
 
 } // namespace
 
@@ -89,86 +80,57 @@ class TestMaisoncarree : public QObject {
 private Q_SLOTS:
     void wholeGameWon()
     {
-        // 9 of trefle last on the square; the stock climbs from it round and round: 10 to roi,
-        // then three times as to roi, each card on the one before.
-        const QStringList square = cards(0, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+        // The stock climbs round and round from the 9 of the square: 10 to roi, then three
+        // times as to roi, each card on the one before.
         QStringList stock;
         std::array<int, 14> nextSuit{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0};
         for (int i = 0; i < Cards::FullDeck - Rules::SquareSize; ++i) {
             const int rank = (i + 9) % 13 + 1;
             stock.append(CardName(rank, nextSuit[std::size_t(rank)]++));
         }
-        Game game(square, stock);
-        for (int k = 0; k < Cards::FullDeck; ++k) {
-            const Picture &card = game.carte(k);
-            QCOMPARE(card.rect.topLeft(),
-                     k < Rules::SquareSize ? Rules::squarePosition(k) : Rules::StockPosition);
-            QVERIFY(card.visible && card.border && !card.draggable);
-            QCOMPARE(card.face, Picture::Face::Back);
-        }
-        QCOMPARE(game.carte(stockCard(0)).card, stock.first());
-        game.checkRefused(stockCard(0), Rules::SquareSize - 1); // before JOUER
-
-        game.start();
-        QVERIFY(game.carte(stockCard(0)).draggable && game.carte(stockCard(42)).hand);
-        QVERIFY(!game.carte(0).draggable && !game.carte(0).hand);
-        QCOMPARE(game.carte(0).face, Picture::Face::Front);
+        Game game(cards(0, {1, 2, 3, 4, 5, 6, 7, 8, 9}), stock);
         int pile = Rules::SquareSize - 1;
         for (int j = 0; j < stock.size(); ++j) {
             game.drop(stockCard(j), pile);
             QVERIFY(!game.carte(pile).visible);
             pile = stockCard(j);
-            QCOMPARE(game.carte(pile).rect.topLeft(), Rules::squarePosition(8));
-            QVERIFY(!game.carte(pile).draggable && !game.carte(pile).hand);
         }
+        QCOMPARE(game.carte(pile).rect.topLeft(), Rules::squarePosition(8));
+        QVERIFY(!game.carte(pile).draggable && !game.carte(pile).hand);
         QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.bench.host.current, QStringLiteral("BRAVO, vous avez gagné..."));
+        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
         QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Cartes restantes: 9")});
     }
 
     void refusedDropsAndAnAceOnAKing()
     {
         Game game(cards(0, {13, 4, 5, 6, 7, 8, 9, 10, 11}), cards(2, {3, 1}));
-        game.start();
         game.checkRefused(stockCard(0), 1);            // a 3 on a 4
         game.checkRefused(stockCard(0), stockCard(1)); // on the stock
-        game.checkRefused(stockCard(0), -1);
-        game.checkRefused(1, 2); // square cards stay
-        game.toReserve();
+        game.checkRefused(1, 2);                       // square cards stay
+        game.toReserve(0);
         game.drop(stockCard(1), 0);
         QCOMPARE(game.carte(stockCard(1)).rect.topLeft(), Rules::squarePosition(0));
         QVERIFY(!game.carte(0).visible);
-        QVERIFY(game.bench.host.results.isEmpty());
     }
 
     void reserveKeepsItsOrder()
     {
         const QStringList stock = cards(1, {7, 8, 3});
         Game game(cards(0, {11, 2, 4, 5, 6, 7, 8, 9, 10}), stock);
-        game.start();
-        game.rules.hover(stockCard(0));
-        QCOMPARE(game.bench.host.current,
-                 QStringLiteral("Glissez cette carte sur le jeu ou sur la réserve."));
         game.rules.hover(0);
-        QCOMPARE(game.bench.host.current,
-                 QStringLiteral("Vous devez poser une DAME sur cette carte."));
-        game.rules.dragOver(stockCard(0), Rules::ReservePlace);
-        QVERIFY(game.rules.table().frames[Rules::Indicateur].visible);
-
-        game.toReserve();
-        QCOMPARE(game.rules.variables().PileReserve[0], stock[0]);
+        QCOMPARE(game.prompt(), QStringLiteral("Vous devez poser une DAME sur cette carte."));
+        game.toReserve(0);
         // A reserve card let go on the reserve changes nothing, alone or on another.
         game.checkRefused(stockCard(0), Rules::ReservePlace);
-        game.toReserve();
-        QCOMPARE(game.bench.host.current, ReservePrompt);
-        game.toReserve();
+        game.toReserve(1);
+        QCOMPARE(game.prompt(), ReservePrompt);
+        game.toReserve(2);
         game.checkRefused(stockCard(2), stockCard(1));
-        game.rules.hover(stockCard(2));
-        QCOMPARE(game.bench.host.current, QStringLiteral("Glissez cette carte sur le jeu."));
 
         game.drop(stockCard(2), 1);
         QCOMPARE(game.carte(stockCard(2)).rect.topLeft(), Rules::squarePosition(1));
-        QCOMPARE(game.top(Rules::ReservePosition), stockCard(1));
+        QCOMPARE(game.reserveTop(), stockCard(1));
         Rules::Variables expected;
         expected.PileReserve[0] = stock[0];
         expected.PileReserve[1] = stock[1];
@@ -187,25 +149,15 @@ private Q_SLOTS:
     {
         QFETCH(QString, last);
         QFETCH(bool, fits);
-        // Next ranks wanted: 3, 4 and 5.
+        // Ranks wanted on the square: 3, 4 and 5; every stock card goes to the reserve.
         const QStringList square =
             cards(0, {2, 3, 4}) + cards(1, {2, 3}) + cards(2, {2, 3}) + cards(3, {2, 3});
-        AppState fresh;
-        BuildCardTables(fresh);
-        QStringList stock;
-        for (const QString &code : fresh.decks.deck52) {
-            if (!square.contains(code) && code != last && Cards::CardValue(code) != 13)
-                stock.append(code);
-        }
-        stock.append(cards(0, {13}) + cards(1, {13}) + cards(2, {13}) + cards(3, {13}));
-        stock.append(last);
-        Game game(square, stock);
-        game.start();
-        for (int j = 0; j < stock.size(); ++j)
-            game.toReserve();
+        Game game(square, {}, last);
+        for (int j = 0; j < Cards::FullDeck - Rules::SquareSize; ++j)
+            game.toReserve(j);
         QCOMPARE(game.bench.host.results, fits ? QList<bool>{} : QList<bool>{false});
         // The end of the game is not overwritten by the reserve's prompt.
-        QCOMPARE(game.bench.host.current,
+        QCOMPARE(game.prompt(),
                  fits ? ReservePrompt : QStringLiteral("DESOLE, vous avez perdu..."));
         if (!fits)
             QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Cartes restantes: 52")});
