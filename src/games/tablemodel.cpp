@@ -1,5 +1,17 @@
 #include "games/tablemodel.h"
 
+void Picture::layFaceDown(QPoint topLeft)
+{
+    tag.clear();
+    card.clear();
+    face = Face::Back;
+    rect.moveTopLeft(topLeft);
+    visible = true;
+    border = true;
+    hand = false;
+    draggable = false;
+}
+
 void Frame::surround(const Picture &card)
 {
     rect.moveTopLeft(card.rect.topLeft() - QPoint(FrameMargin, FrameMargin));

@@ -40,6 +40,9 @@ struct Picture {
     bool showsCard() const { return visible && face != Face::None; }
     // Gives the picture a card whose tag is its code.
     void deal(const QString &code) { tag = card = code; }
+    // Lays the picture out for a new deal: shown face down with its border at topLeft, holding
+    // no card yet, with nothing to act on.
+    void layFaceDown(QPoint topLeft);
 };
 
 // A frame drawn in front of every card, around a target.

@@ -116,15 +116,7 @@ void MaisoncarreeRules::Distribution()
     m_table.frames[Indicateur].visible = false;
     m_table.at(ReservePlace).visible = true;
     for (int k = 0; k < Cards::FullDeck; ++k) {
-        Picture &card = carte(k);
-        card.tag.clear();
-        card.card.clear();
-        card.border = true;
-        card.draggable = false;
-        card.hand = false;
-        card.rect.moveTopLeft(k < SquareSize ? squarePosition(k) : StockPosition);
-        card.face = Picture::Face::Back;
-        card.visible = true;
+        carte(k).layFaceDown(k < SquareSize ? squarePosition(k) : StockPosition);
         m_table.bringToFront(FirstCarte + k);
     }
     shuffle();
@@ -248,10 +240,7 @@ void MaisoncarreeRules::FinDePartie()
             }
         }
     }
-    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
-                         : QStringLiteral("DESOLE, vous avez perdu..."));
-    // The window records the game and may deal again: nothing may follow.
-    m_host.gameOver(won);
+    endGame(won);
 }
 
 std::unique_ptr<GameRules> MakeMaisoncarreeRules(CoreContext context, GameHost &host)

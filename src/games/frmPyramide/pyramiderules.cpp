@@ -155,29 +155,13 @@ void PyramideRules::Distribution()
     m_vars = Variables{};
     hideFrames();
     for (int k = Cards::FullDeck - 1; k >= 0; --k) {
-        Picture &card = carte(k);
-        card.tag.clear();
-        card.card.clear();
-        card.border = true;
-        card.draggable = false;
-        card.hand = false;
-        card.rect.moveTopLeft(StockPosition);
-        card.face = Picture::Face::Back;
-        card.visible = true;
+        carte(k).layFaceDown(StockPosition);
         m_table.bringToFront(FirstCarte + k);
-        if (k >= Places)
-            continue;
-        // Each place is sent behind the higher ones, which overlap it.
-        Picture &spot = place(k);
-        spot.tag.clear();
-        spot.card.clear();
-        spot.border = true;
-        spot.draggable = false;
-        spot.hand = false;
-        spot.rect.moveTopLeft(placePosition(k));
-        spot.face = Picture::Face::Back;
-        spot.visible = true;
-        m_table.sendToBack(FirstPlace + k);
+        if (k < Places) {
+            // Each place is sent behind the higher ones, which overlap it.
+            place(k).layFaceDown(placePosition(k));
+            m_table.sendToBack(FirstPlace + k);
+        }
     }
     shuffle();
     for (int k = 0; k < Cards::FullDeck; ++k)
@@ -377,10 +361,7 @@ void PyramideRules::FinDePartie()
         for (int at = 0; won && at < Places; ++at)
             emptyPlace(at);
     }
-    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
-                         : QStringLiteral("DESOLE, vous avez perdu..."));
-    // The window records the game and may deal again: nothing may follow.
-    m_host.gameOver(won);
+    endGame(won);
 }
 
 std::unique_ptr<GameRules> MakePyramideRules(CoreContext context, GameHost &host)

@@ -135,6 +135,10 @@ private Q_SLOTS:
         expected.PileReserve[0] = stock[0];
         expected.PileReserve[1] = stock[1];
         QCOMPARE(game.rules.variables(), expected);
+        game.rules.Distribution();
+        QCOMPARE(game.rules.variables(), Rules::Variables{});
+        QVERIFY(game.carte(stockCard(2)).face == Picture::Face::Back &&
+                game.carte(stockCard(2)).rect.topLeft() == Rules::StockPosition);
     }
 
     void lastStockCard_data()

@@ -141,6 +141,14 @@ private Q_SLOTS:
         game.play(Body.mid(3, 1));
         game.rules.hover(Rules::FirstPlace + 20);
         QVERIFY(game.place(20).hand);
+        // A new deal lays every place and card out face down again.
+        game.arm(20);
+        game.rules.Distribution();
+        for (int at = 0; at < Rules::Places; ++at) {
+            QVERIFY(game.place(at).border && !game.place(at).draggable && !game.place(at).hand);
+            QVERIFY(game.place(at).tag.isEmpty() && game.place(at).face == Picture::Face::Back);
+        }
+        QVERIFY(game.carte(0).visible && game.stockTop() == Rules::Places);
     }
 
     void kingsAndPairs()
