@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-WINDOW = re.compile(r'"VORELLES".*?(\d+)x(\d+)')
+WINDOW = re.compile(r'"VORELLES[^"]*".*?(\d+)x(\d+)')
 
 
 def windows(display):
@@ -79,9 +79,10 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle", type=float, default=60.0, help="idle seconds measured per run")
     parser.add_argument("--game", default="", help="game opened at start-up, e.g. Monte-Carlo")
+    parser.add_argument("--display", default=":97", help="virtual display, free on this machine")
     args = parser.parse_args()
 
-    display = ":97"
+    display = args.display
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
