@@ -174,6 +174,8 @@ void MaisoncarreeRules::drop(int source, int target, QPoint)
 {
     if (!inProgress() || !canTake(source))
         return;
+    // The frame marks a place only while the card is dragged, wherever it is let go.
+    m_table.frames[Indicateur].visible = false;
     switch (roleOf(target)) {
     case Role::Square:
         if (follows(m_table.at(source).card, m_table.at(target).card))

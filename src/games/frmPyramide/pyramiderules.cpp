@@ -121,7 +121,8 @@ bool PyramideRules::canDrag(int source) const
 {
     if (const int at = placeOf(source); at != NoPlace)
         return place(at).draggable && isFree(at);
-    return isCarte(source) && source - FirstCarte == stockTop() && m_table.at(source).hand;
+    return isCarte(source) && source - FirstCarte == stockTop() &&
+           m_table.at(source).face == Picture::Face::Front;
 }
 
 // An empty place whose parents all hold a card other than the one dragged.
@@ -145,9 +146,9 @@ bool PyramideRules::removalPossible() const
     }
     if (values.contains(King))
         return true;
-    return std::any_of(values.begin(), values.end(), [&values](int v) {
-        return values.count(Pair - v) > (2 * v == Pair ? 1 : 0);
-    });
+    // 13 is odd: a card never pairs with another of its own value.
+    return std::any_of(values.begin(), values.end(),
+                       [&values](int v) { return values.contains(Pair - v); });
 }
 
 void PyramideRules::Distribution()
@@ -214,7 +215,7 @@ void PyramideRules::turnStockCard(int k)
 {
     Picture &card = carte(k);
     // The turned card stays in front until it leaves the stock.
-    if (k != stockTop() || card.hand)
+    if (k != stockTop() || card.face == Picture::Face::Front)
         return;
     card.hand = true;
     card.draggable = true;

@@ -105,6 +105,10 @@ private Q_SLOTS:
     void refusedDropsAndAnAceOnAKing()
     {
         Game game(cards(0, {13, 4, 5, 6, 7, 8, 9, 10, 11}), cards(2, {3, 1}));
+        game.rules.dragOver(stockCard(0), Rules::ReservePlace);
+        QVERIFY(game.rules.table().frames[Rules::Indicateur].visible);
+        game.drop(stockCard(0), -1);
+        QVERIFY(!game.rules.table().frames[Rules::Indicateur].visible);
         game.checkRefused(stockCard(0), 1);            // a 3 on a 4
         game.checkRefused(stockCard(0), stockCard(1)); // on the stock
         game.checkRefused(1, 2);                       // square cards stay
