@@ -37,14 +37,13 @@ PyramideRules::PyramideRules(const GameInfo &info, CoreContext context, GameHost
     m_table.addGroup(QStringLiteral("EspaceJeu"), Places);
     m_table.frames.append(Frame{});
     m_table.frames.append(Frame{.colour = Frame::Colour::Blue});
-    Control label;
-    label.name = QStringLiteral("Label1");
-    label.rect = QRect(120, 7200, 9540, 675);
+    Control label = Control::label(
+        QStringLiteral("Label1"), QRect(120, 7200, 9540, 675),
+        QStringLiteral("Pour selectionner la/les cartes dans la pyramide, appuyez sur le bouton "
+                       "gauche de votre souris. Pour déplacer les cartes dans la pyramide, appuyez "
+                       "sur le bouton droit de votre curseur puis, maintenez le bouton gauche "
+                       "pressé et déplacez la carte."));
     label.colour = 0xFFFFFF;
-    label.text = QStringLiteral(
-        "Pour selectionner la/les cartes dans la pyramide, appuyez sur le bouton gauche de votre "
-        "souris. Pour déplacer les cartes dans la pyramide, appuyez sur le bouton droit de votre "
-        "curseur puis, maintenez le bouton gauche pressé et déplacez la carte.");
     m_table.addControl(label);
 }
 
