@@ -2,6 +2,7 @@
 
 #include "games/frmAnnonce/annoncerules.h"
 #include "games/frmCarnavalaRio/carnavalariorules.h"
+#include "games/frmCleSonges/clesongesrules.h"
 #include "games/frmDuodereve/duodereverules.h"
 #include "games/frmJosephine/josephinerules.h"
 #include "games/frmMariage/mariagerules.h"
@@ -31,6 +32,7 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Mariage"), MakeMariageRules},
         {QStringLiteral("Joséphine"), MakeJosephineRules},
         {QStringLiteral("Stéphanie"), MakeStephanieRules},
+        {QStringLiteral("La clé des songes"), MakeCleSongesRules},
     };
     return table;
 }
