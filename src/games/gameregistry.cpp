@@ -8,6 +8,7 @@
 #include "games/frmMariage/mariagerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
 #include "games/frmPaquetsEscamotables/duorules.h"
+#include "games/frmPoussePousse/poussepousserules.h"
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmStephanie/stephanierules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
@@ -33,6 +34,7 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Joséphine"), MakeJosephineRules},
         {QStringLiteral("Stéphanie"), MakeStephanieRules},
         {QStringLiteral("La clé des songes"), MakeCleSongesRules},
+        {QStringLiteral("Pousse-pousse"), MakePoussePousseRules},
     };
     return table;
 }
