@@ -2,12 +2,14 @@
 
 #include "games/frmAnnonce/annoncerules.h"
 #include "games/frmCarnavalaRio/carnavalariorules.h"
+#include "games/frmCleSonges/clesongesrules.h"
 #include "games/frmDuodereve/duodereverules.h"
 #include "games/frmJosephine/josephinerules.h"
 #include "games/frmMaisoncarree/maisoncarreerules.h"
 #include "games/frmMariage/mariagerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
 #include "games/frmPaquetsEscamotables/duorules.h"
+#include "games/frmPoussePousse/poussepousserules.h"
 #include "games/frmPyramide/pyramiderules.h"
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmStephanie/stephanierules.h"
@@ -35,6 +37,8 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Stéphanie"), MakeStephanieRules},
         {QStringLiteral("Carré"), MakeMaisoncarreeRules},
         {QStringLiteral("Pyramide"), MakePyramideRules},
+        {QStringLiteral("La clé des songes"), MakeCleSongesRules},
+        {QStringLiteral("Pousse-pousse"), MakePoussePousseRules},
     };
     return table;
 }

@@ -40,6 +40,16 @@ int CardValue(const QString &code)
     return it == prefixes.end() ? 0 : int(it - prefixes.begin()) + 1;
 }
 
+QString RankWord(int value)
+{
+    static const std::array<QString, 13> words{
+        QStringLiteral("AS"), QStringLiteral("2"),  QStringLiteral("3"),     QStringLiteral("4"),
+        QStringLiteral("5"),  QStringLiteral("6"),  QStringLiteral("7"),     QStringLiteral("8"),
+        QStringLiteral("9"),  QStringLiteral("10"), QStringLiteral("VALET"), QStringLiteral("DAME"),
+        QStringLiteral("ROI")};
+    return value >= 1 && value <= int(words.size()) ? words[std::size_t(value - 1)] : QString();
+}
+
 QString SuitKey(const QString &code)
 {
     return code.right(5);
@@ -66,12 +76,12 @@ bool isCardCode(const QString &candidate)
 void BuildCardTables(AppState &state)
 {
     using namespace Cards;
-    static const std::array<QString, 4> courts{QStringLiteral("VALET"), QStringLiteral("DAME"),
-                                               QStringLiteral("ROI"), QStringLiteral("AS")};
+    // Ranks 7 to roi, then the ace.
+    constexpr int Ace = 1;
+    constexpr int Highest = 13;
     for (int i = 0; i < SmallDeck; ++i) {
-        const int rank = i % 8;
-        const QString word = rank < 4 ? QString::number(rank + 7) : courts[std::size_t(rank - 4)];
-        state.decks.deck32[std::size_t(i)] = code(word, i / 8);
+        const int value = i % 8 + 7;
+        state.decks.deck32[std::size_t(i)] = code(RankWord(value > Highest ? Ace : value), i / 8);
     }
     std::copy(state.decks.deck32.begin(), state.decks.deck32.end(), state.decks.deck52.begin());
     // Then the low ranks 2 to 6, suit by suit: trefle, pique, carreau, coeur.

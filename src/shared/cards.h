@@ -14,6 +14,9 @@ inline constexpr int FullDeck = 52;
 // 1 for "AS" up to 13 for "ROI", read from the first two characters; 0 for anything else.
 int CardValue(const QString &code);
 
+// The rank word of a value: "AS" for 1, "2" to "10", "VALET", "DAME", "ROI" for 13; "" otherwise.
+QString RankWord(int value);
+
 // The last five characters: "PIQUE", "COEUR", "RREAU" (carreau), "REFLE" (trefle).
 QString SuitKey(const QString &code);
 

@@ -94,6 +94,9 @@ private Q_SLOTS:
         QCOMPARE(Cards::CardValue(QStringLiteral("DAMEDECOEUR")), 12);
         QCOMPARE(Cards::CardValue(QStringLiteral("valetdepique")), 11);
         QCOMPARE(Cards::CardValue(QString()), 0);
+        for (int value : {0, 1, 2, 10, 11, 12, 13, 14})
+            QCOMPARE(Cards::CardValue(Cards::RankWord(value) + QStringLiteral("DEPIQUE")),
+                     value == 14 ? 0 : value);
         QCOMPARE(Cards::SuitKey(QStringLiteral("7DECARREAU")), QStringLiteral("RREAU"));
         QCOMPARE(Cards::SuitKey(QStringLiteral("DAMEDETREFLE")), QStringLiteral("REFLE"));
         QVERIFY(Cards::isRed(QStringLiteral("7DECARREAU")));
