@@ -9,6 +9,7 @@
 #include "shared/userdialogs.h"
 
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -57,18 +58,39 @@ bool frmIntro::start()
         move(screen->availableGeometry().center() - rect().center());
     show();
 
-    if (Settings::isFirstRun(m_context.settings) &&
-        !Settings::writeFirstRunSettings(m_context.settings, QDate::currentDate(),
+    SettingsStore &settings = m_context.settings;
+    if ((!settings.unreadable() || setAsideUnreadableSettings()) &&
+        Settings::isFirstRun(settings) &&
+        !Settings::writeFirstRunSettings(settings, QDate::currentDate(),
                                          m_context.state.appFolder)) {
         m_context.dialogs.message(
             nullptr,
             QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier :\n") +
-                m_context.settings.path() +
+                QDir::toNativeSeparators(settings.path()) +
                 QStringLiteral("\nLe jeu utilisera les réglages par défaut."),
             UserDialogs::Icon::Exclamation, AppTitle);
     }
     Timer1.start();
     return true;
+}
+
+bool frmIntro::setAsideUnreadableSettings()
+{
+    SettingsStore &settings = m_context.settings;
+    const QString path = QDir::toNativeSeparators(settings.path());
+    const QString kept = settings.setAsideUnreadable();
+    const QString text =
+        kept.isEmpty()
+            ? QStringLiteral("Le fichier des paramètres\n") + path +
+                  QStringLiteral("\nne peut pas être lu entièrement ni mis de côté. Il est laissé "
+                                 "tel quel et les réglages ne seront pas enregistrés.")
+            : QStringLiteral("Le fichier des paramètres\n") + path +
+                  QStringLiteral("\nne pouvait pas être lu entièrement. Il a été conservé sous "
+                                 "le nom\n") +
+                  QDir::toNativeSeparators(kept) +
+                  QStringLiteral("\net les réglages par défaut le remplacent.");
+    m_context.dialogs.message(nullptr, text, UserDialogs::Icon::Exclamation, AppTitle);
+    return !kept.isEmpty();
 }
 
 void frmIntro::tick()

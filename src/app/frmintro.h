@@ -28,6 +28,10 @@ Q_SIGNALS:
     void finished();
 
 private:
+    // Keeps a settings file that could not be read completely and says where; false when it could
+    // not be moved aside, so nothing may be written to it.
+    bool setAsideUnreadableSettings();
+
     AppContext &m_context;
     SingleInstance &m_instance;
     int m_ticks = 0;

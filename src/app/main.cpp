@@ -17,10 +17,14 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <csignal>
 #include <memory>
 
 int main(int argc, char *argv[])
 {
+    // Past a file size limit a write fails instead of ending the program, so the player is told
+    // and the log keeps its previous content.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // Two copies of the program under different names keep separate settings.
     const QString appName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

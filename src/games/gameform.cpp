@@ -229,12 +229,13 @@ void GameForm::gameOver(bool won)
         QDateTime::currentDateTime(), windowTitle(),
         m_main.playerName(),          m_main.clockText(),
         m_rules->statistic(),         won ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
+    // The table shows the last move before any message covers it.
+    afterAction();
     const QString failure = RecordGame(LogPath(m_context.state.appFolder), record, RecordLocale());
     if (!failure.isEmpty())
         m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
     setPrompt(QString());
     m_context.state.gameInProgress = false;
-    afterAction();
     const QString question =
         won ? QStringLiteral("BRAVO, vous avez gagné la partie. Voulez-vous recommencer une "
                              "nouvelle vorelle ?")

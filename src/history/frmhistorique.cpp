@@ -16,11 +16,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
@@ -204,11 +204,11 @@ void frmHistorique::disableLogButtons()
 
 QString frmHistorique::saveFile(const QString &path, const QByteArray &data)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    const QString failure = SaveFileAtomically(path, data);
+    if (failure.isEmpty())
         return {};
     return QStringLiteral("Impossible d'écrire le fichier ") + QDir::toNativeSeparators(path) +
-           QStringLiteral(" :\n") + file.errorString();
+           QStringLiteral(" :\n") + failure;
 }
 
 void frmHistorique::clearLog()
@@ -277,10 +277,14 @@ void frmHistorique::exportLog()
         return;
     }
 
+    const bool replacing = QFileInfo::exists(path);
     const QString error = saveFile(path, content);
     if (!error.isEmpty()) {
-        m_context.dialogs.message(this, error, UserDialogs::Icon::Critical,
-                                  QStringLiteral("ERREUR..."));
+        m_context.dialogs.message(
+            this,
+            error + (replacing ? QStringLiteral("\nLe fichier existant n'a pas été modifié.")
+                               : QString()),
+            UserDialogs::Icon::Critical, QStringLiteral("ERREUR..."));
     }
     if (format == QLatin1String("htm")) {
         QTextCursor cursor = RTF->textCursor();

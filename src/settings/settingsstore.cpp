@@ -2,10 +2,109 @@
 
 #include "settings/settingkeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <cstdio>
 
-SettingsStore::SettingsStore(const QString &iniPath) : m_settings(iniPath, QSettings::IniFormat) {}
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView line)
+{
+    while (!line.isEmpty() && isBlank(line.front()))
+        line = line.sliced(1);
+    while (!line.isEmpty() && isBlank(line.back()))
+        line.chop(1);
+    return line;
+}
+
+// A line the reader understands on its own: a section, a comment, or a named key with its value.
+bool isWellFormed(QByteArrayView line)
+{
+    if (line.isEmpty() || line.front() == ';')
+        return true;
+    if (line.front() == '[')
+        return line.contains(']');
+    const qsizetype equals = line.indexOf('=');
+    return equals > 0 && !trimmed(line.first(equals)).isEmpty();
+}
+
+// Walks the file the way the INI reader splits it into entries: a line break ends an entry
+// unless it comes inside quotes or right after a backslash, and an unquoted ';' starts a comment
+// running to the end of the line. True when some line cannot be read as it stands: it is
+// malformed, or an earlier entry runs on into it while it holds a key or a section.
+bool loses(const QByteArray &data)
+{
+    QByteArray text = data;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    bool inQuotes = false;
+    bool carried = false; // the line continues the entry of the line before
+    for (const QByteArrayView line : text.split('\n')) {
+        const QByteArrayView content = trimmed(line);
+        if (carried) {
+            if (content.startsWith('[') || content.contains('='))
+                return true;
+        } else {
+            inQuotes = false;
+            if (!isWellFormed(content))
+                return true;
+            if (!content.isEmpty() && content.front() == ';')
+                continue;
+        }
+        bool escaped = false;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inQuotes = !inQuotes;
+            } else if (c == ';' && !inQuotes) {
+                break;
+            }
+        }
+        carried = inQuotes || escaped;
+    }
+    return false;
+}
+
+// Every value as text, by "section/key". A hand-edited value with a bare comma comes back as a
+// list: its text is kept.
+QMap<QString, QString> valuesOf(const QSettings &settings)
+{
+    QMap<QString, QString> values;
+    for (const QString &key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        values.insert(key, value.typeId() == QMetaType::QStringList
+                               ? value.toStringList().join(QLatin1Char(','))
+                               : value.toString());
+    }
+    return values;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(const QString &iniPath) : m_path(iniPath)
+{
+    const bool present = QFileInfo(iniPath).isFile();
+    if (present) {
+        QFile file(iniPath);
+        m_unreadable = !file.open(QIODevice::ReadOnly) || loses(file.readAll());
+    }
+    const QSettings settings(iniPath, QSettings::IniFormat);
+    m_values = valuesOf(settings);
+    if (present && settings.status() != QSettings::NoError)
+        m_unreadable = true;
+}
 
 QString SettingsStore::defaultIniPath(const QString &appName)
 {
@@ -17,18 +116,52 @@ QString SettingsStore::defaultIniPath(const QString &appName)
 
 QString SettingsStore::read(const QString &section, const QString &key) const
 {
-    const QVariant value = m_settings.value(section + QLatin1Char('/') + key);
-    // A hand-edited value with a bare comma comes back as a list: keep its text.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    return m_values.value(section + QLatin1Char('/') + key);
 }
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    m_settings.setValue(section + QLatin1Char('/') + key, value);
-    m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    if (m_unreadable)
+        return false;
+    QMap<QString, QString> values = m_values;
+    values.insert(section + QLatin1Char('/') + key, value);
+    if (!save(values))
+        return false;
+    m_values = std::move(values);
+    return true;
+}
+
+bool SettingsStore::save(const QMap<QString, QString> &values)
+{
+    // QSettings replaces its file even when a file size limit cut the new one short, and it
+    // takes a file of the same size and time as one it has read for that same file. So the new
+    // file is written under a name of its own, read back under another, and takes the place of
+    // the settings file only when it holds every value.
+    const QFileInfo info(m_path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : m_path;
+    const QString stem =
+        target + QStringLiteral(".%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_saves);
+    const QString written = stem + QStringLiteral(".tmp");
+    const QString checked = stem + QStringLiteral(".lu");
+    bool ok = false;
+    {
+        QSettings out(written, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        ok = out.status() == QSettings::NoError;
+    }
+    ok = ok && QFile::rename(written, checked) &&
+         valuesOf(QSettings(checked, QSettings::IniFormat)) == values;
+    if (ok && QFileInfo(target).isFile())
+        QFile::setPermissions(checked, QFile::permissions(target));
+    ok = ok && std::rename(QFile::encodeName(checked).constData(),
+                           QFile::encodeName(target).constData()) == 0;
+    if (!ok) {
+        QFile::remove(written);
+        QFile::remove(checked);
+    }
+    return ok;
 }
 
 QString SettingsStore::parameter(const char *key) const
@@ -39,4 +172,19 @@ QString SettingsStore::parameter(const char *key) const
 bool SettingsStore::setParameter(const char *key, const QString &value)
 {
     return write(QString::fromLatin1(Settings::Parametres), QString::fromLatin1(key), value);
+}
+
+QString SettingsStore::setAsideUnreadable()
+{
+    if (!m_unreadable)
+        return {};
+    const QString base = m_path + QStringLiteral(".illisible");
+    QString kept = base;
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = base + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(m_path, kept))
+        return {};
+    m_unreadable = false;
+    m_values.clear();
+    return kept;
 }

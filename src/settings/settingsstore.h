@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QSettings>
+#include <QMap>
 #include <QString>
 
-// The per-user settings file: one INI file, one group per section, every value text.
+// The per-user settings file: one INI file, one group per section, every value text. The file is
+// read once, when the store opens; every write replaces the whole file, and only once the new
+// file has been read back whole.
 class SettingsStore {
 public:
     explicit SettingsStore(const QString &iniPath);
@@ -14,15 +16,32 @@ public:
     // The stored text, or "" when the key does not exist.
     QString read(const QString &section, const QString &key) const;
 
-    // Creates or replaces the value and flushes it to disk; false when the file cannot be written.
+    // Creates or replaces the value and writes the file; false when the file cannot be written,
+    // which leaves both the file and the values read from it as they were.
     bool write(const QString &section, const QString &key, const QString &value);
 
     // The same for a key of the shared section "parametres".
     QString parameter(const char *key) const;
     bool setParameter(const char *key, const QString &value);
 
-    QString path() const { return m_settings.fileName(); }
+    QString path() const { return m_path; }
+
+    // True when the file exists but could not be read completely: it cannot be opened, it holds a
+    // line that is neither a key, a section nor a comment, or an unclosed quote or a backslash at
+    // the end of a line carries the keys or sections after it into a value. Writing would replace
+    // it with only what was read, so every write fails until setAsideUnreadable() has kept it.
+    bool unreadable() const { return m_unreadable; }
+
+    // Moves the unreadable file to "<file>.illisible" ("<file>.illisible-2" and so on when that
+    // name is taken) and starts again from no file. Returns where the file now is, or "" when it
+    // could not be moved: then it stays unreadable and untouched.
+    QString setAsideUnreadable();
 
 private:
-    mutable QSettings m_settings;
+    bool save(const QMap<QString, QString> &values);
+
+    QString m_path;
+    QMap<QString, QString> m_values; // by "section/key"
+    bool m_unreadable = false;
+    int m_saves = 0;
 };

@@ -1,11 +1,10 @@
 #include "shared/recordlog.h"
 
+#include "shared/files.h"
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 QLocale RecordLocale()
 {
@@ -72,10 +71,10 @@ QString RecordGame(const QString &logPath, const GameRecord &record, const QLoca
     for (const RichTextRun &run : RecordText(record, locale))
         appendText(log, run.text, run.bold);
 
-    QSaveFile file(logPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeRtf(log)) < 0 || !file.commit()) {
+    const QString failure = SaveFileAtomically(logPath, writeRtf(log));
+    if (!failure.isEmpty()) {
         return QStringLiteral("Impossible d'enregistrer la partie dans le fichier PARTIES.RTF (") +
-               file.errorString() + QStringLiteral(").\nL'historique précédent est intact.");
+               failure + QStringLiteral(").\nL'historique précédent est intact.");
     }
     return {};
 }

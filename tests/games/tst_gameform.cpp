@@ -210,7 +210,19 @@ private Q_SLOTS:
         f.app.state.appFolder = f.app.dir.filePath(QStringLiteral("absent/"));
         f.form->Boutons_Click(0);
         f.app.dialogs.answers = {false};
+        // The table behind the message already shows the last move: the card it took away.
+        const auto table = [&f] {
+            QImage image(f.form->Tapis->size(), QImage::Format_ARGB32);
+            f.form->Tapis->render(&image, {}, {}, QWidget::DrawWindowBackground);
+            return image;
+        };
+        QImage behind;
+        f.app.dialogs.onShow = [&](const FakeDialogs::Shown &) {
+            if (behind.isNull())
+                behind = table();
+        };
         f.rules->click(ProbeRules::Winner);
+        QCOMPARE(behind, table());
         QCOMPARE(f.app.dialogs.shown.size(), 2);
         QVERIFY(f.app.dialogs.shown.first().text.startsWith(
             QStringLiteral("Impossible d'enregistrer la partie")));

@@ -1,9 +1,12 @@
 #include "games/recordstatistic.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfreader.h"
+#include "shared/rtf/rtfwriter.h"
+#include "support/childfaults.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -155,6 +158,70 @@ private Q_SLOTS:
         QVERIFY(
             message.startsWith(QStringLiteral("Le fichier des parties PARTIES.RTF est illisible")));
         QCOMPARE(readAll(path), damaged);
+    }
+
+    void faultsLeaveTheLogAsItWas_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<bool>("readOnly");
+        // Under 16 KiB the whole log sits in the save buffer until the very end.
+        QTest::newRow("disque plein, petit historique") << 3 << qint64(0) << false;
+        QTest::newRow("disque plein, grand historique") << 200 << qint64(0) << false;
+        // 8 KiB hold 49 records, not 50.
+        QTest::newRow("taille limitée, petit historique") << 49 << qint64(8192) << false;
+        QTest::newRow("taille limitée, grand historique") << 200 << qint64(8192) << false;
+        QTest::newRow("dossier en lecture seule") << 3 << qint64(-1) << true;
+    }
+
+    void faultsLeaveTheLogAsItWas()
+    {
+        QFETCH(int, records);
+        QFETCH(qint64, limit);
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        const QString path = LogPath(AppFolderOf(dir));
+        RichText log;
+        for (int i = 0; i < records; ++i) {
+            for (const RichTextRun &run :
+                 RecordText(record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French))
+                appendText(log, run.text, run.bold);
+        }
+        const QByteArray before = writeRtf(log);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(before), before.size());
+        file.close();
+        QVERIFY(before.size() < 16384 || records > 100);
+
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        ChildFaults faults;
+        faults.fileSizeLimit = limit < 0 ? RLIM_INFINITY : rlim_t(limit);
+        faults.honourPermissions = readOnly;
+        const QString message = RunInChild(faults, [&] {
+            return RecordGame(path, record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX")),
+                              French);
+        });
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QVERIFY2(message.startsWith(QStringLiteral(
+                     "Impossible d'enregistrer la partie dans le fichier PARTIES.RTF (")),
+                 qPrintable(message));
+        QVERIFY(message.endsWith(QStringLiteral(").\nL'historique précédent est intact.")));
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("parties.rtf")});
+    }
+
+    void aFolderInPlaceOfTheLogIsReported()
+    {
+        QTemporaryDir dir;
+        const QString path = LogPath(AppFolderOf(dir));
+        QVERIFY(QDir().mkdir(path));
+        const QString message =
+            RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French);
+        QVERIFY2(message.startsWith(QStringLiteral("Impossible")), qPrintable(message));
+        QVERIFY(QFileInfo(path).isDir());
     }
 
 private:

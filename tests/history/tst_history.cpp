@@ -2,6 +2,7 @@
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
+#include "support/childfaults.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -184,6 +185,61 @@ private Q_SLOTS:
         QVERIFY(locked.dialogs.last().text.endsWith(u"L'historique n'a pas été effacé."_s));
         QCOMPARE(locked.window.RTF->toPlainText(), plainText(sampleLog()));
         QCOMPARE(enabledButtons(locked.window), AllButtons);
+    }
+
+    void faultsLeaveTheFilesAsTheyWere_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("name"); // the exported file; empty: the log itself
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("export sur disque plein")
+            << int(Exporter) << u"histo.txt"_s << qint64(0) << false;
+        QTest::newRow("export en taille limitée")
+            << int(Exporter) << u"histo.rtf"_s << qint64(100) << false;
+        QTest::newRow("export en lecture seule")
+            << int(Exporter) << u"histo.htm"_s << qint64(-1) << true;
+        QTest::newRow("effacer sur disque plein")
+            << int(Effacer) << QString() << qint64(0) << false;
+        QTest::newRow("effacer en lecture seule")
+            << int(Effacer) << QString() << qint64(-1) << true;
+    }
+
+    void faultsLeaveTheFilesAsTheyWere()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, name);
+        QFETCH(qint64, limit);
+        QFETCH(bool, readOnly);
+        History h;
+        const QString path = name.isEmpty() ? h.logPath : h.createFile(name, "export précédent");
+        const QByteArray before = readFile(path);
+        h.dialogs.fileAnswers = {path};
+        h.dialogs.answers = {true};
+
+        ChildFaults faults;
+        faults.fileSizeLimit = limit < 0 ? RLIM_INFINITY : rlim_t(limit);
+        faults.honourPermissions = readOnly;
+        QFile::setPermissions(h.state.appFolder, QFile::ReadOwner | QFile::ExeOwner);
+        const QString seen = RunInChild(faults, [&] {
+            h.window.Boutons[std::size_t(button)]->click();
+            const FakeDialogs::Shown &last = h.dialogs.last();
+            return last.title + u'|' + last.text + u'|' + h.window.RTF->toPlainText();
+        });
+        QFile::setPermissions(h.state.appFolder,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const QStringList parts = seen.split(u'|');
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[0], u"ERREUR..."_s);
+        QVERIFY2(parts[1].startsWith(u"Impossible d'écrire le fichier "_s + path + u" :\n"_s),
+                 qPrintable(parts[1]));
+        QVERIFY(parts[1].endsWith(name.isEmpty()
+                                      ? u"\nL'historique n'a pas été effacé."_s
+                                      : u"\nLe fichier existant n'a pas été modifié."_s));
+        QCOMPARE(parts[2], plainText(sampleLog()));
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(readFile(h.logPath), writeRtf(sampleLog()));
     }
 
     void printsTheSelectionOrFromTheCaret()

@@ -5,12 +5,16 @@
 void FakeDialogs::message(QWidget *, const QString &text, Icon icon, const QString &title)
 {
     shown.append({text, icon, title, false, false});
+    if (onShow)
+        onShow(shown.constLast());
 }
 
 bool FakeDialogs::askYesNo(QWidget *, const QString &text, Icon icon, const QString &title,
                            bool noByDefault)
 {
     shown.append({text, icon, title, true, noByDefault});
+    if (onShow)
+        onShow(shown.constLast());
     if (answers.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__,
                      __LINE__);

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Records every message and question and answers from a script, so window tests never block.
 class FakeDialogs final : public UserDialogs {
@@ -31,6 +32,9 @@ public:
     QList<bool> answers;
     QStringList fileAnswers;
     QList<std::optional<QColor>> colourAnswers;
+
+    // Called as each message or question appears, to look at what lies behind it.
+    std::function<void(const Shown &)> onShow;
 
     QList<Shown> shown;
     QStringList fileDialogs; // "title|folder|filters[|suffix]" of each file dialog opened
