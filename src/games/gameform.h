@@ -22,7 +22,7 @@ class MainWindowLink;
 class GameForm : public QWidget, public GameHost {
     Q_OBJECT
 public:
-    using RulesFactory = std::function<std::unique_ptr<GameRules>(CoreContext, GameHost &)>;
+    using RulesFactory = ::RulesFactory;
 
     GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
              const RulesFactory &makeRules, QWidget *parent = nullptr);

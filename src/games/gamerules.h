@@ -5,6 +5,8 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
 
 struct GameInfo;
 class GameHost;
@@ -119,3 +121,6 @@ private:
     const GameInfo &m_info;
     int m_timerInterval = 0;
 };
+
+// Builds the rules of one game, for its window or for a test.
+using RulesFactory = std::function<std::unique_ptr<GameRules>(CoreContext, GameHost &)>;
