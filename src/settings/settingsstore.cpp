@@ -77,12 +77,18 @@ bool loses(const QByteArray &data)
     return false;
 }
 
-// Every value as text, by "section/key". A hand-edited value with a bare comma comes back as a
-// list: its text is kept.
-QMap<QString, QString> valuesOf(const QSettings &settings)
+// Every value as text, by "section/key". complete tells whether every key listed could be looked
+// up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b". A hand-edited value
+// with a bare comma comes back as a list: its text is kept.
+QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
 {
     QMap<QString, QString> values;
+    complete = true;
     for (const QString &key : settings.allKeys()) {
+        if (!settings.contains(key)) {
+            complete = false;
+            continue;
+        }
         const QVariant value = settings.value(key);
         values.insert(key, value.typeId() == QMetaType::QStringList
                                ? value.toStringList().join(QLatin1Char(','))
@@ -101,8 +107,9 @@ SettingsStore::SettingsStore(const QString &iniPath) : m_path(iniPath)
         m_unreadable = !file.open(QIODevice::ReadOnly) || loses(file.readAll());
     }
     const QSettings settings(iniPath, QSettings::IniFormat);
-    m_values = valuesOf(settings);
-    if (present && settings.status() != QSettings::NoError)
+    bool complete = true;
+    m_values = valuesOf(settings, complete);
+    if (present && (!complete || settings.status() != QSettings::NoError))
         m_unreadable = true;
 }
 
@@ -151,8 +158,9 @@ bool SettingsStore::save(const QMap<QString, QString> &values)
         out.sync();
         ok = out.status() == QSettings::NoError;
     }
+    bool complete = false;
     ok = ok && QFile::rename(written, checked) &&
-         valuesOf(QSettings(checked, QSettings::IniFormat)) == values;
+         valuesOf(QSettings(checked, QSettings::IniFormat), complete) == values && complete;
     if (ok && QFileInfo(target).isFile())
         QFile::setPermissions(checked, QFile::permissions(target));
     ok = ok && std::rename(QFile::encodeName(checked).constData(),

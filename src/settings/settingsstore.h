@@ -27,9 +27,10 @@ public:
     QString path() const { return m_path; }
 
     // True when the file exists but could not be read completely: it cannot be opened, it holds a
-    // line that is neither a key, a section nor a comment, or an unclosed quote or a backslash at
-    // the end of a line carries the keys or sections after it into a value. Writing would replace
-    // it with only what was read, so every write fails until setAsideUnreadable() has kept it.
+    // line that is neither a key, a section nor a comment, an unclosed quote or a backslash at
+    // the end of a line carries the keys or sections after it into a value, or a key is written
+    // so that its value cannot be looked up. Writing would replace it with only what was read,
+    // so every write fails until setAsideUnreadable() has kept it.
     bool unreadable() const { return m_unreadable; }
 
     // Moves the unreadable file to "<file>.illisible" ("<file>.illisible-2" and so on when that

@@ -124,7 +124,8 @@ private Q_SLOTS:
             << QByteArray("[parametres]\nmelange=3\\\r\n[POUSSE-POUSSE]\r\nfamille=2\r\n");
         QTest::newRow("ligne sans clé") << QByteArray("[parametres]\nmelange=3\nbonjour\n");
         QTest::newRow("section non fermée") << QByteArray("[parametres\nmelange=3\n");
-        QTest::newRow("octets quelconques") << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff=[", 15);
+        QTest::newRow("clé introuvable") << QByteArray("[parametres]\n/melange=3\n");
+        QTest::newRow("octets quelconques") << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff=[", 13);
     }
 
     void unreadableFilesAreKeptBeforeAnyWrite()
