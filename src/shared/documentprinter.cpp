@@ -1,9 +1,11 @@
 #include "shared/documentprinter.h"
 
+#include "shared/files.h"
 #include "shared/userdialogs.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -35,9 +37,12 @@ bool QtDocumentPrinter::print(QWidget *parent, const QTextDocument &document)
 
 bool PrintToPdf(const QTextDocument &document, const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
+    // Made in memory and saved whole, so that a full disk leaves a previous file as it was.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        document.print(&writer);
+    }
+    return !pdf.data().isEmpty() && SaveFileAtomically(path, pdf.data()).isEmpty();
 }

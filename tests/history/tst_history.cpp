@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -240,6 +241,25 @@ private Q_SLOTS:
         QCOMPARE(parts[2], plainText(sampleLog()));
         QCOMPARE(readFile(path), before);
         QCOMPARE(readFile(h.logPath), writeRtf(sampleLog()));
+    }
+
+    void aPdfPrintOnAFullDiskKeepsThePreviousFile()
+    {
+        History h;
+        QFile previous(h.printer.path);
+        QVERIFY(previous.open(QIODevice::WriteOnly));
+        previous.write("%PDF-1.4 impression précédente");
+        previous.close();
+        QTextDocument document(u"Joueur: Alice"_s);
+        ChildFaults faults;
+        faults.fileSizeLimit = 0;
+        const QString printed = RunInChild(faults, [&] {
+            return PrintToPdf(document, h.printer.path) ? u"imprimé"_s : u"refusé"_s;
+        });
+        QCOMPARE(printed, u"refusé"_s);
+        QCOMPARE(readFile(h.printer.path), "%PDF-1.4 impression précédente"_ba);
+        QVERIFY(PrintToPdf(document, h.printer.path));
+        QVERIFY(readFile(h.printer.path).startsWith("%PDF"));
     }
 
     void printsTheSelectionOrFromTheCaret()
