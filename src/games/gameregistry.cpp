@@ -14,6 +14,7 @@
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmStephanie/stephanierules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/frmVoyageuses2/voyageuses2rules.h"
 #include "games/gamecatalog.h"
 
 #include <utility>
@@ -27,6 +28,7 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
     static const std::vector<std::pair<QString, GameForm::RulesFactory>> table{
         {QStringLiteral("Carnaval à Rio"), MakeCarnavalaRioRules},
         {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
+        {QStringLiteral("Les voyageuses (2)"), MakeVoyageuses2Rules},
         {QStringLiteral("L'annonce"), MakeAnnonceRules},
         {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
         {QStringLiteral("Roi Albert"), MakeRoialbertRules},
