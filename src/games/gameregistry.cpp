@@ -4,6 +4,7 @@
 #include "games/frmCarnavalaRio/carnavalariorules.h"
 #include "games/frmCleSonges/clesongesrules.h"
 #include "games/frmDuodereve/duodereverules.h"
+#include "games/frmHorloge/horlogerules.h"
 #include "games/frmJosephine/josephinerules.h"
 #include "games/frmMaisoncarree/maisoncarreerules.h"
 #include "games/frmMariage/mariagerules.h"
@@ -30,6 +31,7 @@ const std::vector<std::pair<QString, GameForm::RulesFactory>> &entries()
         {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
         {QStringLiteral("Les voyageuses (2)"), MakeVoyageuses2Rules},
         {QStringLiteral("L'annonce"), MakeAnnonceRules},
+        {QStringLiteral("L'horloge"), MakeHorlogeRules},
         {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
         {QStringLiteral("Roi Albert"), MakeRoialbertRules},
         {QStringLiteral("Duo"), MakeDuoRules},
