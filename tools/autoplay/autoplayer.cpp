@@ -1,5 +1,6 @@
 #include "autoplayer.h"
 
+#include "games/frmAnnonce/annoncerules.h"
 #include "games/frmHorloge/horlogerules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/frmVoyageuses2/voyageuses2rules.h"
@@ -17,9 +18,10 @@ using FirstMove = AutoplayGame::FirstMove;
 // Far more actions than any deal of these games needs (a few per card).
 constexpr int MostActions = 2000;
 
-const std::array<AutoplayGame, 3> Games{{
+const std::array<AutoplayGame, 4> Games{{
     {"Les voyageuses (1)", MakeVoyageuses1Rules},
     {"Les voyageuses (2)", MakeVoyageuses2Rules, FirstMove::AnyCard},
+    {"L'annonce", MakeAnnonceRules},
     {"L'horloge", MakeHorlogeRules},
 }};
 

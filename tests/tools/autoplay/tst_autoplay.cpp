@@ -1,6 +1,7 @@
 #include "autoplayer.h"
 #include "games/frmHorloge/horlogerules.h"
 #include "games/voyageuses/voyageusesrules.h"
+#include "shared/cards.h"
 
 #include <QProcess>
 #include <QTest>
@@ -28,6 +29,20 @@ bool clockAllHome(const TableModel &table)
         const Picture &shown = table.at(i);
         if (shown.face != Picture::Face::Front ||
             !HorlogeRules::belongsTo(shown.card, HorlogeRules::hourOf(i)))
+            return false;
+    }
+    return true;
+}
+
+// Every card is turned, none with the rank called as it came: the calls start at the ace with
+// the top card, Carte(51).
+bool noCallMatched(const TableModel &table)
+{
+    const PictureGroup *cartes = table.group(QStringLiteral("Carte"));
+    for (int k = 0; k < cartes->count; ++k) {
+        const Picture &shown = table.at(cartes->first + k);
+        const int called = (cartes->count - 1 - k) % 13 + 1;
+        if (shown.face != Picture::Face::Front || Cards::CardValue(shown.card) == called)
             return false;
     }
     return true;
@@ -69,6 +84,7 @@ private Q_SLOTS:
         QTest::newRow("voyageuses 1") << QStringLiteral("voyageuses1") << Finished(gridAllHome);
         QTest::newRow("voyageuses 2")
             << QStringLiteral("Les voyageuses (2)") << Finished(gridAllHome);
+        QTest::newRow("annonce") << QStringLiteral("annonce") << Finished(noCallMatched);
         QTest::newRow("horloge") << QStringLiteral("horloge") << Finished(clockAllHome);
     }
 
