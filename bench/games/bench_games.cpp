@@ -1,12 +1,14 @@
 // Figures of the game skeleton: appending a record to a long log, painting a full table, one
 // drag step, the work done while a game sits idle with the clock running, and repeated resizes.
 // With the argument "lines", the line games instead: a full line painted, a drag step over it
-// and the memory with Mariage open.
-// Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_games [idle seconds | lines]
+// and the memory with Mariage open; "roialbert" and "horloge", those games' tables painted.
+// Run offscreen:
+// QT_QPA_PLATFORM=offscreen build/bench/bench_games [idle seconds | lines | roialbert | horloge]
 
 #include "app/frmjeu.h"
 #include "fakemainlink.h"
 #include "games/cardtable.h"
+#include "games/frmHorloge/horlogerules.h"
 #include "games/frmRoialbert/roialbertdeck.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
@@ -29,6 +31,7 @@
 #include <ctime>
 #include <functional>
 #include <sys/resource.h>
+#include <utility>
 
 namespace {
 
@@ -67,6 +70,20 @@ QList<double> threadTime(int runs, const std::function<void()> &work)
         ms.append(now() - start);
     }
     return ms;
+}
+
+// Medians of the wall and CPU milliseconds of rendering a game's whole table, once its card
+// pictures are cached.
+std::pair<double, double> paintTimes(GameForm *form)
+{
+    QImage target(form->Tapis->size(), QImage::Format_ARGB32_Premultiplied);
+    const auto render = [&] {
+        QPainter painter(&target);
+        form->Tapis->render(&painter);
+    };
+    const auto wall = time(25, render);
+    const auto cpu = threadTime(25, render);
+    return {median(wall.mid(5)), median(cpu.mid(5))};
 }
 
 double cpuSeconds()
@@ -210,17 +227,11 @@ void lineGames()
     app.dialogs.answers = {false, false}; // should a deal end a game
     FakeMainLink main;
     GameForm *mariage = fullLine(app, main, "Mariage");
-    QImage target(mariage->Tapis->size(), QImage::Format_ARGB32_Premultiplied);
-    const auto render = [&] {
-        QPainter painter(&target);
-        mariage->Tapis->render(&painter);
-    };
-    const auto paintWall = time(25, render);
-    const auto paintCpu = threadTime(25, render);
+    const auto [paintWall, paintCpu] = paintTimes(mariage);
     std::printf("paint a full line of %d cards (Mariage) at 1920 x 1080: median %.2f ms wall, "
                 "%.2f ms CPU; resident memory %ld KiB\n",
-                static_cast<const LineRules &>(mariage->rules()).line().length(),
-                median(paintWall.mid(5)), median(paintCpu.mid(5)), residentKiB());
+                static_cast<const LineRules &>(mariage->rules()).line().length(), paintWall,
+                paintCpu, residentKiB());
     delete mariage;
 
     // A Duo card that may move is dragged from the end of the full line back over its rows.
@@ -273,16 +284,10 @@ void roiAlbert()
     form.show();
     QCoreApplication::processEvents();
     form.Boutons_Click(0);
-    QImage target(form.Tapis->size(), QImage::Format_ARGB32_Premultiplied);
-    const auto render = [&] {
-        QPainter painter(&target);
-        form.Tapis->render(&painter);
-    };
-    const auto paintWall = time(25, render);
-    const auto paintCpu = threadTime(25, render);
+    const auto [paintWall, paintCpu] = paintTimes(&form);
     std::printf("paint Roi Albert's 52 cards at 1920 x 1080: median %.2f ms wall, %.2f ms CPU; "
                 "resident memory %ld KiB\n",
-                median(paintWall.mid(5)), median(paintCpu.mid(5)), residentKiB());
+                paintWall, paintCpu, residentKiB());
 
     CardTable *table = form.Tapis;
     const QRect head = table->toPixels(form.rules().table().at(at(8, 4)).rect);
@@ -302,6 +307,26 @@ void roiAlbert()
     std::printf("one drag step of a run of %lld cards: median %.2f ms wall, %.2f ms CPU\n",
                 form.rules().dragged(at(8, 4)).size(), median(dragWall.mid(5)),
                 median(dragCpu.mid(5)));
+}
+
+// L'horloge at 1920 x 1080: the 48 hour cards, the centre, and its top card turned in hand.
+void horloge()
+{
+    TestApp app;
+    FakeMainLink main;
+    GameForm *form = openGame(app, main, "L'horloge");
+    form->resize(1920, 1080);
+    form->show();
+    QCoreApplication::processEvents();
+    form->Boutons_Click(0);
+    const int centre = HorlogeRules::FirstSabot + HorlogeRules::Kings - 1;
+    const QPoint top = form->Tapis->toPixels(form->rules().table().at(centre).rect).center();
+    sendMouse(form->Tapis, QEvent::MouseButtonPress, top, Qt::LeftButton);
+    sendMouse(form->Tapis, QEvent::MouseButtonRelease, top, Qt::NoButton);
+    const auto [paintWall, paintCpu] = paintTimes(form);
+    std::printf("paint a full L'horloge table at 1920 x 1080: median %.2f ms wall, %.2f ms CPU\n",
+                paintWall, paintCpu);
+    delete form;
 }
 
 void idleWithClock(int seconds)
@@ -337,6 +362,10 @@ int main(int argc, char *argv[])
     }
     if (argument == QLatin1String("roialbert")) {
         roiAlbert();
+        return 0;
+    }
+    if (argument == QLatin1String("horloge")) {
+        horloge();
         return 0;
     }
     const int idle = argument.isEmpty() ? 60 : argument.toInt();

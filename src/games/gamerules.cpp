@@ -60,9 +60,17 @@ void GameRules::select(const QString &name, int entry)
 
 QStringList GameRules::cardCodes() const
 {
+    return cardsIn({QStringLiteral("Carte")});
+}
+
+QStringList GameRules::cardsIn(const QStringList &groups) const
+{
     QStringList codes;
-    if (const PictureGroup *cartes = m_table.group(QStringLiteral("Carte"))) {
-        for (int i = cartes->first; i < cartes->first + cartes->count; ++i) {
+    for (const QString &name : groups) {
+        const PictureGroup *group = m_table.group(name);
+        if (!group)
+            continue;
+        for (int i = group->first; i < group->first + group->count; ++i) {
             if (!m_table.at(i).card.isEmpty())
                 codes.append(m_table.at(i).card);
         }

@@ -84,6 +84,8 @@ public:
     // Every card of the game wherever it lies (table, stock, removed): sorted, the dealt deck.
     // By default the cards held by the "Carte" pictures.
     virtual QStringList cardCodes() const;
+    // The cards held by the pictures of the named groups.
+    QStringList cardsIn(const QStringList &groups) const;
 
     // The game's lines of the record, each without its line break.
     QStringList statistic() const;

@@ -4,6 +4,7 @@
 #include "games/frmCarnavalaRio/carnavalariorules.h"
 #include "games/frmCleSonges/clesongesrules.h"
 #include "games/frmDuodereve/duodereverules.h"
+#include "games/frmHorloge/horlogerules.h"
 #include "games/frmJosephine/josephinerules.h"
 #include "games/frmMaisoncarree/maisoncarreerules.h"
 #include "games/frmMariage/mariagerules.h"
@@ -14,6 +15,7 @@
 #include "games/frmRoialbert/roialbertrules.h"
 #include "games/frmStephanie/stephanierules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/frmVoyageuses2/voyageuses2rules.h"
 
 #include <vector>
 
@@ -25,7 +27,9 @@ const std::vector<RegisteredRules> &entries()
     static const std::vector<RegisteredRules> table{
         {QStringLiteral("Carnaval à Rio"), MakeCarnavalaRioRules},
         {QStringLiteral("Les voyageuses (1)"), MakeVoyageuses1Rules},
+        {QStringLiteral("Les voyageuses (2)"), MakeVoyageuses2Rules},
         {QStringLiteral("L'annonce"), MakeAnnonceRules},
+        {QStringLiteral("L'horloge"), MakeHorlogeRules},
         {QStringLiteral("Monte-Carlo"), MakeMontecarloRules},
         {QStringLiteral("Roi Albert"), MakeRoialbertRules},
         {QStringLiteral("Duo"), MakeDuoRules},

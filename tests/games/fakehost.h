@@ -2,6 +2,7 @@
 
 #include "games/gamehost.h"
 #include "games/noshuffle.h"
+#include "games/tablemodel.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 #include "shared/corecontext.h"
@@ -10,6 +11,8 @@
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <functional>
 
 // The window side of a game's rules, recorded: every prompt and every end of game.
 class FakeHost final : public GameHost {
@@ -81,4 +84,40 @@ struct RulesBench {
     SeededRandom random;
     NoShuffle noShuffle;
     FakeHost host;
+};
+
+// A game's rules on a bench, dealing the deck tables as the test writes them, the shuffle off,
+// and stopped at the end of a game as the window stops them.
+template <typename Rules> struct SetDeckGame : RulesBench {
+    SetDeckGame() : rules(stacked(), host)
+    {
+        host.state = &state;
+        settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
+                       QStringLiteral("0"));
+    }
+
+    const Picture &at(int picture) const { return rules.table().at(picture); }
+    // JOUER, as the window runs it.
+    void start()
+    {
+        state.gameInProgress = true;
+        rules.play();
+    }
+    // Whether the red frame surrounds a picture.
+    bool frameOn(int picture) const
+    {
+        const Frame &frame = rules.table().frames.at(Rules::Indicateur);
+        return frame.visible && frame.rect == at(picture).rect.adjusted(-60, -60, 60, 60);
+    }
+    // Neither the table nor the game's variables change.
+    void checkRefused(const std::function<void()> &action)
+    {
+        const TableModel before = rules.table();
+        const typename Rules::State was = rules.state();
+        action();
+        QCOMPARE(rules.table(), before);
+        QCOMPARE(rules.state(), was);
+    }
+
+    Rules rules;
 };

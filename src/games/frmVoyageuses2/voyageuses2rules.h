@@ -1,0 +1,45 @@
+#pragma once
+
+#include "games/voyageuses/voyageusesrules.h"
+
+#include <memory>
+
+// Les voyageuses (2): all 32 cards lie face down on the grid. The player picks up any of them,
+// which leaves a hole, and carries it to its own place in exchange for the face-down card lying
+// there, and so on, until the card in hand belongs to the hole and fills it. Then the cards still
+// face down are turned one by one.
+class Voyageuses2Rules final : public VoyageusesRules {
+public:
+    struct State {
+        PlaceStates EtatPlace{};
+        bool PremierClic = false; // the next click on a place picks up the first card
+        bool operator==(const State &) const = default;
+    };
+
+    static constexpr int ImgSabot = FirstHand;
+
+    Voyageuses2Rules(CoreContext context, GameHost &host);
+
+    FormLayout layout() const override;
+    void Distribution() override;
+    void play() override;
+
+    void click(int picture) override;
+    void hover(int picture) override;
+    void drop(int source, int target, QPoint topLeft) override;
+
+    const State &state() const { return m_state; }
+
+private:
+    bool isHeld(int picture) const override;
+    bool chainGoesOn() const;
+    Picture &imgSabot() { return m_table.at(ImgSabot); }
+
+    void pickUp(int place);
+    void dropOnPlace(int place);
+    void FinDePartie();
+
+    State m_state;
+};
+
+std::unique_ptr<GameRules> MakeVoyageuses2Rules(CoreContext context, GameHost &host);

@@ -1,0 +1,176 @@
+#include "autoplayer.h"
+
+#include "games/frmAnnonce/annoncerules.h"
+#include "games/frmHorloge/horlogerules.h"
+#include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/frmVoyageuses2/voyageuses2rules.h"
+#include "games/gamecatalog.h"
+#include "settings/settingkeys.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+using FirstMove = AutoplayGame::FirstMove;
+
+// Far more actions than any deal of these games needs (a few per card).
+constexpr int MostActions = 2000;
+
+const std::array<AutoplayGame, 4> Games{{
+    {"Les voyageuses (1)", MakeVoyageuses1Rules},
+    {"Les voyageuses (2)", MakeVoyageuses2Rules, FirstMove::AnyCard},
+    {"L'annonce", MakeAnnonceRules},
+    {"L'horloge", MakeHorlogeRules},
+}};
+
+} // namespace
+
+namespace Autoplay {
+
+std::span<const AutoplayGame> games()
+{
+    return Games;
+}
+
+const AutoplayGame *find(const QString &name)
+{
+    for (const AutoplayGame &game : Games) {
+        const GameInfo *info = GameCatalog::byMenuName(QString::fromUtf8(game.menuName));
+        const QString window = QString::fromUtf8(info->windowName).mid(3); // without "frm"
+        if (name.compare(QString::fromUtf8(game.menuName), Qt::CaseInsensitive) == 0 ||
+            name.compare(window, Qt::CaseInsensitive) == 0)
+            return &game;
+    }
+    return nullptr;
+}
+
+WinRate winRate(qint64 won, qint64 deals)
+{
+    if (deals <= 0)
+        return {};
+    constexpr double z = 1.959963984540054; // the 97.5 % quantile of the normal law
+    const double n = double(deals);
+    const double p = double(won) / n;
+    const double z2n = z * z / n;
+    const double centre = (p + z2n / 2) / (1 + z2n);
+    const double half = z / (1 + z2n) * std::sqrt(p * (1 - p) / n + z2n / (4 * n));
+    return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+} // namespace Autoplay
+
+Autoplayer::Autoplayer(const AutoplayGame &game, quint32 seed, int melange)
+    : m_game(game), m_settings(m_dir.filePath(QStringLiteral("autoplay.ini"))), m_random(seed)
+{
+    BuildCardTables(m_state);
+    m_settings.setParameter(Settings::Melange, QString::number(melange));
+    m_rules = game.makeRules({m_state, m_settings, m_random}, *this);
+}
+
+void Autoplayer::gameOver(bool won)
+{
+    ++m_verdicts;
+    m_won = won;
+    m_state.gameInProgress = false;
+}
+
+std::optional<bool> Autoplayer::playDeal()
+{
+    // As the window does: a new deal, the game's own settings once, then JOUER.
+    m_state.gameInProgress = false;
+    m_rules->Distribution();
+    if (!m_loaded) {
+        m_rules->load();
+        m_loaded = true;
+    }
+    const int verdicts = m_verdicts;
+    m_state.gameInProgress = true;
+    m_rules->play();
+    if (m_game.firstMove == FirstMove::AnyCard)
+        clickAnyCard();
+    for (int action = 0; m_verdicts == verdicts; ++action) {
+        if (action == MostActions || !(dragHome() || clickOnce()))
+            return std::nullopt;
+    }
+    return m_won;
+}
+
+// The window clicks, or drops on, the picture drawn on top under the mouse, the dragged one
+// aside: a picture counts when it is the one on top at its centre.
+bool Autoplayer::clickable(int picture, int dragged) const
+{
+    const TableModel &table = m_rules->table();
+    const Picture &shown = table.at(picture);
+    if (!shown.visible)
+        return false;
+    const QPoint centre = shown.rect.center();
+    return (dragged < 0 ? table.pictureAt(centre) : table.pictureAt(centre, {dragged})) == picture;
+}
+
+// Drags the card in hand to the one place the red frame shows for it, and lets go there; the
+// drop is taken when the card or the place changes.
+bool Autoplayer::dragHome()
+{
+    const TableModel &table = m_rules->table();
+    for (int source = 0; source < table.pictures.size(); ++source) {
+        if (!table.at(source).visible || !table.at(source).draggable)
+            continue;
+        for (int target = 0; target < table.pictures.size(); ++target) {
+            if (target == source || !table.at(target).visible)
+                continue;
+            m_rules->dragOver(source, target);
+            if (!framed(target) || !clickable(target, source))
+                continue;
+            const Picture carried = table.at(source);
+            const Picture place = table.at(target);
+            m_rules->drop(source, target, table.at(target).rect.topLeft());
+            return table.at(source) != carried || table.at(target) != place;
+        }
+    }
+    return false;
+}
+
+bool Autoplayer::framed(int picture) const
+{
+    const TableModel &table = m_rules->table();
+    const QPoint centre = table.at(picture).rect.center();
+    return std::any_of(table.frames.begin(), table.frames.end(), [&](const Frame &frame) {
+        return frame.visible && frame.rect.contains(centre);
+    });
+}
+
+// Clicks the first picture that a click changes, looking from the last one clicked
+// downwards: the card under a turned one, or the next of a pile, usually comes just before it.
+bool Autoplayer::clickOnce()
+{
+    const TableModel &table = m_rules->table();
+    const int count = int(table.pictures.size());
+    for (int step = 0; step < count; ++step) {
+        const int picture = (m_lastClick - step + count) % count;
+        if (!clickable(picture))
+            continue;
+        const Picture before = table.at(picture);
+        const int verdicts = m_verdicts;
+        m_rules->click(picture);
+        if (table.at(picture) != before || m_verdicts != verdicts) {
+            m_lastClick = picture;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The player's one choice: any card of the table, each as likely, drawn from the seeded source.
+void Autoplayer::clickAnyCard()
+{
+    const PictureGroup *cartes = m_rules->table().group(QStringLiteral("Carte"));
+    QList<int> cards;
+    for (int i = cartes->first; i < cartes->first + cartes->count; ++i) {
+        if (clickable(i))
+            cards.append(i);
+    }
+    const auto drawn = qsizetype(m_random.next() * float(cards.size()));
+    m_rules->click(cards.at(std::min(drawn, cards.size() - 1)));
+}

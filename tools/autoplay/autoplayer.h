@@ -1,0 +1,80 @@
+#pragma once
+
+#include "games/gamehost.h"
+#include "games/gamerules.h"
+#include "settings/settingsstore.h"
+#include "shared/appstate.h"
+#include "shared/randomsource.h"
+
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+
+// A game the player never has a choice in, or only a first one.
+struct AutoplayGame {
+    enum class FirstMove {
+        Forced,  // the only move there is, from JOUER on
+        AnyCard, // the first card is picked at random among the cards of the table
+    };
+    const char *menuName; // as in the game menu, "L'horloge"
+    std::function<std::unique_ptr<GameRules>(CoreContext, GameHost &)> makeRules;
+    FirstMove firstMove = FirstMove::Forced;
+};
+
+namespace Autoplay {
+
+// The games autoplay knows, one entry each.
+std::span<const AutoplayGame> games();
+// A game by its menu name or its window name without "frm" ("horloge"), case aside.
+const AutoplayGame *find(const QString &name);
+
+// A win rate and its 95 % interval (Wilson's score interval), as fractions.
+struct WinRate {
+    double rate = 0;
+    double low = 0;
+    double high = 0;
+};
+WinRate winRate(qint64 won, qint64 deals);
+
+} // namespace Autoplay
+
+// Deals a game again and again on one deck, as a player who starts the program once, and plays
+// each deal through the rules' own handlers, as the window would, until the rules end it. The
+// window's side is a host that keeps the verdicts.
+class Autoplayer final : private GameHost {
+public:
+    Autoplayer(const AutoplayGame &game, quint32 seed, int melange);
+
+    // Deals and plays one game; returns whether the rules declared it won, or nothing when the
+    // game stopped with no move left and no verdict.
+    std::optional<bool> playDeal();
+    // The deck as the last deal left it.
+    const DeckTables &decks() const { return m_state.decks; }
+    const GameRules &rules() const { return *m_rules; }
+
+private:
+    void setPrompt(const QString &text) override { m_prompt = text; }
+    QString prompt() const override { return m_prompt; }
+    void gameOver(bool won) override;
+    void setTimer(int) override {}
+
+    bool clickable(int picture, int dragged = -1) const;
+    bool framed(int picture) const;
+    bool dragHome();
+    bool clickOnce();
+    void clickAnyCard();
+
+    const AutoplayGame &m_game;
+    QTemporaryDir m_dir;
+    AppState m_state;
+    SettingsStore m_settings;
+    SeededRandom m_random;
+    std::unique_ptr<GameRules> m_rules;
+    QString m_prompt;
+    bool m_loaded = false;
+    int m_verdicts = 0; // games the rules have ended, won or lost
+    bool m_won = false;
+    int m_lastClick = 0; // where the search for the next click starts
+};
