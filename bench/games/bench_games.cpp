@@ -1,9 +1,10 @@
 // Figures of the game skeleton: appending a record to a long log, painting a full table, one
 // drag step, the work done while a game sits idle with the clock running, and repeated resizes.
 // With the argument "lines", the line games instead: a full line painted, a drag step over it
-// and the memory with Mariage open; "roialbert" and "horloge", those games' tables painted.
-// Run offscreen:
-// QT_QPA_PLATFORM=offscreen build/bench/bench_games [idle seconds | lines | roialbert | horloge]
+// and the memory with Mariage open; "roialbert" and "horloge", those games' tables painted;
+// "storm", the memory across a resize storm of the main window with a game open.
+// Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_games
+// [idle seconds | lines | roialbert | horloge | storm]
 
 #include "app/frmjeu.h"
 #include "fakemainlink.h"
@@ -329,6 +330,36 @@ void horloge()
     delete form;
 }
 
+// The main window with Monte-Carlo open and turned up, at 800 x 600, then twenty resizes up to
+// 1600 x 1000 in equal steps, each painted, and back to 800 x 600: resident memory before and
+// after, once the posted events are done.
+void resizeStorm()
+{
+    TestApp app;
+    GameRegistry games(app.context);
+    frmJeu jeu(app.context, games);
+    jeu.resize(800, 600);
+    jeu.show();
+    jeu.load();
+    jeu.mnuDeVorelle_Click(int(GameCatalog::GameNames().indexOf(QStringLiteral("Monte-Carlo"))));
+    qobject_cast<GameForm *>(jeu.gameWindow())->Boutons_Click(0);
+    const auto showAt = [&jeu](QSize size) {
+        jeu.resize(size);
+        QCoreApplication::processEvents();
+        jeu.repaint();
+    };
+    showAt(QSize(800, 600));
+    const long before = residentKiB();
+    constexpr int Steps = 20;
+    for (int step = 1; step <= Steps; ++step)
+        showAt(QSize(800 + 800 * step / Steps, 600 + 400 * step / Steps));
+    showAt(QSize(800, 600));
+    QCoreApplication::processEvents();
+    std::printf("resize storm, main window with Monte-Carlo, 20 steps 800 x 600 -> 1600 x 1000 "
+                "and back: resident memory %ld -> %ld KiB (%+ld KiB)\n",
+                before, residentKiB(), residentKiB() - before);
+}
+
 void idleWithClock(int seconds)
 {
     TestApp app;
@@ -366,6 +397,10 @@ int main(int argc, char *argv[])
     }
     if (argument == QLatin1String("horloge")) {
         horloge();
+        return 0;
+    }
+    if (argument == QLatin1String("storm")) {
+        resizeStorm();
         return 0;
     }
     const int idle = argument.isEmpty() ? 60 : argument.toInt();
