@@ -109,9 +109,12 @@ QPoint CardTable::toTwips(QPointF pixels) const
 
 void CardTable::resizeEvent(QResizeEvent *)
 {
-    m_scale = std::min(width() / qreal(m_area.width()), height() / qreal(m_area.height()));
-    if (m_scale <= 0)
-        m_scale = 1.0 / 15.0;
+    qreal scale = std::min(width() / qreal(m_area.width()), height() / qreal(m_area.height()));
+    if (scale <= 0)
+        scale = 1.0 / 15.0;
+    if (scale != m_scale)
+        m_renderings.clear();
+    m_scale = scale;
     m_origin = QPointF((width() - m_area.width() * m_scale) / 2,
                        (height() - m_area.height() * m_scale) / 2);
     m_tableScaled = QPixmap();
@@ -147,7 +150,7 @@ QPixmap CardTable::cardBackPixmap(QSize size) const
     }
     if (m_back.kind == CardBack::Kind::Unchanged)
         return {};
-    return Pictures::pixmap(QStringLiteral("DOS"), size, devicePixelRatioF());
+    return m_renderings.pixmap(QStringLiteral("DOS"), size, devicePixelRatioF());
 }
 
 void CardTable::paintPicture(QPainter &painter, const Picture &picture, QPoint shift) const
@@ -158,13 +161,13 @@ void CardTable::paintPicture(QPainter &painter, const Picture &picture, QPoint s
     QPixmap pixmap;
     switch (picture.face) {
     case Picture::Face::Front:
-        pixmap = Pictures::pixmap(picture.card, target.size(), devicePixelRatioF());
+        pixmap = m_renderings.pixmap(picture.card, target.size(), devicePixelRatioF());
         break;
     case Picture::Face::Back:
         pixmap = cardBackPixmap(target.size());
         break;
     case Picture::Face::Icon:
-        pixmap = Pictures::pixmap(picture.icon, target.size(), devicePixelRatioF());
+        pixmap = m_renderings.pixmap(picture.icon, target.size(), devicePixelRatioF());
         break;
     case Picture::Face::None:
         break;

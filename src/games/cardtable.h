@@ -2,6 +2,7 @@
 
 #include "games/tablemodel.h"
 #include "shared/cardback.h"
+#include "shared/renderings.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -35,6 +36,8 @@ public:
         m_dragGroup = std::move(group);
     }
     int dragSource() const { return m_dragSource; }
+    // The built-in pictures kept drawn, all at the current scale.
+    const Renderings &renderings() const { return m_renderings; }
 
 Q_SIGNALS:
     void clicked(int picture);
@@ -78,6 +81,7 @@ private:
     CardBack m_back;
     QPixmap m_userBack;
     mutable QPixmap m_userBackScaled;
+    mutable Renderings m_renderings;
 
     std::function<QList<int>(int)> m_dragGroup;
     int m_pressed = -1;

@@ -28,7 +28,8 @@ QSize nominalSize(const QString &name);
 // are stretched to fill target; icons and the hand keep their shape, centred in it.
 void paint(QPainter &painter, const QRectF &target, const QString &name);
 
-// A rendering of the picture at the given device-independent size, cached per name and size.
+// A rendering of the picture at the given device-independent size. Nothing is kept: widgets that
+// draw the same pictures again keep their own Renderings.
 QPixmap pixmap(const QString &name, const QSize &size, qreal devicePixelRatio = 1.0);
 
 QIcon icon(const QString &name);

@@ -261,6 +261,19 @@ private Q_SLOTS:
         }
     }
 
+    // The table keeps its pictures drawn at the size it shows them, no others.
+    void tableKeepsPicturesOfItsCurrentSizeOnly()
+    {
+        Fixture f;
+        f.form->Boutons_Click(0); // one card face up, one face down
+        for (const QSize size : {QSize(800, 600), QSize(1000, 700), QSize(1600, 1000)}) {
+            f.area.resize(size);
+            QCoreApplication::processEvents();
+            f.form->Tapis->grab();
+            QCOMPARE(f.form->Tapis->renderings().count(), 2);
+        }
+    }
+
     void handPointerFollowsTheRules()
     {
         Fixture f;

@@ -2,22 +2,9 @@
 
 #include "cardart.h"
 
-#include <QCache>
-#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
-
-// Renderings sit on the game table's paint path, so each one is drawn once and kept; the cost
-// is in kilobytes and bounds the memory that window resizing can pile up.
-QCache<QString, QPixmap> &renderings()
-{
-    static QCache<QString, QPixmap> cache(64 * 1024);
-    // Pixmaps must be released while the application object still exists.
-    [[maybe_unused]] static const bool clearedAtExit =
-        (qAddPostRoutine([] { cache.clear(); }), true);
-    return cache;
-}
 
 bool isCardSized(const QString &name)
 {
@@ -76,14 +63,6 @@ QPixmap pixmap(const QString &name, const QSize &size, qreal devicePixelRatio)
 {
     if (!exists(name) || size.isEmpty() || devicePixelRatio <= 0)
         return {};
-    const QString key = QStringLiteral("%1/%2x%3@%4")
-                            .arg(name)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(devicePixelRatio);
-    if (const QPixmap *cached = renderings().object(key))
-        return *cached;
-
     QPixmap rendering(size * devicePixelRatio);
     rendering.setDevicePixelRatio(devicePixelRatio);
     rendering.fill(Qt::transparent);
@@ -91,8 +70,6 @@ QPixmap pixmap(const QString &name, const QSize &size, qreal devicePixelRatio)
         QPainter painter(&rendering);
         paint(painter, QRectF(QPointF(0, 0), size), name);
     }
-    const qint64 kilobytes = qint64(rendering.width()) * rendering.height() * 4 / 1024 + 1;
-    renderings().insert(key, new QPixmap(rendering), kilobytes);
     return rendering;
 }
 

@@ -1,4 +1,5 @@
 #include "shared/pictures.h"
+#include "shared/renderings.h"
 
 #include <QImage>
 #include <QPainter>
@@ -99,15 +100,19 @@ private Q_SLOTS:
         }
     }
 
-    void renderingsAreCachedPerNameSizeAndRatioScaledAndSharp()
+    void renderingsAreKeptPerNameSizeAndRatioScaledAndSharp()
     {
-        const QPixmap king = Pictures::pixmap("ROIDECOEUR", Pictures::CardSize);
-        const QPixmap larger = Pictures::pixmap("ROIDECOEUR", Pictures::CardSize * 2);
-        const QPixmap dense = Pictures::pixmap("ROIDECOEUR", Pictures::CardSize, 2.0);
-        QCOMPARE(Pictures::pixmap("ROIDECOEUR", Pictures::CardSize).cacheKey(), king.cacheKey());
+        Renderings kept;
+        const QPixmap king = kept.pixmap("ROIDECOEUR", Pictures::CardSize, 1.0);
+        const QPixmap larger = kept.pixmap("ROIDECOEUR", Pictures::CardSize * 2, 1.0);
+        const QPixmap dense = kept.pixmap("ROIDECOEUR", Pictures::CardSize, 2.0);
+        QCOMPARE(kept.pixmap("ROIDECOEUR", Pictures::CardSize, 1.0).cacheKey(), king.cacheKey());
         const QSet keys{king.cacheKey(), larger.cacheKey(), dense.cacheKey(),
-                        Pictures::pixmap("DAMEDECOEUR", Pictures::CardSize).cacheKey()};
+                        kept.pixmap("DAMEDECOEUR", Pictures::CardSize, 1.0).cacheKey()};
         QCOMPARE(keys.size(), 4);
+        QCOMPARE(kept.count(), 4);
+        kept.clear();
+        QCOMPARE(kept.count(), 0);
         QCOMPARE(dense.deviceIndependentSize(), QSizeF(Pictures::CardSize));
         QImage denseImage = dense.toImage();
         denseImage.setDevicePixelRatio(1);
