@@ -4,7 +4,11 @@
 #include "shared/appstate.h"
 #include "shared/desktopopener.h"
 #include "shared/files.h"
+#include "shared/helpwindow.h"
 #include "shared/userdialogs.h"
+
+#include <QPointer>
+#include <QWidget>
 
 void ShowHelpPage(QWidget *window, const QString &fileName, AppContext &context)
 {
@@ -19,9 +23,13 @@ void ShowHelpPage(QWidget *window, const QString &fileName, AppContext &context)
                                 QStringLiteral("fichier d'aide absent"));
         return;
     }
-    if (!context.opener.open(path)) {
+    // The desktop may answer after the calling window has gone.
+    const QPointer<QWidget> caller(window);
+    context.opener.open(path, [caller, path, &context](bool opened) {
+        if (opened || ShowHelpWindow(caller, path))
+            return;
         context.dialogs.message(
-            window, QStringLiteral("Aucune application associée avec ce type de fichier [HTM]."),
+            caller, QStringLiteral("Aucune application associée avec ce type de fichier [HTM]."),
             UserDialogs::Icon::Information, QStringLiteral("Information"));
-    }
+    });
 }

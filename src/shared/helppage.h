@@ -5,5 +5,6 @@
 class QWidget;
 struct AppContext;
 
-// Opens a help page through the desktop, or says why it cannot.
+// Opens a help page through the desktop, or in the program's own help window when the desktop
+// cannot; says why when neither can show it.
 void ShowHelpPage(QWidget *window, const QString &fileName, AppContext &context);

@@ -4,6 +4,7 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "settings/settingkeys.h"
+#include "shared/helpwindow.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 
@@ -335,11 +337,13 @@ private Q_SLOTS:
         QCOMPARE(app.opener.opened, QStringList{page});
         QVERIFY(app.dialogs.shown.isEmpty());
 
+        // A desktop that cannot open it: the page shows in the program's own window.
         app.opener.canOpen = false;
         jeu.mnuDeAide[0]->trigger();
-        QCOMPARE(app.dialogs.last().text,
-                 QStringLiteral("Aucune application associée avec ce type de fichier [HTM]."));
-        QCOMPARE(app.dialogs.last().title, QStringLiteral("Information"));
+        QVERIFY(app.dialogs.shown.isEmpty());
+        const auto *help = jeu.findChild<HelpWindow *>();
+        QVERIFY(help && help->isVisible() && help->isWindow());
+        QCOMPARE(help->txtAide->source(), QUrl::fromLocalFile(page));
     }
 };
 
