@@ -172,9 +172,14 @@ void frmJeu::createStatusBar()
 bool frmJeu::load()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // At most the screen's free area, frame included, so that menus and status bar stay
+        // within reach on a small or scaled screen.
         const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
+        const QSize frame = frameGeometry().size() - size();
+        resize(size().boundedTo(area.size() - frame));
+        const QSize outer = frameGeometry().size();
+        move(area.left() + (area.width() - outer.width()) / 2,
+             area.top() + (area.height() - outer.height()) / 2);
     }
     setWindowState(Qt::WindowNoState);
 

@@ -11,6 +11,7 @@
 #include "shared/cardback.h"
 #include "shared/colours.h"
 #include "shared/files.h"
+#include "shared/fittedfont.h"
 #include "shared/helppage.h"
 #include "shared/recordlog.h"
 #include "shared/userdialogs.h"
@@ -134,6 +135,11 @@ void GameForm::ApplyWindowLook()
     afterAction();
 }
 
+QSize GameForm::sizeHint() const
+{
+    return m_rules->layout().area / 15;
+}
+
 void GameForm::resizeEvent(QResizeEvent *)
 {
     Tapis->setGeometry(rect());
@@ -145,9 +151,9 @@ void GameForm::placeControls()
     const qreal zoom = Tapis->scale() * 15.0; // 1 at the design size
     QFont infoFont;
     infoFont.setFamilies(DesignFamilies(layout.infoFont));
-    infoFont.setPixelSize(std::max(8, int(std::lround(11 * zoom))));
     lblInfo->setFont(infoFont);
     lblInfo->setGeometry(Tapis->toPixels(layout.info));
+    fitPrompt();
     QFont buttonFont;
     buttonFont.setPixelSize(std::max(8, int(std::lround(12 * zoom))));
     for (std::size_t i = 0; i < Boutons.size(); ++i) {
@@ -216,6 +222,13 @@ void GameForm::newDeal()
 void GameForm::setPrompt(const QString &text)
 {
     lblInfo->setText(text);
+    fitPrompt();
+}
+
+// The prompt's box is the game's, scaled with the table; its font shrinks to show the whole text.
+void GameForm::fitPrompt()
+{
+    FitLabelFont(lblInfo, std::max(8, int(std::lround(11 * Tapis->scale() * 15.0))));
 }
 
 QString GameForm::prompt() const

@@ -39,6 +39,10 @@ public:
     QLabel *lblInfo;
     std::array<QPushButton *, 4> Boutons{};
 
+    // The design size of the game's table, in pixels at 15 twips a pixel: what the restore box of
+    // the maximised window gives back, within the work area.
+    QSize sizeHint() const override;
+
     // GameHost
     void setPrompt(const QString &text) override;
     QString prompt() const override;
@@ -55,6 +59,7 @@ protected:
 
 private:
     void placeControls();
+    void fitPrompt();
     void setDefaultButton(int index);
     void newDeal();
     void afterAction();

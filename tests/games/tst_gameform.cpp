@@ -2,6 +2,8 @@
 #include "games/cardtable.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
+#include "games/gameregistry.h"
+#include "shared/fittedfont.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfreader.h"
 #include "testapp.h"
@@ -95,6 +97,14 @@ struct Fixture {
     QMdiSubWindow *sub = nullptr;
     ProbeRules *rules = nullptr;
 };
+
+// Whether the label shows its whole text, wrapped, in its box.
+bool showsWholeText(const QLabel *label)
+{
+    const QRect box = label->contentsRect();
+    return box.contains(label->fontMetrics().boundingRect(
+        box, Qt::TextWordWrap | label->alignment(), label->text()));
+}
 
 bool overlaps(const QWidget *a, const QWidget *b)
 {
@@ -258,6 +268,44 @@ private Q_SLOTS:
             QVERIFY(!card.intersects(f.form->lblInfo->geometry()));
             // Cards keep their proportions at every size.
             QVERIFY(qAbs(card.width() * 1455.0 / card.height() - 1095.0) < 25.0);
+        }
+    }
+
+    // The longest prompts of the skeleton and of each game show whole, in the game's box for
+    // the prompt, from its design size up.
+    void promptsFitTheirLabelInEveryGame()
+    {
+        const QHash<QString, QStringList> longest{
+            {QStringLiteral("Les voyageuses (1)"),
+             {QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie.")}},
+            {QStringLiteral("Monte-Carlo"),
+             {QStringLiteral("Selectionnez 2 cartes adjacentes de même valeur ou de même "
+                             "famille."),
+              QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une "
+                             "carte")}}};
+        TestApp app;
+        FakeMainLink main;
+        for (const GameInfo &game : GameCatalog::all()) {
+            const QString name = QString::fromUtf8(game.menuName);
+            const GameForm::RulesFactory *rules = GameRegistry::rulesFor(name);
+            if (!rules)
+                continue;
+            GameForm form(game, app.context, main, *rules);
+            form.show();
+            const QStringList prompts =
+                longest.value(name) +
+                QStringList{QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une "
+                                           "nouvelle partie."),
+                            QStringLiteral("Appuyez sur le bouton JOUER pour commencer la "
+                                           "nouvelle vorelle")};
+            for (const QSize size : {form.sizeHint(), QSize(800, 560), QSize(1600, 1000)}) {
+                form.resize(size);
+                for (const QString &prompt : prompts) {
+                    form.setPrompt(prompt);
+                    QVERIFY2(showsWholeText(form.lblInfo), qPrintable(name + u' ' + prompt));
+                    QVERIFY(form.lblInfo->font().pixelSize() >= MinFittedPixelSize);
+                }
+            }
         }
     }
 
