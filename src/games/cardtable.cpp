@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -313,7 +314,9 @@ void CardTable::mouseReleaseEvent(QMouseEvent *event)
     }
     m_dragSource = -1;
     m_dragged.clear();
-    if (pressed >= 0 && pictureUnder(event->position()) == pressed)
+    // A picture in automatic drag mode takes no clicks.
+    if (pressed >= 0 && !m_shown.pictures.value(pressed).draggable &&
+        pictureUnder(event->position()) == pressed)
         Q_EMIT clicked(pressed);
 }
 
@@ -328,7 +331,27 @@ void CardTable::finishDrag(QPointF position)
         update(pictureRegion(m_shown.pictures.value(i)));
     m_dragged.clear();
     m_dragShift = {};
-    Q_EMIT dropped(source, target, topLeft);
+    // Let go over the prompt or a button, the card stays where it was: only the table and its
+    // pictures take drops.
+    if (!childAt(position.toPoint()))
+        Q_EMIT dropped(source, target, topLeft);
+}
+
+bool CardTable::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // Over a picture its own tip, or none; the table's own only over the bare table.
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int index = pictureUnder(help->pos());
+    if (index < 0)
+        return QWidget::event(event);
+    const Picture &picture = m_shown.pictures.at(index);
+    if (picture.toolTip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), picture.toolTip, this, toPixels(picture.rect));
+    return true;
 }
 
 void CardTable::mouseDoubleClickEvent(QMouseEvent *event)

@@ -7,56 +7,106 @@
 
 #include <QMouseEvent>
 #include <QTest>
+#include <QToolTip>
 
 using Rules = Voyageuses1Rules;
+
+namespace {
+
+// The real window of the game, shown, with JOUER pressed and the first stock card in hand.
+struct Window {
+    Window()
+    {
+        BuildCardTables(app.state); // the main window's load does it in the program
+        form.resize(1000, 700);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.Boutons[0]->click();
+        QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(Rules::FirstSabot));
+    }
+    const Rules &rules() { return static_cast<const Rules &>(form.rules()); }
+    const TableModel &table() { return rules().table(); }
+    QPoint centre(int picture) { return form.Tapis->toPixels(table().at(picture).rect).center(); }
+    int hand() { return Rules::FirstSabot + rules().state().IndexSabot; }
+    // Drags the card in hand to a point of the table with the button held, which QTest's own
+    // move does not carry, and lets go; tells whether the frame showed before letting go.
+    bool drag(QPoint target)
+    {
+        const QPoint from = centre(hand());
+        QTest::mousePress(form.Tapis, Qt::LeftButton, {}, from);
+        for (QPoint position : {from + QPoint(20, 20), target}) {
+            QMouseEvent event(QEvent::MouseMove, position, form.Tapis->mapToGlobal(position),
+                              Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(form.Tapis, &event);
+        }
+        const bool framed = table().frames.at(Rules::Indicateur).visible;
+        QTest::mouseRelease(form.Tapis, Qt::LeftButton, {}, target);
+        return framed;
+    }
+    // The tip the table shows with the mouse resting at a point, or "" for none.
+    QString toolTipAt(QPoint at)
+    {
+        QHelpEvent event(QEvent::ToolTip, at, form.Tapis->mapToGlobal(at));
+        QApplication::sendEvent(form.Tapis, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    TestApp app;
+    FakeMainLink main;
+    GameForm form{*GameCatalog::byMenuName(QStringLiteral("Les voyageuses (1)")), app.context, main,
+                  MakeVoyageuses1Rules};
+};
+
+} // namespace
 
 class TestVoyageuses1Window : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void stockCardIsDraggedHomeWithTheMouse()
     {
-        TestApp app;
-        BuildCardTables(app.state); // the main window's load does it in the program
-        FakeMainLink main;
-        GameForm form(*GameCatalog::byMenuName(QStringLiteral("Les voyageuses (1)")), app.context,
-                      main, MakeVoyageuses1Rules);
-        form.resize(1000, 700);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const auto &rules = static_cast<const Rules &>(form.rules());
-        const TableModel &table = rules.table();
-        const auto centre = [&](int picture) {
-            return form.Tapis->toPixels(table.at(picture).rect).center();
-        };
-        // Drags the card in hand onto a picture with the button held, which QTest's own move does
-        // not carry, and lets go; tells whether the frame showed before letting go.
-        const auto drag = [&](int hand, int target) {
-            QTest::mousePress(form.Tapis, Qt::LeftButton, {}, centre(hand));
-            for (QPoint position : {centre(hand) + QPoint(20, 20), centre(target)}) {
-                QMouseEvent event(QEvent::MouseMove, position, form.Tapis->mapToGlobal(position),
-                                  Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(form.Tapis, &event);
-            }
-            const bool framed = table.frames.at(Rules::Indicateur).visible;
-            QTest::mouseRelease(form.Tapis, Qt::LeftButton, {}, centre(target));
-            return framed;
-        };
-
-        form.Boutons[0]->click();
-        QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(Rules::FirstSabot));
-        const int hand = Rules::FirstSabot + rules.state().IndexSabot;
-        const QString card = table.at(hand).card;
+        Window w;
+        const QString card = w.table().at(w.hand()).card;
         int own = 0;
         while (Rules::ownCard(own) != card)
             ++own;
 
         // Let go on a wrong place: the card goes back to the hand.
-        const TableModel inHand = table;
-        QVERIFY(!drag(hand, Rules::FirstCarte + (own == 0 ? 1 : 0)));
-        QCOMPARE(table, inHand);
-        QVERIFY(drag(hand, Rules::FirstCarte + own));
-        QCOMPARE(table.at(Rules::FirstCarte + own).card, card);
-        QVERIFY(!table.frames.at(Rules::Indicateur).visible);
+        const TableModel inHand = w.table();
+        QVERIFY(!w.drag(w.centre(Rules::FirstCarte + (own == 0 ? 1 : 0))));
+        QCOMPARE(w.table(), inHand);
+        QVERIFY(w.drag(w.centre(Rules::FirstCarte + own)));
+        QCOMPARE(w.table().at(Rules::FirstCarte + own).card, card);
+        QVERIFY(!w.table().frames.at(Rules::Indicateur).visible);
+    }
+
+    // The card in hand is in automatic drag mode: a click on it, or letting it go over the
+    // prompt or a button, changes nothing.
+    void cardInHandIgnoresClicksAndDropsOnControls()
+    {
+        Window w;
+        const TableModel inHand = w.table();
+        const QString prompt = w.form.lblInfo->text();
+        QTest::mouseClick(w.form.Tapis, Qt::LeftButton, {}, w.centre(w.hand()));
+        QCOMPARE(w.table(), inHand);
+        QCOMPARE(w.form.lblInfo->text(), prompt);
+        for (const QWidget *control :
+             {static_cast<QWidget *>(w.form.lblInfo), static_cast<QWidget *>(w.form.Boutons[2])}) {
+            w.drag(control->geometry().center());
+            QCOMPARE(w.table(), inHand);
+        }
+        // The bare table takes it.
+        w.drag(QPoint(5, 5));
+        QVERIFY(w.table().at(w.hand()).rect.topLeft() != inHand.at(w.hand()).rect.topLeft());
+    }
+
+    void eachPictureShowsItsOwnToolTip()
+    {
+        Window w;
+        QCOMPARE(w.toolTipAt(w.centre(Rules::FirstCarte + 3)), QStringLiteral("Carte"));
+        QCOMPARE(w.toolTipAt(w.centre(Rules::FirstCarte + 7)), QStringLiteral("Carte")); // empty
+        QCOMPARE(w.toolTipAt(w.centre(w.hand())), QStringLiteral("Carte à piocher"));
+        QCOMPARE(w.toolTipAt(w.centre(Rules::FirstCouleur + 2)), QStringLiteral("Pique"));
+        QCOMPARE(w.toolTipAt(QPoint(3, 3)), QStringLiteral("Tapis de jeu"));
     }
 };
 
