@@ -1,9 +1,9 @@
 #include "games/cardtable.h"
 
+#include "shared/picturefile.h"
 #include "shared/pictures.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -69,9 +69,7 @@ void CardTable::setTablePicture(const QString &path)
     m_tablePicture = QPixmap();
     m_tableScaled = QPixmap();
     if (!path.isEmpty()) {
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        const QImage image = reader.read();
+        const QImage image = ReadPictureFile(path);
         if (!image.isNull())
             m_tablePicture = QPixmap::fromImage(image);
     }
@@ -86,8 +84,8 @@ void CardTable::setCardBack(const CardBack &back)
     m_userBack = QPixmap();
     m_userBackScaled = QPixmap();
     if (back.kind == CardBack::Kind::UserPicture) {
-        QImageReader reader(back.path);
-        const QImage image = reader.read();
+        // A picture that cannot be read leaves the built-in back.
+        const QImage image = ReadPictureFile(back.path);
         if (!image.isNull())
             m_userBack = QPixmap::fromImage(image);
     }

@@ -3,7 +3,6 @@
 #include "about/frmabout.h"
 #include "games/gamecatalog.h"
 #include "options/clicklabel.h"
-#include "options/picturefile.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalues.h"
@@ -13,6 +12,7 @@
 #include "shared/colours.h"
 #include "shared/files.h"
 #include "shared/helppage.h"
+#include "shared/picturefile.h"
 #include "shared/pictures.h"
 #include "shared/userdialogs.h"
 

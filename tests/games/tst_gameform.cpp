@@ -3,7 +3,9 @@
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
+#include "settings/settingkeys.h"
 #include "shared/fittedfont.h"
+#include "shared/pictures.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfreader.h"
 #include "testapp.h"
@@ -320,6 +322,27 @@ private Q_SLOTS:
             f.form->Tapis->grab();
             QCOMPARE(f.form->Tapis->renderings().count(), 2);
         }
+    }
+
+    // The table picture and the card back are read with the options dialog's limits: what that
+    // refuses shows the table colour and the built-in back.
+    void picturesTheOptionsRefuseAreNotShown()
+    {
+        Fixture f;
+        QImage wide(8193, 2, QImage::Format_RGB32);
+        wide.fill(Qt::red);
+        const QString table = f.app.dir.filePath(QStringLiteral("large.png"));
+        QVERIFY(wide.save(table));
+        f.app.set(Settings::ImageDeFond, table);
+        f.app.set(Settings::Fond, QStringLiteral("32768"));
+        f.app.set(Settings::DosDesCartes,
+                  f.app.createFile(QStringLiteral("dos.gif"), QByteArray(512, '\x9c')));
+        f.form->ApplyWindowLook();
+        const QImage shown = f.form->Tapis->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(shown.width() - 2, shown.height() - 2)), QColor(0, 128, 0));
+        const QRect back = f.form->Tapis->toPixels(f.rules->table().at(ProbeRules::Loser).rect);
+        const QImage builtIn = Pictures::pixmap(QStringLiteral("DOS"), back.size()).toImage();
+        QCOMPARE(shown.pixel(back.center()), builtIn.pixel(back.center() - back.topLeft()));
     }
 
     void handPointerFollowsTheRules()

@@ -1,4 +1,4 @@
-#include "options/picturefile.h"
+#include "shared/picturefile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -24,8 +24,8 @@ QImage ReadPictureFile(const QString &path)
     if (QFileInfo(path).suffix().compare(QLatin1String("dib"), Qt::CaseInsensitive) == 0)
         reader.setFormat("bmp");
     reader.setAutoTransform(true);
-    // The size the header claims is checked before decoding, so the dialog stays safe whatever
-    // global allocation limit Qt has been given.
+    // The size the header claims is checked before decoding, so the options dialog and the game
+    // table stay safe whatever global allocation limit Qt has been given.
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxSide || size.height() > MaxSide ||
                            qint64(size.width()) * size.height() > MaxPixels))
