@@ -177,10 +177,12 @@ void GameForm::Boutons_Click(int index)
         state.gameInProgress = true;
         state.elapsedSeconds = 0;
         m_main.startClock();
-        m_rules->play();
+        // The buttons first: a deal may end as soon as it is turned up, and the end of the game
+        // sets them again.
         Boutons[Jouer]->setEnabled(false);
         Boutons[Distribuer]->setEnabled(true);
         setDefaultButton(Distribuer);
+        m_rules->play();
         break;
     case Distribuer:
         if (state.gameInProgress &&

@@ -54,6 +54,10 @@ public:
     }
     void play() override
     {
+        if (lostAtPlay) {
+            m_host.gameOver(false);
+            return;
+        }
         m_table.at(Winner).face = Picture::Face::Front;
         m_table.at(Winner).card = dealt(0);
         m_host.setPrompt(QStringLiteral("A vous."));
@@ -71,6 +75,7 @@ public:
         m_host.gameOver(index == Winner);
     }
     int deals = 0;
+    bool lostAtPlay = false; // a deal that cannot be played
 };
 
 struct Fixture {
@@ -214,6 +219,24 @@ private Q_SLOTS:
         const TableModel ended = f.rules->table();
         f.rules->click(ProbeRules::Winner);
         QCOMPARE(f.rules->table(), ended);
+    }
+
+    void aDealLostAtJouerEndsLikeAnyGame()
+    {
+        for (const bool again : {true, false}) {
+            Fixture f;
+            f.rules->lostAtPlay = true;
+            f.app.dialogs.answers = {again};
+            f.form->Boutons_Click(0);
+            QVERIFY(f.app.dialogs.last().text.startsWith(QStringLiteral("DESOLE")));
+            QVERIFY(f.log().endsWith(QStringLiteral("Résultat de la partie: PERDU\n\n")));
+            QVERIFY(!f.app.state.gameInProgress);
+            QCOMPARE(f.rules->deals, again ? 2 : 1);
+            // Yes deals again and waits for JOUER; No leaves only DISTRIBUER to go on.
+            QCOMPARE(f.form->Boutons[0]->isEnabled(), again);
+            QCOMPARE(f.form->Boutons[0]->isDefault(), again);
+            QCOMPARE(f.form->Boutons[1]->isDefault(), !again);
+        }
     }
 
     void aLogThatCannotBeWrittenIsReported()

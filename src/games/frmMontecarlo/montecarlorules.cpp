@@ -103,6 +103,8 @@ void MontecarloRules::play()
         place(i).face = Picture::Face::Front;
     }
     turnUpStock();
+    // A first grid without a pair is already lost.
+    FinDePartie();
 }
 
 void MontecarloRules::hover(int index)

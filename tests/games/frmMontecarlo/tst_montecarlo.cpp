@@ -260,6 +260,15 @@ private Q_SLOTS:
         QCOMPARE(game.rules.table(), ended);
     }
 
+    void firstGridWithoutAPairIsLostAtJouer()
+    {
+        Game game(noPairGrid());
+        game.start();
+        QCOMPARE(game.bench.host.results, QList<bool>{false});
+        QCOMPARE(game.prompt(), QStringLiteral("DESOLE, vous avez perdu..."));
+        QCOMPARE(game.rules.statistic(), remaining(25));
+    }
+
     void lastStockCard()
     {
         // Pairs only at the end of the grid, so that the dealt cards stay in the grid and their
