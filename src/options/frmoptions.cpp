@@ -64,11 +64,15 @@ frmOptions::frmOptions(AppContext &context, QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(createTabColumn());
-    m_pages = new QStackedLayout;
+    // The pages' own width, not the widest text of a page, sets the dialog's.
+    auto *pages = new QWidget;
+    m_pages = new QStackedLayout(pages);
     fraOptions = {createCartesPage(), createTapisPage(), createVorellesPage(), createDiversPage()};
     for (QFrame *page : fraOptions)
         m_pages->addWidget(page);
-    layout->addLayout(m_pages);
+    m_pages->setContentsMargins(0, 0, 0, 0);
+    pages->setFixedWidth(fraOptions[0]->maximumWidth());
+    layout->addWidget(pages);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connectControls();
 

@@ -246,15 +246,18 @@ QFrame *frmOptions::createDiversPage()
     chkNomJoueur = new QCheckBox(QStringLiteral("Nom par défaut"));
     lblCouleurs[0] = makeColourSquare(QStringLiteral("Couleur du texte de la barre d'état"));
     lblCouleurs[1] = makeColourSquare(QStringLiteral("Couleur du fond de la barre d'état"));
+    // The name has a row of its own, so the colour squares do not set the width of its box.
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Nom du joueur:")));
+    nameRow->addWidget(txtNomJoueur, 1);
+    nameRow->addWidget(chkNomJoueur);
+    layout->addLayout(nameRow);
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Nom du joueur:")), 0, 0);
-    grid->addWidget(txtNomJoueur, 0, 1);
-    grid->addWidget(chkNomJoueur, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Couleur du texte de la barre d'état.....")), 1, 0);
-    grid->addWidget(lblCouleurs[0], 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Couleur du fond de la barre d'état.....")), 2, 0);
-    grid->addWidget(lblCouleurs[1], 2, 1);
-    grid->setColumnStretch(3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Couleur du texte de la barre d'état.....")), 0, 0);
+    grid->addWidget(lblCouleurs[0], 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Couleur du fond de la barre d'état.....")), 1, 0);
+    grid->addWidget(lblCouleurs[1], 1, 1);
+    grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
 
     cmdReinitCouleurs =

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -189,6 +190,21 @@ private Q_SLOTS:
         QCOMPARE(validate(dlg.cmdValiderCouleurs),
                  (QStringList{u"couleur fond etat=16711680"_s, u"couleur texte etat=16777215"_s,
                               u"nom du joueur=ELISE B"_s, u"nom par defaut=0"_s}));
+    }
+
+    // The name box shows a long name whole, and the dialog ends where its pages end.
+    void diversNameBoxAndDialogSize()
+    {
+        OptionsApp app;
+        frmOptions dlg(app.context);
+        dlg.show();
+        dlg.lblMenu_Click(3);
+        QLineEdit *name = dlg.txtNomJoueur;
+        QVERIFY(name->isVisible());
+        QVERIFY(name->width() > name->fontMetrics().horizontalAdvance(u"JEAN-CHRISTOPHE"_s) + 8);
+        const int pagesEnd =
+            dlg.fraOptions[3]->mapTo(&dlg, QPoint(dlg.fraOptions[3]->width(), 0)).x();
+        QCOMPARE(dlg.width() - pagesEnd, dlg.layout()->contentsMargins().right());
     }
 
     void storedAndChosenPictures_data()
