@@ -77,7 +77,9 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     layout->addLayout(footer);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Return presses OK whichever button last had the focus.
     cmdOK->setDefault(true);
+    cmdSysInfo->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
@@ -93,7 +95,7 @@ void frmAbout::StartSysInfo()
         return;
     m_context.dialogs.message(
         this, QStringLiteral("Les informations système ne sont pas disponibles actuellement"),
-        UserDialogs::Icon::Information, AppTitle);
+        UserDialogs::Icon::None, AppTitle);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event)

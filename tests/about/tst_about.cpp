@@ -55,12 +55,16 @@ private Q_SLOTS:
         QCOMPARE(app.dialogs.shown.size(), 2);
         QCOMPARE(app.dialogs.last().text,
                  u"Les informations système ne sont pas disponibles actuellement"_s);
+        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::None);
 
         about.show();
         QTest::keyClick(about.cmdSysInfo, Qt::Key_F1);
         QCOMPARE(app.opener.opened, QStringList{page});
-        about.cmdOK->click();
+        // Return presses OK, even with the focus on the other button.
+        about.cmdSysInfo->setFocus();
+        QTest::keyClick(about.cmdSysInfo, Qt::Key_Return);
         QVERIFY(!about.isVisible());
+        QCOMPARE(app.dialogs.shown.size(), 2);
     }
 };
 
