@@ -46,6 +46,13 @@ private:
     QMenu *m_menu;
 };
 
+// Only the open game's item can be checked, so that the others show no empty check box.
+void setCheckMark(QAction *item, bool open)
+{
+    item->setCheckable(open);
+    item->setChecked(open);
+}
+
 } // namespace
 
 frmJeu::frmJeu(AppContext &context, GameWindows &games, DialogOpeners openers)
@@ -242,8 +249,6 @@ void frmJeu::BuildGameList()
     mnuDeVorelleItems.clear();
     for (int k = 0; k < GameCatalog::GameNames().size(); ++k) {
         QAction *item = mnuDeVorelle->addAction(GameCatalog::menuCaption(k));
-        item->setCheckable(true);
-        item->setChecked(false);
         item->setEnabled(m_games.available(GameCatalog::GameNames().at(k)));
         // The check mark is the launcher's to set, never a click's.
         connect(item, &QAction::triggered, this, [this, k, item] {
@@ -292,9 +297,9 @@ void frmJeu::mnuDeVorelle_Click(int index)
                 UserDialogs::Icon::Question, AppTitle))
             return;
         closeGameWindow();
-        item->setChecked(false);
+        setCheckMark(item, false);
     }
-    chosen->setChecked(true);
+    setCheckMark(chosen, true);
     mnuDeJeu[1]->setEnabled(true);
 
     QWidget *window = m_games.create(name, *this);
@@ -340,7 +345,7 @@ void frmJeu::gameWindowGone()
     m_context.state.gameInProgress = false;
     stopClock();
     for (QAction *item : std::as_const(mnuDeVorelleItems))
-        item->setChecked(false);
+        setCheckMark(item, false);
 }
 
 void frmJeu::stopGame()

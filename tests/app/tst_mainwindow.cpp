@@ -50,11 +50,13 @@ int indexOf(const QString &name)
     return int(GameCatalog::GameNames().indexOf(name));
 }
 
+// The items that show a check box, ticked or empty: only the open game's may.
 QList<int> checkedItems(const frmJeu &jeu)
 {
     QList<int> checked;
     for (int i = 0; i < jeu.mnuDeVorelleItems.size(); ++i) {
-        if (jeu.mnuDeVorelleItems[i]->isChecked())
+        const QAction *item = jeu.mnuDeVorelleItems[i];
+        if (item->isChecked() || item->isCheckable())
             checked.append(i);
     }
     return checked;
