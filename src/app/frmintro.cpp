@@ -48,11 +48,21 @@ frmIntro::frmIntro(AppContext &context, SingleInstance &instance, QWidget *paren
 
 bool frmIntro::start()
 {
-    if (!m_instance.acquire()) {
+    switch (m_instance.acquire()) {
+    case SingleInstance::Lock::Taken:
+        break;
+    case SingleInstance::Lock::HeldByAnother:
         Timer1.stop();
         m_context.dialogs.message(nullptr, QStringLiteral("Le jeu est déja en cours."),
                                   UserDialogs::Icon::Information, AppTitle);
         return false;
+    case SingleInstance::Lock::Unavailable:
+        m_context.dialogs.message(
+            nullptr,
+            QStringLiteral("Aucun fichier de verrouillage n'a pu être créé : le jeu ne peut pas "
+                           "vérifier qu'il n'est pas déjà en cours. Il démarre quand même."),
+            UserDialogs::Icon::Exclamation, AppTitle);
+        break;
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     QtDocumentPrinter printer(dialogs);
     AppContext context{state, settings, random, dialogs, opener, printer};
 
-    SingleInstance instance(SingleInstance::lockPathFor(settings.path()));
+    SingleInstance instance(SingleInstance::lockPathFor(settings.path()),
+                            SingleInstance::runtimeLockPathFor(appName));
     frmIntro intro(context, instance);
     if (!intro.start())
         return 0;

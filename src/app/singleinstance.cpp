@@ -2,23 +2,45 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
-SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath)
+namespace {
+
+SingleInstance::Lock tryLock(QLockFile &lock)
 {
+    if (lock.fileName().isEmpty())
+        return SingleInstance::Lock::Unavailable;
     // A live copy may run for days: only a dead owner makes the lock stale, never its age.
-    m_lock.setStaleLockTime(0);
+    lock.setStaleLockTime(0);
+    QDir().mkpath(QFileInfo(lock.fileName()).absolutePath());
+    if (lock.tryLock(0))
+        return SingleInstance::Lock::Taken;
+    return lock.error() == QLockFile::LockFailedError ? SingleInstance::Lock::HeldByAnother
+                                                      : SingleInstance::Lock::Unavailable;
 }
 
-bool SingleInstance::acquire()
+} // namespace
+
+SingleInstance::SingleInstance(const QString &lockPath, const QString &fallbackPath)
+    : m_lock(lockPath), m_fallback(fallbackPath)
 {
-    QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-    if (m_lock.tryLock(0))
-        return true;
-    return m_lock.error() != QLockFile::LockFailedError;
+}
+
+SingleInstance::Lock SingleInstance::acquire()
+{
+    const Lock lock = tryLock(m_lock);
+    return lock == Lock::Unavailable ? tryLock(m_fallback) : lock;
 }
 
 QString SingleInstance::lockPathFor(const QString &iniPath)
 {
     const QFileInfo ini(iniPath);
     return ini.absolutePath() + QLatin1Char('/') + ini.completeBaseName() + QStringLiteral(".lock");
+}
+
+QString SingleInstance::runtimeLockPathFor(const QString &appName)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString()
+                            : folder + QLatin1Char('/') + appName + QStringLiteral(".lock");
 }

@@ -7,14 +7,22 @@
 // A lock left behind by a crashed copy is recognised as stale (its process is gone) and taken over.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString &lockPath);
+    // The lock lies at lockPath, beside the settings, or at fallbackPath when that folder cannot
+    // hold it (read-only, say).
+    SingleInstance(const QString &lockPath, const QString &fallbackPath);
 
-    // False only when another running copy holds the lock. A lock that cannot be written at all
-    // (read-only folder) does not stop the program.
-    bool acquire();
+    enum class Lock {
+        Taken,
+        HeldByAnother, // another running copy holds it
+        Unavailable,   // neither place can hold a lock
+    };
+    Lock acquire();
 
     static QString lockPathFor(const QString &iniPath);
+    // In the user's runtime folder; "" when there is none.
+    static QString runtimeLockPathFor(const QString &appName);
 
 private:
     QLockFile m_lock;
+    QLockFile m_fallback;
 };

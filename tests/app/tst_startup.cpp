@@ -61,7 +61,8 @@ private Q_SLOTS:
         const QString ini = app.dir.filePath(QStringLiteral("fresh/fresh.ini"));
         SettingsStore fresh(ini);
         AppContext context{app.state, fresh, app.random, app.dialogs, app.opener, app.printer};
-        SingleInstance instance(SingleInstance::lockPathFor(ini));
+        SingleInstance instance(SingleInstance::lockPathFor(ini),
+                                app.dir.filePath(QStringLiteral("run/test.lock")));
         frmIntro intro(context, instance);
         QVERIFY(intro.start());
         QCOMPARE(intro.lblTitre->text(), QStringLiteral("VORELLES"));
@@ -144,9 +145,10 @@ private Q_SLOTS:
     {
         TestApp app;
         const QString lock = app.dir.filePath(QStringLiteral("config/test.lock"));
-        SingleInstance first(lock);
-        QVERIFY(first.acquire());
-        SingleInstance second(lock);
+        const QString fallback = app.dir.filePath(QStringLiteral("run/test.lock"));
+        SingleInstance first(lock, fallback);
+        QCOMPARE(first.acquire(), SingleInstance::Lock::Taken);
+        SingleInstance second(lock, fallback);
         frmIntro intro(app.context, second);
         QVERIFY(!intro.start());
         QCOMPARE(app.dialogs.last().text, QStringLiteral("Le jeu est déja en cours."));
@@ -170,8 +172,33 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(deadPid + "\nvorelles\n" + QSysInfo::machineHostName().toUtf8() + '\n');
         file.close();
-        SingleInstance instance(lock);
-        QVERIFY(instance.acquire());
+        SingleInstance instance(lock, app.dir.filePath(QStringLiteral("run/test.lock")));
+        QCOMPARE(instance.acquire(), SingleInstance::Lock::Taken);
+    }
+
+    // A settings folder that cannot hold the lock (here a file stands where the folder should
+    // be): the lock goes to the runtime folder, and only without any lock does a copy start,
+    // with a warning.
+    void lockFallsBackWhenTheSettingsFolderCannotHoldIt()
+    {
+        TestApp app;
+        const QString blocked =
+            app.createFile(QStringLiteral("config")) + QStringLiteral("/x.lock");
+        const QString fallback = app.dir.filePath(QStringLiteral("run/test.lock"));
+        SingleInstance first(blocked, fallback);
+        QCOMPARE(first.acquire(), SingleInstance::Lock::Taken);
+        SingleInstance second(blocked, fallback);
+        QCOMPARE(second.acquire(), SingleInstance::Lock::HeldByAnother);
+
+        SingleInstance nowhere(blocked,
+                               app.createFile(QStringLiteral("run2")) + QStringLiteral("/x.lock"));
+        frmIntro intro(app.context, nowhere);
+        QVERIFY(intro.start());
+        QCOMPARE(app.dialogs.shown.size(), 1);
+        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Exclamation);
+        QVERIFY(app.dialogs.last().text.startsWith(
+            QStringLiteral("Aucun fichier de verrouillage n'a pu être créé")));
+        QVERIFY(intro.Timer1.isActive());
     }
 };
 
