@@ -307,7 +307,29 @@ private Q_SLOTS:
              {QStringLiteral("Selectionnez 2 cartes adjacentes de même valeur ou de même "
                              "famille."),
               QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une "
-                             "carte")}}};
+                             "carte")}},
+            {QStringLiteral("Mariage"),
+             {QStringLiteral("Cliquez sur cette carte puis sur le bouton SUPPRIMER pour l'enlever "
+                             "du jeu.")}},
+            {QStringLiteral("Duo"),
+             {QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")}},
+            {QStringLiteral("Duo de rêve"),
+             {QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")}},
+            {QStringLiteral("Roi Albert"),
+             {QStringLiteral("Pour savoir comment jouer à ce jeu, appuyez sur le bouton "
+                             "REGLES...")}},
+            {QStringLiteral("Carnaval à Rio"),
+             {QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte précédente. "
+                             "Cliquez sur une carte")}},
+            {QStringLiteral("L'annonce"),
+             {QStringLiteral("Cliquez sur la première carte du jeu pour commencer la vorelle.")}},
+            {QStringLiteral("Joséphine"),
+             {QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte précédente. "
+                             "Cliquez sur une carte"),
+              QStringLiteral("La carte choisie ne forme pas de paire avec la carte précédente. "
+                             "Cliquez sur une carte.")}},
+            {QStringLiteral("Stéphanie"),
+             {QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle.")}}};
         TestApp app;
         FakeMainLink main;
         for (const GameInfo &game : GameCatalog::all()) {
