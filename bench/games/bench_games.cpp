@@ -61,9 +61,9 @@ QList<double> time(int runs, const std::function<void()> &work)
 QList<double> threadTime(int runs, const std::function<void()> &work)
 {
     const auto now = [] {
-        timespec spec{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spec);
-        return double(spec.tv_sec) * 1e3 + double(spec.tv_nsec) / 1e6;
+        timespec reading{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &reading);
+        return double(reading.tv_sec) * 1e3 + double(reading.tv_nsec) / 1e6;
     };
     QList<double> ms;
     for (int i = 0; i < runs; ++i) {
