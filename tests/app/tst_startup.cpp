@@ -34,7 +34,8 @@ struct Splash {
     {
         SettingsStore store(ini);
         AppContext context{app.state, store, app.random, app.dialogs, app.opener, app.printer};
-        SingleInstance instance(app.dir.filePath(QStringLiteral("verrou/vorelles.lock")));
+        SingleInstance instance(app.dir.filePath(QStringLiteral("verrou/vorelles.lock")),
+                                app.dir.filePath(QStringLiteral("run/vorelles.lock")));
         frmIntro intro(context, instance);
         intro.start();
         QStringList texts;
