@@ -329,7 +329,26 @@ private Q_SLOTS:
               QStringLiteral("La carte choisie ne forme pas de paire avec la carte précédente. "
                              "Cliquez sur une carte.")}},
             {QStringLiteral("Stéphanie"),
-             {QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle.")}}};
+             {QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle.")}},
+            {QStringLiteral("Les voyageuses (2)"),
+             {QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."),
+              QStringLiteral("Cliquez maintenant sur le(s) carte(s) non découverte(s).")}},
+            {QStringLiteral("L'horloge"),
+             {QStringLiteral("Cliquez sur la première carte au milieu du jeu pour commencer la "
+                             "vorelle.")}},
+            {QStringLiteral("Carré"),
+             {QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle.")}},
+            {QStringLiteral("Pyramide"),
+             {QStringLiteral("BRAVO, La carte choisie forme une paire de 13 points avec la carte "
+                             "précédente. Cliquez sur une carte"),
+              QStringLiteral("Vous avez cliqué sur un ROI qui vaut 13 points. Selectionnez un "
+                             "autre roi ou une autre paire de cartes totalisant 13 points...")}},
+            {QStringLiteral("La clé des songes"),
+             {QStringLiteral("La carte choisie ne forme pas de paire avec la carte précédente. "
+                             "Cliquez sur une carte.")}},
+            {QStringLiteral("Pousse-pousse"),
+             {QStringLiteral("Servez-vous de cette carte vierge pour glisser les cartes à leurs "
+                             "emplacements.")}}};
         TestApp app;
         FakeMainLink main;
         for (const GameInfo &game : GameCatalog::all()) {
