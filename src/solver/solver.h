@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <atomic>
+
+class GameRules;
+
+// One action of the player, as the game window would pass it to the rules, so that a line found
+// by a search is played through the very rules the player uses.
+struct SolverMove {
+    enum class Action { Click, DoubleClick, RightPress, Drop, Press };
+    Action action = Action::Click;
+    int picture = -1;   // the picture acted on, or the dragged one
+    int target = -1;    // a drop's target picture, -1 for the bare table
+    QPoint dropTopLeft; // where a dropped card is let go, in twips
+    QString button;     // Press: the name of the game's own button
+    QList<int> framed;  // what a hint frames: the card or cards, then the target
+    QString text;       // the move in the notation of the headless tools
+    bool operator==(const SolverMove &) const = default;
+};
+
+struct SolverAnswer {
+    enum class Verdict {
+        Winnable, // a line that clears the game was found: it is in line
+        Lost,     // the whole tree was searched without a win: line holds the best line found
+        Unknown,  // the node budget ran out, or the search was cancelled
+    };
+    Verdict verdict = Verdict::Unknown;
+    QList<SolverMove> line;
+    qint64 nodes = 0;
+    // What the window may add about this position ("Solution en 34 coups"), or "".
+    QString summary;
+};
+
+// Answers whether the game can still be won from where the rules stand, for a player who knows
+// every face-down card. Solvers are stateless and safe to call from a worker thread on a position
+// that no other thread changes.
+class Solver {
+public:
+    virtual ~Solver() = default;
+    virtual SolverAnswer solve(const GameRules &rules, const std::atomic<bool> &cancel) const = 0;
+    // What the window shows about the game as a whole ("Chances de gagner : 30,80 %"), or "".
+    virtual QString gameSummary() const { return {}; }
+};
