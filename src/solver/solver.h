@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <atomic>
+#include <memory>
 
 class GameRules;
 
@@ -34,13 +35,21 @@ struct SolverAnswer {
     QString summary;
 };
 
+// One search, holding its own copy of the position: it runs on a worker thread while the
+// player goes on playing, and stops soon after cancel turns true (answering Unknown).
+class SolverTask {
+public:
+    virtual ~SolverTask() = default;
+    virtual SolverAnswer run(const std::atomic<bool> &cancel) = 0;
+};
+
 // Answers whether the game can still be won from where the rules stand, for a player who knows
-// every face-down card. Solvers are stateless and safe to call from a worker thread on a position
-// that no other thread changes.
+// every face-down card.
 class Solver {
 public:
     virtual ~Solver() = default;
-    virtual SolverAnswer solve(const GameRules &rules, const std::atomic<bool> &cancel) const = 0;
+    // On the window's thread: copies what the search needs of the rules' current position.
+    virtual std::unique_ptr<SolverTask> prepare(const GameRules &rules) const = 0;
     // What the window shows about the game as a whole ("Chances de gagner : 30,80 %"), or "".
     virtual QString gameSummary() const { return {}; }
 };
