@@ -16,6 +16,7 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "games/linerules.h"
+#include "shared/files.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfwriter.h"
 #include "testapp.h"
@@ -118,7 +119,7 @@ GameForm *openGame(TestApp &app, FakeMainLink &main, const char *name)
 void appendToLongLog()
 {
     TestApp app;
-    const QString log = LogPath(app.state.appFolder);
+    const QString log = LogPath(app.state);
     GameRecord record{QDateTime::currentDateTime(),
                       QStringLiteral("MONTE-CARLO"),
                       QStringLiteral("MARIE"),

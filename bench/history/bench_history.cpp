@@ -7,6 +7,7 @@
 #include "shared/appstate.h"
 #include "shared/desktopopener.h"
 #include "shared/documentprinter.h"
+#include "shared/files.h"
 #include "shared/randomsource.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfwriter.h"
@@ -106,6 +107,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     AppState state;
     state.appFolder = dir.path() + QLatin1Char('/');
+    state.logFolder = state.appFolder;
     SettingsStore settings(dir.filePath(QStringLiteral("bench.ini")));
     SeededRandom random(1);
     BenchDialogs dialogs;
@@ -121,7 +123,7 @@ int main(int argc, char *argv[])
                 "open (ms)", "cold (ms)", "layout (ms)", "search (ms)", "html (ms)", "text (ms)");
     for (const int records : {10'000, 100'000}) {
         const QByteArray log = buildLog(records);
-        QFile file(LogPath(state.appFolder));
+        QFile file(LogPath(state));
         if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
             qFatal("cannot write the log");
         file.close();

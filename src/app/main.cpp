@@ -17,8 +17,28 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <csignal>
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// With VORELLES_QUIT_AFTER_START set, the program ends as soon as its main window has loaded and
+// says where it found its files: the packaging checks start the installed program this way.
+bool QuitAfterStart(const AppState &state)
+{
+    if (qEnvironmentVariableIsEmpty("VORELLES_QUIT_AFTER_START"))
+        return false;
+    std::printf("dossier de l'application : %s\naide : %s\nhistorique : %s\n",
+                qUtf8Printable(state.appFolder),
+                qUtf8Printable(HelpPagePath(state.appFolder, QStringLiteral("aide.htm"))),
+                qUtf8Printable(LogPath(state)));
+    std::fflush(stdout);
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -29,10 +49,17 @@ int main(int argc, char *argv[])
     // Two copies of the program under different names keep separate settings.
     const QString appName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QCoreApplication::setApplicationName(appName);
+    // The desktop matches the windows to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vorelles.Vorelles"));
     InstallFrenchTranslations(app);
 
     AppState state;
-    state.appFolder = AppFolderFor(QCoreApplication::applicationDirPath());
+    const QString executableFolder = AppFolderFor(QCoreApplication::applicationDirPath());
+    state.appFolder = FindAppFolder(
+        executableFolder, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    state.logFolder =
+        ChooseLogFolder(state.appFolder, executableFolder,
+                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     SettingsStore settings(SettingsStore::defaultIniPath(appName));
     TimeSeededRandom random;
     QtUserDialogs dialogs;
@@ -59,7 +86,7 @@ int main(int argc, char *argv[])
         QObject::connect(main.get(), &frmJeu::quitConfirmed, &app,
                          [] { QCoreApplication::exit(0); });
         main->show();
-        if (!main->load())
+        if (!main->load() || QuitAfterStart(state))
             QCoreApplication::exit(0);
     });
     return app.exec();

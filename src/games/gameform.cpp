@@ -246,7 +246,7 @@ void GameForm::gameOver(bool won)
         m_rules->statistic(),         won ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
     // The table shows the last move before any message covers it.
     afterAction();
-    const QString failure = RecordGame(LogPath(m_context.state.appFolder), record, RecordLocale());
+    const QString failure = RecordGame(LogPath(m_context.state), record, RecordLocale());
     if (!failure.isEmpty())
         m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
     setPrompt(QString());

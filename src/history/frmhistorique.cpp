@@ -154,8 +154,8 @@ bool frmHistorique::eventFilter(QObject *watched, QEvent *event)
 
 void frmHistorique::loadLog()
 {
-    const QString folder = m_context.state.appFolder;
-    const QString path = LogPath(folder);
+    const QString folder = m_context.state.logFolder;
+    const QString path = LogPath(m_context.state);
     if (!FileExists(path)) {
         QString shownFolder = folder;
         if (shownFolder.size() > 1 && shownFolder.endsWith(QLatin1Char('/')))
@@ -219,7 +219,7 @@ void frmHistorique::clearLog()
                            "vouloir effacer le contenu de l'historique ?"),
             UserDialogs::Icon::Question, QStringLiteral("Avertissement"), true))
         return;
-    const QString error = saveFile(LogPath(m_context.state.appFolder), writeRtf({}));
+    const QString error = saveFile(LogPath(m_context.state), writeRtf({}));
     if (!error.isEmpty()) {
         m_context.dialogs.message(this,
                                   error + QStringLiteral("\nL'historique n'a pas été effacé."),

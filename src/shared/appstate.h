@@ -14,5 +14,6 @@ struct AppState {
     qint16 shuffleRounds = 0;
     QString cardBackChoice = QStringLiteral("défaut");
     QString cardsFilePath;
-    QString appFolder;
+    QString appFolder; // cartes.res, bois.gif and the help pages
+    QString logFolder; // parties.rtf
 };

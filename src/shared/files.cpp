@@ -1,5 +1,8 @@
 #include "shared/files.h"
 
+#include "shared/appstate.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -18,6 +21,36 @@ QString HelpPagePath(const QString &appFolder, const QString &fileName)
     if (fileName == QLatin1String("aide.htm"))
         return appFolder + fileName;
     return appFolder + QStringLiteral("aide/") + fileName;
+}
+
+QString FindAppFolder(const QString &executableFolder, const QStringList &dataFolders)
+{
+    QStringList candidates{
+        executableFolder,
+        AppFolderFor(QDir::cleanPath(executableFolder + QStringLiteral("../share/vorelles")))};
+    for (const QString &folder : dataFolders)
+        candidates.append(AppFolderFor(folder) + QStringLiteral("vorelles/"));
+    for (const QString &folder : std::as_const(candidates)) {
+        if (FileExists(folder + QStringLiteral("cartes.res")))
+            return folder;
+    }
+    return executableFolder;
+}
+
+QString ChooseLogFolder(const QString &appFolder, const QString &executableFolder,
+                        const QString &userDataFolder)
+{
+    if (appFolder == executableFolder && QFileInfo(appFolder).isWritable())
+        return appFolder;
+    const QString folder = AppFolderFor(userDataFolder) + QStringLiteral("vorelles/");
+    // A folder that cannot be made is reported when the first game is recorded.
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString LogPath(const AppState &state)
+{
+    return state.logFolder + QStringLiteral("parties.rtf");
 }
 
 QString SaveFileAtomically(const QString &path, const QByteArray &data)

@@ -44,11 +44,6 @@ RichText RecordText(const GameRecord &record, const QLocale &locale)
     return text;
 }
 
-QString LogPath(const QString &appFolder)
-{
-    return appFolder + QStringLiteral("parties.rtf");
-}
-
 QString RecordGame(const QString &logPath, const GameRecord &record, const QLocale &locale)
 {
     RichText log;

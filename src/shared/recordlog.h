@@ -29,8 +29,6 @@ QString RecordQuotient(int n, int divisor, const QLocale &locale);
 // The record as the log holds it: a bold empty line and bold date line, then the regular lines.
 RichText RecordText(const GameRecord &record, const QLocale &locale);
 
-QString LogPath(const QString &appFolder); // appFolder + "parties.rtf"
-
 // Appends the record to the log, creating it when missing. The file is replaced atomically, so a
 // failure leaves the previous log exactly as it was; a log that cannot be read completely is not
 // rewritten at all. Returns "" on success, else a message for the user.

@@ -4,6 +4,7 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "settings/settingkeys.h"
+#include "shared/files.h"
 #include "shared/fittedfont.h"
 #include "shared/pictures.h"
 #include "shared/recordlog.h"
@@ -94,7 +95,7 @@ struct Fixture {
     }
     QString log() const
     {
-        QFile file(LogPath(app.state.appFolder));
+        QFile file(LogPath(app.state));
         return file.open(QIODevice::ReadOnly) ? plainText(readRtf(file.readAll()).text) : QString();
     }
     TestApp app;
@@ -179,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(f.rules->deals, 3);
         QVERIFY(f.form->Boutons[0]->isEnabled());
         QVERIFY(f.form->Boutons[0]->isDefault());
-        QVERIFY(!QFile::exists(LogPath(f.app.state.appFolder)));
+        QVERIFY(!QFile::exists(LogPath(f.app.state)));
     }
 
     void endOfGameRecordsOnceAndOffersANewDeal()
@@ -242,7 +243,7 @@ private Q_SLOTS:
     void aLogThatCannotBeWrittenIsReported()
     {
         Fixture f;
-        f.app.state.appFolder = f.app.dir.filePath(QStringLiteral("absent/"));
+        f.app.state.logFolder = f.app.dir.filePath(QStringLiteral("absent/"));
         f.form->Boutons_Click(0);
         f.app.dialogs.answers = {false};
         // The table behind the message already shows the last move: the card it took away.

@@ -126,7 +126,7 @@ private Q_SLOTS:
     void logGrowsOneRecordAtATime()
     {
         QTemporaryDir dir;
-        const QString path = LogPath(AppFolderOf(dir));
+        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         QVERIFY(RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French)
                     .isEmpty());
         GameRecord tricky = record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX"));
@@ -147,7 +147,7 @@ private Q_SLOTS:
     void unreadableLogIsLeftAsItWas()
     {
         QTemporaryDir dir;
-        const QString path = LogPath(AppFolderOf(dir));
+        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         const QByteArray damaged = "{\\rtf1\\ansi {\\b Ancienne partie\\par";
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QFETCH(qint64, limit);
         QFETCH(bool, readOnly);
         QTemporaryDir dir;
-        const QString path = LogPath(AppFolderOf(dir));
+        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         RichText log;
         for (int i = 0; i < records; ++i) {
             for (const RichTextRun &run :
@@ -216,16 +216,13 @@ private Q_SLOTS:
     void aFolderInPlaceOfTheLogIsReported()
     {
         QTemporaryDir dir;
-        const QString path = LogPath(AppFolderOf(dir));
+        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         QVERIFY(QDir().mkdir(path));
         const QString message =
             RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French);
         QVERIFY2(message.startsWith(QStringLiteral("Impossible")), qPrintable(message));
         QVERIFY(QFileInfo(path).isDir());
     }
-
-private:
-    static QString AppFolderOf(const QTemporaryDir &dir) { return dir.path() + QLatin1Char('/'); }
 };
 
 QTEST_GUILESS_MAIN(TestRecordLog)

@@ -1,4 +1,5 @@
 #include "history/frmhistorique.h"
+#include "shared/files.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
@@ -58,7 +59,7 @@ QList<bool> enabledButtons(const frmHistorique &window)
 // An application folder holding the log (none when null) and the history window over it.
 struct History : TestApp {
     explicit History(const QByteArray &log = writeRtf(sampleLog()))
-        : logPath(log.isNull() ? LogPath(state.appFolder) : createFile(u"parties.rtf"_s, log))
+        : logPath(log.isNull() ? LogPath(state) : createFile(u"parties.rtf"_s, log))
     {
     }
     QString logPath;

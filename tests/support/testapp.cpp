@@ -10,6 +10,7 @@
 TestApp::TestApp(bool withCardsFile) : settings(dir.filePath(QStringLiteral("config/test.ini")))
 {
     state.appFolder = dir.filePath(QStringLiteral("app/"));
+    state.logFolder = state.appFolder;
     QDir().mkpath(state.appFolder);
     Settings::writeFirstRunSettings(settings, QDate::currentDate(), state.appFolder);
     state.cardsFilePath = state.appFolder + QStringLiteral("cartes.res");
