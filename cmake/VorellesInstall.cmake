@@ -1,7 +1,7 @@
-# Install rules: the program and its tools in bin/, its files in share/vorelles/ (installed from
-# resources/), and what the desktop expects of a program: the desktop entry, the icons, the
-# AppStream metainfo, the man pages, and the changelog and copyright Debian wants.
-# The program finds share/vorelles/ from bin/ by itself, so any prefix works.
+# Install rules: the program and its tools in bin/ (games/ under /usr), its files in
+# share/vorelles/ (installed from resources/), and what the desktop expects of a program: the
+# desktop entry, the icons, the AppStream metainfo, the man pages, and the changelog and copyright
+# Debian wants. The program finds ../share/vorelles/ from its own folder, so any prefix works.
 
 set(VORELLES_APP_ID org.vorelles.Vorelles)
 set(packaging_source ${PROJECT_SOURCE_DIR}/packaging)
@@ -10,19 +10,26 @@ set(packaging_build ${CMAKE_BINARY_DIR}/packaging)
 # The folders made on the way are everyone's to read whatever the umask, as Debian wants them.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                                                 GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-install(TARGETS vorelles RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# A name as common as "autoplay" would clash in bin/: the tool goes there under the program's.
-set(installed_autoplay ${CMAKE_INSTALL_BINDIR}/vorelles-autoplay)
-install(PROGRAMS $<TARGET_FILE:autoplay> DESTINATION ${CMAKE_INSTALL_BINDIR}
-        RENAME vorelles-autoplay)
+# Debian's policy puts games in games/ under /usr and /usr/local, and the package must follow it;
+# under any other prefix (~/.local, /opt/vorelles) bin/ is the folder on the PATH. The prefix is
+# only known at install time, so the choice is made then.
+install(CODE "if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr(/local)?/*$\")
+  set(vorelles_bindir games)
+else()
+  set(vorelles_bindir ${CMAKE_INSTALL_BINDIR})
+endif()")
+install(TARGETS vorelles RUNTIME DESTINATION \${vorelles_bindir})
+# A name as common as "autoplay" would clash with other programs': the tool is installed under
+# the program's name.
+install(PROGRAMS $<TARGET_FILE:autoplay> DESTINATION \${vorelles_bindir} RENAME vorelles-autoplay)
 # install(PROGRAMS) is left out of --strip, which only strips targets.
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND \"${CMAKE_STRIP}\"
-                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${installed_autoplay}\"
-                  COMMAND_ERROR_IS_FATAL ANY)
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${vorelles_bindir}/vorelles-autoplay\"
+    COMMAND_ERROR_IS_FATAL ANY)
 endif()")
 if(TARGET vorelles-stats)
-  install(TARGETS vorelles-stats RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS vorelles-stats RUNTIME DESTINATION \${vorelles_bindir})
 endif()
 
 # Icons drawn at build time by the program's own card art, so they match the window icon.

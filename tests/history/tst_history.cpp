@@ -189,6 +189,32 @@ private Q_SLOTS:
         QCOMPARE(enabledButtons(locked.window), AllButtons);
     }
 
+    void readsAndClearsTheLogWhereTheGamesAreRecorded()
+    {
+        // Installed, the log lives in the user's data, apart from the program's files.
+        TestApp app;
+        app.state.logFolder = app.dir.filePath(u"données/vorelles/"_s);
+        QVERIFY(QDir().mkpath(app.state.logFolder));
+        {
+            frmHistorique none{app.context};
+            QVERIFY(
+                app.dialogs.last().text.endsWith(u"dossier: "_s + app.state.logFolder.chopped(1)));
+        }
+        const GameRecord record{QDateTime(QDate(2026, 12, 6), QTime(9, 5, 3)),
+                                u"DUO"_s,
+                                u"ALICE"_s,
+                                u"00:02:10"_s,
+                                {u"Cartes restantes: 4"_s},
+                                u"FAUX"_s};
+        QVERIFY(RecordGame(LogPath(app.state), record, RecordLocale()).isEmpty());
+        frmHistorique window{app.context};
+        QVERIFY(window.RTF->toPlainText().contains(u"Vorelle: DUO\nJoueur: ALICE"_s));
+        app.dialogs.answers = {true};
+        window.Boutons[Effacer]->click();
+        QCOMPARE(readFile(LogPath(app.state)), writeRtf({}));
+        QCOMPARE(QDir(app.state.appFolder).entryList({u"*.rtf"_s}), QStringList());
+    }
+
     void faultsLeaveTheFilesAsTheyWere_data()
     {
         QTest::addColumn<int>("button");

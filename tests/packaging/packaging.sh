@@ -28,11 +28,17 @@ fail() {
 }
 tree() { (cd "$1" && find . -printf '%M %p\n' | sort); }
 
+# Under /usr the programs go to games/, as the package has them; anywhere else to bin/.
+"$cmake" --install "$build" --prefix "$work/elsewhere-prefix" >/dev/null
+for path in bin/vorelles bin/vorelles-autoplay share/vorelles/cartes.res; do
+    [ -s "$work/elsewhere-prefix/$path" ] || fail "$path n'est pas installé hors de /usr"
+done
+
 id=org.vorelles.Vorelles
 prefix=$work/install/usr
-"$cmake" --install "$build" --prefix "$prefix" --strip >/dev/null
+DESTDIR=$work/install "$cmake" --install "$build" --prefix /usr --strip >/dev/null
 
-for path in bin/vorelles bin/vorelles-autoplay share/vorelles/cartes.res share/vorelles/bois.gif \
+for path in games/vorelles games/vorelles-autoplay share/vorelles/cartes.res share/vorelles/bois.gif \
             share/vorelles/aide.htm share/vorelles/aide/historique.htm \
             share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/man/man6/vorelles.6.gz \
@@ -59,7 +65,7 @@ drop=()
 output=$(cd "$work/elsewhere" &&
          env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8 \
              QT_QPA_PLATFORM=offscreen VORELLES_QUIT_AFTER_START=1 \
-             "${drop[@]}" timeout 60 "$prefix/bin/vorelles") ||
+             "${drop[@]}" timeout 60 "$prefix/games/vorelles") ||
     fail "le programme installé ne s'est pas terminé de lui-même (code $?) : $output"
 expected="dossier de l'application : $prefix/share/vorelles/
 aide : $prefix/share/vorelles/aide.htm
