@@ -1,5 +1,6 @@
 #include "games/cardtable.h"
 
+#include "games/tablemotion.h"
 #include "shared/picturefile.h"
 #include "shared/pictures.h"
 
@@ -11,17 +12,29 @@
 #include <algorithm>
 #include <cmath>
 
-CardTable::CardTable(QWidget *parent) : QWidget(parent)
+CardTable::CardTable(QWidget *parent) : QWidget(parent), m_motion(new TableMotion(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setToolTip(QStringLiteral("Tapis de jeu"));
+    connect(m_motion, &TableMotion::repaint, this, [this](const QList<QRectF> &places) {
+        QRegion dirty;
+        for (const QRectF &place : places)
+            dirty += toPixels(place.toAlignedRect()).adjusted(-1, -1, 1, 1);
+        update(dirty);
+    });
+}
+
+void CardTable::setAnimated(bool animated)
+{
+    m_motion->setEnabled(animated);
 }
 
 void CardTable::setModel(const TableModel *model, QSize designArea)
 {
     m_model = model;
     m_area = designArea.expandedTo(QSize(1, 1));
+    m_motion->finish();
     m_shown = *model;
     resizeEvent(nullptr);
     update();
@@ -48,6 +61,7 @@ void CardTable::modelChanged()
     compare(m_shown.frames, now.frames, [this](const Frame &frame) {
         return frame.visible ? QRegion(toPixels(frame.rect).adjusted(-2, -2, 2, 2)) : QRegion();
     });
+    m_motion->changed(m_shown, now, m_area, std::exchange(m_dropped, {}));
     m_shown = now;
     if (m_dragSource >= 0 && !m_shown.pictures.value(m_dragSource).visible) {
         m_dragSource = -1; // the rules took the dragged card away
@@ -212,10 +226,14 @@ void CardTable::paintEvent(QPaintEvent *event)
     if (!m_model)
         return;
 
+    QList<Sprite> sprites = m_motion->sprites();
     QList<int> order;
     order.reserve(m_shown.pictures.size());
     for (int i = 0; i < m_shown.pictures.size(); ++i) {
-        if (!m_dragged.contains(i) && exposed.intersects(pictureRegion(m_shown.pictures.at(i))))
+        const bool moving = std::any_of(sprites.cbegin(), sprites.cend(),
+                                        [i](const Sprite &sprite) { return sprite.picture == i; });
+        if (!moving && !m_dragged.contains(i) &&
+            exposed.intersects(pictureRegion(m_shown.pictures.at(i))))
             order.append(i);
     }
     std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
@@ -223,6 +241,12 @@ void CardTable::paintEvent(QPaintEvent *event)
     });
     for (int i : std::as_const(order))
         paintPicture(painter, m_shown.pictures.at(i), {});
+    // Moving cards pass over the resting ones.
+    std::stable_sort(sprites.begin(), sprites.end(), [this](const Sprite &a, const Sprite &b) {
+        return m_shown.pictures.value(a.picture).z < m_shown.pictures.value(b.picture).z;
+    });
+    for (const Sprite &sprite : std::as_const(sprites))
+        paintSprite(painter, sprite);
 
     for (const Frame &frame : std::as_const(m_shown.frames)) {
         if (!frame.visible)
@@ -256,6 +280,7 @@ void CardTable::updateCursor(QPointF position)
 
 void CardTable::mousePressEvent(QMouseEvent *event)
 {
+    m_motion->finish();
     const int index = pictureUnder(event->position());
     if (event->button() == Qt::RightButton) {
         if (index >= 0)
@@ -305,6 +330,7 @@ void CardTable::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    m_motion->finish();
     const int pressed = std::exchange(m_pressed, -1);
     if (m_dragSource >= 0 && m_dragMoved) {
         finishDrag(event->position());
@@ -325,14 +351,34 @@ void CardTable::finishDrag(QPointF position)
     const QPoint topLeft = toTwips(
         QPointF(toPixels(m_shown.pictures.value(source).rect).translated(m_dragShift).topLeft()));
     update(dragRegion());
-    for (int i : std::as_const(m_dragged))
+    for (int i : std::as_const(m_dragged)) {
+        const QRect place = toPixels(m_shown.pictures.value(i).rect);
+        m_dropped.insert(i, toTwips(QPointF(place.translated(m_dragShift).topLeft())));
         update(pictureRegion(m_shown.pictures.value(i)));
+    }
     m_dragged.clear();
     m_dragShift = {};
     // Let go over the prompt or a button, the card stays where it was: only the table and its
     // pictures take drops.
     if (!childAt(position.toPoint()))
         Q_EMIT dropped(source, target, topLeft);
+    m_dropped.clear();
+}
+
+// A moving card, turned on its vertical axis by the sprite's width.
+void CardTable::paintSprite(QPainter &painter, const Sprite &sprite) const
+{
+    Picture picture = m_shown.pictures.value(sprite.picture);
+    picture.rect = sprite.rect.toRect();
+    if (sprite.showsBack)
+        picture.face = Picture::Face::Back;
+    const QPointF centre = QRectF(toPixels(picture.rect)).center();
+    painter.save();
+    painter.translate(centre);
+    painter.scale(sprite.widthFactor, 1);
+    painter.translate(-centre);
+    paintPicture(painter, picture, {});
+    painter.restore();
 }
 
 bool CardTable::event(QEvent *event)
@@ -354,6 +400,7 @@ bool CardTable::event(QEvent *event)
 
 void CardTable::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    m_motion->finish();
     if (event->button() != Qt::LeftButton)
         return;
     const int index = pictureUnder(event->position());

@@ -4,9 +4,13 @@
 #include "shared/cardback.h"
 #include "shared/renderings.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+
+struct Sprite;
+class TableMotion;
 
 // Draws a table model scaled uniformly to the widget (aspect kept, centred) over the table colour
 // and picture, and turns the mouse into the events of the game: click, double click, right press,
@@ -39,6 +43,11 @@ public:
     // The built-in pictures kept drawn, all at the current scale.
     const Renderings &renderings() const { return m_renderings; }
 
+    // After a change the cards glide to their new places, unless turned off; any press of the
+    // mouse first puts them in place.
+    void setAnimated(bool animated);
+    TableMotion *motion() const { return m_motion; }
+
 Q_SIGNALS:
     void clicked(int picture);
     void doubleClicked(int picture);
@@ -69,6 +78,7 @@ private:
     int pictureUnder(QPointF position) const;
     void updateCursor(QPointF position);
     void finishDrag(QPointF position);
+    void paintSprite(QPainter &painter, const Sprite &sprite) const;
 
     const TableModel *m_model = nullptr;
     TableModel m_shown;
@@ -91,4 +101,7 @@ private:
     QPointF m_pressPos;
     QPoint m_dragShift; // pixels the dragged cards are drawn away from their place
     bool m_dragMoved = false;
+
+    TableMotion *m_motion;
+    QHash<int, QPoint> m_dropped; // where the dragged cards were let go, twips
 };

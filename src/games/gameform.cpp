@@ -122,6 +122,7 @@ void GameForm::applyTableLook()
     Tapis->setTablePicture(FileExists(picture) ? picture : QString());
     Tapis->setTableColour(
         ColourSetting(m_context.settings.parameter(Settings::Fond), DefaultTableColour));
+    Tapis->setAnimated(Settings::animationWanted(m_context.settings));
 }
 
 void GameForm::ApplyWindowLook()

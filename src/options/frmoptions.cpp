@@ -190,6 +190,7 @@ void frmOptions::loadDivers()
     const double tick =
         Settings::numericValue(m_context.settings.parameter(Settings::NomParDefaut));
     chkNomJoueur->setChecked(tick != 0.0);
+    chkAnimer->setChecked(Settings::animationWanted(m_context.settings));
     setSquareColour(lblCouleurs[0],
                     Settings::colourOr(m_context.settings.parameter(Settings::CouleurTexteEtat),
                                        DefaultStatusText));
@@ -376,6 +377,7 @@ void frmOptions::resetDivers()
     setSquareColour(lblCouleurs[1], DefaultStatusBackground);
     txtNomJoueur->setText(DefaultPlayerName);
     chkNomJoueur->setChecked(true);
+    chkAnimer->setChecked(true);
 }
 
 void frmOptions::validateDivers()
@@ -388,6 +390,9 @@ void frmOptions::validateDivers()
     m_context.settings.setParameter(Settings::NomParDefaut, chkNomJoueur->isChecked()
                                                                 ? QStringLiteral("1")
                                                                 : QStringLiteral("0"));
+    m_context.settings.setParameter(Settings::AnimerDeplacements, chkAnimer->isChecked()
+                                                                      ? QStringLiteral("1")
+                                                                      : QStringLiteral("0"));
 }
 
 // Shared

@@ -57,6 +57,7 @@ public:
     QLineEdit *txtNomJoueur;
     QCheckBox *chkNomJoueur;
     std::array<ClickLabel *, 2> lblCouleurs{}; // 0 status text, 1 status background
+    QCheckBox *chkAnimer;
     QPushButton *cmdReinitCouleurs;
     QPushButton *cmdValiderCouleurs;
 

@@ -259,6 +259,9 @@ QFrame *frmOptions::createDiversPage()
     grid->addWidget(lblCouleurs[1], 1, 1);
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
+    chkAnimer = new QCheckBox(QStringLiteral("Animer les déplacements"));
+    chkAnimer->setToolTip(QStringLiteral("Les cartes glissent jusqu'à leur nouvelle place"));
+    layout->addWidget(chkAnimer);
 
     cmdReinitCouleurs =
         makeButton(QStringLiteral("&Défaut"), QStringLiteral("Remettre les données par défaut"));

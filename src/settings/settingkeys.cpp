@@ -9,7 +9,7 @@ namespace Settings {
 
 namespace {
 
-constexpr std::array<Key, 14> Table{{
+constexpr std::array<Key, 15> Table{{
     {Parametres, DateDeDebut, Initial::Today, "", "date of the first run; missing means first run"},
     {Parametres, DossierApplication, Initial::AppFolder, "", "application folder (not read)"},
     {Parametres, Fond, Initial::Text, "32768", "table colour, red + 256 green + 65536 blue"},
@@ -21,6 +21,7 @@ constexpr std::array<Key, 14> Table{{
     {Parametres, CouleurFondEtat, Initial::Text, "14737632", "status bar background colour"},
     {Parametres, CouleurTexteEtat, Initial::Text, "0", "status bar text colour"},
     {Parametres, Demarrage, Initial::Text, "Aucune", "game opened at start, or \"Aucune\""},
+    {Parametres, AnimerDeplacements, Initial::OptionsSet, "1", "\"1\" when cards glide, \"0\" not"},
     {CarnavalSection, CarnavalTemps, Initial::GameWindowSets, "2", "seconds a pair stays shown"},
     {AnnonceSection, AnnonceAnnonce, Initial::GameWindowSets, "0", "index of the announce"},
     {PousseSection, PousseFamille, Initial::GameWindowSets, "3", "index of the family shown"},
@@ -44,6 +45,7 @@ QString firstRunValue(const Key &key, const QDate &today, const QString &appFold
         return appFolder + QString::fromUtf8(key.value);
     case Initial::Text:
     case Initial::GameWindowSets:
+    case Initial::OptionsSet:
         break;
     }
     return QString::fromUtf8(key.value);
@@ -58,13 +60,18 @@ bool writeFirstRunSettings(SettingsStore &store, const QDate &today, const QStri
 {
     bool ok = true;
     for (const Key &key : Table) {
-        if (key.initial == Initial::GameWindowSets)
+        if (key.initial == Initial::GameWindowSets || key.initial == Initial::OptionsSet)
             continue;
         ok = store.write(QString::fromLatin1(key.section), QString::fromLatin1(key.name),
                          firstRunValue(key, today, appFolder)) &&
              ok;
     }
     return ok;
+}
+
+bool animationWanted(const SettingsStore &store)
+{
+    return store.parameter(AnimerDeplacements).trimmed() != QLatin1String("0");
 }
 
 QString gameDefault(const char *section, const char *name)

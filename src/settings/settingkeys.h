@@ -22,6 +22,7 @@ inline constexpr char Melange[] = "melange";
 inline constexpr char CouleurFondEtat[] = "couleur fond etat";
 inline constexpr char CouleurTexteEtat[] = "couleur texte etat";
 inline constexpr char Demarrage[] = "demarrage";
+inline constexpr char AnimerDeplacements[] = "animer les deplacements";
 
 inline constexpr char CarnavalSection[] = "CARNAVAL A RIO";
 inline constexpr char CarnavalTemps[] = "temps";
@@ -37,6 +38,7 @@ enum class Initial {
     InAppFolder,    // a file of the application folder (value = file name)
     Text,           // the value as written
     GameWindowSets, // written by its game window when missing (value = that default)
+    OptionsSet,     // written only by the options dialog; missing reads as value
 };
 
 struct Key {
@@ -58,6 +60,9 @@ bool isFirstRun(const SettingsStore &store);
 
 // Writes the eleven "parametres" keys in table order; false if the file could not be written.
 bool writeFirstRunSettings(SettingsStore &store, const QDate &today, const QString &appFolder);
+
+// Whether cards glide to their places: on unless "animer les deplacements" is "0".
+bool animationWanted(const SettingsStore &store);
 
 // The default a game window writes for its own key when it is missing or empty.
 QString gameDefault(const char *section, const char *name);

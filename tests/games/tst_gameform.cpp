@@ -3,6 +3,7 @@
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
+#include "games/tablemotion.h"
 #include "settings/settingkeys.h"
 #include "shared/files.h"
 #include "shared/fittedfont.h"
@@ -245,6 +246,7 @@ private Q_SLOTS:
         Fixture f;
         f.app.state.logFolder = f.app.dir.filePath(QStringLiteral("absent/"));
         f.form->Boutons_Click(0);
+        f.form->Tapis->motion()->finish(); // no card turning over while the table is compared
         f.app.dialogs.answers = {false};
         // The table behind the message already shows the last move: the card it took away.
         const auto table = [&f] {
@@ -380,7 +382,8 @@ private Q_SLOTS:
     void tableKeepsPicturesOfItsCurrentSizeOnly()
     {
         Fixture f;
-        f.form->Boutons_Click(0); // one card face up, one face down
+        f.form->Boutons_Click(0);          // one card face up, one face down
+        f.form->Tapis->motion()->finish(); // the face is drawn once it has turned over
         for (const QSize size : {QSize(800, 600), QSize(1000, 700), QSize(1600, 1000)}) {
             f.area.resize(size);
             QCoreApplication::processEvents();

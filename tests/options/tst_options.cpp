@@ -188,8 +188,9 @@ private Q_SLOTS:
         QTest::mouseClick(dlg.lblCouleurs[0], Qt::LeftButton);
         QTest::mouseClick(dlg.lblCouleurs[1], Qt::LeftButton);
         QCOMPARE(validate(dlg.cmdValiderCouleurs),
-                 (QStringList{u"couleur fond etat=16711680"_s, u"couleur texte etat=16777215"_s,
-                              u"nom du joueur=ELISE B"_s, u"nom par defaut=0"_s}));
+                 (QStringList{u"animer les deplacements=1"_s, u"couleur fond etat=16711680"_s,
+                              u"couleur texte etat=16777215"_s, u"nom du joueur=ELISE B"_s,
+                              u"nom par defaut=0"_s}));
     }
 
     // The name box shows a long name whole, and the dialog ends where its pages end.
