@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int DefaultEvents = 120;
+constexpr int DefaultEvents = 300;
 
 quint32 monkeySeed()
 {
@@ -84,7 +84,9 @@ private:
     {
         if (!shown.question)
             return;
-        m_app.dialogs.answers.append(below(2) == 1);
+        // A game in progress is seldom given up, so that games get to their end.
+        const bool dealAgain = shown.text.startsWith(u"Une partie est actuellement");
+        m_app.dialogs.answers.append(below(dealAgain ? 5 : 2) == 1);
         // Every deal stops the clock first; an end does not.
         if (shown.text.contains(u"recommencer")) {
             if (m_endedDeal == m_main.stops)
@@ -113,19 +115,22 @@ private:
         return {};
     }
 
-    // A point over a picture that shows something, or anywhere in the window.
+    // A point over a picture the player may act on (the hand shows there), over any picture, or
+    // anywhere in the window.
     QPoint somewhere()
     {
         const TableModel &table = m_form->rules().table();
         QList<int> shown;
+        QList<int> live;
         for (int i = 0; i < table.pictures.size(); ++i) {
             if (table.at(i).visible)
-                shown.append(i);
+                (table.at(i).hand ? live : shown).append(i);
         }
-        if (shown.isEmpty() || below(4) == 0)
+        const int pick = below(4);
+        const QList<int> &from = pick < 2 && !live.isEmpty() ? live : shown + live;
+        if (from.isEmpty() || pick == 3)
             return {below(m_form->width()), below(m_form->height())};
-        const QRect rect =
-            m_form->Tapis->toPixels(table.at(shown.at(below(int(shown.size())))).rect);
+        const QRect rect = m_form->Tapis->toPixels(table.at(from.at(below(int(from.size())))).rect);
         return rect.topLeft() + QPoint(below(rect.width()), below(rect.height()));
     }
 
@@ -150,6 +155,11 @@ private:
 
     QString act()
     {
+        // A dealt game waiting for JOUER is mostly started.
+        if (m_form->Boutons[0]->isEnabled() && below(2) == 0) {
+            m_form->Boutons[0]->click();
+            return QStringLiteral("&Jouer");
+        }
         const QPoint at = somewhere();
         QWidget *target = under(at);
         if (target == m_form->Boutons[3])
