@@ -356,7 +356,10 @@ void frmJeu::stopGame()
             this, QStringLiteral("Voulez-vous vraiment interrompre la partie en cours ?"),
             UserDialogs::Icon::Question, AppTitle))
         return;
+    const bool stopped = state.gameInProgress;
     state.gameInProgress = false;
+    if (auto *game = qobject_cast<GameForm *>(gameWindow()); game && stopped)
+        game->gameStopped();
 }
 
 bool frmJeu::ConfirmQuit()

@@ -3,8 +3,10 @@
 #include "games/cardtable.h"
 
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <cmath>
 
 namespace {
@@ -35,7 +37,28 @@ QStringList DesignFamilies(const QString &family)
     return {family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 }
 
-ControlWidgets::ControlWidgets(CardTable *table) : QObject(table), m_table(table) {}
+ControlWidgets::ControlWidgets(CardTable *table) : QObject(table), m_table(table)
+{
+    m_table->installEventFilter(this);
+}
+
+bool ControlWidgets::eventFilter(QObject *watched, QEvent *event)
+{
+    // Labels let the mouse through to the cards under them, so the table is asked for their tips:
+    // over a label that has one, the label's, before the table's own.
+    if (watched != m_table || event->type() != QEvent::ToolTip)
+        return false;
+    const auto *help = static_cast<QHelpEvent *>(event);
+    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
+        const QWidget *widget = it->widget;
+        if (qobject_cast<const QLabel *>(widget) && widget->isVisible() &&
+            !widget->toolTip().isEmpty() && widget->geometry().contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), widget->toolTip(), m_table, widget->geometry());
+            return true;
+        }
+    }
+    return false;
+}
 
 QWidget *ControlWidgets::create(const Control &control)
 {

@@ -26,6 +26,9 @@ public:
     QList<QPushButton *> buttons() const;
     QWidget *widget(const QString &name) const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 Q_SIGNALS:
     // The player chose an entry of a drop-down list.
     void selected(const QString &name, int entry);

@@ -38,9 +38,8 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     setObjectName(QString::fromUtf8(info.windowName));
     setWindowTitle(QString::fromUtf8(info.caption));
     setProperty("tag", QString::fromUtf8(info.tag));
-    setMinimumSize(320, 240);
-
     m_rules = makeRules(context.core(), *this);
+    setMinimumSize(sizeHint() * MinimumZoom);
     const FormLayout layout = m_rules->layout();
     if (layout.maximiseMainWindow)
         m_main.maximiseMainWindow();
@@ -63,6 +62,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setToolTip(QStringLiteral("Information"));
     lblInfo->setWordWrap(true);
+    lblInfo->setMargin(3); // the text, whose ink may pass its advance, keeps clear of the border
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblInfo->setText(QStringLiteral("CLIQUEZ SUR LA CARTE CI-DESSOUS"));
     lblInfo->setStyleSheet(QStringLiteral(
@@ -212,6 +212,7 @@ void GameForm::Boutons_Click(int index)
 
 void GameForm::newDeal()
 {
+    m_stopped = false;
     AppState &state = m_context.state;
     state.gameInProgress = false;
     state.elapsedSeconds = 0;
@@ -224,8 +225,17 @@ void GameForm::newDeal()
 
 void GameForm::setPrompt(const QString &text)
 {
+    if (m_stopped)
+        return;
     lblInfo->setText(text);
     fitPrompt();
+}
+
+void GameForm::gameStopped()
+{
+    setPrompt(QStringLiteral(
+        "Partie arrêtée. Appuyez sur le bouton DISTRIBUER pour une nouvelle vorelle."));
+    m_stopped = true;
 }
 
 // The prompt's box is the game's, scaled with the table; its font shrinks to show the whole text.

@@ -23,6 +23,10 @@ class GameForm : public QWidget, public GameHost {
     Q_OBJECT
 public:
     using RulesFactory = ::RulesFactory;
+    // The window shrinks down to this share of each side of its design size (64 % of its area):
+    // there its buttons read in full and every prompt fits in a font no smaller than the fitting
+    // allows.
+    static constexpr qreal MinimumZoom = 0.8;
 
     GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
              const RulesFactory &makeRules, QWidget *parent = nullptr);
@@ -49,6 +53,10 @@ public:
     void gameOver(bool won) override;
     void setTimer(int intervalMs) override;
 
+    // "Arrêter le jeu" of the main window stopped the game: the prompt names the way on, and the
+    // rules' prompts wait for the next deal.
+    void gameStopped();
+
     // The widget of a game's own control, by name; nullptr if the game has none.
     QWidget *control(const QString &name) const;
 
@@ -71,4 +79,5 @@ private:
     std::unique_ptr<GameRules> m_rules;
     ControlWidgets *m_controls;
     QTimer *m_rulesTimer;
+    bool m_stopped = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -13,15 +14,23 @@ public:
 };
 
 // The freedesktop opener, xdg-open: it answers with its exit status, which is 0 only when an
-// application took the file.
+// application took the file. Where the desktop's MIME database, asked through xdg-mime, names no
+// application for the file's type, it answers false at once: xdg-open would take seconds to fail.
+// The database is asked once per type and the answer kept.
 class QtDesktopOpener final : public DesktopOpener {
 public:
-    explicit QtDesktopOpener(QString program = QStringLiteral("xdg-open"))
-        : m_program(std::move(program))
+    explicit QtDesktopOpener(QString program = QStringLiteral("xdg-open"),
+                             QString query = QStringLiteral("xdg-mime"))
+        : m_program(std::move(program)), m_query(std::move(query))
     {
     }
     void open(const QString &path, std::function<void(bool opened)> done) override;
 
 private:
+    // False only when the database surely has no application for the type.
+    bool hasApplicationFor(const QString &mimeType);
+
     QString m_program;
+    QString m_query;
+    QHash<QString, bool> m_known;
 };

@@ -56,21 +56,20 @@ QString LogPath(const AppState &state)
 QString SaveFileAtomically(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, each write reaches the disk at once and says how much it wrote: QSaveFile's
+    // buffer would let commit() rename a file whose flush failed, and a failed flush reports a
+    // short write as an unknown error.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    // QSaveFile keeps small writes in its buffer and commit() renames the file even when the
-    // flush of that buffer fails, so the write and the flush are checked here, before commit().
     const qint64 written = file.write(data);
     if (written != data.size()) {
-        file.cancelWriting();
-        return written < 0 ? file.errorString()
-                           : QStringLiteral("seuls %1 octets sur %2 ont pu être écrits, le disque "
-                                            "est peut-être plein")
-                                 .arg(written)
-                                 .arg(data.size());
-    }
-    if (!file.flush()) {
-        const QString reason = file.errorString();
+        // Read before cancelWriting(), which puts its own text in place of the cause.
+        const QString reason =
+            written < 0 ? file.errorString()
+                        : QStringLiteral("seuls %1 octets sur %2 ont pu être écrits, le disque "
+                                         "est peut-être plein")
+                              .arg(written)
+                              .arg(data.size());
         file.cancelWriting();
         return reason;
     }

@@ -3,6 +3,7 @@
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
+#include "games/longestprompts.h"
 #include "games/tablemotion.h"
 #include "settings/settingkeys.h"
 #include "shared/files.h"
@@ -110,9 +111,30 @@ struct Fixture {
 // Whether the label shows its whole text, wrapped, in its box.
 bool showsWholeText(const QLabel *label)
 {
-    const QRect box = label->contentsRect();
+    const int margin = label->margin();
+    const QRect box = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     return box.contains(label->fontMetrics().boundingRect(
         box, Qt::TextWordWrap | label->alignment(), label->text()));
+}
+
+// Whether the label, drawn, leaves a band inside its border untouched by the text: the padding of
+// its style and at least as much again, in pixels of the screen.
+bool clearOfTheBorder(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const int border = int(std::ceil(ratio));
+    const int band = int(std::ceil(4 * ratio));
+    const QRect inside = image.rect().adjusted(border, border, -border, -border);
+    const QRect clear = inside.adjusted(band, band, -band, -band);
+    const QRgb background = image.pixel(inside.topLeft());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (!clear.contains(x, y) && image.pixel(x, y) != background)
+                return false;
+        }
+    }
+    return true;
 }
 
 bool overlaps(const QWidget *a, const QWidget *b)
@@ -299,59 +321,11 @@ private Q_SLOTS:
         }
     }
 
-    // The longest prompts of the skeleton and of each game show whole, in the game's box for
-    // the prompt, from its design size up.
+    // The longest prompts of the skeleton and of each game show whole inside their box, clear
+    // of its border, at every size of the window from its smallest up; run again at several
+    // scale factors of the screen (see CMakeLists.txt).
     void promptsFitTheirLabelInEveryGame()
     {
-        const QHash<QString, QStringList> longest{
-            {QStringLiteral("Les voyageuses (1)"),
-             {QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie.")}},
-            {QStringLiteral("Monte-Carlo"),
-             {QStringLiteral("Selectionnez 2 cartes adjacentes de même valeur ou de même "
-                             "famille."),
-              QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une "
-                             "carte")}},
-            {QStringLiteral("Mariage"),
-             {QStringLiteral("Cliquez sur cette carte puis sur le bouton SUPPRIMER pour l'enlever "
-                             "du jeu.")}},
-            {QStringLiteral("Duo"),
-             {QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")}},
-            {QStringLiteral("Duo de rêve"),
-             {QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")}},
-            {QStringLiteral("Roi Albert"),
-             {QStringLiteral("Pour savoir comment jouer à ce jeu, appuyez sur le bouton "
-                             "REGLES...")}},
-            {QStringLiteral("Carnaval à Rio"),
-             {QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte précédente. "
-                             "Cliquez sur une carte")}},
-            {QStringLiteral("L'annonce"),
-             {QStringLiteral("Cliquez sur la première carte du jeu pour commencer la vorelle.")}},
-            {QStringLiteral("Joséphine"),
-             {QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte précédente. "
-                             "Cliquez sur une carte"),
-              QStringLiteral("La carte choisie ne forme pas de paire avec la carte précédente. "
-                             "Cliquez sur une carte.")}},
-            {QStringLiteral("Stéphanie"),
-             {QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle.")}},
-            {QStringLiteral("Les voyageuses (2)"),
-             {QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."),
-              QStringLiteral("Cliquez maintenant sur le(s) carte(s) non découverte(s).")}},
-            {QStringLiteral("L'horloge"),
-             {QStringLiteral("Cliquez sur la première carte au milieu du jeu pour commencer la "
-                             "vorelle.")}},
-            {QStringLiteral("Carré"),
-             {QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle.")}},
-            {QStringLiteral("Pyramide"),
-             {QStringLiteral("BRAVO, La carte choisie forme une paire de 13 points avec la carte "
-                             "précédente. Cliquez sur une carte"),
-              QStringLiteral("Vous avez cliqué sur un ROI qui vaut 13 points. Selectionnez un "
-                             "autre roi ou une autre paire de cartes totalisant 13 points...")}},
-            {QStringLiteral("La clé des songes"),
-             {QStringLiteral("La carte choisie ne forme pas de paire avec la carte précédente. "
-                             "Cliquez sur une carte.")}},
-            {QStringLiteral("Pousse-pousse"),
-             {QStringLiteral("Servez-vous de cette carte vierge pour glisser les cartes à leurs "
-                             "emplacements.")}}};
         TestApp app;
         FakeMainLink main;
         for (const GameInfo &game : GameCatalog::all()) {
@@ -361,18 +335,17 @@ private Q_SLOTS:
                 continue;
             GameForm form(game, app.context, main, *rules);
             form.show();
-            const QStringList prompts =
-                longest.value(name) +
-                QStringList{QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une "
-                                           "nouvelle partie."),
-                            QStringLiteral("Appuyez sur le bouton JOUER pour commencer la "
-                                           "nouvelle vorelle")};
-            for (const QSize size : {form.sizeHint(), QSize(800, 560), QSize(1600, 1000)}) {
+            const QList<QSize> sizes{form.minimumSize(), form.sizeHint(),   QSize(800, 560),
+                                     QSize(1024, 700),   QSize(1600, 1000), QSize(1920, 1200),
+                                     QSize(700, 1000)};
+            for (const QSize size : sizes) {
                 form.resize(size);
-                for (const QString &prompt : prompts) {
+                for (const QString &prompt : LongestPrompts(name)) {
                     form.setPrompt(prompt);
-                    QVERIFY2(showsWholeText(form.lblInfo), qPrintable(name + u' ' + prompt));
-                    QVERIFY(form.lblInfo->font().pixelSize() >= MinFittedPixelSize);
+                    const QString where = name + u' ' + QString::number(size.width()) + u'x' +
+                                          QString::number(size.height()) + u' ' + prompt;
+                    QVERIFY2(showsWholeText(form.lblInfo), qPrintable(where));
+                    QVERIFY2(clearOfTheBorder(form.lblInfo), qPrintable(where));
                 }
             }
         }

@@ -274,8 +274,15 @@ private Q_SLOTS:
         game.click(0);
         game.click(4);
         QCOMPARE(game.table(), start);
+        // A♥ can only go with its neighbour: SUPPRIMER stays off and the prompt says what is
+        // missing, also as the mouse passes over the other cards.
+        const QString neighbour =
+            QStringLiteral("Selectionnez une carte adjacente à la première carte selectionnée.");
         game.click(9);
-        QVERIFY(game.framing(MariageRules::Indicateur0, 9) && game.supprimerEnabled());
+        QVERIFY(game.framing(MariageRules::Indicateur0, 9) && !game.supprimerEnabled());
+        QCOMPARE(game.prompt(), neighbour);
+        game.act().hover(game.picture(4));
+        QCOMPARE(game.prompt(), neighbour);
         game.deal(); // drops the choice
         QCOMPARE(game.mariage->variables(), MariageRules::Variables{});
         QVERIFY(!game.supprimerEnabled() && !game.framing(MariageRules::Indicateur0, 9));
@@ -283,8 +290,6 @@ private Q_SLOTS:
         // A♥ alone is refused and stays chosen, waiting for its neighbour.
         game.click(9);
         const TableModel one = game.table();
-        const QString neighbour =
-            QStringLiteral("Selectionnez une carte adjacente à la première carte selectionnée.");
         game.supprimer();
         QCOMPARE(game.prompt(), neighbour);
         game.click(9);
@@ -294,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(game.prompt(), neighbour);
         QCOMPARE(game.table(), one);
         game.click(10);
-        QVERIFY(game.framing(MariageRules::Indicateur1, 10));
+        QVERIFY(game.framing(MariageRules::Indicateur1, 10) && game.supprimerEnabled());
         game.supprimer();
         QCOMPARE(game.cards(), codes("D♥ 2♦ D♣ 6♦ 9♠ 3♥ 2♣ V♣ 10♦ 7♦ 2♠ 4♣"));
         QVERIFY(!game.supprimerEnabled() && !game.framing(MariageRules::Indicateur1, 10));

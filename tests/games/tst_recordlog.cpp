@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -165,13 +167,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("records");
         QTest::addColumn<qint64>("limit");
         QTest::addColumn<bool>("readOnly");
-        // Under 16 KiB the whole log sits in the save buffer until the very end.
-        QTest::newRow("disque plein, petit historique") << 3 << qint64(0) << false;
-        QTest::newRow("disque plein, grand historique") << 200 << qint64(0) << false;
+        // The reason given, "" for any; a short write names the bytes written.
+        QTest::addColumn<QString>("reason");
+        const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+        const QString shortWrite = QStringLiteral(
+            "seuls 8192 octets sur %1 ont pu être écrits, le disque est peut-être plein");
+        // Under 16 KiB the whole log would sit in a write buffer until the very end.
+        QTest::newRow("disque plein, petit historique") << 3 << qint64(0) << false << tooLarge;
+        QTest::newRow("disque plein, grand historique") << 200 << qint64(0) << false << tooLarge;
         // 8 KiB hold 49 records, not 50.
-        QTest::newRow("taille limitée, petit historique") << 49 << qint64(8192) << false;
-        QTest::newRow("taille limitée, grand historique") << 200 << qint64(8192) << false;
-        QTest::newRow("dossier en lecture seule") << 3 << qint64(-1) << true;
+        QTest::newRow("taille limitée, petit historique")
+            << 49 << qint64(8192) << false << shortWrite;
+        QTest::newRow("taille limitée, grand historique")
+            << 200 << qint64(8192) << false << shortWrite;
+        QTest::newRow("dossier en lecture seule") << 3 << qint64(-1) << true << QString();
     }
 
     void faultsLeaveTheLogAsItWas()
@@ -179,6 +188,7 @@ private Q_SLOTS:
         QFETCH(int, records);
         QFETCH(qint64, limit);
         QFETCH(bool, readOnly);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         RichText log;
@@ -208,6 +218,13 @@ private Q_SLOTS:
                      "Impossible d'enregistrer la partie dans le fichier PARTIES.RTF (")),
                  qPrintable(message));
         QVERIFY(message.endsWith(QStringLiteral(").\nL'historique précédent est intact.")));
+        if (!reason.isEmpty()) {
+            for (const RichTextRun &run :
+                 RecordText(record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX")), French))
+                appendText(log, run.text, run.bold);
+            const QString cause = message.section(u'(', 1).section(u')', 0, 0);
+            QCOMPARE(cause, reason.arg(writeRtf(log).size()));
+        }
         QCOMPARE(readAll(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("parties.rtf")});

@@ -12,11 +12,14 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -221,16 +224,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name"); // the exported file; empty: the log itself
         QTest::addColumn<qint64>("limit");
         QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("reason"); // a pattern of the reason given
+        const QString tooLarge =
+            QRegularExpression::escape(QString::fromLocal8Bit(std::strerror(EFBIG)));
         QTest::newRow("export sur disque plein")
-            << int(Exporter) << u"histo.txt"_s << qint64(0) << false;
+            << int(Exporter) << u"histo.txt"_s << qint64(0) << false << tooLarge;
         QTest::newRow("export en taille limitée")
-            << int(Exporter) << u"histo.rtf"_s << qint64(100) << false;
+            << int(Exporter) << u"histo.rtf"_s << qint64(100) << false
+            << u"seuls 100 octets sur [0-9]+ ont pu être écrits, le disque est peut-être plein"_s;
         QTest::newRow("export en lecture seule")
-            << int(Exporter) << u"histo.htm"_s << qint64(-1) << true;
+            << int(Exporter) << u"histo.htm"_s << qint64(-1) << true << u".+"_s;
         QTest::newRow("effacer sur disque plein")
-            << int(Effacer) << QString() << qint64(0) << false;
+            << int(Effacer) << QString() << qint64(0) << false << tooLarge;
         QTest::newRow("effacer en lecture seule")
-            << int(Effacer) << QString() << qint64(-1) << true;
+            << int(Effacer) << QString() << qint64(-1) << true << u".+"_s;
     }
 
     void faultsLeaveTheFilesAsTheyWere()
@@ -239,6 +246,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(qint64, limit);
         QFETCH(bool, readOnly);
+        QFETCH(QString, reason);
         History h;
         const QString path = name.isEmpty() ? h.logPath : h.createFile(name, "export précédent");
         const QByteArray before = readFile(path);
@@ -262,6 +270,10 @@ private Q_SLOTS:
         QCOMPARE(parts[0], u"ERREUR..."_s);
         QVERIFY2(parts[1].startsWith(u"Impossible d'écrire le fichier "_s + path + u" :\n"_s),
                  qPrintable(parts[1]));
+        const QString cause = parts[1].section(u'\n', 1, 1);
+        QVERIFY2(
+            QRegularExpression(QRegularExpression::anchoredPattern(reason)).match(cause).hasMatch(),
+            qPrintable(cause));
         QVERIFY(parts[1].endsWith(name.isEmpty()
                                       ? u"\nL'historique n'a pas été effacé."_s
                                       : u"\nLe fichier existant n'a pas été modifié."_s));

@@ -1,3 +1,4 @@
+#include "shared/appcontext.h"
 #include "shared/desktopopener.h"
 #include "shared/helppage.h"
 #include "shared/helpwindow.h"
@@ -36,6 +37,66 @@ private Q_SLOTS:
             QTRY_VERIFY(answer.has_value());
             QCOMPARE(*answer, expected);
         }
+    }
+
+    // Where the MIME database names no application for web pages, the opener is not even tried:
+    // the answer, and the program's own help window, come before ShowHelpPage returns. The
+    // database is asked once per run.
+    void noApplicationForWebPagesIsKnownAtOnce()
+    {
+        QTemporaryDir dir;
+        const auto script = [&dir](const QString &name, const QByteArray &body) {
+            QFile file(dir.filePath(name));
+            file.open(QIODevice::WriteOnly);
+            file.write("#!/bin/sh\n" + body + '\n');
+            file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            return file.fileName();
+        };
+        const QByteArray asked = dir.filePath(QStringLiteral("asked")).toLocal8Bit();
+        const QByteArray opened = dir.filePath(QStringLiteral("opened")).toLocal8Bit();
+        const QString opener = script(QStringLiteral("opener"), "echo \"$1\" >> " + opened);
+        const auto lines = [](const QByteArray &path) {
+            QFile file(QString::fromLocal8Bit(path));
+            return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
+        };
+
+        const QString none = script(QStringLiteral("none"), "echo \"$*\" >> " + asked);
+        QtDesktopOpener desktop(opener, none);
+        for (int i = 0; i < 2; ++i) {
+            std::optional<bool> answer;
+            desktop.open(dir.filePath(QStringLiteral("page.htm")),
+                         [&answer](bool done) { answer = done; });
+            QCOMPARE(answer, std::optional<bool>(false));
+        }
+        QFile queries(QString::fromLocal8Bit(asked));
+        QVERIFY(queries.open(QIODevice::ReadOnly));
+        QCOMPARE(queries.readAll(), QByteArray("query default text/html\n"));
+        QCOMPARE(lines(opened), 0);
+
+        // A browser named, or a database that cannot answer: the opener is asked.
+        const QStringList others{script(QStringLiteral("browser"), "echo firefox.desktop"),
+                                 script(QStringLiteral("broken"), "exit 3"),
+                                 dir.filePath(QStringLiteral("absent"))};
+        for (const QString &query : others) {
+            QtDesktopOpener tried(opener, query);
+            std::optional<bool> answer;
+            tried.open(dir.filePath(QStringLiteral("page.htm")),
+                       [&answer](bool done) { answer = done; });
+            QTRY_VERIFY(answer.has_value());
+        }
+        QCOMPARE(lines(opened), 3);
+
+        TestApp app;
+        app.createFile(QStringLiteral("aide/pyramide.htm"),
+                       "<html><head><title>Pyramide</title></head><body>13</body></html>");
+        AppContext context{app.state, app.settings, app.random, app.dialogs, desktop, app.printer};
+        QWidget owner;
+        owner.show();
+        ShowHelpPage(&owner, QStringLiteral("pyramide.htm"), context);
+        auto *help = owner.findChild<HelpWindow *>();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->windowTitle(), QStringLiteral("Pyramide"));
+        QCOMPARE(lines(opened), 3);
     }
 
     void helpWindowFollowsLinksBackAndForth()

@@ -72,7 +72,7 @@ void MariageRules::hover(int picture)
     else if (m_vars.Selection2 != NoSelection)
         prompt = TwoSelected;
     else if (m_vars.Selection1 != NoSelection)
-        prompt = OneSelected;
+        prompt = aloneRemovable() ? OneSelected : SelectNeighbour;
     else if (m_line.stockEmpty())
         prompt = SelectAgain;
     else
@@ -89,7 +89,7 @@ void MariageRules::cardClicked(int place)
         return;
     if (m_vars.Selection1 == NoSelection) {
         m_vars.Selection1 = place;
-        choose(place, Indicateur0, OneSelected);
+        choose(place, Indicateur0, aloneRemovable() ? OneSelected : SelectNeighbour);
     } else if (place == m_vars.Selection1) {
         m_host.setPrompt(QStringLiteral(
             "Selectionnez une autre carte différent de la première carte selectionnée."));
@@ -105,7 +105,14 @@ void MariageRules::choose(int place, FrameIndex frame, const QString &prompt)
 {
     m_table.frames[frame].surround(m_table.at(m_line.picture(place)));
     m_host.setPrompt(prompt);
-    supprimer().enabled = true;
+    // A card that can only go with its neighbour leaves SUPPRIMER off until the neighbour is
+    // chosen; a pair is tried when pressed and, refused, starts the selection again.
+    supprimer().enabled = m_vars.Selection2 != NoSelection || aloneRemovable();
+}
+
+bool MariageRules::aloneRemovable() const
+{
+    return m_line.framed(m_vars.Selection1, 1);
 }
 
 // One card goes when its two neighbours are alike, two when the cards around the pair are.

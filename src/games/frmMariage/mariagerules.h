@@ -41,6 +41,8 @@ private:
     Control &supprimer() { return *m_table.control(QString::fromLatin1(Supprimer)); }
     void choose(int place, FrameIndex frame, const QString &prompt);
     void SupprimerCartes(int first, int count);
+    // The first selected card may go on its own, between two alike cards.
+    bool aloneRemovable() const;
 
     Variables m_vars;
 };

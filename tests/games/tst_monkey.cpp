@@ -1,0 +1,294 @@
+#include "fakemainlink.h"
+#include "games/cardtable.h"
+#include "games/gamecatalog.h"
+#include "games/gameform.h"
+#include "games/gameregistry.h"
+#include "testapp.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+// Random play on the real game windows: mouse events from a seed (clicks, double clicks, right
+// clicks, drags), the windows' buttons and lists, resizes and the rules' timer, with the rules'
+// promises checked after every event. The seed comes from VORELLES_MONKEY_SEED, else from the
+// system, and is printed: the same seed plays the same events again. VORELLES_MONKEY_EVENTS sets
+// the number of events per game.
+
+namespace {
+
+constexpr int DefaultEvents = 300;
+
+quint32 monkeySeed()
+{
+    bool ok = false;
+    const quint32 chosen = qEnvironmentVariable("VORELLES_MONKEY_SEED").toUInt(&ok);
+    return ok ? chosen : QRandomGenerator::system()->generate();
+}
+
+int eventsPerGame()
+{
+    bool ok = false;
+    const int chosen = qEnvironmentVariableIntValue("VORELLES_MONKEY_EVENTS", &ok);
+    return ok && chosen > 0 ? chosen : DefaultEvents;
+}
+
+// Whether the label shows its whole text, wrapped, inside its margin.
+bool showsWholeText(const QLabel *label)
+{
+    const int margin = label->margin();
+    const QRect box = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    return box.contains(label->fontMetrics().boundingRect(
+        box, Qt::TextWordWrap | label->alignment(), label->text()));
+}
+
+// One game window played at random from a seed.
+class Monkey {
+public:
+    Monkey(const GameInfo &game, quint32 seed)
+        : m_random(seed), m_name(QString::fromUtf8(game.menuName))
+    {
+        m_app.random = SeededRandom(seed);
+        m_app.dialogs.onShow = [this](const FakeDialogs::Shown &shown) { answer(shown); };
+        m_form = std::make_unique<GameForm>(game, m_app.context, m_main,
+                                            *GameRegistry::rulesFor(m_name));
+        m_form->resize(m_form->sizeHint());
+        m_form->show();
+        m_deck = cards();
+    }
+
+    // The first broken promise after the events, with the events that led there; "" if none.
+    QString play(int events)
+    {
+        if (m_deck.size() != QSet<QString>(m_deck.begin(), m_deck.end()).size())
+            return QStringLiteral("des cartes en double à la donne");
+        for (int i = 0; i < events; ++i) {
+            m_trace.append(QString::number(i) + u' ' + act());
+            const QString broken = m_broken.isEmpty() ? check() : m_broken;
+            if (!broken.isEmpty())
+                return broken + u'\n' +
+                       m_trace.mid(std::max<qsizetype>(0, m_trace.size() - 8)).join(u'\n');
+        }
+        return {};
+    }
+
+private:
+    int below(int bound) { return int(m_random.bounded(quint32(std::max(bound, 1)))); }
+
+    void answer(const FakeDialogs::Shown &shown)
+    {
+        if (!shown.question)
+            return;
+        // A game in progress is seldom given up, so that games get to their end.
+        const bool dealAgain = shown.text.startsWith(u"Une partie est actuellement");
+        m_app.dialogs.answers.append(below(dealAgain ? 5 : 2) == 1);
+        // Every deal stops the clock first; an end does not.
+        if (shown.text.contains(u"recommencer")) {
+            if (m_endedDeal == m_main.stops)
+                m_broken = QStringLiteral("deux fins pour une même donne");
+            m_endedDeal = m_main.stops;
+        }
+    }
+
+    // Every card of the deck, wherever it lies, in one order whatever the deal.
+    QStringList cards() const
+    {
+        QStringList codes = m_form->rules().cardCodes();
+        codes.sort();
+        return codes;
+    }
+
+    QString check() const
+    {
+        GameForm &form = *m_form;
+        if (cards() != m_deck)
+            return QStringLiteral("une carte perdue ou en double");
+        if (!showsWholeText(form.lblInfo))
+            return QStringLiteral("l'invite déborde : ") + form.lblInfo->text();
+        if (form.Tapis->geometry() != form.rect())
+            return QStringLiteral("le tapis ne couvre plus la fenêtre");
+        return {};
+    }
+
+    // A point over a picture the player may act on (the hand shows there), over any picture, or
+    // anywhere in the window.
+    QPoint somewhere()
+    {
+        const TableModel &table = m_form->rules().table();
+        QList<int> shown;
+        QList<int> live;
+        for (int i = 0; i < table.pictures.size(); ++i) {
+            if (table.at(i).visible)
+                (table.at(i).hand ? live : shown).append(i);
+        }
+        const int pick = below(4);
+        const QList<int> &from = pick < 2 && !live.isEmpty() ? live : shown + live;
+        if (from.isEmpty() || pick == 3)
+            return {below(m_form->width()), below(m_form->height())};
+        const QRect rect = m_form->Tapis->toPixels(table.at(from.at(below(int(from.size())))).rect);
+        return rect.topLeft() + QPoint(below(rect.width()), below(rect.height()));
+    }
+
+    void send(QWidget *target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+              Qt::MouseButtons held)
+    {
+        const QPoint local = target->mapFrom(m_form.get(), at);
+        QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+
+    QWidget *under(QPoint at) const
+    {
+        QWidget *target = m_form->childAt(at);
+        return target ? target : m_form.get();
+    }
+
+    QString describe(const char *what, QPoint at) const
+    {
+        return QString::fromLatin1(what) + QStringLiteral(" (%1, %2)").arg(at.x()).arg(at.y());
+    }
+
+    QString act()
+    {
+        // A dealt game waiting for JOUER is mostly started.
+        if (m_form->Boutons[0]->isEnabled() && below(2) == 0) {
+            m_form->Boutons[0]->click();
+            return QStringLiteral("&Jouer");
+        }
+        const QPoint at = somewhere();
+        QWidget *target = under(at);
+        if (target == m_form->Boutons[3])
+            target = m_form->Tapis;
+        // A press and its release go to the same widget, as the mouse grab would have it.
+        const QPointer<QWidget> alive(target);
+        switch (below(10)) {
+        case 0:
+        case 1:
+        case 2:
+            send(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            if (alive)
+                send(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            return describe("clic", at);
+        case 3:
+            send(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            if (alive)
+                send(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            if (alive)
+                send(target, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+            if (alive)
+                send(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            return describe("double clic", at);
+        case 4:
+            send(target, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+            if (alive)
+                send(target, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+            return describe("clic droit", at);
+        case 5:
+        case 6: {
+            const QPoint to = somewhere();
+            send(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            for (int step = 1; step <= 3 && alive; ++step)
+                send(target, QEvent::MouseMove, at + (to - at) * step / 3, Qt::NoButton,
+                     Qt::LeftButton);
+            if (alive)
+                send(target, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+            return describe("glisser", at) + describe(" vers", to);
+        }
+        case 7:
+            send(m_form->Tapis, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+            return describe("survol", at);
+        case 8:
+            return pressAControl();
+        default:
+            return resizeOrTick();
+        }
+    }
+
+    // JOUER, DISTRIBUER, RÈGLES or a list or button of the game's own. QUITTER would end the
+    // window, whose closing the skeleton's tests cover.
+    QString pressAControl()
+    {
+        QList<QWidget *> controls{m_form->Boutons[0], m_form->Boutons[1], m_form->Boutons[2]};
+        for (QComboBox *list : m_form->Tapis->findChildren<QComboBox *>())
+            controls.append(list);
+        for (QPushButton *button : m_form->Tapis->findChildren<QPushButton *>()) {
+            if (std::find(m_form->Boutons.begin(), m_form->Boutons.end(), button) ==
+                m_form->Boutons.end())
+                controls.append(button);
+        }
+        QWidget *control = controls.at(below(int(controls.size())));
+        if (!control->isEnabled() || !control->isVisible())
+            return QStringLiteral("inactif ") + control->objectName();
+        if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            const int entry = below(combo->count());
+            combo->setCurrentIndex(entry);
+            Q_EMIT combo->activated(entry);
+            return combo->objectName() + u' ' + QString::number(entry);
+        }
+        auto *button = static_cast<QPushButton *>(control);
+        const QString text = button->text();
+        button->click();
+        return text;
+    }
+
+    QString resizeOrTick()
+    {
+        auto *timer = m_form->findChild<QTimer *>(QStringLiteral("rulesTimer"));
+        if (timer && timer->isActive() && below(2) == 0) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            return QStringLiteral("minuterie");
+        }
+        const QSize least = m_form->minimumSize();
+        const QSize size(least.width() + below(least.width()),
+                         least.height() + below(least.height()));
+        m_form->resize(size);
+        return QStringLiteral("taille %1 x %2").arg(size.width()).arg(size.height());
+    }
+
+    QRandomGenerator m_random;
+    QString m_name;
+    TestApp m_app;
+    FakeMainLink m_main;
+    std::unique_ptr<GameForm> m_form;
+    QStringList m_deck;
+    QStringList m_trace;
+    int m_endedDeal = -1; // the deal, counted by the clock's stops, that last ended
+    QString m_broken;
+};
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void randomEventsKeepEveryGameWhole_data()
+    {
+        QTest::addColumn<int>("game");
+        const auto games = GameCatalog::all();
+        for (std::size_t i = 0; i < games.size(); ++i)
+            QTest::newRow(games[i].menuName) << int(i);
+    }
+
+    void randomEventsKeepEveryGameWhole()
+    {
+        QFETCH(int, game);
+        static const quint32 seed = [] {
+            const quint32 chosen = monkeySeed();
+            qInfo("VORELLES_MONKEY_SEED=%u", chosen);
+            return chosen;
+        }();
+        // Each game from a seed of its own, so that one game replays alone the same.
+        Monkey monkey(GameCatalog::all()[std::size_t(game)], seed + quint32(game));
+        const QString broken = monkey.play(eventsPerGame());
+        QVERIFY2(broken.isEmpty(),
+                 qPrintable(QStringLiteral("VORELLES_MONKEY_SEED=%1 : ").arg(seed) + broken));
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
