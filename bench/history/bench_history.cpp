@@ -1,4 +1,5 @@
-// Times the history window on large logs: opening it, one search hit, the HTML and text exports.
+// Times the history window on large logs: opening it, one search hit, the HTML and text exports;
+// then the statistics window opening on the same logs.
 // Usage: bench_history [runs], 5 runs by default; prints the median of each figure.
 
 #include "history/frmhistorique.h"
@@ -11,6 +12,7 @@
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfwriter.h"
 #include "shared/userdialogs.h"
+#include "statistics/frmstatistiques.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -130,10 +132,11 @@ int main(int argc, char *argv[])
     // "open" is the whole opening: "load" (construct and read the log) then the first showing.
     // The view lays the text out lazily, so the first search hit far from the top also lays out
     // everything before it ("cold"); "layout" finishes the rest, as the idle view does by itself,
-    // and "search" is a hit once all is laid out. "open CPU" is the opening's CPU time.
-    std::printf("%8s %9s %11s %11s %12s %11s %11s %11s %11s %11s\n", "records", "log (MB)",
-                "load (ms)", "open (ms)", "open CPU (ms)", "cold (ms)", "layout (ms)",
-                "search (ms)", "html (ms)", "text (ms)");
+    // and "search" is a hit once all is laid out. "open CPU" is the opening's CPU time. "stats"
+    // opens the statistics window on the same log, to its table shown, with its CPU time.
+    std::printf("%8s %9s %11s %11s %12s %11s %11s %11s %11s %11s %11s %12s\n", "records",
+                "log (MB)", "load (ms)", "open (ms)", "open CPU (ms)", "cold (ms)", "layout (ms)",
+                "search (ms)", "html (ms)", "text (ms)", "stats (ms)", "stats CPU (ms)");
     for (const int records : {10'000, 100'000}) {
         const QByteArray log = buildLog(records);
         QFile file(LogPath(state.appFolder));
@@ -141,7 +144,7 @@ int main(int argc, char *argv[])
             qFatal("cannot write the log");
         file.close();
 
-        std::vector<double> load, open, openCpu, cold, layout, search, html, text;
+        std::vector<double> load, open, openCpu, cold, layout, search, html, text, stats, statsCpu;
         for (int run = 0; run < runs; ++run) {
             std::optional<frmHistorique> window;
             double cpu = 0;
@@ -170,10 +173,23 @@ int main(int argc, char *argv[])
             html.push_back(milliseconds([&] { window->Boutons_Click(2); }));
             dialogs.exportPath = dir.filePath(QStringLiteral("export.txt"));
             text.push_back(milliseconds([&] { window->Boutons_Click(2); }));
+            window.reset();
+
+            double cpuStats = 0;
+            stats.push_back(milliseconds(
+                [&] {
+                    frmStatistiques statistics(context, QStringLiteral("Alice"), {});
+                    statistics.show();
+                    QApplication::processEvents();
+                },
+                &cpuStats));
+            statsCpu.push_back(cpuStats);
         }
-        std::printf("%8d %9.1f %11.1f %11.1f %12.1f %11.1f %11.1f %11.3f %11.1f %11.1f\n", records,
-                    double(log.size()) / 1e6, median(load), median(open), median(openCpu),
-                    median(cold), median(layout), median(search), median(html), median(text));
+        std::printf("%8d %9.1f %11.1f %11.1f %12.1f %11.1f %11.1f %11.3f %11.1f %11.1f %11.1f "
+                    "%12.1f\n",
+                    records, double(log.size()) / 1e6, median(load), median(open), median(openCpu),
+                    median(cold), median(layout), median(search), median(html), median(text),
+                    median(stats), median(statsCpu));
     }
     return 0;
 }

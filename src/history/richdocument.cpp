@@ -31,7 +31,8 @@ void setRichText(QTextDocument &document, const RichText &text)
     int lines = 1;
     for (qsizetype r = 0; r < text.size(); ++r) {
         QString piece = text[r].text;
-        const QChar afterRun = r + 1 < text.size() ? text[r + 1].text.front() : QChar();
+        const QChar afterRun =
+            r + 1 < text.size() && !text[r + 1].text.isEmpty() ? text[r + 1].text.front() : QChar();
         for (qsizetype i = 0; i < piece.size(); ++i) {
             if (piece[i] != u'\n')
                 continue;

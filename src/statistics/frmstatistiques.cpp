@@ -65,12 +65,20 @@ frmStatistiques::frmStatistiques(AppContext &context, const QString &currentPlay
     Tableau->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tableau->setAlternatingRowColors(true);
+    // A tenth smaller than the window's text, so that the twelve columns fit an 800-pixel screen.
+    QFont tableFont = Tableau->font();
+    tableFont.setPointSizeF(tableFont.pointSizeF() * 0.9);
+    Tableau->setFont(tableFont);
+    Tableau->horizontalHeader()->setFont(tableFont);
     Tableau->verticalHeader()->hide();
+    Tableau->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Tableau->verticalHeader()->setDefaultSectionSize(QFontMetrics(tableFont).height() + 6);
     Tableau->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    Tableau->horizontalHeader()->setSortIndicatorShown(true);
+    Tableau->horizontalHeader()->setSortIndicatorShown(false);
 
     auto *tablePage = new QWidget;
     auto *tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
     tableLayout->addWidget(Tableau, 1);
     tableLayout->addWidget(lblNote);
     Onglets->addTab(tablePage, QStringLiteral("&Tableau"));
@@ -114,6 +122,14 @@ void frmStatistiques::showPlayer()
     model.setRows(Statistics::summariseByGame(m_records.games, player));
     ChartMois->setGames(&m_records.games, player);
     ChartParties->setRows(model.rows());
+    fitColumns();
+}
+
+// Each column as wide as its cells or its header. The header's own sort arrow would take, beside
+// the text, as much room as the header is high: with headers of several lines the table would no
+// longer fit a small screen. The sorted column's header shows its own arrow under its text.
+void frmStatistiques::fitColumns()
+{
     Tableau->resizeColumnsToContents();
 }
 

@@ -41,6 +41,7 @@ private:
     // The player the filter shows; empty for everyone.
     std::optional<QString> chosenPlayer() const;
     void showPlayer();
+    void fitColumns();
     void fitToScreen();
 
     AppContext &m_context;

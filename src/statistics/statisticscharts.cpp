@@ -9,14 +9,14 @@
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QLocale>
 #include <QValueAxis>
 #include <map>
 
 namespace {
 
-// Month labels beyond this many would overlap: the axis then names every second, third… month.
-constexpr int MaxMonthLabels = 12;
+// More month labels than this would be cut short on a small screen: the axis then names every
+// second, third… month.
+constexpr int MaxMonthLabels = 8;
 
 QChart *emptyChart(const QString &title)
 {
@@ -76,10 +76,9 @@ void MonthChart::redraw()
     auto *axisX = new QCategoryAxis;
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const int step = std::max(1, (place + MaxMonthLabels - 1) / MaxMonthLabels);
-    const QLocale french(QLocale::French, QLocale::France);
     for (const auto &[month, at] : months) {
         if (at % step == 0)
-            axisX->append(french.toString(month, QStringLiteral("MMM yyyy")), at);
+            axisX->append(month.toString(QStringLiteral("MM/yyyy")), at);
     }
     axisX->setRange(-0.5, std::max(place, 1) - 0.5);
     auto *axisY = new QValueAxis;
@@ -132,7 +131,8 @@ void PlayedChart::setRows(const QList<GameSummary> &rows)
     auto *axisY = new QBarCategoryAxis;
     axisY->append(names);
     auto *axisX = new QValueAxis;
-    axisX->setRange(0, std::max(most, 1) * 1.1);
+    axisX->setRange(0, std::max(most, 1));
+    axisX->applyNiceNumbers();
     axisX->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(axisY, Qt::AlignLeft);
     chart->addAxis(axisX, Qt::AlignBottom);

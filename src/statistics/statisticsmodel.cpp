@@ -32,8 +32,8 @@ constexpr std::array<const char *, StatisticsModel::ColumnCount> ShortHeaders{
     "Perdues",
     "% de\nréussite",
     "Série\nen cours",
-    "Plus longue\nsérie de\nvictoires",
-    "Plus longue\nsérie de\ndéfaites",
+    "Plus\nlongue\nsérie de\nvictoires",
+    "Plus\nlongue\nsérie de\ndéfaites",
     "Meilleur\ntemps",
     "Temps\nmoyen",
     "Temps\nmédian",
@@ -121,6 +121,22 @@ QVariant StatisticsModel::headerData(int section, Qt::Orientation orientation, i
 StatisticsSortModel::StatisticsSortModel(QObject *parent) : QSortFilterProxyModel(parent)
 {
     setSortRole(StatisticsModel::SortRole);
+}
+
+void StatisticsSortModel::sort(int column, Qt::SortOrder order)
+{
+    QSortFilterProxyModel::sort(column, order);
+    if (columnCount() > 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+QVariant StatisticsSortModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const QVariant title = QSortFilterProxyModel::headerData(section, orientation, role);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section != sortColumn())
+        return title;
+    return title.toString() +
+           (sortOrder() == Qt::AscendingOrder ? QStringLiteral("\n▲") : QStringLiteral("\n▼"));
 }
 
 bool StatisticsSortModel::lessThan(const QModelIndex &left, const QModelIndex &right) const

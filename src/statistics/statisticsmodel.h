@@ -38,11 +38,16 @@ private:
 };
 
 // Sorts the table by any column while "Toutes les vorelles" stays last and dashes stay below the
-// values, in either order. Equal values keep the games' menu order.
+// values, in either order. Equal values keep the games' menu order. The sorted column's header
+// ends with a line holding "▲" (ascending) or "▼".
 class StatisticsSortModel : public QSortFilterProxyModel {
     Q_OBJECT
 public:
     explicit StatisticsSortModel(QObject *parent = nullptr);
+
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;

@@ -332,6 +332,8 @@ private Q_SLOTS:
         QCOMPARE(byName.first(), u"Stéphanie"_s);
         QCOMPARE(byName.last(), total);
         QCOMPARE(sorted.index(0, PercentColumn).data().toString(), u"–"_s);
+        QCOMPARE(sorted.headerData(GameColumn, Qt::Horizontal).toString(), u"Vorelle\n▼"_s);
+        QCOMPARE(sorted.headerData(PercentColumn, Qt::Horizontal).toString(), u"% de\nréussite"_s);
     }
 
     void oddsComeFromTheProvider()
