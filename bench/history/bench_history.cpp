@@ -1,4 +1,5 @@
-// Times the history window on large logs: opening it, one search hit, the HTML and text exports.
+// Times the history window on large logs: opening it, one search hit, the HTML and text exports;
+// then the statistics window opening on the same logs.
 // Usage: bench_history [runs], 5 runs by default; prints the median of each figure.
 
 #include "history/frmhistorique.h"
@@ -12,6 +13,7 @@
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfwriter.h"
 #include "shared/userdialogs.h"
+#include "statistics/frmstatistiques.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -80,12 +83,25 @@ QByteArray buildLog(int records)
     return writeRtf(log);
 }
 
-double milliseconds(const std::function<void()> &action)
+double threadMilliseconds()
 {
+    timespec reading{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &reading);
+    return double(reading.tv_sec) * 1e3 + double(reading.tv_nsec) / 1e6;
+}
+
+// Wall-clock milliseconds of the action; its CPU time on this thread is added to cpu, since on a
+// busy machine the wall clock also counts the time other processes hold the cores.
+double milliseconds(const std::function<void()> &action, double *cpu = nullptr)
+{
+    const double cpuStart = threadMilliseconds();
     QElapsedTimer timer;
     timer.start();
     action();
-    return double(timer.nsecsElapsed()) / 1e6;
+    const double wall = double(timer.nsecsElapsed()) / 1e6;
+    if (cpu != nullptr)
+        *cpu += threadMilliseconds() - cpuStart;
+    return wall;
 }
 
 double median(std::vector<double> times)
@@ -118,9 +134,11 @@ int main(int argc, char *argv[])
     // "open" is the whole opening: "load" (construct and read the log) then the first showing.
     // The view lays the text out lazily, so the first search hit far from the top also lays out
     // everything before it ("cold"); "layout" finishes the rest, as the idle view does by itself,
-    // and "search" is a hit once all is laid out.
-    std::printf("%8s %9s %11s %11s %11s %11s %11s %11s %11s\n", "records", "log (MB)", "load (ms)",
-                "open (ms)", "cold (ms)", "layout (ms)", "search (ms)", "html (ms)", "text (ms)");
+    // and "search" is a hit once all is laid out. "open CPU" is the opening's CPU time. "stats"
+    // opens the statistics window on the same log, to its table shown, with its CPU time.
+    std::printf("%8s %9s %11s %11s %12s %11s %11s %11s %11s %11s %11s %12s\n", "records",
+                "log (MB)", "load (ms)", "open (ms)", "open CPU (ms)", "cold (ms)", "layout (ms)",
+                "search (ms)", "html (ms)", "text (ms)", "stats (ms)", "stats CPU (ms)");
     for (const int records : {10'000, 100'000}) {
         const QByteArray log = buildLog(records);
         QFile file(LogPath(state));
@@ -128,14 +146,18 @@ int main(int argc, char *argv[])
             qFatal("cannot write the log");
         file.close();
 
-        std::vector<double> load, open, cold, layout, search, html, text;
+        std::vector<double> load, open, openCpu, cold, layout, search, html, text, stats, statsCpu;
         for (int run = 0; run < runs; ++run) {
             std::optional<frmHistorique> window;
-            load.push_back(milliseconds([&] { window.emplace(context); }));
-            open.push_back(load.back() + milliseconds([&] {
-                               window->show();
-                               QApplication::processEvents();
-                           }));
+            double cpu = 0;
+            load.push_back(milliseconds([&] { window.emplace(context); }, &cpu));
+            open.push_back(load.back() + milliseconds(
+                                             [&] {
+                                                 window->show();
+                                                 QApplication::processEvents();
+                                             },
+                                             &cpu));
+            openCpu.push_back(cpu);
 
             QTextDocument *document = window->RTF->document();
             const int middle = document->characterCount() / 2;
@@ -153,10 +175,23 @@ int main(int argc, char *argv[])
             html.push_back(milliseconds([&] { window->Boutons_Click(2); }));
             dialogs.exportPath = dir.filePath(QStringLiteral("export.txt"));
             text.push_back(milliseconds([&] { window->Boutons_Click(2); }));
+            window.reset();
+
+            double cpuStats = 0;
+            stats.push_back(milliseconds(
+                [&] {
+                    frmStatistiques statistics(context, QStringLiteral("Alice"), {});
+                    statistics.show();
+                    QApplication::processEvents();
+                },
+                &cpuStats));
+            statsCpu.push_back(cpuStats);
         }
-        std::printf("%8d %9.1f %11.1f %11.1f %11.1f %11.1f %11.3f %11.1f %11.1f\n", records,
-                    double(log.size()) / 1e6, median(load), median(open), median(cold),
-                    median(layout), median(search), median(html), median(text));
+        std::printf("%8d %9.1f %11.1f %11.1f %12.1f %11.1f %11.1f %11.3f %11.1f %11.1f %11.1f "
+                    "%12.1f\n",
+                    records, double(log.size()) / 1e6, median(load), median(open), median(openCpu),
+                    median(cold), median(layout), median(search), median(html), median(text),
+                    median(stats), median(statsCpu));
     }
     return 0;
 }

@@ -102,6 +102,12 @@ void frmJeu::createMenus()
     mnuDeOptions[0] = mnuOptions->addAction(QStringLiteral("&Historique des parties..."), this,
                                             [this] { showDialog(m_openers.history); });
     mnuDeOptions[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuStatistiques = mnuOptions->addAction(QStringLiteral("&Statistiques..."), this, [this] {
+        if (m_openers.statistics)
+            m_openers.statistics(this, txtJoueur->text());
+    });
+    mnuStatistiques->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuStatistiques->setEnabled(bool(m_openers.statistics));
     mnuDeOptions[1] = mnuOptions->addSeparator();
     mnuDeOptions[2] = mnuOptions->addAction(QStringLiteral("&Paramètres..."), this, [this] {
         showDialog(m_openers.options);

@@ -20,6 +20,7 @@ struct DialogOpeners {
     std::function<void(QWidget *parent)> history;
     std::function<void(QWidget *parent)> options;
     std::function<void(QWidget *parent)> about;
+    std::function<void(QWidget *parent, const QString &player)> statistics;
 };
 
 // The main window: menus, status bar with the game clock, the background and the launcher.
@@ -54,6 +55,7 @@ public:
 
     std::array<QAction *, 4> mnuDeJeu{};
     std::array<QAction *, 3> mnuDeOptions{};
+    QAction *mnuStatistiques; // "&Statistiques...", after the history
     std::array<QAction *, 3> mnuDeAide{};
     QMenu *mnuJeu;
     QMenu *mnuOptions;

@@ -14,6 +14,7 @@
 #include "shared/files.h"
 #include "shared/randomsource.h"
 #include "shared/userdialogs.h"
+#include "statistics/frmstatistiques.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -80,6 +81,9 @@ int main(int argc, char *argv[])
         openers.options = [&context](QWidget *parent) { ShowOptions(parent, context); };
         openers.about = [&context](QWidget *parent) { ShowAbout(parent, context); };
         openers.history = [&context](QWidget *parent) { ShowHistory(parent, context); };
+        openers.statistics = [&context](QWidget *parent, const QString &player) {
+            ShowStatistics(parent, context, player);
+        };
         main = std::make_unique<frmJeu>(context, games, openers);
         // exit() rather than quit(): quit() would ask every window to close, and the main window
         // answers a close with the quit question again.

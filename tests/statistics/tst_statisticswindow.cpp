@@ -1,0 +1,196 @@
+#include "app/frmjeu.h"
+#include "games/gamecatalog.h"
+#include "games/gameregistry.h"
+#include "statistics/frmstatistiques.h"
+#include "statistics/statisticscharts.h"
+#include "statisticslog.h"
+#include "testapp.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int row(const QString &menuName)
+{
+    return int(GameCatalog::GameNames().indexOf(menuName));
+}
+
+// An application folder whose log the writer fills.
+struct Folder : TestApp {
+    Folder() { log.path = LogPath(state.appFolder); }
+
+    // Two players, and a record whose clock cannot be read.
+    void writeTwoPlayers()
+    {
+        log.add(u"MONTE-CARLO"_s, u"BRUNO"_s, u"00:01:00"_s, true);
+        log.add(u"MONTE-CARLO"_s, u"ALICE"_s, u"00:02:00"_s, false);
+        log.add(u"DUO"_s, u"BRUNO"_s, u"00:03:00"_s, false);
+        log.add(u"DUO"_s, u"BRUNO"_s, u"une heure"_s, true);
+    }
+
+    QString cell(const frmStatistiques &window, int r, int column) const
+    {
+        return window.model.index(r, column).data().toString();
+    }
+
+    WrittenLog log;
+};
+
+QStringList filterItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
+}
+
+} // namespace
+
+class TestStatisticsWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensOnTheCurrentPlayerAndFollowsTheFilter()
+    {
+        Folder f;
+        f.writeTwoPlayers();
+        frmStatistiques window(f.context, u"BRUNO"_s, {});
+        QCOMPARE(window.windowTitle(), u"Statistiques des parties"_s);
+        QCOMPARE(filterItems(window.cboJoueur),
+                 QStringList({u"Tous les joueurs"_s, u"ALICE"_s, u"BRUNO"_s}));
+        QCOMPARE(window.cboJoueur->currentText(), u"BRUNO"_s);
+        QCOMPARE(window.lblNote->text(), u"1 partie illisible ignorée"_s);
+        QVERIFY(window.lblNote->isVisibleTo(&window));
+
+        const int mc = row(u"Monte-Carlo"_s);
+        const int total = Statistics::TotalRow;
+        QCOMPARE(f.cell(window, mc, Statistics::PlayedColumn), u"1"_s);
+        QCOMPARE(f.cell(window, total, Statistics::PlayedColumn), u"2"_s);
+        QCOMPARE(f.cell(window, total, Statistics::CurrentStreakColumn), u"1 perdue"_s);
+        QCOMPARE(f.cell(window, row(u"Pyramide"_s), Statistics::MeanTimeColumn), u"–"_s);
+        const auto bars = [&] {
+            const auto *series =
+                qobject_cast<QAbstractBarSeries *>(window.ChartParties->chart()->series().value(0));
+            // The bars run from the last game up to the first.
+            return series->barSets().value(0)->at(Statistics::TotalRow - 1 - mc);
+        };
+        QCOMPARE(bars(), 1.0);
+
+        window.cboJoueur->setCurrentIndex(0);
+        QCOMPARE(f.cell(window, mc, Statistics::PlayedColumn), u"2"_s);
+        QCOMPARE(f.cell(window, total, Statistics::PercentColumn), u"33,3"_s);
+        QCOMPARE(bars(), 2.0);
+
+        QCOMPARE(window.ChartMois->view->chart()->series().size(), 1);
+        window.ChartMois->lstVorelles->item(mc)->setCheckState(Qt::Checked);
+        QCOMPARE(window.ChartMois->view->chart()->series().size(), 2);
+        QCOMPARE(window.ChartMois->view->chart()->series().at(0)->name(), u"Monte-Carlo"_s);
+
+        frmStatistiques stranger(f.context, u"ZOÉ"_s, {});
+        QCOMPARE(stranger.cboJoueur->currentIndex(), 0);
+    }
+
+    void aMissingLogOpensAnEmptyTable()
+    {
+        Folder f;
+        frmStatistiques window(f.context, u"ALICE"_s, {});
+        QCOMPARE(filterItems(window.cboJoueur), QStringList({u"Tous les joueurs"_s}));
+        QVERIFY(window.lblNote->text().endsWith(u"parties.rtf est introuvable."_s));
+        QCOMPARE(f.cell(window, Statistics::TotalRow, Statistics::PlayedColumn), u"0"_s);
+        QCOMPARE(f.cell(window, Statistics::TotalRow, Statistics::PercentColumn), u"–"_s);
+        QVERIFY(f.dialogs.shown.isEmpty());
+    }
+
+    void exportWritesTheChosenPlayersTable()
+    {
+        Folder f;
+        f.writeTwoPlayers();
+        frmStatistiques window(f.context, u"ALICE"_s, {});
+        QCOMPARE(window.cmdExporter->text(), u"&Exporter..."_s);
+
+        window.exportTable(); // cancelled: no answer
+        QCOMPARE(f.dialogs.fileDialogs.value(0).section(u'|', 0, 0),
+                 u"Exporter les statistiques..."_s);
+
+        const QString path = f.dir.filePath(u"stats.csv"_s);
+        f.dialogs.fileAnswers = {path};
+        window.cmdExporter->click();
+        const QList<QByteArray> lines = fileContent(path).split('\n');
+        QCOMPARE(lines.size(), Statistics::RowCount + 2);
+        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
+                                    "joueur;vorelle;jouees;"));
+        QCOMPARE(lines[1 + row(u"Monte-Carlo"_s)],
+                 "ALICE;Monte-Carlo;1;0;1;0,0;1 perdue;0;1;;00:02:00;00:02:00");
+
+        f.dialogs.fileAnswers = {f.dir.filePath(u"absent/stats.csv"_s)};
+        window.exportTable();
+        QCOMPARE(f.dialogs.last().title, u"ERREUR..."_s);
+        QCOMPARE(f.dialogs.last().icon, UserDialogs::Icon::Critical);
+        QVERIFY(f.dialogs.last().text.startsWith(u"Impossible d'écrire le fichier "_s));
+    }
+
+    void fitsTheScreen()
+    {
+        Folder f;
+        f.writeTwoPlayers();
+        frmStatistiques window(f.context, u"ALICE"_s, {});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(screen.contains(window.frameGeometry()));
+        for (const QWidget *button : {window.cmdExporter, window.cmdFermer})
+            QVERIFY(window.rect().contains(button->geometry()));
+        QVERIFY(window.rect().contains(window.Onglets->geometry()));
+        // Every column in sight, sorted or not.
+        QCOMPARE(window.Tableau->horizontalScrollBar()->maximum(), 0);
+        window.Tableau->sortByColumn(Statistics::LongestWinsColumn, Qt::DescendingOrder);
+        QCOMPARE(window.Tableau->horizontalScrollBar()->maximum(), 0);
+    }
+
+    void theOptionsMenuOpensItAfterTheHistory()
+    {
+        TestApp app;
+        GameRegistry games(app.context);
+        DialogOpeners openers;
+        QStringList opened;
+        openers.history = [](QWidget *) {};
+        openers.statistics = [&opened](QWidget *, const QString &player) { opened.append(player); };
+        frmJeu jeu(app.context, games, openers);
+        QVERIFY(jeu.load());
+        const QList<QAction *> items = jeu.mnuOptions->actions();
+        QCOMPARE(items.indexOf(jeu.mnuStatistiques), items.indexOf(jeu.mnuDeOptions[0]) + 1);
+        QCOMPARE(jeu.mnuStatistiques->text(), u"&Statistiques..."_s);
+        QCOMPARE(jeu.mnuStatistiques->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        int sameKey = 0;
+        for (const QAction *action : jeu.findChildren<QAction *>())
+            sameKey += action->shortcut() == jeu.mnuStatistiques->shortcut() ? 1 : 0;
+        QCOMPARE(sameKey, 1);
+
+        jeu.txtJoueur->setText(u"LUCIE"_s);
+        jeu.mnuStatistiques->trigger();
+        QCOMPARE(opened, QStringList({u"LUCIE"_s}));
+
+        frmJeu without(app.context, games);
+        QVERIFY(!without.mnuStatistiques->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestStatisticsWindow)
+#include "tst_statisticswindow.moc"
