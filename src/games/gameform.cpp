@@ -360,7 +360,7 @@ void GameForm::afterAction()
 {
     Tapis->modelChanged();
     m_controls->sync(m_rules->table().controls);
-    emit historyChanged();
+    Q_EMIT historyChanged();
 }
 
 void GameForm::keyPressEvent(QKeyEvent *event)

@@ -65,7 +65,7 @@ public:
     // Deals the numbered deal (1 to 4294967295), asking first in the same way.
     void dealNumbered(quint32 number);
 
-signals:
+Q_SIGNALS:
     // What undo, redo or the deal can do may have changed.
     void historyChanged();
 

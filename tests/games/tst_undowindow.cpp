@@ -35,17 +35,17 @@ struct Window {
         CardTable *table = form->Tapis;
         switch (action.kind) {
         case PlayerAction::Kind::Click:
-            emit table->clicked(action.source);
+            Q_EMIT table->clicked(action.source);
             break;
         case PlayerAction::Kind::DoubleClick:
-            emit table->doubleClicked(action.source);
+            Q_EMIT table->doubleClicked(action.source);
             break;
         case PlayerAction::Kind::RightPress:
-            emit table->rightPressed(action.source);
+            Q_EMIT table->rightPressed(action.source);
             break;
         case PlayerAction::Kind::Drag:
-            emit table->dragMoved(action.source, action.target);
-            emit table->dropped(
+            Q_EMIT table->dragMoved(action.source, action.target);
+            Q_EMIT table->dropped(
                 action.source, action.target,
                 form->rules().table().at(std::max(action.target, 0)).rect.topLeft());
             break;
