@@ -276,7 +276,7 @@ bool GameForm::canRedo() const
 
 void GameForm::undo()
 {
-    if (undoPolicy() == UndoPolicy::Refused && m_context.state.gameInProgress) {
+    if (undoPolicy() == UndoPolicy::Refused) {
         m_context.dialogs.message(this, UndoRefusedMessage(), UserDialogs::Icon::Information,
                                   AppTitle);
         return;

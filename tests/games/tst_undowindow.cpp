@@ -1,14 +1,17 @@
+#include "app/frmjeu.h"
 #include "fakemainlink.h"
 #include "games/cardtable.h"
 #include "games/dealmenu.h"
 #include "games/dealnumber.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
+#include "games/gameregistry.h"
 #include "games/rulesregistry.h"
 #include "randomactions.h"
 #include "testapp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -117,6 +120,41 @@ private Q_SLOTS:
         QVERIFY(!w.form->canUndo());
     }
 
+    // In the main window, as a player does it: Ctrl+Z takes the move back, Ctrl+Y and
+    // Ctrl+Maj+Z play it again.
+    void keysOfTheMainWindow()
+    {
+        TestApp app;
+        GameRegistry games(app.context);
+        frmJeu jeu(app.context, games);
+        QVERIFY(jeu.load());
+        jeu.show();
+        QApplication::setActiveWindow(&jeu);
+        QVERIFY(QTest::qWaitForWindowActive(&jeu));
+        jeu.mnuDeVorelle_Click(
+            int(GameCatalog::GameNames().indexOf(QStringLiteral("Monte-Carlo"))));
+        auto *form = jeu.findChild<GameForm *>();
+        QVERIFY(form);
+        form->Boutons_Click(0);
+        std::mt19937 random(4);
+        TableModel before;
+        for (int i = 0; i < 2000 && !form->canUndo(); ++i) {
+            before = form->rules().table();
+            const PlayerAction action = PlayerAction::draw(form->rules(), random);
+            if (action.source >= 0)
+                Q_EMIT form->Tapis->clicked(action.source);
+        }
+        QVERIFY(form->canUndo());
+        const TableModel after = form->rules().table();
+        QTest::keyClick(&jeu, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Window::cards(form->rules().table()), Window::cards(before));
+        QTest::keyClick(&jeu, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(form->rules().table(), after);
+        QTest::keyClick(&jeu, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&jeu, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form->rules().table(), after);
+    }
+
     void refusedInMemoryGame()
     {
         Window w(QStringLiteral("Carnaval à Rio"));
@@ -140,14 +178,26 @@ private Q_SLOTS:
         QVERIFY(w.items->rejouer->isEnabled());
     }
 
-    // The same cards in the same places, ready for JOUER, however far the game went.
+    // The same cards in the same places, ready for JOUER, however far the game went, in every
+    // game.
+    void replaySameDeal_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const RegisteredRules &rules : RulesRegistry::all())
+            QTest::newRow(rules.menuName.toUtf8().constData()) << rules.menuName;
+    }
     void replaySameDeal()
     {
-        Window w(QStringLiteral("Pyramide"));
+        QFETCH(QString, name);
+        Window w(name);
         const TableModel dealt = w.form->rules().table();
         w.play();
-        w.moveOnce(3);
-        w.app.dialogs.answers = {true}; // abandon the game in progress
+        // No to "recommencer" should the game end.
+        w.app.dialogs.answers = QList<bool>(10, false);
+        std::mt19937 random(3);
+        for (int i = 0; i < 40; ++i)
+            w.send(PlayerAction::draw(w.form->rules(), random));
+        w.app.dialogs.answers = {true}; // abandon the game if it is still in progress
         w.items->rejouer->trigger();
         QCOMPARE(w.form->rules().table(), dealt);
         QVERIFY(!w.app.state.gameInProgress);
