@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
     std::printf("%d undo steps: %.2f MiB of heap (%.1f KiB a step)\n", steps, mib,
                 double(heapAfter - heapBefore) / 1024.0 / steps);
     std::sort(snapshotNs.begin(), snapshotNs.end());
-    std::printf("one snapshot: %.0f ns (median of %d)\n",
-                double(snapshotNs[snapshotNs.size() / 2]), int(snapshotNs.size()));
+    std::printf("one snapshot: %.0f ns (median of %d)\n", double(snapshotNs[snapshotNs.size() / 2]),
+                int(snapshotNs.size()));
     return 0;
 }
