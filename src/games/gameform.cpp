@@ -298,6 +298,10 @@ void GameForm::redo()
 void GameForm::act(const std::function<void()> &action)
 {
     m_history->act(action);
+    // Waiting for JOUER, what changes is the deal itself (a game that deals again when one of
+    // its lists changes).
+    if (Boutons[Jouer]->isEnabled())
+        afterDeal();
     afterAction();
 }
 

@@ -30,6 +30,8 @@ void GameRules::shuffle()
     const int deck = m_info.deckSize;
     state.deckSize = qint16(deck);
     if (!m_dealRandom.numbered()) {
+        // A game that deals again by itself (a new family chosen) deals an ordinary deal.
+        m_dealNumber = 0;
         state.shuffleRounds =
             ShuffleRoundsFromSetting(m_context.settings.parameter(Settings::Melange), deck);
         ShuffleDeck(state, deck, m_context.random);

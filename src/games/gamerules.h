@@ -61,7 +61,8 @@ public:
     // A deal through Distribution: the numbered deal for a number from 1 (see DealNumber), an
     // ordinary shuffle for 0.
     void deal(quint32 number);
-    // The number of the last deal, 0 for an ordinary one.
+    // The number of the last deal, 0 for an ordinary one (also when the game dealt again by
+    // itself).
     quint32 dealNumber() const { return m_dealNumber; }
 
     // The whole state of the game, for undo and replay; restore() puts one back as it was.

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -203,6 +204,25 @@ private Q_SLOTS:
         QVERIFY(!w.app.state.gameInProgress);
         QVERIFY(w.form->Boutons[0]->isEnabled());
         QVERIFY(!w.form->canUndo());
+    }
+
+    // A game that deals again when a list changes before JOUER: that deal is the one replayed,
+    // and it is an ordinary one.
+    void dealAgainByTheGame()
+    {
+        Window w(QStringLiteral("Pousse-pousse"));
+        w.app.dialogs.textAnswers = {QStringLiteral("42")};
+        w.items->donneNumero->trigger();
+        QCOMPARE(w.form->rules().dealNumber(), 42u);
+        auto *famille = qobject_cast<QComboBox *>(w.form->control(QStringLiteral("cboFamille")));
+        QVERIFY(famille);
+        Q_EMIT famille->activated((famille->currentIndex() + 1) % famille->count());
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("POUSSE-POUSSE"));
+        const TableModel dealt = w.form->rules().table();
+        w.play();
+        w.app.dialogs.answers = {true};
+        w.items->rejouer->trigger();
+        QCOMPARE(w.form->rules().table(), dealt);
     }
 
     void numberedDeal()
