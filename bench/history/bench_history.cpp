@@ -52,6 +52,7 @@ public:
         return exportPath;
     }
     std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return {}; }
+    QString askText(QWidget *, const QString &, const QString &) override { return {}; }
 
     QString exportPath;
 };

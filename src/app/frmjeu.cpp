@@ -2,6 +2,7 @@
 
 #include "app/frmfond.h"
 #include "app/uppercasevalidator.h"
+#include "games/dealmenu.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "settings/settingkeys.h"
@@ -92,6 +93,7 @@ void frmJeu::createMenus()
     mnuDeJeu[1] = mnuJeu->addAction(QStringLiteral("&Arrêter le jeu"), this, &frmJeu::stopGame);
     mnuDeJeu[1]->setShortcut(Qt::Key_F5);
     mnuDeJeu[1]->setEnabled(false);
+    new DealMenu(mnuJeu, m_fond, m_context.dialogs); // owned by the menu
     mnuDeJeu[2] = mnuJeu->addSeparator();
     mnuDeJeu[3] = mnuJeu->addAction(QStringLiteral("&Quitter le jeu"), this, &frmJeu::ConfirmQuit);
     mnuDeJeu[3]->setShortcut(Qt::Key_F6);

@@ -33,6 +33,8 @@ public:
     // a new deal list.
     void reset(int shown, QStringList deal);
     const State &state() const { return m_state; }
+    // For the rules, which keep it in their snapshots.
+    State &state() { return m_state; }
     bool stockEmpty() const { return m_state.prochaineCarte == StockEmpty; }
     // Deals the next card of the stock to the first empty place and returns that place, or
     // NoPlace when the stock is empty.

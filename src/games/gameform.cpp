@@ -44,14 +44,11 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     if (layout.maximiseMainWindow)
         m_main.maximiseMainWindow();
     m_controls = new ControlWidgets(Tapis);
-    connect(m_controls, &ControlWidgets::selected, this, [this](const QString &name, int entry) {
-        m_rules->select(name, entry);
-        afterAction();
-    });
-    connect(m_controls, &ControlWidgets::pressed, this, [this](const QString &name) {
-        m_rules->press(name);
-        afterAction();
-    });
+    m_history = std::make_unique<GameHistory>(*m_rules, *this);
+    connect(m_controls, &ControlWidgets::selected, this,
+            [this](const QString &name, int entry) { act([&] { m_rules->select(name, entry); }); });
+    connect(m_controls, &ControlWidgets::pressed, this,
+            [this](const QString &name) { act([&] { m_rules->press(name); }); });
     m_rulesTimer = new QTimer(this);
     m_rulesTimer->setObjectName(QStringLiteral("rulesTimer"));
     connect(m_rulesTimer, &QTimer::timeout, this, [this] {
@@ -79,18 +76,11 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     Tapis->setModel(&m_rules->table(), layout.area);
     Tapis->setDragGroup([this](int source) { return m_rules->dragged(source); });
     connect(Tapis, &CardTable::layoutChanged, this, &GameForm::placeControls);
-    connect(Tapis, &CardTable::clicked, this, [this](int i) {
-        m_rules->click(i);
-        afterAction();
-    });
-    connect(Tapis, &CardTable::doubleClicked, this, [this](int i) {
-        m_rules->doubleClick(i);
-        afterAction();
-    });
-    connect(Tapis, &CardTable::rightPressed, this, [this](int i) {
-        m_rules->rightPress(i);
-        afterAction();
-    });
+    connect(Tapis, &CardTable::clicked, this, [this](int i) { act([&] { m_rules->click(i); }); });
+    connect(Tapis, &CardTable::doubleClicked, this,
+            [this](int i) { act([&] { m_rules->doubleClick(i); }); });
+    connect(Tapis, &CardTable::rightPressed, this,
+            [this](int i) { act([&] { m_rules->rightPress(i); }); });
     connect(Tapis, &CardTable::hovered, this, [this](int i) {
         m_rules->hover(i);
         afterAction();
@@ -100,8 +90,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
         afterAction();
     });
     connect(Tapis, &CardTable::dropped, this, [this](int source, int target, QPoint at) {
-        m_rules->drop(source, target, at);
-        afterAction();
+        act([&] { m_rules->drop(source, target, at); });
     });
     qApp->installEventFilter(this);
 
@@ -111,6 +100,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     ApplyWindowLook();
     m_rules->Distribution();
     m_rules->load();
+    afterDeal();
     afterAction();
 }
 
@@ -183,15 +173,13 @@ void GameForm::Boutons_Click(int index)
         Boutons[Jouer]->setEnabled(false);
         Boutons[Distribuer]->setEnabled(true);
         setDefaultButton(Distribuer);
+        m_dealt = m_history->capture();
         m_rules->play();
+        if (state.gameInProgress)
+            m_history->start();
         break;
     case Distribuer:
-        if (state.gameInProgress &&
-            !m_context.dialogs.askYesNo(this,
-                                        QStringLiteral("Une partie est actuellement en cours. "
-                                                       "Voulez-vous vraiment en commencer une "
-                                                       "nouvelle ?"),
-                                        UserDialogs::Icon::Question, m_rules->layout().dealTitle))
+        if (!mayDealAgain())
             return;
         newDeal();
         break;
@@ -210,7 +198,26 @@ void GameForm::Boutons_Click(int index)
     afterAction();
 }
 
-void GameForm::newDeal()
+bool GameForm::mayDealAgain()
+{
+    return !m_context.state.gameInProgress ||
+           m_context.dialogs.askYesNo(
+               this,
+               QStringLiteral("Une partie est actuellement en cours. Voulez-vous vraiment en "
+                              "commencer une nouvelle ?"),
+               UserDialogs::Icon::Question, m_rules->layout().dealTitle);
+}
+
+void GameForm::newDeal(quint32 number)
+{
+    prepareDeal();
+    m_rules->deal(number);
+    setPrompt(m_rules->layout().dealtPrompt);
+    afterDeal();
+}
+
+// The game stopped and the buttons as before JOUER, for the cards about to be dealt.
+void GameForm::prepareDeal()
 {
     m_stopped = false;
     AppState &state = m_context.state;
@@ -219,8 +226,85 @@ void GameForm::newDeal()
     m_main.stopClock();
     Boutons[Jouer]->setEnabled(true);
     setDefaultButton(Jouer);
-    m_rules->Distribution();
-    setPrompt(m_rules->layout().dealtPrompt);
+}
+
+// A new deal: nothing to undo, the deal kept for a replay, its number in the caption.
+void GameForm::afterDeal()
+{
+    m_history->forget();
+    m_dealt = m_history->capture();
+    QString title = QString::fromUtf8(m_rules->info().caption);
+    if (m_rules->dealNumber() != 0)
+        title += QStringLiteral(" — donne n° %1").arg(m_rules->dealNumber());
+    setWindowTitle(title);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->setWindowTitle(title);
+}
+
+void GameForm::replayDeal()
+{
+    if (!mayDealAgain())
+        return;
+    prepareDeal();
+    m_history->restore(m_dealt);
+    afterDeal();
+    afterAction();
+}
+
+void GameForm::dealNumbered(quint32 number)
+{
+    if (!mayDealAgain())
+        return;
+    newDeal(number);
+    afterAction();
+}
+
+UndoPolicy GameForm::undoPolicy() const
+{
+    return UndoPolicyFor(m_rules->info().windowName);
+}
+
+bool GameForm::canUndo() const
+{
+    return undoPolicy() == UndoPolicy::Allowed && m_context.state.gameInProgress &&
+           m_history->canUndo();
+}
+
+bool GameForm::canRedo() const
+{
+    return undoPolicy() == UndoPolicy::Allowed && m_context.state.gameInProgress &&
+           m_history->canRedo();
+}
+
+void GameForm::undo()
+{
+    if (undoPolicy() == UndoPolicy::Refused) {
+        m_context.dialogs.message(this, UndoRefusedMessage(), UserDialogs::Icon::Information,
+                                  AppTitle);
+        return;
+    }
+    if (!canUndo())
+        return;
+    m_history->undo();
+    afterAction();
+}
+
+void GameForm::redo()
+{
+    if (!canRedo())
+        return;
+    m_history->redo();
+    afterAction();
+}
+
+void GameForm::act(const std::function<void()> &action)
+{
+    m_history->act(action);
+    // Waiting for JOUER, what changes is the deal itself (a game that deals again when one of
+    // its lists changes).
+    if (Boutons[Jouer]->isEnabled())
+        afterDeal();
+    afterAction();
 }
 
 void GameForm::setPrompt(const QString &text)
@@ -252,9 +336,10 @@ QString GameForm::prompt() const
 void GameForm::gameOver(bool won)
 {
     const GameRecord record{
-        QDateTime::currentDateTime(), windowTitle(),
+        QDateTime::currentDateTime(), QString::fromUtf8(m_rules->info().caption),
         m_main.playerName(),          m_main.clockText(),
         m_rules->statistic(),         won ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
+    m_history->forget();
     // The table shows the last move before any message covers it.
     afterAction();
     const QString failure = RecordGame(LogPath(m_context.state), record, RecordLocale());
@@ -290,6 +375,7 @@ void GameForm::afterAction()
 {
     Tapis->modelChanged();
     m_controls->sync(m_rules->table().controls);
+    Q_EMIT historyChanged();
 }
 
 void GameForm::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/gamehistory.h"
 #include "games/gamehost.h"
 #include "games/gamerules.h"
 
@@ -60,6 +61,22 @@ public:
     // The widget of a game's own control, by name; nullptr if the game has none.
     QWidget *control(const QString &name) const;
 
+    // Undo and redo of the game in progress, replay of the last deal and numbered deals.
+    UndoPolicy undoPolicy() const;
+    bool canUndo() const;
+    bool canRedo() const;
+    void undo();
+    void redo();
+    // Deals again the cards of the game just played or abandoned (asking first while one is in
+    // progress, as DISTRIBUER does).
+    void replayDeal();
+    // Deals the numbered deal (1 to 4294967295), asking first in the same way.
+    void dealNumbered(quint32 number);
+
+Q_SIGNALS:
+    // What undo, redo or the deal can do may have changed.
+    void historyChanged();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -69,7 +86,12 @@ private:
     void placeControls();
     void fitPrompt();
     void setDefaultButton(int index);
-    void newDeal();
+    void newDeal(quint32 number = 0);
+    bool mayDealAgain();
+    void prepareDeal();
+    void afterDeal();
+    // A player's action that may be a step of the history.
+    void act(const std::function<void()> &action);
     void afterAction();
     bool isActiveGameWindow() const;
     QPushButton *buttonForKey(const QKeyEvent *event) const;
@@ -80,4 +102,6 @@ private:
     ControlWidgets *m_controls;
     QTimer *m_rulesTimer;
     bool m_stopped = false;
+    std::unique_ptr<GameHistory> m_history;
+    GameSnapshot m_dealt; // the last deal as dealt, or as JOUER found it
 };

@@ -9,18 +9,68 @@
 #include "shared/recordlog.h"
 
 GameRules::GameRules(const GameInfo &info, CoreContext context, GameHost &host)
-    : m_context(context), m_host(host), m_info(info)
+    : m_dealRandom(context.random), m_context{context.state, context.settings, m_dealRandom},
+      m_host(host), m_info(info)
 {
+}
+
+void GameRules::deal(quint32 number)
+{
+    m_dealNumber = number;
+    m_numberedDeckLaid = false;
+    if (number != 0)
+        m_dealRandom.beginNumbered(number, m_info.deckSize);
+    Distribution();
+    m_dealRandom.endNumbered();
 }
 
 void GameRules::shuffle()
 {
     AppState &state = m_context.state;
     const int deck = m_info.deckSize;
-    state.shuffleRounds =
-        ShuffleRoundsFromSetting(m_context.settings.parameter(Settings::Melange), deck);
     state.deckSize = qint16(deck);
-    ShuffleDeck(state, deck, m_context.random);
+    if (!m_dealRandom.numbered()) {
+        // A game that deals again by itself (a new family chosen) deals an ordinary deal.
+        m_dealNumber = 0;
+        state.shuffleRounds =
+            ShuffleRoundsFromSetting(m_context.settings.parameter(Settings::Melange), deck);
+        ShuffleDeck(state, deck, m_context.random);
+        return;
+    }
+    // A numbered deal lays its own deck; a deal that shuffles again goes on from it with the
+    // deal's generator.
+    state.shuffleRounds = DealNumber::ShuffleRounds;
+    if (m_numberedDeckLaid) {
+        ShuffleDeck(state, deck, m_context.random);
+        return;
+    }
+    const QStringList cards = DealNumber::Deck(m_dealNumber, deck);
+    for (qsizetype k = 0; k < cards.size(); ++k) {
+        QString &slot = deck == Cards::SmallDeck ? state.decks.deck32[std::size_t(k)]
+                                                 : state.decks.deck52[std::size_t(k)];
+        slot = cards.at(k);
+    }
+    m_numberedDeckLaid = true;
+}
+
+RulesSnapshot GameRules::snapshot() const
+{
+    RulesSnapshot taken{m_table, {}, m_timerInterval};
+    taken.variables.reserve(m_kept.size());
+    for (const KeptVariable &kept : m_kept)
+        taken.variables.push_back(kept.save());
+    return taken;
+}
+
+void GameRules::restore(const RulesSnapshot &snapshot)
+{
+    m_table = snapshot.table;
+    for (std::size_t i = 0; i < m_kept.size() && i < snapshot.variables.size(); ++i)
+        m_kept[i].load(*snapshot.variables[i]);
+    if (snapshot.timerInterval != m_timerInterval) {
+        m_timerInterval = snapshot.timerInterval;
+        m_host.setTimer(m_timerInterval);
+    }
 }
 
 const QString &GameRules::dealt(int index) const

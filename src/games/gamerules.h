@@ -1,5 +1,7 @@
 #pragma once
 
+#include "games/dealnumber.h"
+#include "games/rulessnapshot.h"
 #include "games/tablemodel.h"
 #include "shared/corecontext.h"
 
@@ -41,6 +43,9 @@ struct FormLayout {
 // the table and the end check. They change the table model and talk to their window through the
 // host. Handlers act only while a game is in progress unless a game says otherwise.
 class GameRules {
+    // First, so that m_context can hand it out as the game's random source.
+    DealRandom m_dealRandom;
+
 public:
     GameRules(const GameInfo &info, CoreContext context, GameHost &host);
     virtual ~GameRules() = default;
@@ -53,6 +58,17 @@ public:
 
     // The deal: shuffles and lays the cards out, face down, waiting for JOUER.
     virtual void Distribution() = 0;
+    // A deal through Distribution: the numbered deal for a number from 1 (see DealNumber), an
+    // ordinary shuffle for 0.
+    void deal(quint32 number);
+    // The number of the last deal, 0 for an ordinary one (also when the game dealt again by
+    // itself).
+    quint32 dealNumber() const { return m_dealNumber; }
+
+    // The whole state of the game, for undo and replay; restore() puts one back as it was.
+    RulesSnapshot snapshot() const;
+    void restore(const RulesSnapshot &snapshot);
+
     // Once, after the first deal of a new window: the game's own settings and controls.
     virtual void load() {}
     // JOUER, once the window has started the clock: the first playing prompt and what turns up.
@@ -108,6 +124,16 @@ protected:
     void startTimer(int intervalMs);
     void stopTimer();
 
+    // Keeps a variable of the rules (their struct of variables) in every snapshot. The variable
+    // must outlive the rules' snapshots being taken: a member of the rules.
+    template <typename T> void keepState(T &variable)
+    {
+        m_kept.push_back({[&variable] { return std::make_shared<const KeptValueOf<T>>(variable); },
+                          [&variable](const KeptValue &kept) {
+                              variable = static_cast<const KeptValueOf<T> &>(kept).value;
+                          }});
+    }
+
     // A key of the game's own section of the settings, named after its caption.
     QString gameSetting(const char *key) const;
     bool setGameSetting(const char *key, const QString &value);
@@ -122,6 +148,9 @@ protected:
 private:
     const GameInfo &m_info;
     int m_timerInterval = 0;
+    std::vector<KeptVariable> m_kept;
+    quint32 m_dealNumber = 0;
+    bool m_numberedDeckLaid = false;
 };
 
 // Builds the rules of one game, for its window or for a test.

@@ -24,6 +24,7 @@ LineRules::LineRules(const GameInfo &info, CoreContext context, GameHost &host, 
              setup.borders),
       m_setup(setup)
 {
+    keepState(m_line.state());
     m_table.addGroup(QStringLiteral("Sabot"), 1);
     m_table.at(sabot()).rect.moveTopLeft(StockPosition);
     for (int i = 0; i < setup.frames; ++i)

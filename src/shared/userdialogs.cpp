@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 const QString AppTitle = QStringLiteral("VORELLES");
@@ -64,4 +65,14 @@ std::optional<QColor> QtUserDialogs::chooseColour(QWidget *parent, const QColor 
     if (!colour.isValid())
         return std::nullopt;
     return colour;
+}
+
+QString QtUserDialogs::askText(QWidget *parent, const QString &label, const QString &title)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -23,6 +23,8 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filters, const QString &defaultSuffix) = 0;
     virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) = 0;
+    // One line of text typed by the user, or "" when the user cancels.
+    virtual QString askText(QWidget *parent, const QString &label, const QString &title) = 0;
 };
 
 // The real dialogs: message boxes, file and colour dialogs.
@@ -36,6 +38,7 @@ public:
     QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
                          const QString &filters, const QString &defaultSuffix) override;
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
+    QString askText(QWidget *parent, const QString &label, const QString &title) override;
 };
 
 // The title of every message box unless a window names another.

@@ -42,3 +42,11 @@ std::optional<QColor> FakeDialogs::chooseColour(QWidget *, const QColor &)
 {
     return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
 }
+
+QString FakeDialogs::askText(QWidget *, const QString &label, const QString &title)
+{
+    shown.append({label, Icon::None, title, true, false});
+    if (onShow)
+        onShow(shown.constLast());
+    return textAnswers.isEmpty() ? QString() : textAnswers.takeFirst();
+}

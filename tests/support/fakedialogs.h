@@ -27,11 +27,14 @@ public:
     QString saveFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filters, const QString &defaultSuffix) override;
     std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override;
+    // Records the label among the questions and gives the next of textAnswers ("" when none).
+    QString askText(QWidget *, const QString &label, const QString &title) override;
 
     // Answers given in order; a question asked with no answer left fails the test.
     QList<bool> answers;
     QStringList fileAnswers;
     QList<std::optional<QColor>> colourAnswers;
+    QStringList textAnswers;
 
     // Called as each message or question appears, to look at what lies behind it.
     std::function<void(const Shown &)> onShow;

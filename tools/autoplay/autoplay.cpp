@@ -1,8 +1,10 @@
 // autoplay GAME DEALS [--seed S] [--melange M]
+// autoplay GAME --deal N [--print-deck]
 // Plays DEALS deals of a game in which the player has no choice, through the game's own rules,
 // and prints how many were won, the win rate with its 95 % interval and the deals per second.
 
 #include "autoplayer.h"
+#include "dealcommand.h"
 
 #include "games/gamecatalog.h"
 
@@ -59,6 +61,14 @@ int main(int argc, char *argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    if (AsksForDeal(args)) {
+        QString out;
+        QString err;
+        const int status = RunDealCommand(args, out, err);
+        print(stdout, out);
+        print(stderr, err);
+        return status;
+    }
     if (args.size() < 2)
         return usage(QStringLiteral("il faut un jeu et un nombre de donnes."));
     const AutoplayGame *game = Autoplay::find(args.at(0));

@@ -76,11 +76,11 @@ void Autoplayer::gameOver(bool won)
     m_state.gameInProgress = false;
 }
 
-std::optional<bool> Autoplayer::playDeal()
+std::optional<bool> Autoplayer::playDeal(quint32 number)
 {
     // As the window does: a new deal, the game's own settings once, then JOUER.
     m_state.gameInProgress = false;
-    m_rules->Distribution();
+    m_rules->deal(number);
     if (!m_loaded) {
         m_rules->load();
         m_loaded = true;

@@ -47,9 +47,9 @@ class Autoplayer final : private GameHost {
 public:
     Autoplayer(const AutoplayGame &game, quint32 seed, int melange);
 
-    // Deals and plays one game; returns whether the rules declared it won, or nothing when the
-    // game stopped with no move left and no verdict.
-    std::optional<bool> playDeal();
+    // Deals and plays one game, the numbered deal for a number from 1; returns whether the rules
+    // declared it won, or nothing when the game stopped with no move left and no verdict.
+    std::optional<bool> playDeal(quint32 number = 0);
     // The deck as the last deal left it.
     const DeckTables &decks() const { return m_state.decks; }
     const GameRules &rules() const { return *m_rules; }

@@ -36,6 +36,7 @@ QString remaining(int count)
 AnnonceRules::AnnonceRules(CoreContext context, GameHost &host)
     : GameRules(*GameCatalog::byMenuName(QStringLiteral("L'annonce")), context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck, QStringLiteral("Carte"));
     // The two labels the game writes are as wide as their longest text.
     const QList<Control> controls{

@@ -30,6 +30,7 @@ QStringList seconds()
 CarnavalaRioRules::CarnavalaRioRules(CoreContext context, GameHost &host)
     : GameRules(*GameCatalog::byMenuName(QStringLiteral("Carnaval à Rio")), context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::SmallDeck, QStringLiteral("Carte"));
     m_table.frames.append(Frame{});
     for (int i = 0; i < Cards::SmallDeck; ++i)

@@ -37,6 +37,7 @@ bool isFaceDown(const QString &tag)
 CleSongesRules::CleSongesRules(CoreContext context, GameHost &host)
     : GameRules(*GameCatalog::byMenuName(QStringLiteral("La clé des songes")), context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::SmallDeck, QStringLiteral("Carte"));
     m_table.frames.append(Frame{});
 }

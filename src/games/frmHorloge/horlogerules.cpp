@@ -42,6 +42,7 @@ bool isKing(const QString &card)
 HorlogeRules::HorlogeRules(CoreContext context, GameHost &host)
     : GameRules(*GameCatalog::byMenuName(QStringLiteral("L'horloge")), context, host)
 {
+    keepState(m_state);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck, QStringLiteral("Carte"));
     m_table.addGroup(QStringLiteral("Sabot"), Kings, QStringLiteral("Carte"));
     m_table.frames.append(Frame{});

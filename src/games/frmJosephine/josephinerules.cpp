@@ -20,6 +20,7 @@ const QString Paired = QStringLiteral("VRAI");
 JosephineRules::JosephineRules(const GameInfo &info, CoreContext context, GameHost &host)
     : GameRules(info, context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.frames.append(Frame{});
 }

@@ -33,6 +33,7 @@ const QString &reservePrompt()
 MaisoncarreeRules::MaisoncarreeRules(const GameInfo &info, CoreContext context, GameHost &host)
     : GameRules(info, context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("Reserve"), 1);
     Picture &reserve = m_table.at(ReservePlace);

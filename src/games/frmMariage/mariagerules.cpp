@@ -31,6 +31,7 @@ MariageRules::MariageRules(CoreContext context, GameHost &host)
                  .dealPrompt = QStringLiteral(
                      "Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")})
 {
+    keepState(m_vars);
     Control button;
     button.name = QString::fromLatin1(Supprimer);
     button.kind = Control::Kind::Button;

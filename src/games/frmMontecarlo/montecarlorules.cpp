@@ -33,6 +33,7 @@ QString suitKey(const QString &name)
 MontecarloRules::MontecarloRules(const GameInfo &info, CoreContext context, GameHost &host)
     : GameRules(info, context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("EspaceJeu"), GridSize);
     m_table.frames.append(Frame{});

@@ -33,6 +33,7 @@ int firstOfRow(int row)
 PyramideRules::PyramideRules(const GameInfo &info, CoreContext context, GameHost &host)
     : GameRules(info, context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("EspaceJeu"), Places);
     m_table.frames.append(Frame{});

@@ -20,6 +20,7 @@ constexpr int RankCount = 13;
 StephanieRules::StephanieRules(const GameInfo &info, CoreContext context, GameHost &host)
     : GameRules(info, context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("EspaceJeu"), RowSize);
     m_table.frames.append(Frame{});

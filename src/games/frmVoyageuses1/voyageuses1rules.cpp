@@ -22,6 +22,7 @@ Voyageuses1Rules::Voyageuses1Rules(CoreContext context, GameHost &host)
     : VoyageusesRules(QStringLiteral("Les voyageuses (1)"), context, host,
                       {PlaceLeft, CouleurLeft, SideLeft}, QStringLiteral("picSabot"), StockSize)
 {
+    keepState(m_state);
 }
 
 bool Voyageuses1Rules::isAcePlace(int place)

@@ -18,6 +18,7 @@ Voyageuses2Rules::Voyageuses2Rules(CoreContext context, GameHost &host)
     : VoyageusesRules(QStringLiteral("Les voyageuses (2)"), context, host,
                       {PlaceLeft, CouleurLeft, SideLeft}, QStringLiteral("imgSabot"), 1)
 {
+    keepState(m_state);
     imgSabot().rect.moveTopLeft(HandPosition);
 }
 
