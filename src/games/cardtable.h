@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+class TableKeyboard;
+
 // Draws a table model scaled uniformly to the widget (aspect kept, centred) over the table colour
 // and picture, and turns the mouse into the events of the game: click, double click, right press,
 // hover, and drag with the dragged cards following the mouse. Repaints only what changed.
@@ -38,6 +40,8 @@ public:
     int dragSource() const { return m_dragSource; }
     // The built-in pictures kept drawn, all at the current scale.
     const Renderings &renderings() const { return m_renderings; }
+    const TableModel *model() const { return m_model; }
+    TableKeyboard *keyboard() const { return m_keyboard; }
 
 Q_SIGNALS:
     void clicked(int picture);
@@ -59,8 +63,13 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    friend class TableKeyboard; // carries cards as a drag of the mouse does
+
     void paintPicture(QPainter &painter, const Picture &picture, QPoint shift) const;
     void paintCaption(QPainter &painter, const QString &caption, const QRect &target) const;
     QPixmap cardBackPixmap(QSize size) const;
@@ -91,4 +100,5 @@ private:
     QPointF m_pressPos;
     QPoint m_dragShift; // pixels the dragged cards are drawn away from their place
     bool m_dragMoved = false;
+    TableKeyboard *m_keyboard;
 };

@@ -112,6 +112,25 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     m_rules->Distribution();
     m_rules->load();
     afterAction();
+    orderTabs();
+}
+
+// Tab goes from the table to the game's own controls, then to the four buttons.
+void GameForm::orderTabs()
+{
+    QWidget *previous = Tapis;
+    for (const Control &control : m_rules->table().controls) {
+        QWidget *widget = m_controls->widget(control.name);
+        if (widget && widget->focusPolicy() != Qt::NoFocus) {
+            setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+    for (QPushButton *button : Boutons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    Tapis->setFocus();
 }
 
 GameForm::~GameForm() = default;

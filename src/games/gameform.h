@@ -59,6 +59,7 @@ protected:
 
 private:
     void placeControls();
+    void orderTabs();
     void fitPrompt();
     void setDefaultButton(int index);
     void newDeal();
