@@ -172,17 +172,21 @@ QAccessibleInterface *TableAccessible::pictureInterface(int picture) const
     return made;
 }
 
+// The pictures first, in reading order, then the widgets over the table: the prompt, the buttons
+// and the game's own controls.
 int TableAccessible::childCount() const
 {
-    return int(table()->keyboard()->spots().size());
+    return int(table()->keyboard()->spots().size()) + QAccessibleWidget::childCount();
 }
 
 QAccessibleInterface *TableAccessible::child(int index) const
 {
     const QList<TableNavigation::Spot> &spots = table()->keyboard()->spots();
-    if (index < 0 || index >= spots.size())
+    if (index < 0)
         return nullptr;
-    return pictureInterface(spots.at(index).index);
+    if (index < spots.size())
+        return pictureInterface(spots.at(index).index);
+    return QAccessibleWidget::child(index - int(spots.size()));
 }
 
 int TableAccessible::indexOfChild(const QAccessibleInterface *child) const
@@ -193,12 +197,20 @@ int TableAccessible::indexOfChild(const QAccessibleInterface *child) const
         if (known != m_pictures.constEnd() && QAccessible::accessibleInterface(*known) == child)
             return i;
     }
-    return -1;
+    const int widget = QAccessibleWidget::indexOfChild(child);
+    return widget < 0 ? -1 : widget + int(spots.size());
 }
 
 QAccessibleInterface *TableAccessible::childAt(int x, int y) const
 {
     const CardTable *cardTable = table();
+    // The widgets lie over the pictures.
+    for (int i = int(cardTable->keyboard()->spots().size()); i < childCount(); ++i) {
+        QAccessibleInterface *widget = child(i);
+        if (widget && widget->isValid() && !widget->state().invisible &&
+            widget->rect().contains(x, y))
+            return widget;
+    }
     if (!cardTable->model())
         return nullptr;
     const QPoint twips = cardTable->toTwips(QPointF(cardTable->mapFromGlobal(QPoint(x, y))));
@@ -213,7 +225,7 @@ QAccessibleInterface *TableAccessible::focusChild() const
 {
     const int focus = table()->keyboard()->focus();
     if (!table()->hasFocus() || focus < 0)
-        return nullptr;
+        return QAccessibleWidget::focusChild();
     return pictureInterface(focus);
 }
 

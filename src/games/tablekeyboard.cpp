@@ -75,6 +75,7 @@ bool TableKeyboard::keyPress(QKeyEvent *event)
             return false;
         if (m_source >= 0)
             return true;
+        hoverFocus();
         // As with the mouse, whose first press and release click before the double click.
         if (!m_table->model()->at(picture).draggable)
             Q_EMIT m_table->clicked(picture);
@@ -86,11 +87,22 @@ bool TableKeyboard::keyPress(QKeyEvent *event)
         return true;
     }
     if (modifiers == Qt::ControlModifier && key == Qt::Key_Space) {
-        if (m_source < 0)
+        if (m_source < 0) {
+            hoverFocus();
             pickUp();
+        }
         return true;
     }
     return false;
+}
+
+// The mouse that acts on a picture has just moved over it, since the last change of the table.
+void TableKeyboard::hoverFocus()
+{
+    if (!m_hoverStale || m_focus < 0 || m_source >= 0)
+        return;
+    Q_EMIT m_table->hovered(m_focus);
+    m_hoverStale = false;
 }
 
 void TableKeyboard::activate(int picture)
@@ -100,6 +112,7 @@ void TableKeyboard::activate(int picture)
         return;
     if (picture != m_focus)
         moveTo(picture);
+    hoverFocus();
     // A press on a card that is dragged starts a drag and never clicks it: so here.
     if (model->at(picture).draggable)
         pickUp();
@@ -114,6 +127,7 @@ void TableKeyboard::rightPress(int picture)
         return;
     if (picture != m_focus)
         moveTo(picture);
+    hoverFocus();
     Q_EMIT m_table->rightPressed(picture);
 }
 
@@ -170,6 +184,7 @@ void TableKeyboard::moveTo(int picture)
         Q_EMIT m_table->dragMoved(m_source, picture);
     } else {
         Q_EMIT m_table->hovered(picture);
+        m_hoverStale = false;
     }
 }
 
@@ -221,6 +236,7 @@ void TableKeyboard::drop()
 void TableKeyboard::modelChanged()
 {
     m_spotsStale = true;
+    m_hoverStale = true;
     const TableModel *model = m_table->model();
     if (!model)
         return;

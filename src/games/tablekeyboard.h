@@ -43,6 +43,7 @@ public:
 
 private:
     void moveTo(int picture);
+    void hoverFocus();
     void step(TableNavigation::Direction direction);
     void pickUp();
     void drop();
@@ -56,4 +57,5 @@ private:
     QList<int> m_group; // the source and the pictures that go with it
     mutable QList<TableNavigation::Spot> m_spots;
     mutable bool m_spotsStale = true;
+    bool m_hoverStale = true; // the table changed since the focused picture was last hovered
 };
