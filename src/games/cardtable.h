@@ -38,6 +38,15 @@ public:
         m_dragGroup = std::move(group);
     }
     int dragSource() const { return m_dragSource; }
+    // Where a picture lies in the game's words, for a screen reader; "" for none.
+    void setPlaceNames(std::function<QString(int picture)> names)
+    {
+        m_placeNames = std::move(names);
+    }
+    QString placeName(int picture) const
+    {
+        return m_placeNames ? m_placeNames(picture) : QString();
+    }
     // The built-in pictures kept drawn, all at the current scale.
     const Renderings &renderings() const { return m_renderings; }
     const TableModel *model() const { return m_model; }
@@ -94,6 +103,7 @@ private:
     mutable Renderings m_renderings;
 
     std::function<QList<int>(int)> m_dragGroup;
+    std::function<QString(int)> m_placeNames;
     int m_pressed = -1;
     int m_dragSource = -1;
     QList<int> m_dragged;

@@ -78,6 +78,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
 
     Tapis->setModel(&m_rules->table(), layout.area);
     Tapis->setDragGroup([this](int source) { return m_rules->dragged(source); });
+    Tapis->setPlaceNames([this](int picture) { return m_rules->placeName(picture); });
     connect(Tapis, &CardTable::layoutChanged, this, &GameForm::placeControls);
     connect(Tapis, &CardTable::clicked, this, [this](int i) {
         m_rules->click(i);

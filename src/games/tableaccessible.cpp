@@ -39,8 +39,12 @@ public:
         switch (kind) {
         case QAccessible::Name:
             return PictureNames::pictureName(model.at(m_picture));
-        case QAccessible::Description:
-            return PictureNames::position(model, m_table->keyboard()->spots(), m_picture);
+        case QAccessible::Description: {
+            const QString own = m_table->placeName(m_picture);
+            return own.isEmpty()
+                       ? PictureNames::position(model, m_table->keyboard()->spots(), m_picture)
+                       : own;
+        }
         case QAccessible::Help:
             return model.at(m_picture).toolTip;
         default:

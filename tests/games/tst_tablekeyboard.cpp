@@ -159,10 +159,9 @@ private Q_SLOTS:
         window->key(Qt::Key_Left);
         window->key(Qt::Key_Left); // nothing further that way
         window->key(Qt::Key_Home);
-        QCOMPARE(rules->calls,
-                 (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1", "hover 1",
-                              "right 1", "hover 1", "right 1", "hover 2", "hover 1", "hover 0",
-                              "hover 0"}));
+        QCOMPARE(rules->calls, (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1",
+                                            "hover 1", "right 1", "hover 1", "right 1", "hover 2",
+                                            "hover 1", "hover 0", "hover 0"}));
         QCOMPARE(window->form->Tapis->keyboard()->focus(), 0);
     }
 
@@ -270,6 +269,41 @@ private Q_SLOTS:
         focused->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(focused->state().selected);
         QVERIFY(!iface->child(0)->state().selected);
+    }
+
+    void placesAreToldInTheGamesWords_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("member");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("pyramid apex") << "Pyramide"
+                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1";
+        QTest::newRow("pyramid base") << "Pyramide"
+                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8";
+        QTest::newRow("foundation") << "Roi Albert"
+                                    << "Sabot" << 2 << "Fondation 3";
+    }
+
+    void placesAreToldInTheGamesWords()
+    {
+        QFETCH(QString, game);
+        QFETCH(QString, group);
+        QFETCH(int, member);
+        QFETCH(QString, words);
+        Window window(*GameRegistry::rulesFor(game));
+        window.key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
+        CardTable *table = window.form->Tapis;
+        const TableModel &model = window.form->rules().table();
+        const int picture = model.group(group)->first + member;
+        const QList<TableNavigation::Spot> &spots = table->keyboard()->spots();
+        const auto at = std::find_if(spots.begin(), spots.end(),
+                                     [picture](const auto &spot) { return spot.index == picture; });
+        QVERIFY(at != spots.end());
+        QAccessibleInterface *child =
+            QAccessible::queryAccessibleInterface(table)->child(int(at - spots.begin()));
+        QCOMPARE(child->text(QAccessible::Description), words);
     }
 };
 
