@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -56,11 +55,7 @@ int main(int argc, char *argv[])
 
     AppState state;
     const QString executableFolder = AppFolderFor(QCoreApplication::applicationDirPath());
-    state.appFolder = FindAppFolder(
-        executableFolder, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
-    state.logFolder =
-        ChooseLogFolder(state.appFolder, executableFolder,
-                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    LocateFolders(state, executableFolder);
     SettingsStore settings(SettingsStore::defaultIniPath(appName));
     TimeSeededRandom random;
     QtUserDialogs dialogs;

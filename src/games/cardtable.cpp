@@ -1,5 +1,7 @@
 #include "games/cardtable.h"
 
+#include "games/tableaccessible.h"
+#include "games/tablekeyboard.h"
 #include "games/tablemotion.h"
 #include "shared/picturefile.h"
 #include "shared/pictures.h"
@@ -12,8 +14,11 @@
 #include <algorithm>
 #include <cmath>
 
-CardTable::CardTable(QWidget *parent) : QWidget(parent), m_motion(new TableMotion(this))
+CardTable::CardTable(QWidget *parent)
+    : QWidget(parent), m_motion(new TableMotion(this)), m_keyboard(new TableKeyboard(this))
 {
+    TableAccessible::install();
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setToolTip(QStringLiteral("Tapis de jeu"));
@@ -70,6 +75,7 @@ void CardTable::modelChanged()
     if (!dirty.isEmpty())
         update(dirty);
     updateCursor(mapFromGlobal(QCursor::pos()));
+    m_keyboard->modelChanged();
 }
 
 void CardTable::setTableColour(const QColor &colour)
@@ -259,6 +265,7 @@ void CardTable::paintEvent(QPaintEvent *event)
     }
     for (int i : std::as_const(m_dragged))
         paintPicture(painter, m_shown.pictures.value(i), m_dragShift);
+    m_keyboard->paint(painter);
 }
 
 int CardTable::pictureUnder(QPointF position) const
@@ -281,6 +288,7 @@ void CardTable::updateCursor(QPointF position)
 void CardTable::mousePressEvent(QMouseEvent *event)
 {
     m_motion->finish();
+    m_keyboard->putBack();
     const int index = pictureUnder(event->position());
     if (event->button() == Qt::RightButton) {
         if (index >= 0)
@@ -406,4 +414,23 @@ void CardTable::mouseDoubleClickEvent(QMouseEvent *event)
     const int index = pictureUnder(event->position());
     if (index >= 0)
         Q_EMIT doubleClicked(index);
+}
+
+void CardTable::keyPressEvent(QKeyEvent *event)
+{
+    m_motion->finish(); // as with the mouse: no key acts on a card still moving
+    if (!m_keyboard->keyPress(event))
+        QWidget::keyPressEvent(event);
+}
+
+void CardTable::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    m_keyboard->focusChanged(true);
+}
+
+void CardTable::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    m_keyboard->focusChanged(false);
 }

@@ -11,6 +11,7 @@
 
 struct Sprite;
 class TableMotion;
+class TableKeyboard;
 
 // Draws a table model scaled uniformly to the widget (aspect kept, centred) over the table colour
 // and picture, and turns the mouse into the events of the game: click, double click, right press,
@@ -40,8 +41,19 @@ public:
         m_dragGroup = std::move(group);
     }
     int dragSource() const { return m_dragSource; }
+    // Where a picture lies in the game's words, for a screen reader; "" for none.
+    void setPlaceNames(std::function<QString(int picture)> names)
+    {
+        m_placeNames = std::move(names);
+    }
+    QString placeName(int picture) const
+    {
+        return m_placeNames ? m_placeNames(picture) : QString();
+    }
     // The built-in pictures kept drawn, all at the current scale.
     const Renderings &renderings() const { return m_renderings; }
+    const TableModel *model() const { return m_model; }
+    TableKeyboard *keyboard() const { return m_keyboard; }
 
     // After a change the cards glide to their new places, unless turned off; any press of the
     // mouse first puts them in place.
@@ -68,8 +80,13 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    friend class TableKeyboard; // carries cards as a drag of the mouse does
+
     void paintPicture(QPainter &painter, const Picture &picture, QPoint shift) const;
     void paintCaption(QPainter &painter, const QString &caption, const QRect &target) const;
     QPixmap cardBackPixmap(QSize size) const;
@@ -95,6 +112,7 @@ private:
     mutable Renderings m_renderings;
 
     std::function<QList<int>(int)> m_dragGroup;
+    std::function<QString(int)> m_placeNames;
     int m_pressed = -1;
     int m_dragSource = -1;
     QList<int> m_dragged;
@@ -104,4 +122,5 @@ private:
 
     TableMotion *m_motion;
     QHash<int, QPoint> m_dropped; // where the dragged cards were let go, twips
+    TableKeyboard *m_keyboard;
 };

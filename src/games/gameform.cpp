@@ -75,6 +75,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
 
     Tapis->setModel(&m_rules->table(), layout.area);
     Tapis->setDragGroup([this](int source) { return m_rules->dragged(source); });
+    Tapis->setPlaceNames([this](int picture) { return m_rules->placeName(picture); });
     connect(Tapis, &CardTable::layoutChanged, this, &GameForm::placeControls);
     connect(Tapis, &CardTable::clicked, this, [this](int i) { act([&] { m_rules->click(i); }); });
     connect(Tapis, &CardTable::doubleClicked, this,
@@ -102,6 +103,25 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     m_rules->load();
     afterDeal();
     afterAction();
+    orderTabs();
+}
+
+// Tab goes from the table to the game's own controls, then to the four buttons.
+void GameForm::orderTabs()
+{
+    QWidget *previous = Tapis;
+    for (const Control &control : m_rules->table().controls) {
+        QWidget *widget = m_controls->widget(control.name);
+        if (widget && widget->focusPolicy() != Qt::NoFocus) {
+            setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+    for (QPushButton *button : Boutons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    Tapis->setFocus();
 }
 
 GameForm::~GameForm() = default;

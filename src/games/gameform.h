@@ -84,6 +84,7 @@ protected:
 
 private:
     void placeControls();
+    void orderTabs();
     void fitPrompt();
     void setDefaultButton(int index);
     void newDeal(quint32 number = 0);

@@ -88,6 +88,9 @@ public:
     virtual void drop(int, int, QPoint) {}
     // The pictures that follow the mouse when source is dragged (a column run, say).
     virtual QList<int> dragged(int source) const { return {source}; }
+    // Where a picture lies, in the game's own words ("Colonne 3"), for a screen reader; "" leaves
+    // it to the layout.
+    virtual QString placeName(int) const { return {}; }
 
     // An entry of a drop-down list chosen, by the player or by the rules themselves.
     void select(const QString &control, int entry);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 bool FileExists(const QString &path)
 {
@@ -46,6 +47,15 @@ QString ChooseLogFolder(const QString &appFolder, const QString &executableFolde
     // A folder that cannot be made is reported when the first game is recorded.
     QDir().mkpath(folder);
     return folder;
+}
+
+void LocateFolders(AppState &state, const QString &executableFolder)
+{
+    state.appFolder = FindAppFolder(
+        executableFolder, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    state.logFolder =
+        ChooseLogFolder(state.appFolder, executableFolder,
+                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 QString LogPath(const AppState &state)

@@ -27,6 +27,10 @@ QString FindAppFolder(const QString &executableFolder, const QStringList &dataFo
 QString ChooseLogFolder(const QString &appFolder, const QString &executableFolder,
                         const QString &userDataFolder);
 
+// Sets the state's application and log folders for a program in executableFolder, from the
+// desktop's data folders.
+void LocateFolders(AppState &state, const QString &executableFolder);
+
 // The log of games: "parties.rtf" in the state's log folder. The writer, the history window and
 // every other reader of the log take its path from here.
 QString LogPath(const AppState &state);

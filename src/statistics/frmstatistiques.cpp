@@ -37,7 +37,7 @@ frmStatistiques::frmStatistiques(AppContext &context, const QString &currentPlay
     setObjectName(QStringLiteral("frmStatistiques"));
     setWindowTitle(QStringLiteral("Statistiques des parties"));
 
-    const LogFile log = ReadLogFile(LogPath(context.state.appFolder));
+    const LogFile log = ReadLogFile(LogPath(context.state));
     m_records = log.records;
     QStringList notes;
     if (!log.message.isEmpty())

@@ -29,7 +29,7 @@ int row(const QString &menuName)
 
 // An application folder whose log the writer fills.
 struct Folder : TestApp {
-    Folder() { log.path = LogPath(state.appFolder); }
+    Folder() { log.path = LogPath(state); }
 
     // Two players, and a record whose clock cannot be read.
     void writeTwoPlayers()

@@ -1,6 +1,7 @@
 // vorelles-stats [FICHIER]: the statistics of a game log as CSV on standard output, one row per
 // player and game, everyone's rows first. FICHIER defaults to the log beside the program.
 
+#include "shared/appstate.h"
 #include "shared/files.h"
 #include "shared/recordlog.h"
 #include "statistics/gamestatistics.h"
@@ -32,9 +33,11 @@ int main(int argc, char *argv[])
         complain(QStringLiteral("utilisation : vorelles-stats [FICHIER]"));
         return BadInput;
     }
-    const QString path = arguments.isEmpty()
-                             ? LogPath(AppFolderFor(QCoreApplication::applicationDirPath()))
-                             : arguments[0];
+    // Without a file, the log the program beside this tool writes.
+    AppState state;
+    if (arguments.isEmpty())
+        LocateFolders(state, AppFolderFor(QCoreApplication::applicationDirPath()));
+    const QString path = arguments.isEmpty() ? LogPath(state) : arguments[0];
 
     const LogFile log = ReadLogFile(path);
     if (log.status != LogFile::Status::Read) {

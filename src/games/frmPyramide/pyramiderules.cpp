@@ -365,6 +365,18 @@ void PyramideRules::FinDePartie()
     endGame(won);
 }
 
+QString PyramideRules::placeName(int picture) const
+{
+    const int at = picture - FirstPlace;
+    if (at >= 0 && at < Places) {
+        int row = 1;
+        while (at >= row * (row + 1) / 2)
+            ++row;
+        return QStringLiteral("Pyramide, rangée %1").arg(row);
+    }
+    return picture >= FirstCarte && picture < FirstPlace ? QStringLiteral("Talon") : QString();
+}
+
 std::unique_ptr<GameRules> MakePyramideRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<PyramideRules>(*GameCatalog::byMenuName(QStringLiteral("Pyramide")),

@@ -326,6 +326,22 @@ void RoialbertRules::FinDePartie()
     m_host.gameOver(true);
 }
 
+QString RoialbertRules::placeName(int picture) const
+{
+    if (picture >= FirstSabot && picture < FirstSabot + Foundations)
+        return QStringLiteral("Fondation %1").arg(picture - FirstSabot + 1);
+    if (picture >= FirstEspaceJeu && picture < FirstEspaceJeu + Columns)
+        return QStringLiteral("Colonne %1").arg(picture - FirstEspaceJeu + 1);
+    if (!isCarte(picture))
+        return {};
+    if (inReserve(picture))
+        return QStringLiteral("Réserve");
+    const QRect &at = this->picture(picture).rect;
+    return QStringLiteral("Colonne %1, carte %2")
+        .arg((at.left() - ColumnLeft) / ColumnStep + 1)
+        .arg((at.top() - ColumnTop) / RunStep + 1);
+}
+
 std::unique_ptr<GameRules> MakeRoialbertRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<RoialbertRules>(context, host);

@@ -41,6 +41,7 @@ public:
     void hover(int picture) override;
     void dragOver(int source, int target) override;
     void drop(int source, int target, QPoint topLeft) override;
+    QString placeName(int picture) const override;
     QList<int> dragged(int source) const override;
 
     // The tag a card takes at JOUER: its value in two digits and its suit key ("01PIQUE").

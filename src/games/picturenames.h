@@ -1,0 +1,21 @@
+#pragma once
+
+#include "games/tablenavigation.h"
+
+#include <QString>
+
+// The French words a screen reader says for the pictures of a table.
+namespace PictureNames {
+
+// "Dame de cœur", "Dix de pique", "As de trèfle"; "" for a text that is no card code.
+QString cardName(const QString &code);
+
+// What the picture shows: its card face up, "Carte retournée" face down, an icon by its meaning,
+// its caption, or "Emplacement libre" for an empty place.
+QString pictureName(const Picture &picture);
+
+// Where a reachable picture lies among the others, from their layout: "Rangée 2, colonne 3",
+// "Colonne 4, carte 3 sur 7" in a fanned column; "" when index is not among the spots.
+QString position(const TableModel &table, const QList<TableNavigation::Spot> &spots, int index);
+
+} // namespace PictureNames

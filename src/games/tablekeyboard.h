@@ -1,0 +1,61 @@
+#pragma once
+
+#include "games/tablenavigation.h"
+
+#include <QList>
+#include <QObject>
+#include <QRect>
+
+class CardTable;
+class QKeyEvent;
+class QPainter;
+
+// The keyboard on a card table: a focused picture marked by a frame of its own, the arrows to
+// the nearest picture that way, Home and End, and the keys that do what the mouse does — Space
+// or Return a click (or a pick-up of a card that is dragged), Shift+Return a double click, the
+// menu key or Shift+F10 a right press, Ctrl+Space a pick-up, and, while a card is carried, the
+// arrows over the targets, Return to drop it and Escape to put it back. The table's signals are
+// sent exactly as the mouse sends them, so the rules cannot tell the two apart.
+class TableKeyboard : public QObject {
+public:
+    explicit TableKeyboard(CardTable *table);
+
+    // The focused picture, -1 for none.
+    int focus() const { return m_focus; }
+    // The picture carried by a drag of the keyboard, -1 for none.
+    int carried() const { return m_source; }
+    // The pictures the keyboard and a screen reader can reach, in reading order.
+    const QList<TableNavigation::Spot> &spots() const;
+
+    // Whether the key was one of the table's.
+    bool keyPress(QKeyEvent *event);
+    // After every change of the model: the focus follows its picture or goes to the nearest one.
+    void modelChanged();
+    // The table gained or lost the keyboard focus.
+    void focusChanged(bool in);
+    void paint(QPainter &painter) const;
+
+    // What Space does on a picture, after giving it the focus: for a screen reader's action.
+    void activate(int picture);
+    void rightPress(int picture);
+    // Ends a drag of the keyboard without a drop (the mouse took over, say).
+    void putBack();
+
+private:
+    void moveTo(int picture);
+    void hoverFocus();
+    void step(TableNavigation::Direction direction);
+    void pickUp();
+    void drop();
+    void showCarried();
+    QRect frameRect(int picture) const;
+    void repaintFocus(int old);
+
+    CardTable *m_table;
+    int m_focus = -1;
+    int m_source = -1;
+    QList<int> m_group; // the source and the pictures that go with it
+    mutable QList<TableNavigation::Spot> m_spots;
+    mutable bool m_spotsStale = true;
+    bool m_hoverStale = true; // the table changed since the focused picture was last hovered
+};

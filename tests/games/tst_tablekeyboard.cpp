@@ -1,0 +1,311 @@
+#include "fakemainlink.h"
+#include "games/cardtable.h"
+#include "games/gamecatalog.h"
+#include "games/gameform.h"
+#include "games/gameregistry.h"
+#include "games/tablekeyboard.h"
+#include "games/tablenavigation.h"
+#include "testapp.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// Three pictures in a row — a card that is dragged, a card that is clicked, an empty place —
+// whose rules write down every call they receive.
+class RecordingRules final : public GameRules {
+public:
+    enum { Dragged, Clicked, Place };
+    RecordingRules(CoreContext context, GameHost &host)
+        : GameRules(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host)
+    {
+        m_table.addGroup(QStringLiteral("Carte"), 3);
+        for (int i = 0; i < 3; ++i)
+            m_table.at(i).rect.moveTopLeft(QPoint(120 + 1200 * i, 120));
+        m_table.at(Dragged).draggable = true;
+        m_table.at(Place).border = true;
+        m_table.frames.append(Frame{});
+    }
+    FormLayout layout() const override
+    {
+        FormLayout layout;
+        layout.area = QSize(6000, 3000);
+        layout.info = QRect(120, 1800, 3000, 600);
+        for (int i = 0; i < 4; ++i)
+            layout.buttons[std::size_t(i)] = QRect(4000, 120 + 360 * i, 1095, 315);
+        return layout;
+    }
+    void Distribution() override
+    {
+        shuffle();
+        m_table.at(Dragged).deal(QStringLiteral("DAMEDECOEUR"));
+        m_table.at(Dragged).face = Picture::Face::Front;
+        m_table.at(Clicked).deal(QStringLiteral("10DEPIQUE"));
+        m_table.at(Clicked).face = Picture::Face::Back;
+    }
+    void play() override { m_host.setPrompt(QStringLiteral("Sélectionnez une carte.")); }
+    void click(int i) override { calls << QStringLiteral("click %1").arg(i); }
+    void doubleClick(int i) override { calls << QStringLiteral("double %1").arg(i); }
+    void rightPress(int i) override { calls << QStringLiteral("right %1").arg(i); }
+    void hover(int i) override { calls << QStringLiteral("hover %1").arg(i); }
+    void dragOver(int source, int target) override
+    {
+        calls << QStringLiteral("over %1 %2").arg(source).arg(target);
+        m_table.frames[0].surround(m_table.at(target));
+        m_table.frames[0].visible = true;
+    }
+    void drop(int source, int target, QPoint at) override
+    {
+        calls << QStringLiteral("drop %1 %2 %3,%4").arg(source).arg(target).arg(at.x()).arg(at.y());
+        m_table.frames[0].visible = false;
+    }
+    QStringList calls;
+};
+
+struct Window {
+    explicit Window(const RulesFactory &factory)
+    {
+        app.dialogs.answers = {false};
+        form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), app.context,
+                            main, factory);
+        sub = area.addSubWindow(form);
+        area.resize(800, 600);
+        area.show();
+        sub->showMaximized();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    TestApp app;
+    FakeMainLink main;
+    QMdiArea area;
+    QPointer<GameForm> form;
+    QMdiSubWindow *sub = nullptr;
+};
+
+std::unique_ptr<Window> recording(RecordingRules *&rules)
+{
+    return std::make_unique<Window>([&rules](CoreContext context, GameHost &host) {
+        auto made = std::make_unique<RecordingRules>(context, host);
+        rules = made.get();
+        return made;
+    });
+}
+
+// The French name of a card code, spelled here apart from the program's own table.
+QString spelled(const QString &code)
+{
+    static const QList<QPair<QString, QString>> ranks{
+        {"AS", "As"},    {"2D", "Deux"}, {"3D", "Trois"}, {"4D", "Quatre"}, {"5D", "Cinq"},
+        {"6D", "Six"},   {"7D", "Sept"}, {"8D", "Huit"},  {"9D", "Neuf"},   {"10", "Dix"},
+        {"VA", "Valet"}, {"DA", "Dame"}, {"RO", "Roi"}};
+    static const QList<QPair<QString, QString>> suits{
+        {"PIQUE", "pique"}, {"COEUR", "cœur"}, {"CARREAU", "carreau"}, {"TREFLE", "trèfle"}};
+    QString name;
+    for (const auto &[prefix, word] : ranks) {
+        if (code.startsWith(prefix))
+            name = word;
+    }
+    for (const auto &[suffix, word] : suits) {
+        if (code.endsWith(QStringLiteral("DE") + suffix))
+            return name + QStringLiteral(" de ") + word;
+    }
+    return {};
+}
+
+} // namespace
+
+class TestTableKeyboard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theTableTakesTheFocusBeforeTheButtons()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
+        QCOMPARE(window->form->Tapis->keyboard()->focus(), int(RecordingRules::Dragged));
+        window->key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->form->Boutons[0]);
+        window->key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->form->Boutons[1]);
+        window->key(Qt::Key_Backtab, Qt::ShiftModifier);
+        window->key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
+        // The access keys still press the buttons while the table has the focus.
+        window->key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window->form->Boutons[0]->isEnabled());
+        QCOMPARE(window->form->lblInfo->text(), QStringLiteral("Sélectionnez une carte."));
+    }
+
+    void keysSendWhatTheMouseSends()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        window->key(Qt::Key_Right);
+        window->key(Qt::Key_Space);
+        window->key(Qt::Key_Return, Qt::ShiftModifier);
+        window->key(Qt::Key_Menu);
+        window->key(Qt::Key_F10, Qt::ShiftModifier);
+        window->key(Qt::Key_End);
+        window->key(Qt::Key_Left);
+        window->key(Qt::Key_Left);
+        window->key(Qt::Key_Left); // nothing further that way
+        window->key(Qt::Key_Home);
+        QCOMPARE(rules->calls, (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1",
+                                            "hover 1", "right 1", "hover 1", "right 1", "hover 2",
+                                            "hover 1", "hover 0", "hover 0"}));
+        QCOMPARE(window->form->Tapis->keyboard()->focus(), 0);
+    }
+
+    void aDragByKeyboardIsADragOfTheMouse()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        CardTable *table = window->form->Tapis;
+        const TableModel dealt = rules->table();
+        // Return on a card that is dragged picks it up, and never clicks it.
+        window->key(Qt::Key_Return);
+        QCOMPARE(table->keyboard()->carried(), int(RecordingRules::Dragged));
+        window->key(Qt::Key_Right);
+        window->key(Qt::Key_Right);
+        QVERIFY(rules->table().frames[0].visible);
+        window->key(Qt::Key_Escape);
+        QCOMPARE(table->keyboard()->carried(), -1);
+        QCOMPARE(rules->calls, (QStringList{"hover 0", "over 0 1", "over 0 2"}));
+        QCOMPARE(rules->table().pictures, dealt.pictures);
+
+        // Ctrl+Space, then over the clicked card and on to the place: dropped there.
+        rules->calls.clear();
+        window->key(Qt::Key_Home);
+        window->key(Qt::Key_Space, Qt::ControlModifier);
+        window->key(Qt::Key_End);
+        window->key(Qt::Key_Return);
+        const QPoint place = rules->table().at(RecordingRules::Place).rect.topLeft();
+        QCOMPARE(rules->calls,
+                 (QStringList{"hover 0", "over 0 2",
+                              QStringLiteral("drop 0 2 %1,%2").arg(place.x()).arg(place.y())}));
+        QCOMPARE(table->keyboard()->carried(), -1);
+
+        // Dropped back where it was, it is only put back; the other keys wait for the drop.
+        rules->calls.clear();
+        window->key(Qt::Key_Home);
+        window->key(Qt::Key_Space, Qt::ControlModifier);
+        window->key(Qt::Key_Return, Qt::ShiftModifier);
+        window->key(Qt::Key_Menu);
+        window->key(Qt::Key_Return);
+        QCOMPARE(rules->calls, QStringList{"hover 0"});
+    }
+
+    void aScreenReaderHearsTheCardsOfMonteCarlo()
+    {
+        const GameForm::RulesFactory *factory =
+            GameRegistry::rulesFor(QStringLiteral("Monte-Carlo"));
+        QVERIFY(factory);
+        Window window(*factory);
+        window.key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
+
+        CardTable *table = window.form->Tapis;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(table);
+        QVERIFY(iface);
+        const TableModel &model = window.form->rules().table();
+        const QList<TableNavigation::Spot> &spots = table->keyboard()->spots();
+        const qsizetype widgets =
+            table->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size();
+        QCOMPARE(iface->childCount(), spots.size() + widgets);
+        QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(window.form->lblInfo);
+        QVERIFY(iface->indexOfChild(prompt) >= spots.size());
+        QCOMPARE(prompt->text(QAccessible::Name), window.form->lblInfo->text());
+        const PictureGroup *grid = model.group(QStringLiteral("EspaceJeu"));
+        QVERIFY(grid);
+        QStringList gridNames;
+        for (int i = 0; i < spots.size(); ++i) {
+            QAccessibleInterface *child = iface->child(i);
+            QVERIFY(child && child->isValid());
+            QCOMPARE(child->parent(), iface);
+            QCOMPARE(iface->indexOfChild(child), i);
+            QCOMPARE(child->role(), QAccessible::Button);
+            QVERIFY(!child->text(QAccessible::Description).isEmpty());
+            // The child where a picture shows is that picture.
+            const int index = spots.at(i).index;
+            const QPoint shows = table->mapToGlobal(
+                table->toPixels(QRect(spots.at(i).point, QSize(1, 1))).topLeft());
+            QCOMPARE(iface->childAt(shows.x(), shows.y()), child);
+            QVERIFY(child->rect().contains(shows));
+            const Picture &picture = model.at(index);
+            const QString name = child->text(QAccessible::Name);
+            QCOMPARE(name, picture.face == Picture::Face::Front ? spelled(picture.card)
+                           : picture.face == Picture::Face::Back
+                               ? QStringLiteral("Carte retournée")
+                               : QStringLiteral("Emplacement libre"));
+            if (index >= grid->first && index < grid->first + grid->count)
+                gridNames << name;
+        }
+        // The grid shows the first 25 cards of the deal, row by row.
+        QStringList dealt;
+        for (int k = 0; k < 25; ++k)
+            dealt << spelled(window.app.state.decks.deck52[std::size_t(k)]);
+        QCOMPARE(gridNames, dealt);
+        QCOMPARE(iface->child(0)->text(QAccessible::Description),
+                 QStringLiteral("Rangée 1, colonne 1"));
+
+        // The focus moves: the card alone says it is focused.
+        window.key(Qt::Key_Right);
+        QAccessibleInterface *focused = iface->focusChild();
+        QVERIFY(focused);
+        QCOMPARE(focused, iface->child(1));
+        QVERIFY(focused->state().focused);
+        QVERIFY(!iface->child(0)->state().focused);
+
+        // A press of the reader clicks the card: Monte-Carlo frames it, the reader sees it chosen.
+        focused->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(focused->state().selected);
+        QVERIFY(!iface->child(0)->state().selected);
+    }
+
+    void placesAreToldInTheGamesWords_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("member");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("pyramid apex") << "Pyramide"
+                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1";
+        QTest::newRow("pyramid base") << "Pyramide"
+                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8";
+        QTest::newRow("foundation") << "Roi Albert"
+                                    << "Sabot" << 2 << "Fondation 3";
+    }
+
+    void placesAreToldInTheGamesWords()
+    {
+        QFETCH(QString, game);
+        QFETCH(QString, group);
+        QFETCH(int, member);
+        QFETCH(QString, words);
+        Window window(*GameRegistry::rulesFor(game));
+        window.key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
+        CardTable *table = window.form->Tapis;
+        const TableModel &model = window.form->rules().table();
+        const int picture = model.group(group)->first + member;
+        const QList<TableNavigation::Spot> &spots = table->keyboard()->spots();
+        const auto at = std::find_if(spots.begin(), spots.end(),
+                                     [picture](const auto &spot) { return spot.index == picture; });
+        QVERIFY(at != spots.end());
+        QAccessibleInterface *child =
+            QAccessible::queryAccessibleInterface(table)->child(int(at - spots.begin()));
+        QCOMPARE(child->text(QAccessible::Description), words);
+    }
+};
+
+QTEST_MAIN(TestTableKeyboard)
+#include "tst_tablekeyboard.moc"
