@@ -1,6 +1,7 @@
 #include "app/frmjeu.h"
 #include "games/gamecatalog.h"
 #include "games/gameregistry.h"
+#include "shared/files.h"
 #include "statistics/frmstatistiques.h"
 #include "statistics/statisticscharts.h"
 #include "statisticslog.h"
