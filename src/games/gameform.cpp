@@ -4,6 +4,7 @@
 #include "games/controlwidgets.h"
 #include "games/gamecatalog.h"
 #include "games/mainwindowlink.h"
+#include "games/solverpanel.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -15,6 +16,7 @@
 #include "shared/helppage.h"
 #include "shared/recordlog.h"
 #include "shared/userdialogs.h"
+#include "solver/solverregistry.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -104,6 +106,8 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
         afterAction();
     });
     qApp->installEventFilter(this);
+    if (auto solver = SolverRegistry::solverFor(QString::fromUtf8(info.menuName)))
+        m_solverPanel = new SolverPanel(*this, context, std::move(solver));
 
     // Loading: the prompt, no game in progress, the look, then the first deal.
     setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la nouvelle vorelle"));
@@ -142,7 +146,7 @@ QSize GameForm::sizeHint() const
 
 void GameForm::resizeEvent(QResizeEvent *)
 {
-    Tapis->setGeometry(rect());
+    Tapis->setGeometry(m_solverPanel ? m_solverPanel->placeStrip(rect()) : rect());
 }
 
 void GameForm::placeControls()
@@ -217,6 +221,8 @@ void GameForm::newDeal()
     m_main.stopClock();
     Boutons[Jouer]->setEnabled(true);
     setDefaultButton(Jouer);
+    if (m_solverPanel)
+        m_solverPanel->newDeal();
     m_rules->Distribution();
     setPrompt(m_rules->layout().dealtPrompt);
 }
@@ -246,7 +252,11 @@ void GameForm::gameOver(bool won)
         m_rules->statistic(),         won ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
     // The table shows the last move before any message covers it.
     afterAction();
-    const QString failure = RecordGame(LogPath(m_context.state.appFolder), record, RecordLocale());
+    // A game the demonstration finished is not the player's: it is left out, like an abandoned one.
+    const bool demonstrated = m_solverPanel && m_solverPanel->demonstrating();
+    const QString failure =
+        demonstrated ? QString()
+                     : RecordGame(LogPath(m_context.state.appFolder), record, RecordLocale());
     if (!failure.isEmpty())
         m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
     setPrompt(QString());
@@ -279,6 +289,8 @@ void GameForm::afterAction()
 {
     Tapis->modelChanged();
     m_controls->sync(m_rules->table().controls);
+    if (m_solverPanel)
+        m_solverPanel->positionChanged();
 }
 
 void GameForm::keyPressEvent(QKeyEvent *event)

@@ -15,6 +15,7 @@ struct AppContext;
 class CardTable;
 class ControlWidgets;
 class MainWindowLink;
+class SolverPanel;
 
 // The window of every game: the table, the prompt line lblInfo and the four buttons JOUER,
 // DISTRIBUER, RÈGLES and QUITTER, placed from the game's twips and scaled with the table. It runs
@@ -51,6 +52,8 @@ public:
 
     // The widget of a game's own control, by name; nullptr if the game has none.
     QWidget *control(const QString &name) const;
+    // The solver's indicator, hint and demonstration; nullptr for a game without a solver.
+    SolverPanel *solverPanel() const { return m_solverPanel; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -71,4 +74,5 @@ private:
     std::unique_ptr<GameRules> m_rules;
     ControlWidgets *m_controls;
     QTimer *m_rulesTimer;
+    SolverPanel *m_solverPanel = nullptr;
 };

@@ -9,7 +9,7 @@ namespace Settings {
 
 namespace {
 
-constexpr std::array<Key, 14> Table{{
+constexpr std::array<Key, 15> Table{{
     {Parametres, DateDeDebut, Initial::Today, "", "date of the first run; missing means first run"},
     {Parametres, DossierApplication, Initial::AppFolder, "", "application folder (not read)"},
     {Parametres, Fond, Initial::Text, "32768", "table colour, red + 256 green + 65536 blue"},
@@ -24,6 +24,8 @@ constexpr std::array<Key, 14> Table{{
     {CarnavalSection, CarnavalTemps, Initial::GameWindowSets, "2", "seconds a pair stays shown"},
     {AnnonceSection, AnnonceAnnonce, Initial::GameWindowSets, "0", "index of the announce"},
     {PousseSection, PousseFamille, Initial::GameWindowSets, "3", "index of the family shown"},
+    {SolveurSection, SolveurIndicateur, Initial::GameWindowSets, "1",
+     "\"1\" when the game windows say whether the deal can be won"},
 }};
 
 } // namespace

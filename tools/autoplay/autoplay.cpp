@@ -3,6 +3,7 @@
 // and prints how many were won, the win rate with its 95 % interval and the deals per second.
 
 #include "autoplayer.h"
+#include "solvecommand.h"
 
 #include "games/gamecatalog.h"
 
@@ -59,6 +60,11 @@ int main(int argc, char *argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    // The solver's commands have a file of their own.
+    if (args.value(0) == QLatin1String("solve"))
+        return SolveCommand::solve(args.mid(1));
+    if (args.contains(QStringLiteral("--solve")))
+        return SolveCommand::solveDeals(args);
     if (args.size() < 2)
         return usage(QStringLiteral("il faut un jeu et un nombre de donnes."));
     const AutoplayGame *game = Autoplay::find(args.at(0));
