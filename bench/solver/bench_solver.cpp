@@ -21,8 +21,9 @@ namespace {
 double quantile(std::vector<double> values, double q)
 {
     std::sort(values.begin(), values.end());
-    return values.empty() ? 0
-                          : values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
+    return values.empty()
+               ? 0
+               : values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
 }
 
 double maxResidentMiB()
@@ -80,6 +81,7 @@ void bench(const QString &menu, int deals)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const QStringList args = app.arguments().mid(1);
     const int deals = args.isEmpty() ? 10000 : args.first().toInt();
     QStringList games = args.mid(1);

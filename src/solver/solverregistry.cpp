@@ -1,5 +1,6 @@
 #include "solver/solverregistry.h"
 
+#include "solver/clesonges/clesongessolver.h"
 #include "solver/josephine/josephinesolver.h"
 #include "solver/line/linesolver.h"
 #include "solver/montecarlo/montecarlosolver.h"
@@ -23,7 +24,9 @@ const std::vector<RegisteredSolver> &entries()
         {QStringLiteral("Duo de rêve"),
          [] { return std::make_unique<LineSolver>(LineSolver::duoDeReve()); }},
         {QStringLiteral("Joséphine"), [] { return std::make_unique<JosephineSolver>(); }},
-        {QStringLiteral("Mariage"), [] { return std::make_unique<LineSolver>(LineSolver::mariage()); }},
+        {QStringLiteral("La clé des songes"), [] { return std::make_unique<CleSongesSolver>(); }},
+        {QStringLiteral("Mariage"),
+         [] { return std::make_unique<LineSolver>(LineSolver::mariage()); }},
     };
     return table;
 }

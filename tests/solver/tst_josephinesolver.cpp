@@ -51,8 +51,7 @@ struct Deal {
     }
 
     RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Joséphine")), bench.context(),
-                bench.host};
+    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Joséphine")), bench.context(), bench.host};
 };
 
 } // namespace
@@ -70,7 +69,8 @@ private Q_SLOTS:
             std::mt19937 pick(seed);
             while (!deal.over()) {
                 for (int slot = 0; slot <= JosephineModel::Reserve; ++slot)
-                    QCOMPARE(model.freeCard(slot), deal.rules.variables().Jouables[std::size_t(slot)]);
+                    QCOMPARE(model.freeCard(slot),
+                             deal.rules.variables().Jouables[std::size_t(slot)]);
                 const int reserve = model.freeCard(JosephineModel::Reserve);
                 QCOMPARE(model.reserveFaceDown(),
                          reserve >= 0 && deal.tag(reserve).endsWith(QLatin1String("[R]")));

@@ -68,8 +68,8 @@ struct Window {
         app.set(Settings::Melange, QStringLiteral("0"));
         BuildCardTables(app.state);
         stackQueue(app.state, queue);
-        form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context,
-                            main, MakeMontecarloRules);
+        form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, main,
+                            MakeMontecarloRules);
         area.addSubWindow(form)->showMaximized();
         area.resize(800, 600);
         area.show();
@@ -80,8 +80,7 @@ struct Window {
 
     TestApp app;
     NoShuffle noShuffle;
-    AppContext context{app.state, app.settings, noShuffle,
-                       app.dialogs, app.opener,  app.printer};
+    AppContext context{app.state, app.settings, noShuffle, app.dialogs, app.opener, app.printer};
     FakeMainLink main;
     QMdiArea area;
     GameForm *form = nullptr;
@@ -125,8 +124,7 @@ private Q_SLOTS:
                           w.form->Tapis->toPixels(before.at(first.picture).rect).center());
         QTest::mouseClick(w.form->Tapis, Qt::LeftButton, {},
                           w.form->Tapis->toPixels(before.at(first.partner).rect).center());
-        QCOMPARE(w.form->rules().table().at(first.picture).card,
-                 before.at(first.picture + 2).card);
+        QCOMPARE(w.form->rules().table().at(first.picture).card, before.at(first.picture + 2).card);
         QVERIFY(!hint->isVisible());
     }
 

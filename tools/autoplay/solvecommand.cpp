@@ -1,6 +1,7 @@
 #include "solvecommand.h"
 
 #include "autoplayer.h"
+#include "games/frmMontecarlo/montecarlorules.h"
 #include "games/gamecatalog.h"
 #include "games/gamehost.h"
 #include "games/rulesregistry.h"
@@ -105,10 +106,10 @@ public:
 
     void setPrompt(const QString &text) override { m_prompt = text; }
     QString prompt() const override { return m_prompt; }
-    void gameOver(bool won) override
+    void gameOver(bool hasWon) override
     {
         ended = true;
-        this->won = won;
+        won = hasWon;
         m_state.gameInProgress = false;
     }
     void setTimer(int) override {}
@@ -127,8 +128,7 @@ private:
 };
 
 // The codes of one deck a line, checked against the game's deck; the error otherwise.
-std::optional<QStringList> parseDeck(const QString &line, const QStringList &valid,
-                                     QString &error)
+std::optional<QStringList> parseDeck(const QString &line, const QStringList &valid, QString &error)
 {
     QStringList codes = line.split(QLatin1Char(','));
     for (QString &code : codes)
@@ -192,12 +192,9 @@ QStringList validCodes(const GameInfo &info)
 {
     AppState state;
     BuildCardTables(state);
-    QStringList codes;
     if (info.deckSize == Cards::SmallDeck)
-        codes.assign(state.decks.deck32.begin(), state.decks.deck32.end());
-    else
-        codes.assign(state.decks.deck52.begin(), state.decks.deck52.end());
-    return codes;
+        return QStringList(state.decks.deck32.begin(), state.decks.deck32.end());
+    return QStringList(state.decks.deck52.begin(), state.decks.deck52.end());
 }
 
 // The program's own simple policy: the first legal pair in reading order, every time. Nothing
@@ -248,7 +245,8 @@ int SolveCommand::solve(const QStringList &args)
                         .arg(gameNames()));
     const GameInfo *info = findGame(args.at(0));
     if (!info)
-        return fail(QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(args.at(0), gameNames()));
+        return fail(
+            QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(args.at(0), gameNames()));
     const QStringList valid = validCodes(*info);
     QString error;
     if (args.at(1) == QLatin1String("--deck")) {
@@ -266,10 +264,10 @@ int SolveCommand::solve(const QStringList &args)
     }
 
     QFile file;
-    const bool opened = args.at(2) == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
-                            : (file.setFileName(args.at(2)),
-                               file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const bool opened =
+        args.at(2) == QLatin1String("-")
+            ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
+            : (file.setFileName(args.at(2)), file.open(QIODevice::ReadOnly | QIODevice::Text));
     if (!opened)
         return fail(QStringLiteral("impossible de lire « %1 ».").arg(args.at(2)));
     // Every line is checked before the first is solved, so a bad file prints nothing else.
@@ -296,10 +294,12 @@ int SolveCommand::solveDeals(const QStringList &args)
     QStringList rest = args;
     rest.removeAll(QStringLiteral("--solve"));
     if (rest.size() < 2)
-        return fail(QStringLiteral("usage : autoplay JEU DONNES --seed GRAINE [--melange M] --solve"));
+        return fail(
+            QStringLiteral("usage : autoplay JEU DONNES --seed GRAINE [--melange M] --solve"));
     const GameInfo *info = findGame(rest.at(0));
     if (!info)
-        return fail(QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(rest.at(0), gameNames()));
+        return fail(
+            QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(rest.at(0), gameNames()));
     const auto deals = wholeNumber(rest.at(1), 1, std::numeric_limits<qint64>::max());
     if (!deals)
         return fail(QStringLiteral("le nombre de donnes « %1 » n'est pas un entier positif.")
@@ -312,7 +312,8 @@ int SolveCommand::solveDeals(const QStringList &args)
         if (option == QLatin1String("--seed"))
             seed = wholeNumber(value, 0, std::numeric_limits<quint32>::max());
         else if (option == QLatin1String("--melange"))
-            melange = wholeNumber(value, 0, std::numeric_limits<qint16>::max() / (info->deckSize - 1));
+            melange =
+                wholeNumber(value, 0, std::numeric_limits<qint16>::max() / (info->deckSize - 1));
         else
             return fail(QStringLiteral("option inconnue « %1 ».").arg(option));
         if (!seed || !melange)
@@ -321,7 +322,7 @@ int SolveCommand::solveDeals(const QStringList &args)
 
     const QString menu = QString::fromUtf8(info->menuName);
     const auto solver = SolverRegistry::solverFor(menu);
-    SeededRandom random(quint32(*seed));
+    SeededRandom random{quint32(*seed)};
     Table table(*info, random, int(*melange));
     KeptOrder kept;
     Table replay(*info, kept, 0);
@@ -353,7 +354,9 @@ int SolveCommand::solveDeals(const QStringList &args)
         return french.toString(100 * fraction, 'f', 3) + QStringLiteral(" %");
     };
     const Autoplay::WinRate rate = Autoplay::winRate(winnable, *deals);
-    const auto ms = [&](double value) { return french.toString(value, 'f', 3) + QStringLiteral(" ms"); };
+    const auto ms = [&](double value) {
+        return french.toString(value, 'f', 3) + QStringLiteral(" ms");
+    };
     QString out = QStringLiteral("%1 : %2 donnes (graine %3, mélange %4)\n")
                       .arg(menu)
                       .arg(*deals)

@@ -1,8 +1,7 @@
 #include "solver/josephine/josephinemodel.h"
 
-void JosephineModel::set(const std::array<int, 52> &ranks,
-                         const std::array<int, Columns + 1> &free, bool reserveFaceDown,
-                         int selected)
+void JosephineModel::set(const std::array<int, 52> &ranks, const std::array<int, Columns + 1> &free,
+                         bool reserveFaceDown, int selected)
 {
     *this = JosephineModel{};
     for (std::size_t k = 0; k < ranks.size(); ++k)
@@ -30,8 +29,8 @@ void JosephineModel::legal(std::vector<Move> &out) const
         out.push_back({Move::TurnUp, m_free[Reserve], None});
     if (m_selected != None) {
         for (const std::int8_t card : m_free) {
-            if (card != m_selected && pairable(card) && m_rank[std::size_t(card)] ==
-                                                           m_rank[std::size_t(m_selected)])
+            if (card != m_selected && pairable(card) &&
+                m_rank[std::size_t(card)] == m_rank[std::size_t(m_selected)])
                 out.push_back({Move::Pair, m_selected, card});
         }
         for (const std::int8_t card : m_free) {
@@ -73,7 +72,8 @@ void JosephineModel::play(const Move &move)
             m_free[Reserve] = card == FirstReserve ? None : std::int8_t(card - 1);
             m_faceDown = m_free[Reserve] != None;
         } else {
-            m_free[std::size_t(card % Columns)] = card < Columns ? None : std::int8_t(card - Columns);
+            m_free[std::size_t(card % Columns)] =
+                card < Columns ? None : std::int8_t(card - Columns);
         }
     }
     m_paired += 2;

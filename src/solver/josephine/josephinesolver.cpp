@@ -75,9 +75,8 @@ std::optional<JosephineModel> JosephineSolver::model(const GameRules &rules)
         vars.Jouables[Rules::ReserveSlot] = Rules::TopReserve;
     }
     const int reserve = vars.Jouables[Rules::ReserveSlot];
-    const bool faceDown =
-        reserve != Rules::NoCard &&
-        table.at(Rules::FirstCarte + reserve).tag.endsWith(QLatin1String("[R]"));
+    const bool faceDown = reserve != Rules::NoCard &&
+                          table.at(Rules::FirstCarte + reserve).tag.endsWith(QLatin1String("[R]"));
     JosephineModel model;
     model.set(ranks, vars.Jouables, faceDown, vars.Selection1);
     return model;

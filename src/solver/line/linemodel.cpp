@@ -59,8 +59,8 @@ void LineModel::play(const Move &move)
         m_line[std::size_t(m_length++)] = m_stock[std::size_t(m_dealt++)];
         return;
     }
-    const int leaving = m_rules.draggedLeaves ? move.place
-                                              : move.place + (m_rules.dropBefore ? -1 : 1);
+    const int leaving =
+        m_rules.draggedLeaves ? move.place : move.place + (m_rules.dropBefore ? -1 : 1);
     std::copy(m_line.begin() + leaving + move.span, m_line.begin() + m_length,
               m_line.begin() + leaving);
     m_length -= move.span;

@@ -15,7 +15,7 @@ public:
     static constexpr std::uint8_t Deal = 0xFF; // the move that takes a card from the stock
 
     struct Rules {
-        bool dropBefore = true;   // the card goes onto the card before it (otherwise after it)
+        bool dropBefore = true;     // the card goes onto the card before it (otherwise after it)
         bool draggedLeaves = false; // the dragged card leaves (otherwise the one it lands on)
         bool twoAtOnce = false;     // two neighbours between alike cards may leave together
         // The two cards the won game must end with, in order; NoCard each when any two win.

@@ -20,8 +20,9 @@ public:
         if (!m_model)
             return {};
         Search::DepthFirst<LineModel> search(cancel, Search::Limits{});
-        SolverAnswer answer = SearchAnswer(
-            search.solve(*m_model), [this](const LineModel::Move &move) { return toSolverMove(move); });
+        SolverAnswer answer =
+            SearchAnswer(search.solve(*m_model),
+                         [this](const LineModel::Move &move) { return toSolverMove(move); });
         // Cards the player selected would take the first click of the line for a second one: a
         // click on the stock drops them (and deals, which the line does first anyway).
         if (m_dropChoice && !answer.line.isEmpty() && answer.line.first().picture != m_sabot)
@@ -117,7 +118,6 @@ std::unique_ptr<SolverTask> LineSolver::prepare(const GameRules &rules) const
 {
     const auto *game = dynamic_cast<const LineRules *>(&rules);
     const auto *mariage = dynamic_cast<const MariageRules *>(&rules);
-    const bool chosen =
-        mariage && mariage->variables().Selection1 != MariageRules::NoSelection;
+    const bool chosen = mariage && mariage->variables().Selection1 != MariageRules::NoSelection;
     return std::make_unique<LineTask>(model(rules), m_rules, game ? game->sabot() : -1, chosen);
 }

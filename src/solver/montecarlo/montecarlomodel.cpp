@@ -45,7 +45,8 @@ void MontecarloModel::moves(std::vector<Move> &out) const
     if (m_pending != NoPlace) {
         const int s = m_pending;
         for (int b = 0; b < m_count; ++b) {
-            if (b != s && neighbours(s, b) && matching(m_grid[std::size_t(s)], m_grid[std::size_t(b)]))
+            if (b != s && neighbours(s, b) &&
+                matching(m_grid[std::size_t(s)], m_grid[std::size_t(b)]))
                 out.push_back({std::uint8_t(s), std::uint8_t(b)});
         }
         for (int b = 0; b < m_count; ++b) {

@@ -47,7 +47,9 @@ std::optional<MontecarloModel> MontecarloSolver::model(const GameRules &rules)
     const auto *game = dynamic_cast<const Rules *>(&rules);
     if (!game)
         return std::nullopt;
-    const auto carte = [&](int k) { return MontecarloModel::cardOf(table.at(Rules::FirstCarte + k).card); };
+    const auto carte = [&](int k) {
+        return MontecarloModel::cardOf(table.at(Rules::FirstCarte + k).card);
+    };
     std::vector<std::uint8_t> grid;
     std::vector<std::uint8_t> stock;
     std::uint8_t pending = MontecarloModel::NoPlace;

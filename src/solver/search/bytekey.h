@@ -16,7 +16,8 @@ struct ByteKey {
         std::size_t operator()(const ByteKey &key) const { return std::size_t(key.a); }
     };
 
-    template <std::size_t N> static ByteKey of(const std::array<std::uint8_t, N> &bytes, std::size_t n)
+    template <std::size_t N>
+    static ByteKey of(const std::array<std::uint8_t, N> &bytes, std::size_t n)
     {
         ByteKey key{14695981039346656037ull, 0x9E3779B97F4A7C15ull};
         for (std::size_t i = 0; i < n; ++i) {

@@ -14,7 +14,7 @@ public:
     {
         if (m_slots.empty())
             return false;
-        for (std::size_t at = Hash{}(key) & m_mask;; at = (at + 1) & m_mask) {
+        for (std::size_t at = Hash{}(key)&m_mask;; at = (at + 1) & m_mask) {
             if (!m_used[at])
                 return false;
             if (m_slots[at] == key)
@@ -36,7 +36,7 @@ public:
 private:
     void place(const Key &key)
     {
-        std::size_t at = Hash{}(key) & m_mask;
+        std::size_t at = Hash{}(key)&m_mask;
         while (m_used[at]) {
             if (m_slots[at] == key)
                 return;
