@@ -29,8 +29,8 @@ enum class Outcome { Won, Lost, Unknown };
 struct Limits {
     std::int64_t nodes = 2'000'000;
     // Past this many entries the table takes no more: the search stays exact, only slower.
-    // A million 16-byte keys at half load: 32 MiB at most.
-    std::size_t tableEntries = 1'000'000;
+    // Half a million 16-byte keys at half load: 16 MiB, 24 MiB while the table grows.
+    std::size_t tableEntries = 500'000;
 };
 
 template <typename Move> struct Result {
