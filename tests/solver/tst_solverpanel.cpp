@@ -1,6 +1,7 @@
 #include "app/solvermenu.h"
 #include "fakemainlink.h"
 #include "games/cardtable.h"
+#include "games/frmJosephine/josephinerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
@@ -161,6 +162,38 @@ private Q_SLOTS:
         QVERIFY(!w.panel->demonstrating());
         QCOMPARE(w.form->rules().table(), before);
         QVERIFY(w.app.state.gameInProgress);
+    }
+
+    // Most Joséphine deals are lost: Indice then frames the move that goes furthest.
+    void aLostDealsHintIsTheBestMove()
+    {
+        TestApp app;
+        FakeMainLink main;
+        QMdiArea area;
+        auto *form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Joséphine")),
+                                  app.context, main, MakeJosephineRules);
+        area.addSubWindow(form)->showMaximized();
+        area.resize(800, 600);
+        area.show();
+        SolverPanel *panel = form->solverPanel();
+        QVERIFY(panel);
+        form->Boutons_Click(0);
+        for (int deal = 0; deal < 20; ++deal) {
+            QTRY_VERIFY(panel->answer().has_value());
+            if (panel->answer()->verdict == SolverAnswer::Verdict::Lost &&
+                !panel->answer()->line.isEmpty())
+                break;
+            app.dialogs.answers = {true};
+            form->Boutons_Click(1);
+            form->Boutons_Click(0);
+        }
+        QCOMPARE(panel->answer()->verdict, SolverAnswer::Verdict::Lost);
+        QCOMPARE(panel->indicator()->text(), QStringLiteral("Perdue d'avance"));
+        panel->hint();
+        QVERIFY(
+            panel->indicator()->text().endsWith(QStringLiteral("Aucune solution: meilleur coup")));
+        const auto *hint = form->Tapis->findChild<QWidget *>(QStringLiteral("solverHint"));
+        QVERIFY(hint && hint->isVisible());
     }
 
     void theMenuHidesTheIndicatorAndKeepsTheChoice()
