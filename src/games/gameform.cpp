@@ -141,7 +141,9 @@ void GameForm::ApplyWindowLook()
 
 QSize GameForm::sizeHint() const
 {
-    return m_rules->layout().area / 15;
+    // The solver's strip comes under the table, which keeps its design size.
+    const int strip = m_solverPanel ? m_solverPanel->stripHeight() : 0;
+    return m_rules->layout().area / 15 + QSize(0, strip);
 }
 
 void GameForm::resizeEvent(QResizeEvent *)

@@ -136,11 +136,16 @@ SolverPanel::~SolverPanel()
     qApp->removeEventFilter(this);
 }
 
+int SolverPanel::stripHeight() const
+{
+    return m_shown ? m_indicator->sizeHint().height() : 0;
+}
+
 QRect SolverPanel::placeStrip(const QRect &window)
 {
     if (!m_shown)
         return window;
-    const int height = m_indicator->sizeHint().height();
+    const int height = stripHeight();
     m_indicator->setGeometry(window.left(), window.bottom() - height + 1, window.width(), height);
     return window.adjusted(0, 0, 0, -height);
 }

@@ -30,6 +30,8 @@ public:
 
     // The area left to the table once the strip takes the bottom of the window's rect.
     QRect placeStrip(const QRect &window);
+    // The strip's height, 0 while it is hidden.
+    int stripHeight() const;
     void setIndicatorShown(bool shown);
 
     // Frames the next move of the line (or the best move of a lost deal); waits for the answer
