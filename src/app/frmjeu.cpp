@@ -1,6 +1,7 @@
 #include "app/frmjeu.h"
 
 #include "app/frmfond.h"
+#include "app/solvermenu.h"
 #include "app/uppercasevalidator.h"
 #include "games/dealmenu.h"
 #include "games/gamecatalog.h"
@@ -97,6 +98,9 @@ void frmJeu::createMenus()
     mnuDeJeu[2] = mnuJeu->addSeparator();
     mnuDeJeu[3] = mnuJeu->addAction(QStringLiteral("&Quitter le jeu"), this, &frmJeu::ConfirmQuit);
     mnuDeJeu[3]->setShortcut(Qt::Key_F6);
+    // The solver's items, before the separator above "Quitter le jeu".
+    m_solverMenu = new SolverMenu(mnuJeu, mnuDeJeu[2], m_context.settings,
+                                  [this] { return qobject_cast<GameForm *>(gameWindow()); });
     connect(mnuJeu, &QMenu::aboutToShow, this,
             [this] { mnuDeJeu[1]->setEnabled(m_context.state.gameInProgress); });
 
@@ -320,6 +324,7 @@ void frmJeu::mnuDeVorelle_Click(int index)
     connect(sub, &QObject::destroyed, this, &frmJeu::gameWindowGone);
     sub->showMaximized();
     window->setFocus();
+    m_solverMenu->update();
 }
 
 QMdiSubWindow *frmJeu::gameSubWindow() const
@@ -354,6 +359,7 @@ void frmJeu::gameWindowGone()
     stopClock();
     for (QAction *item : std::as_const(mnuDeVorelleItems))
         setCheckMark(item, false);
+    m_solverMenu->gameWindowClosed();
 }
 
 void frmJeu::stopGame()

@@ -13,6 +13,7 @@
 
 struct AppContext;
 class frmFond;
+class SolverMenu;
 class QMdiSubWindow;
 
 // The windows the menus open as modal dialogs; an empty one leaves its menu item disabled.
@@ -90,4 +91,5 @@ private:
     GameWindows &m_games;
     DialogOpeners m_openers;
     frmFond *m_fond;
+    SolverMenu *m_solverMenu = nullptr;
 };

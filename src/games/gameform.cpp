@@ -4,6 +4,7 @@
 #include "games/controlwidgets.h"
 #include "games/gamecatalog.h"
 #include "games/mainwindowlink.h"
+#include "games/solverpanel.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -15,6 +16,7 @@
 #include "shared/helppage.h"
 #include "shared/recordlog.h"
 #include "shared/userdialogs.h"
+#include "solver/solverregistry.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -94,6 +96,8 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
         act([&] { m_rules->drop(source, target, at); });
     });
     qApp->installEventFilter(this);
+    if (auto solver = SolverRegistry::solverFor(QString::fromUtf8(info.menuName)))
+        m_solverPanel = new SolverPanel(*this, context, std::move(solver));
 
     // Loading: the prompt, no game in progress, the look, then the first deal.
     setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la nouvelle vorelle"));
@@ -148,12 +152,14 @@ void GameForm::ApplyWindowLook()
 
 QSize GameForm::sizeHint() const
 {
-    return m_rules->layout().area / 15;
+    // The solver's strip comes under the table, which keeps its design size.
+    const int strip = m_solverPanel ? m_solverPanel->stripHeight() : 0;
+    return m_rules->layout().area / 15 + QSize(0, strip);
 }
 
 void GameForm::resizeEvent(QResizeEvent *)
 {
-    Tapis->setGeometry(rect());
+    Tapis->setGeometry(m_solverPanel ? m_solverPanel->placeStrip(rect()) : rect());
 }
 
 void GameForm::placeControls()
@@ -246,6 +252,8 @@ void GameForm::prepareDeal()
     m_main.stopClock();
     Boutons[Jouer]->setEnabled(true);
     setDefaultButton(Jouer);
+    if (m_solverPanel)
+        m_solverPanel->newDeal();
 }
 
 // A new deal: nothing to undo, the deal kept for a replay, its number in the caption.
@@ -362,7 +370,10 @@ void GameForm::gameOver(bool won)
     m_history->forget();
     // The table shows the last move before any message covers it.
     afterAction();
-    const QString failure = RecordGame(LogPath(m_context.state), record, RecordLocale());
+    // A game the demonstration finished is not the player's: it is left out, like an abandoned one.
+    const bool demonstrated = m_solverPanel && m_solverPanel->demonstrating();
+    const QString failure =
+        demonstrated ? QString() : RecordGame(LogPath(m_context.state), record, RecordLocale());
     if (!failure.isEmpty())
         m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
     setPrompt(QString());
@@ -395,6 +406,8 @@ void GameForm::afterAction()
 {
     Tapis->modelChanged();
     m_controls->sync(m_rules->table().controls);
+    if (m_solverPanel)
+        m_solverPanel->positionChanged();
     Q_EMIT historyChanged();
 }
 

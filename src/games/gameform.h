@@ -16,6 +16,7 @@ struct AppContext;
 class CardTable;
 class ControlWidgets;
 class MainWindowLink;
+class SolverPanel;
 
 // The window of every game: the table, the prompt line lblInfo and the four buttons JOUER,
 // DISTRIBUER, RÈGLES and QUITTER, placed from the game's twips and scaled with the table. It runs
@@ -60,6 +61,8 @@ public:
 
     // The widget of a game's own control, by name; nullptr if the game has none.
     QWidget *control(const QString &name) const;
+    // The solver's indicator, hint and demonstration; nullptr for a game without a solver.
+    SolverPanel *solverPanel() const { return m_solverPanel; }
 
     // Undo and redo of the game in progress, replay of the last deal and numbered deals.
     UndoPolicy undoPolicy() const;
@@ -105,4 +108,5 @@ private:
     bool m_stopped = false;
     std::unique_ptr<GameHistory> m_history;
     GameSnapshot m_dealt; // the last deal as dealt, or as JOUER found it
+    SolverPanel *m_solverPanel = nullptr;
 };

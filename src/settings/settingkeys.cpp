@@ -25,6 +25,8 @@ constexpr std::array<Key, 15> Table{{
     {CarnavalSection, CarnavalTemps, Initial::GameWindowSets, "2", "seconds a pair stays shown"},
     {AnnonceSection, AnnonceAnnonce, Initial::GameWindowSets, "0", "index of the announce"},
     {PousseSection, PousseFamille, Initial::GameWindowSets, "3", "index of the family shown"},
+    {SolveurSection, SolveurIndicateur, Initial::GameWindowSets, "1",
+     "\"1\" when the game windows say whether the deal can be won"},
 }};
 
 } // namespace

@@ -30,6 +30,8 @@ inline constexpr char AnnonceSection[] = "L'ANNONCE";
 inline constexpr char AnnonceAnnonce[] = "annonce";
 inline constexpr char PousseSection[] = "POUSSE-POUSSE";
 inline constexpr char PousseFamille[] = "famille";
+inline constexpr char SolveurSection[] = "SOLVEUR";
+inline constexpr char SolveurIndicateur[] = "indicateur";
 
 // Where a key's first value comes from.
 enum class Initial {

@@ -15,8 +15,9 @@ struct SolverMove {
     Action action = Action::Click;
     int picture = -1;   // the picture acted on, or the dragged one
     int target = -1;    // a drop's target picture, -1 for the bare table
+    int partner = -1;   // Click: a second picture clicked right after, the pair of picture
     QPoint dropTopLeft; // where a dropped card is let go, in twips
-    QString button;     // Press: the name of the game's own button
+    QString button;     // Press, or after a Click: the name of the game's own button
     QList<int> framed;  // what a hint frames: the card or cards, then the target
     QString text;       // the move in the notation of the headless tools
     bool operator==(const SolverMove &) const = default;

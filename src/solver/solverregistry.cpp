@@ -1,5 +1,10 @@
 #include "solver/solverregistry.h"
 
+#include "solver/clesonges/clesongessolver.h"
+#include "solver/josephine/josephinesolver.h"
+#include "solver/line/linesolver.h"
+#include "solver/montecarlo/montecarlosolver.h"
+
 #include <functional>
 #include <vector>
 
@@ -13,7 +18,16 @@ struct RegisteredSolver {
 // Menu name -> solver. A game appears here once its solver is written.
 const std::vector<RegisteredSolver> &entries()
 {
-    static const std::vector<RegisteredSolver> table{};
+    static const std::vector<RegisteredSolver> table{
+        {QStringLiteral("Monte-Carlo"), [] { return std::make_unique<MontecarloSolver>(); }},
+        {QStringLiteral("Duo"), [] { return std::make_unique<LineSolver>(LineSolver::duo()); }},
+        {QStringLiteral("Duo de rêve"),
+         [] { return std::make_unique<LineSolver>(LineSolver::duoDeReve()); }},
+        {QStringLiteral("Joséphine"), [] { return std::make_unique<JosephineSolver>(); }},
+        {QStringLiteral("La clé des songes"), [] { return std::make_unique<CleSongesSolver>(); }},
+        {QStringLiteral("Mariage"),
+         [] { return std::make_unique<LineSolver>(LineSolver::mariage()); }},
+    };
     return table;
 }
 

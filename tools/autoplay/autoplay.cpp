@@ -5,6 +5,7 @@
 
 #include "autoplayer.h"
 #include "dealcommand.h"
+#include "solvecommand.h"
 
 #include "games/gamecatalog.h"
 
@@ -61,6 +62,11 @@ int main(int argc, char *argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    // The solver's commands have a file of their own.
+    if (args.value(0) == QLatin1String("solve"))
+        return SolveCommand::solve(args.mid(1));
+    if (args.contains(QStringLiteral("--solve")))
+        return SolveCommand::solveDeals(args);
     if (AsksForDeal(args)) {
         QString out;
         QString err;

@@ -1,0 +1,98 @@
+// The solver's figures: for each game, the time from a fresh deal (the position copied, then the
+// whole search) over seeded deals, the share of "Inconnu", the memory the searches take above
+// idle, and how long a running search takes to stop once cancelled.
+// Run: build/bench/bench_solver [DEALS] [GAME...]   (10000 deals and every game by default)
+
+#include "games/fakehost.h"
+#include "games/gamecatalog.h"
+#include "games/rulesregistry.h"
+#include "solver/solverregistry.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+#include <thread>
+
+namespace {
+
+double quantile(std::vector<double> values, double q)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty()
+               ? 0
+               : values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
+}
+
+double maxResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+void bench(const QString &menu, int deals)
+{
+    RulesBench table(1);
+    table.host.state = &table.state;
+    const auto rules = (*RulesRegistry::rulesFor(menu))(table.context(), table.host);
+    const auto solver = SolverRegistry::solverFor(menu);
+    const double idle = maxResidentMiB();
+    std::vector<double> millis;
+    std::vector<double> stops;
+    int winnable = 0;
+    int unknown = 0;
+    for (int deal = 0; deal < deals; ++deal) {
+        table.state.gameInProgress = false;
+        rules->Distribution();
+        table.state.gameInProgress = true;
+        rules->play();
+        QElapsedTimer clock;
+        clock.start();
+        const std::atomic<bool> going{false};
+        const SolverAnswer answer = solver->prepare(*rules)->run(going);
+        millis.push_back(double(clock.nsecsElapsed()) / 1e6);
+        winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
+        unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;
+        // The slower searches once more, cancelled half a millisecond in: how long until they stop.
+        if (millis.back() > 1.0 && stops.size() < 200) {
+            std::atomic<bool> cancel{false};
+            auto task = solver->prepare(*rules);
+            QElapsedTimer stopping;
+            std::thread worker([&] { task->run(cancel); });
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+            stopping.start();
+            cancel = true;
+            worker.join();
+            stops.push_back(double(stopping.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::printf("%s: %d deals, winnable %.2f %%, unknown %.3f %%, median %.3f ms, p99 %.3f ms, "
+                "max %.1f ms, memory above idle %.1f MiB, cancel (%zu slow searches) max %.3f ms\n",
+                qPrintable(menu), deals, 100.0 * winnable / deals, 100.0 * unknown / deals,
+                quantile(millis, 0.5), quantile(millis, 0.99), quantile(millis, 1.0),
+                maxResidentMiB() - idle, stops.size(), quantile(stops, 1.0));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const QStringList args = app.arguments().mid(1);
+    const int deals = args.isEmpty() ? 10000 : args.first().toInt();
+    QStringList games = args.mid(1);
+    if (games.isEmpty()) {
+        for (const GameInfo &info : GameCatalog::all()) {
+            const QString menu = QString::fromUtf8(info.menuName);
+            if (RulesRegistry::rulesFor(menu) && SolverRegistry::solverFor(menu))
+                games.append(menu);
+        }
+    }
+    for (const QString &menu : std::as_const(games))
+        bench(menu, std::max(1, deals));
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "app/solvermenu.h"
+
+#include "games/gameform.h"
+#include "games/solverpanel.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+SolverPanel *panelOf(GameForm *form)
+{
+    return form ? form->solverPanel() : nullptr;
+}
+
+} // namespace
+
+SolverMenu::SolverMenu(QMenu *menu, QAction *before, SettingsStore &settings,
+                       std::function<GameForm *()> gameWindow)
+    : QObject(menu), m_settings(settings), m_gameWindow(std::move(gameWindow))
+{
+    menu->insertSeparator(before);
+    indicateur = new QAction(QStringLiteral("Indicateur de donne &gagnable"), menu);
+    indicateur->setObjectName(QStringLiteral("mnuIndicateur"));
+    indicateur->setCheckable(true);
+    indicateur->setChecked(settings.read(QString::fromLatin1(Settings::SolveurSection),
+                                         QString::fromLatin1(Settings::SolveurIndicateur)) !=
+                           QLatin1String("0"));
+    indice = new QAction(QStringLiteral("&Indice"), menu);
+    indice->setObjectName(QStringLiteral("mnuIndice"));
+    indice->setShortcut(Qt::Key_F7);
+    demonstration = new QAction(QStringLiteral("&Démonstration"), menu);
+    demonstration->setObjectName(QStringLiteral("mnuDemonstration"));
+    demonstration->setShortcut(Qt::Key_F8);
+    menu->insertActions(before, {indicateur, indice, demonstration});
+
+    connect(indicateur, &QAction::toggled, this, [this](bool shown) {
+        m_settings.write(QString::fromLatin1(Settings::SolveurSection),
+                         QString::fromLatin1(Settings::SolveurIndicateur),
+                         shown ? QStringLiteral("1") : QStringLiteral("0"));
+        if (SolverPanel *panel = panelOf(m_gameWindow()))
+            panel->setIndicatorShown(shown);
+    });
+    connect(indice, &QAction::triggered, this, [this] {
+        if (SolverPanel *panel = panelOf(m_gameWindow()))
+            panel->hint();
+    });
+    connect(demonstration, &QAction::triggered, this, [this] {
+        if (SolverPanel *panel = panelOf(m_gameWindow()))
+            panel->startDemonstration();
+    });
+    connect(menu, &QMenu::aboutToShow, this, &SolverMenu::update);
+    update();
+}
+
+void SolverMenu::update()
+{
+    const bool solvable = panelOf(m_gameWindow()) != nullptr;
+    indice->setEnabled(solvable);
+    demonstration->setEnabled(solvable);
+}
+
+void SolverMenu::gameWindowClosed()
+{
+    indice->setEnabled(false);
+    demonstration->setEnabled(false);
+}

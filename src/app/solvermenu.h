@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class GameForm;
+class QAction;
+class QMenu;
+class SettingsStore;
+
+// The solver's items of the "&Jeu" menu: the indicator shown or not (kept in the settings),
+// Indice and Démonstration, enabled while the open game window has a solver.
+class SolverMenu final : public QObject {
+    Q_OBJECT
+public:
+    SolverMenu(QMenu *menu, QAction *before, SettingsStore &settings,
+               std::function<GameForm *()> gameWindow);
+
+    // After a game window opened.
+    void update();
+    void gameWindowClosed();
+
+    QAction *indicateur;
+    QAction *indice;
+    QAction *demonstration;
+
+private:
+    SettingsStore &m_settings;
+    std::function<GameForm *()> m_gameWindow;
+};

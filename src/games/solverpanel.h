@@ -1,0 +1,78 @@
+#pragma once
+
+#include "solver/solver.h"
+#include "solver/solverworker.h"
+
+#include <QByteArray>
+#include <QLabel>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+struct AppContext;
+class GameForm;
+class SolverHint;
+
+// The solver's side of a game window: the strip under the table that says whether the deal can
+// still be won, the hint frames and the demonstration. Searches run on the worker; the window
+// only copies the position and reads the answers.
+class SolverPanel final : public QObject {
+    Q_OBJECT
+public:
+    SolverPanel(GameForm &form, AppContext &context, std::unique_ptr<Solver> solver);
+    ~SolverPanel() override;
+
+    // After every action of the window: a new position is searched, the hint goes.
+    void positionChanged();
+    // A new deal: what was winnable before says nothing about it.
+    void newDeal();
+
+    // The area left to the table once the strip takes the bottom of the window's rect.
+    QRect placeStrip(const QRect &window);
+    // The strip's height, 0 while it is hidden.
+    int stripHeight() const;
+    void setIndicatorShown(bool shown);
+
+    // Frames the next move of the line (or the best move of a lost deal); waits for the answer
+    // when the search is still running.
+    void hint();
+    // Plays the line one move per tick of the demonstration timer until the line ends, the game
+    // ends, or the player clicks or presses a key.
+    void startDemonstration();
+    void stopDemonstration();
+    // One tick of the demonstration timer: the next move of the line.
+    void demonstrationStep();
+    bool demonstrating() const { return m_demonstrating; }
+
+    QLabel *indicator() const { return m_indicator; }
+    QTimer *demonstrationTimer() const { return m_demoTimer; }
+    const std::optional<SolverAnswer> &answer() const { return m_answer; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void answered(const QByteArray &position, const SolverAnswer &answer);
+    void show();
+    void showHint();
+    void relayout();
+
+    GameForm &m_form;
+    AppContext &m_context;
+    std::unique_ptr<Solver> m_solver;
+    SolverWorker *m_worker;
+    QLabel *m_indicator;
+    SolverHint *m_hint;
+    QTimer *m_demoTimer;
+    QByteArray m_position;
+    std::optional<SolverAnswer> m_answer;
+    bool m_wasWinnable = false;
+    bool m_hintWanted = false;
+    bool m_demoWanted = false;
+    bool m_shown = true;
+    bool m_demonstrating = false;
+    bool m_playing = false; // a move of the line is being played through the window
+    // The rest of the winning line, for the position the move being played leads to.
+    std::optional<SolverAnswer> m_nextLine;
+};

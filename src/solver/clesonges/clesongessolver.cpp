@@ -1,0 +1,86 @@
+#include "solver/clesonges/clesongessolver.h"
+
+#include "games/frmCleSonges/clesongesrules.h"
+#include "solver/search/depthfirst.h"
+#include "solver/search/searchanswer.h"
+
+namespace {
+
+using Rules = CleSongesRules;
+using Move = CleSongesModel::Move;
+
+// Piles are numbered 1 to 8 from the left.
+QString pileName(int card)
+{
+    return QString::number(card / Rules::PileSize + 1);
+}
+
+SolverMove toSolverMove(const Move &move)
+{
+    SolverMove played;
+    played.action = SolverMove::Action::Click;
+    played.picture = Rules::FirstCarte + move.first;
+    played.framed = {played.picture};
+    switch (move.kind) {
+    case Move::TurnUp:
+        played.text = QStringLiteral("r") + pileName(move.first);
+        break;
+    case Move::Drop:
+        played.text = QStringLiteral("x") + pileName(move.first);
+        break;
+    case Move::Pair:
+        played.partner = Rules::FirstCarte + move.second;
+        played.framed.append(played.partner);
+        played.text = pileName(move.first) + QLatin1Char('-') + pileName(move.second);
+        break;
+    }
+    return played;
+}
+
+class CleSongesTask final : public SolverTask {
+public:
+    explicit CleSongesTask(const std::optional<CleSongesModel> &model) : m_model(model) {}
+    SolverAnswer run(const std::atomic<bool> &cancel) override
+    {
+        if (!m_model)
+            return {};
+        Search::DepthFirst<CleSongesModel> search(cancel, Search::Limits{});
+        return SearchAnswer(search.solve(*m_model), toSolverMove);
+    }
+
+private:
+    std::optional<CleSongesModel> m_model;
+};
+
+} // namespace
+
+std::optional<CleSongesModel> CleSongesSolver::model(const GameRules &rules)
+{
+    const auto *game = dynamic_cast<const Rules *>(&rules);
+    if (!game)
+        return std::nullopt;
+    const TableModel &table = rules.table();
+    std::array<int, 32> ranks{};
+    std::array<int, Rules::Piles> left{};
+    std::array<bool, Rules::Piles> faceUp{};
+    for (int k = 0; k < Cards::SmallDeck; ++k) {
+        const QString &tag = table.at(Rules::FirstCarte + k).tag;
+        if (tag.isEmpty())
+            return std::nullopt; // no deal yet
+        if (tag == QLatin1String("VRAI"))
+            continue;
+        ranks[std::size_t(k)] = Cards::CardValue(tag);
+        const auto pile = std::size_t(k / Rules::PileSize);
+        ++left[pile];
+        // Cards leave a pile from its top: the last one still there is the top.
+        faceUp[pile] = !tag.endsWith(QLatin1String("[R]"));
+    }
+    CleSongesModel model;
+    model.set(ranks, left, faceUp, game->variables().Premiere);
+    return model;
+}
+
+std::unique_ptr<SolverTask> CleSongesSolver::prepare(const GameRules &rules) const
+{
+    return std::make_unique<CleSongesTask>(model(rules));
+}

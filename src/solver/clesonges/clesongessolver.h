@@ -1,0 +1,13 @@
+#pragma once
+
+#include "solver/clesonges/clesongesmodel.h"
+#include "solver/solver.h"
+
+#include <optional>
+
+class CleSongesSolver final : public Solver {
+public:
+    std::unique_ptr<SolverTask> prepare(const GameRules &rules) const override;
+    // The model of the rules' position; nothing for rules of another game.
+    static std::optional<CleSongesModel> model(const GameRules &rules);
+};

@@ -1,0 +1,123 @@
+#include "solver/line/linesolver.h"
+
+#include "games/frmMariage/mariagerules.h"
+#include "games/linerules.h"
+#include "solver/search/cardbyte.h"
+#include "solver/search/depthfirst.h"
+#include "solver/search/searchanswer.h"
+
+namespace {
+
+class LineTask final : public SolverTask {
+public:
+    LineTask(const std::optional<LineModel> &model, const LineModel::Rules &rules, int sabot,
+             bool dropChoice)
+        : m_model(model), m_rules(rules), m_sabot(sabot), m_dropChoice(dropChoice)
+    {
+    }
+    SolverAnswer run(const std::atomic<bool> &cancel) override
+    {
+        if (!m_model)
+            return {};
+        Search::DepthFirst<LineModel> search(cancel, Search::Limits{});
+        SolverAnswer answer =
+            SearchAnswer(search.solve(*m_model),
+                         [this](const LineModel::Move &move) { return toSolverMove(move); });
+        // Cards the player selected would take the first click of the line for a second one: a
+        // click on the stock drops them (and deals, which the line does first anyway).
+        if (m_dropChoice && !answer.line.isEmpty() && answer.line.first().picture != m_sabot)
+            answer.line.prepend(toSolverMove({LineModel::Deal, 1}));
+        return answer;
+    }
+
+private:
+    SolverMove toSolverMove(const LineModel::Move &move) const
+    {
+        SolverMove played;
+        if (move.place == LineModel::Deal) {
+            played.action = SolverMove::Action::Click;
+            played.picture = m_sabot;
+            played.framed = {m_sabot};
+            played.text = QStringLiteral("pioche");
+            return played;
+        }
+        if (m_rules.twoAtOnce) {
+            // Mariage: the card or the two cards selected, then SUPPRIMER.
+            played.action = SolverMove::Action::Click;
+            played.picture = LineRules::FirstCarte + move.place;
+            played.partner = move.span == 2 ? played.picture + 1 : -1;
+            played.button = QString::fromLatin1(MariageRules::Supprimer);
+            played.framed = {played.picture};
+            if (move.span == 2)
+                played.framed.append(played.partner);
+            played.text = move.span == 2
+                              ? QStringLiteral("%1+%2").arg(move.place + 1).arg(move.place + 2)
+                              : QString::number(move.place + 1);
+            return played;
+        }
+        const int onto = move.place + (m_rules.dropBefore ? -1 : 1);
+        played.action = SolverMove::Action::Drop;
+        played.picture = LineRules::FirstCarte + move.place;
+        played.target = LineRules::FirstCarte + onto;
+        played.dropTopLeft = CardLine::placePosition(onto);
+        played.framed = {played.picture, played.target};
+        played.text = QStringLiteral("%1>%2").arg(move.place + 1).arg(onto + 1);
+        return played;
+    }
+
+    std::optional<LineModel> m_model;
+    LineModel::Rules m_rules;
+    int m_sabot;
+    bool m_dropChoice;
+};
+
+} // namespace
+
+LineSolver LineSolver::duo()
+{
+    return LineSolver({.dropBefore = true, .draggedLeaves = false});
+}
+
+LineSolver LineSolver::duoDeReve()
+{
+    return LineSolver({.dropBefore = false,
+                       .draggedLeaves = true,
+                       .firstLeft = CardByte(QStringLiteral("DAMEDECOEUR")),
+                       .secondLeft = CardByte(QStringLiteral("ROIDECOEUR"))});
+}
+
+LineSolver LineSolver::mariage()
+{
+    return LineSolver({.dropBefore = false,
+                       .draggedLeaves = true,
+                       .twoAtOnce = true,
+                       .firstLeft = CardByte(QStringLiteral("DAMEDECOEUR")),
+                       .secondLeft = CardByte(QStringLiteral("ROIDECOEUR"))});
+}
+
+std::optional<LineModel> LineSolver::model(const GameRules &rules) const
+{
+    const auto *game = dynamic_cast<const LineRules *>(&rules);
+    if (!game)
+        return std::nullopt;
+    const CardLine &line = game->line();
+    std::vector<std::uint8_t> cards;
+    for (int place = 0; place < line.length(); ++place)
+        cards.push_back(CardByte(line.card(place)));
+    std::vector<std::uint8_t> stock;
+    const CardLine::State &state = line.state();
+    for (int next = state.prochaineCarte; next >= 0 && next < state.deal.size(); --next)
+        stock.push_back(CardByte(state.deal.at(next)));
+    LineModel model;
+    if (!model.set(m_rules, cards, stock))
+        return std::nullopt;
+    return model;
+}
+
+std::unique_ptr<SolverTask> LineSolver::prepare(const GameRules &rules) const
+{
+    const auto *game = dynamic_cast<const LineRules *>(&rules);
+    const auto *mariage = dynamic_cast<const MariageRules *>(&rules);
+    const bool chosen = mariage && mariage->variables().Selection1 != MariageRules::NoSelection;
+    return std::make_unique<LineTask>(model(rules), m_rules, game ? game->sabot() : -1, chosen);
+}

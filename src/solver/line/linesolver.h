@@ -1,0 +1,22 @@
+#pragma once
+
+#include "solver/line/linemodel.h"
+#include "solver/solver.h"
+
+#include <optional>
+
+// Duo, Duo de rêve and Mariage: the line games whose cards leave from between two alike cards.
+class LineSolver final : public Solver {
+public:
+    explicit LineSolver(const LineModel::Rules &rules) : m_rules(rules) {}
+    static LineSolver duo();
+    static LineSolver duoDeReve();
+    static LineSolver mariage();
+
+    std::unique_ptr<SolverTask> prepare(const GameRules &rules) const override;
+    // The model of the rules' position, nothing for rules of another kind.
+    std::optional<LineModel> model(const GameRules &rules) const;
+
+private:
+    LineModel::Rules m_rules;
+};

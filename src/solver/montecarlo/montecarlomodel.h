@@ -1,0 +1,62 @@
+#pragma once
+
+#include "solver/search/bytekey.h"
+
+#include <QString>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Monte-Carlo reduced to what decides its future: the grid cards in reading order, the stock in
+// the order it fills the gaps, and the first card the player has selected, if any. A card is a
+// byte, rank x 4 + suit.
+class MontecarloModel {
+public:
+    static constexpr int Places = 25;
+    static constexpr int Columns = 5;
+    static constexpr int StockCards = 27;
+    static constexpr std::uint8_t NoPlace = 0xFF;
+    static constexpr std::uint8_t NoCard = 0xFF;
+
+    // Two places removed as a pair, or, with second = NoPlace, a click on a place that is no
+    // neighbour of the pending selection, which drops it.
+    struct Move {
+        std::uint8_t first = NoPlace;
+        std::uint8_t second = NoPlace;
+        bool operator==(const Move &) const = default;
+    };
+    using Key = ByteKey;
+    using KeyHash = ByteKey::Hash;
+
+    MontecarloModel() = default;
+    // The grid (at most 25 cards) and the stock in drawing order (at most 27); false when a list
+    // is too long or holds something that is not a card.
+    bool set(const std::vector<std::uint8_t> &grid, const std::vector<std::uint8_t> &stock,
+             std::uint8_t pending = NoPlace);
+
+    // The byte of a card code, NoCard for anything else.
+    static std::uint8_t cardOf(const QString &code);
+    static bool neighbours(int a, int b);
+
+    void moves(std::vector<Move> &out) const;
+    void play(const Move &move);
+    bool won() const { return m_count == 0; }
+    int progress() const { return m_removed; }
+    Key key() const;
+
+    int count() const { return m_count; }
+    std::uint8_t card(int place) const { return m_grid[std::size_t(place)]; }
+    std::uint8_t pending() const { return m_pending; }
+
+private:
+    static bool matching(std::uint8_t a, std::uint8_t b);
+
+    std::array<std::uint8_t, Places> m_grid{};
+    std::array<std::uint8_t, StockCards> m_stock{};
+    std::uint8_t m_count = 0;
+    std::uint8_t m_stockSize = 0;
+    std::uint8_t m_drawn = 0;
+    std::uint8_t m_pending = NoPlace;
+    int m_removed = 0;
+};

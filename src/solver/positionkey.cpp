@@ -1,0 +1,20 @@
+#include "solver/positionkey.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QIODevice>
+
+QByteArray SolverPositionKey(const TableModel &table, bool inProgress)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << inProgress;
+    for (const Picture &picture : table.pictures)
+        out << picture.tag << picture.card << int(picture.face) << picture.rect.topLeft()
+            << picture.visible;
+    for (const Frame &frame : table.frames)
+        out << frame.visible << frame.rect;
+    for (const Control &control : table.controls)
+        out << control.text << control.current << control.enabled;
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}

@@ -1,0 +1,112 @@
+#include "solver/search/depthfirst.h"
+
+#include <QTest>
+#include <set>
+
+namespace {
+
+// A counter climbing from 0 to a goal by steps of 1 or 2, never landing on a forbidden value.
+// Every value is reached by many orders of steps, so the table matters: without it a lost climb
+// to 60 would take some 10^12 nodes.
+struct Climb {
+    struct Move {
+        int step = 0;
+        bool operator==(const Move &) const = default;
+    };
+    using Key = int;
+    using KeyHash = std::hash<int>;
+
+    int value = 0;
+    int goal = 0;
+    std::set<int> forbidden;
+
+    void moves(std::vector<Move> &out) const
+    {
+        for (const int step : {1, 2}) {
+            if (value + step <= goal && !forbidden.contains(value + step))
+                out.push_back({step});
+        }
+    }
+    void play(const Move &move) { value += move.step; }
+    bool won() const { return value == goal; }
+    int progress() const { return value; }
+    Key key() const { return value; }
+};
+
+int climbed(const std::vector<Climb::Move> &line)
+{
+    int value = 0;
+    for (const Climb::Move &move : line)
+        value += move.step;
+    return value;
+}
+
+} // namespace
+
+class TestDepthFirst : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void findsALineThatWinsAndTheFurthestLineOfALostGame()
+    {
+        const std::atomic<bool> cancel{false};
+        Search::DepthFirst<Climb> winning(cancel, {});
+        const auto won = winning.solve(Climb{0, 10, {2, 5, 8}});
+        QCOMPARE(won.outcome, Search::Outcome::Won);
+        const std::set<int> forbidden{2, 5, 8};
+        int value = 0;
+        for (const Climb::Move &move : won.line) {
+            value += move.step;
+            QVERIFY(!forbidden.contains(value));
+        }
+        QCOMPARE(value, 10);
+
+        // 7 and 8 forbidden: nothing gets past 6.
+        Search::DepthFirst<Climb> losing(cancel, {});
+        const auto lost = losing.solve(Climb{0, 60, {7, 8}});
+        QCOMPARE(lost.outcome, Search::Outcome::Lost);
+        QCOMPARE(climbed(lost.line), 6);
+
+        Search::DepthFirst<Climb> already(cancel, {});
+        const auto there = already.solve(Climb{10, 10, {}});
+        QCOMPARE(there.outcome, Search::Outcome::Won);
+        QVERIFY(there.line.empty());
+    }
+
+    void theTableSearchesEachPositionOnce()
+    {
+        const std::atomic<bool> cancel{false};
+        Search::DepthFirst<Climb> search(cancel, {});
+        const auto lost = search.solve(Climb{0, 60, {59, 60}});
+        QCOMPARE(lost.outcome, Search::Outcome::Lost);
+        QCOMPARE(climbed(lost.line), 58);
+        QVERIFY2(lost.nodes < 200, qPrintable(QString::number(lost.nodes)));
+    }
+
+    void budgetOrCancelGiveUnknownNeverAGuess()
+    {
+        const std::atomic<bool> going{false};
+        Search::Limits small;
+        small.nodes = 20;
+        Search::DepthFirst<Climb> budget(going, small);
+        const auto unknown = budget.solve(Climb{0, 60, {59, 60}});
+        QCOMPARE(unknown.outcome, Search::Outcome::Unknown);
+        QVERIFY(unknown.line.empty());
+        QCOMPARE(unknown.nodes, 20);
+
+        const std::atomic<bool> cancelled{true};
+        Search::DepthFirst<Climb> stopped(cancelled, {});
+        QCOMPARE(stopped.solve(Climb{0, 60, {}}).outcome, Search::Outcome::Unknown);
+
+        // A full table stops taking positions but the answer stays exact.
+        Search::Limits tiny;
+        tiny.tableEntries = 3;
+        tiny.nodes = 1'000'000;
+        Search::DepthFirst<Climb> slow(going, tiny);
+        const auto exact = slow.solve(Climb{0, 20, {19, 20}});
+        QCOMPARE(exact.outcome, Search::Outcome::Lost);
+        QCOMPARE(climbed(exact.line), 18);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDepthFirst)
+#include "tst_depthfirst.moc"

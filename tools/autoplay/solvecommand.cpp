@@ -1,0 +1,376 @@
+#include "solvecommand.h"
+
+#include "autoplayer.h"
+#include "games/frmMontecarlo/montecarlorules.h"
+#include "games/gamecatalog.h"
+#include "games/gamehost.h"
+#include "games/rulesregistry.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "shared/appstate.h"
+#include "shared/randomsource.h"
+#include "solver/montecarlo/montecarlosolver.h"
+#include "solver/solverregistry.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <random>
+#include <span>
+
+namespace {
+
+constexpr int BadUsage = 2;
+constexpr int DefaultMelange = 10;
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+int fail(const QString &problem)
+{
+    print(stderr, QStringLiteral("autoplay : %1\n").arg(problem));
+    return BadUsage;
+}
+
+// Leaves the deck as it is: with "melange" at 0 its one exchange swaps the first card with itself.
+class KeptOrder final : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0.0f; }
+};
+
+// A game with rules and a solver, by its menu name or its window name without "frm".
+const GameInfo *findGame(const QString &name)
+{
+    for (const GameInfo &info : GameCatalog::all()) {
+        const QString menu = QString::fromUtf8(info.menuName);
+        const QString window = QString::fromUtf8(info.windowName).mid(3);
+        if ((name.compare(menu, Qt::CaseInsensitive) == 0 ||
+             name.compare(window, Qt::CaseInsensitive) == 0) &&
+            RulesRegistry::rulesFor(menu) && SolverRegistry::solverFor(menu))
+            return &info;
+    }
+    return nullptr;
+}
+
+QString gameNames()
+{
+    QStringList names;
+    for (const GameInfo &info : GameCatalog::all()) {
+        const QString menu = QString::fromUtf8(info.menuName);
+        if (RulesRegistry::rulesFor(menu) && SolverRegistry::solverFor(menu))
+            names.append(QStringLiteral("« %1 »").arg(menu));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+// One game's rules on a table of their own, with a settings file in a temporary folder, as the
+// window runs them: a deal, then JOUER.
+class Table final : public GameHost {
+public:
+    Table(const GameInfo &info, RandomSource &random, int melange)
+        : m_settings(m_dir.filePath(QStringLiteral("solve.ini")))
+    {
+        BuildCardTables(m_state);
+        m_settings.setParameter(Settings::Melange, QString::number(melange));
+        const QString menu = QString::fromUtf8(info.menuName);
+        rules = (*RulesRegistry::rulesFor(menu))({m_state, m_settings, random}, *this);
+        deckSize = info.deckSize;
+    }
+    std::span<QString> deck()
+    {
+        if (deckSize == Cards::SmallDeck)
+            return m_state.decks.deck32;
+        return m_state.decks.deck52;
+    }
+    void deal()
+    {
+        m_state.gameInProgress = false;
+        rules->Distribution();
+        if (!m_loaded)
+            rules->load();
+        m_loaded = true;
+        m_state.gameInProgress = true;
+        ended = false;
+        rules->play();
+    }
+
+    void setPrompt(const QString &text) override { m_prompt = text; }
+    QString prompt() const override { return m_prompt; }
+    void gameOver(bool hasWon) override
+    {
+        ended = true;
+        won = hasWon;
+        m_state.gameInProgress = false;
+    }
+    void setTimer(int) override {}
+
+    std::unique_ptr<GameRules> rules;
+    int deckSize = Cards::FullDeck;
+    bool ended = false;
+    bool won = false;
+
+private:
+    QTemporaryDir m_dir;
+    AppState m_state;
+    SettingsStore m_settings;
+    QString m_prompt;
+    bool m_loaded = false;
+};
+
+// The codes of one deck a line, checked against the game's deck; the error otherwise.
+std::optional<QStringList> parseDeck(const QString &line, const QStringList &valid, QString &error)
+{
+    QStringList codes = line.split(QLatin1Char(','));
+    for (QString &code : codes)
+        code = code.trimmed().toUpper();
+    if (codes.size() != valid.size()) {
+        error = QStringLiteral("la donne compte %1 cartes au lieu de %2.")
+                    .arg(codes.size())
+                    .arg(valid.size());
+        return std::nullopt;
+    }
+    QSet<QString> seen;
+    for (const QString &code : std::as_const(codes)) {
+        if (!valid.contains(code)) {
+            error = QStringLiteral("carte inconnue « %1 ».").arg(code);
+            return std::nullopt;
+        }
+        if (seen.contains(code)) {
+            error = QStringLiteral("la carte « %1 » figure deux fois.").arg(code);
+            return std::nullopt;
+        }
+        seen.insert(code);
+    }
+    return codes;
+}
+
+QString verdictWord(SolverAnswer::Verdict verdict)
+{
+    switch (verdict) {
+    case SolverAnswer::Verdict::Winnable:
+        return QStringLiteral("gagnable");
+    case SolverAnswer::Verdict::Lost:
+        return QStringLiteral("perdue");
+    case SolverAnswer::Verdict::Unknown:
+        break;
+    }
+    return QStringLiteral("inconnue");
+}
+
+SolverAnswer solveDeck(const GameInfo &info, const QStringList &codes)
+{
+    KeptOrder kept;
+    Table table(info, kept, 0);
+    std::span<QString> deck = table.deck();
+    for (std::size_t i = 0; i < deck.size(); ++i)
+        deck[i] = codes.at(qsizetype(i));
+    table.deal();
+    const std::atomic<bool> cancel{false};
+    const auto solver = SolverRegistry::solverFor(QString::fromUtf8(info.menuName));
+    return solver->prepare(*table.rules)->run(cancel);
+}
+
+QString verdictLine(const SolverAnswer &answer)
+{
+    return QStringLiteral("%1\t%2\t%3\n")
+        .arg(verdictWord(answer.verdict))
+        .arg(answer.line.size())
+        .arg(answer.nodes);
+}
+
+QStringList validCodes(const GameInfo &info)
+{
+    AppState state;
+    BuildCardTables(state);
+    if (info.deckSize == Cards::SmallDeck)
+        return QStringList(state.decks.deck32.begin(), state.decks.deck32.end());
+    return QStringList(state.decks.deck52.begin(), state.decks.deck52.end());
+}
+
+// The program's own simple policy: the first legal pair in reading order, every time. Nothing
+// for a game that has none here.
+std::optional<bool> simplePolicy(Table &table)
+{
+    if (!dynamic_cast<const MontecarloRules *>(table.rules.get()))
+        return std::nullopt;
+    while (!table.ended) {
+        const auto model = MontecarloSolver::model(*table.rules);
+        std::vector<MontecarloModel::Move> moves;
+        if (model)
+            model->moves(moves);
+        if (moves.empty())
+            return false;
+        table.rules->click(MontecarloRules::FirstPlace + moves.front().first);
+        table.rules->click(MontecarloRules::FirstPlace + moves.front().second);
+    }
+    return table.won;
+}
+
+std::optional<qint64> wholeNumber(const QString &text, qint64 min, qint64 max)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+double quantile(std::vector<double> values, double q)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto at = std::size_t(std::min(double(values.size() - 1), q * double(values.size())));
+    return values[at];
+}
+
+} // namespace
+
+int SolveCommand::solve(const QStringList &args)
+{
+    if (args.size() != 3 ||
+        (args.at(1) != QLatin1String("--deck") && args.at(1) != QLatin1String("--decks")))
+        return fail(QStringLiteral("usage : autoplay solve JEU --deck C1,C2,...,Cn | --decks "
+                                   "FICHIER|- (jeux : %1)")
+                        .arg(gameNames()));
+    const GameInfo *info = findGame(args.at(0));
+    if (!info)
+        return fail(
+            QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(args.at(0), gameNames()));
+    const QStringList valid = validCodes(*info);
+    QString error;
+    if (args.at(1) == QLatin1String("--deck")) {
+        const auto codes = parseDeck(args.at(2), valid, error);
+        if (!codes)
+            return fail(error);
+        const SolverAnswer answer = solveDeck(*info, *codes);
+        QString out = verdictLine(answer);
+        if (answer.verdict == SolverAnswer::Verdict::Winnable) {
+            for (const SolverMove &move : answer.line)
+                out += move.text + QLatin1Char('\n');
+        }
+        print(stdout, out);
+        return 0;
+    }
+
+    QFile file;
+    const bool opened =
+        args.at(2) == QLatin1String("-")
+            ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
+            : (file.setFileName(args.at(2)), file.open(QIODevice::ReadOnly | QIODevice::Text));
+    if (!opened)
+        return fail(QStringLiteral("impossible de lire « %1 ».").arg(args.at(2)));
+    // Every line is checked before the first is solved, so a bad file prints nothing else.
+    QList<QStringList> decks;
+    QTextStream in(&file);
+    for (int number = 1; !in.atEnd(); ++number) {
+        const QString line = in.readLine();
+        if (line.trimmed().isEmpty())
+            continue;
+        const auto codes = parseDeck(line, valid, error);
+        if (!codes)
+            return fail(QStringLiteral("ligne %1 : %2").arg(number).arg(error));
+        decks.append(*codes);
+    }
+    for (const QStringList &codes : std::as_const(decks)) {
+        print(stdout, verdictLine(solveDeck(*info, codes)));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int SolveCommand::solveDeals(const QStringList &args)
+{
+    QStringList rest = args;
+    rest.removeAll(QStringLiteral("--solve"));
+    if (rest.size() < 2)
+        return fail(
+            QStringLiteral("usage : autoplay JEU DONNES --seed GRAINE [--melange M] --solve"));
+    const GameInfo *info = findGame(rest.at(0));
+    if (!info)
+        return fail(
+            QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(rest.at(0), gameNames()));
+    const auto deals = wholeNumber(rest.at(1), 1, std::numeric_limits<qint64>::max());
+    if (!deals)
+        return fail(QStringLiteral("le nombre de donnes « %1 » n'est pas un entier positif.")
+                        .arg(rest.at(1)));
+    std::optional<qint64> seed = std::random_device{}();
+    std::optional<qint64> melange = DefaultMelange;
+    for (qsizetype i = 2; i < rest.size(); i += 2) {
+        const QString option = rest.at(i);
+        const QString value = rest.value(i + 1);
+        if (option == QLatin1String("--seed"))
+            seed = wholeNumber(value, 0, std::numeric_limits<quint32>::max());
+        else if (option == QLatin1String("--melange"))
+            melange =
+                wholeNumber(value, 0, std::numeric_limits<qint16>::max() / (info->deckSize - 1));
+        else
+            return fail(QStringLiteral("option inconnue « %1 ».").arg(option));
+        if (!seed || !melange)
+            return fail(QStringLiteral("valeur incorrecte « %1 » pour %2.").arg(value, option));
+    }
+
+    const QString menu = QString::fromUtf8(info->menuName);
+    const auto solver = SolverRegistry::solverFor(menu);
+    SeededRandom random{quint32(*seed)};
+    Table table(*info, random, int(*melange));
+    KeptOrder kept;
+    Table replay(*info, kept, 0);
+    qint64 winnable = 0;
+    qint64 unknown = 0;
+    qint64 policyWins = 0;
+    bool policyKnown = true;
+    std::vector<double> millis;
+    const std::atomic<bool> cancel{false};
+    for (qint64 deal = 0; deal < *deals; ++deal) {
+        table.deal();
+        // The deal as shuffled, for the simple policy's own copy of it.
+        const std::span<QString> dealt = table.deck();
+        std::copy(dealt.begin(), dealt.end(), replay.deck().begin());
+        QElapsedTimer clock;
+        clock.start();
+        const SolverAnswer answer = solver->prepare(*table.rules)->run(cancel);
+        millis.push_back(double(clock.nsecsElapsed()) / 1e6);
+        winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
+        unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;
+        replay.deal();
+        const std::optional<bool> policy = simplePolicy(replay);
+        policyKnown = policyKnown && policy.has_value();
+        policyWins += policy.value_or(false) ? 1 : 0;
+    }
+
+    const QLocale french(QLocale::French, QLocale::France);
+    const auto percent = [&](double fraction) {
+        return french.toString(100 * fraction, 'f', 3) + QStringLiteral(" %");
+    };
+    const Autoplay::WinRate rate = Autoplay::winRate(winnable, *deals);
+    const auto ms = [&](double value) {
+        return french.toString(value, 'f', 3) + QStringLiteral(" ms");
+    };
+    QString out = QStringLiteral("%1 : %2 donnes (graine %3, mélange %4)\n")
+                      .arg(menu)
+                      .arg(*deals)
+                      .arg(*seed)
+                      .arg(*melange);
+    out += QStringLiteral("gagnables avec un jeu parfait : %1 (intervalle de confiance à 95 % : "
+                          "%2 à %3)\n")
+               .arg(percent(rate.rate), percent(rate.low), percent(rate.high));
+    out += QStringLiteral("inconnues : %1\n").arg(unknown);
+    out += QStringLiteral("gagnées par la politique simple : %1\n")
+               .arg(policyKnown ? percent(double(policyWins) / double(*deals))
+                                : QStringLiteral("sans objet"));
+    out += QStringLiteral("temps de résolution : médiane %1, 99e centile %2\n")
+               .arg(ms(quantile(millis, 0.5)), ms(quantile(millis, 0.99)));
+    print(stdout, out);
+    return 0;
+}
