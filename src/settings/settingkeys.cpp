@@ -9,7 +9,7 @@ namespace Settings {
 
 namespace {
 
-constexpr std::array<Key, 15> Table{{
+constexpr std::array<Key, 16> Table{{
     {Parametres, DateDeDebut, Initial::Today, "", "date of the first run; missing means first run"},
     {Parametres, DossierApplication, Initial::AppFolder, "", "application folder (not read)"},
     {Parametres, Fond, Initial::Text, "32768", "table colour, red + 256 green + 65536 blue"},
