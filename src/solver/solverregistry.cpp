@@ -1,5 +1,8 @@
 #include "solver/solverregistry.h"
 
+#include "solver/chance/chancesolvers.h"
+#include "solver/poussepousse/poussesolver.h"
+
 #include <functional>
 #include <vector>
 
@@ -13,7 +16,14 @@ struct RegisteredSolver {
 // Menu name -> solver. A game appears here once its solver is written.
 const std::vector<RegisteredSolver> &entries()
 {
-    static const std::vector<RegisteredSolver> table{};
+    static const std::vector<RegisteredSolver> table{
+        {QStringLiteral("Les voyageuses (1)"), ChanceSolvers::voyageuses1},
+        {QStringLiteral("Les voyageuses (2)"), ChanceSolvers::voyageuses2},
+        {QStringLiteral("L'annonce"), ChanceSolvers::annonce},
+        {QStringLiteral("L'horloge"), ChanceSolvers::horloge},
+        {QStringLiteral("Stéphanie"), ChanceSolvers::stephanie},
+        {QStringLiteral("Pousse-pousse"), MakePousseSolver},
+    };
     return table;
 }
 

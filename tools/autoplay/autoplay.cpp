@@ -3,6 +3,7 @@
 // and prints how many were won, the win rate with its 95 % interval and the deals per second.
 
 #include "autoplayer.h"
+#include "oddscommands.h"
 
 #include "games/gamecatalog.h"
 
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    if (const std::optional<int> handled = OddsCommands::dispatch(args))
+        return *handled;
     if (args.size() < 2)
         return usage(QStringLiteral("il faut un jeu et un nombre de donnes."));
     const AutoplayGame *game = Autoplay::find(args.at(0));
