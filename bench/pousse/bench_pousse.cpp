@@ -93,8 +93,8 @@ int main(int argc, char *argv[])
                 "CPU of the thread: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
                 "mean nodes %.0f, moves median %.0f (min %.0f, max %.0f), not solved %d\n"
                 "peak resident memory %ld KiB\n",
-                buildMs, deals, seed, at(times, 0.5), at(times, 0.9), at(times, 0.99),
-                times.back(), at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back(), nodes / deals, at(lengths, 0.5), lengths.front(), lengths.back(),
-                unknown, usage.ru_maxrss);
+                buildMs, deals, seed, at(times, 0.5), at(times, 0.9), at(times, 0.99), times.back(),
+                at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back(), nodes / deals,
+                at(lengths, 0.5), lengths.front(), lengths.back(), unknown, usage.ru_maxrss);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "autoplayer.h"
+#include "games/voyageuses/voyageusesrules.h"
 #include "solver/odds/bignumber.h"
 #include "solver/odds/chanceodds.h"
 
@@ -24,6 +25,36 @@ Interval wilson(qint64 won, qint64 deals)
     return {centre - half, centre + half};
 }
 
+struct Run {
+    int status = -1;
+    QStringList lines;
+    QString err;
+};
+
+Run autoplay(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(AUTOPLAY_BINARY), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    QString out = QString::fromUtf8(process.readAllStandardOutput());
+    if (out.endsWith(u'\n'))
+        out.chop(1);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            out.isEmpty() ? QStringList{} : out.split(u'\n'),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every card of Les voyageuses already on its own place.
+QString sortedVoyageuses()
+{
+    QStringList deck;
+    for (int place = 0; place < VoyageusesRules::Places; ++place)
+        deck.append(VoyageusesRules::ownCard(place));
+    return deck.join(u',');
+}
+
 BigNumber choose(int n, int k)
 {
     return BigNumber::factorial(n)
@@ -42,6 +73,9 @@ private Q_SLOTS:
     void againstThePlayedRules();
     void summaryAndUnknownGames();
     void oddsCommand();
+    void solveCommand();
+    void solveRefusesBadDecks_data();
+    void solveRefusesBadDecks();
 };
 
 void TestOdds::bigNumbers()
@@ -149,6 +183,63 @@ void TestOdds::oddsCommand()
     QVERIFY(autoplay.waitForFinished(60000));
     QCOMPARE(autoplay.exitCode(), 2);
     QVERIFY(autoplay.readAllStandardOutput().isEmpty());
+}
+
+// A deal already in order wins at once: the first card picked up goes straight back, and the 31
+// others are turned where they lie. One deal with two cards exchanged is lost.
+void TestOdds::solveCommand()
+{
+    const Run sorted = autoplay({u"solve"_qs, u"voyageuses2"_qs, u"--deck"_qs, sortedVoyageuses()});
+    QCOMPARE(sorted.status, 0);
+    QVERIFY(sorted.err.isEmpty());
+    QCOMPARE(sorted.lines.size(), 1 + 33);
+    QVERIFY2(sorted.lines.at(0).startsWith(u"gagnable\t33\t"_qs), qPrintable(sorted.lines.at(0)));
+    QCOMPARE(sorted.lines.at(1), u"clic Carte(0) 7DEPIQUE"_qs);
+    QCOMPARE(sorted.lines.at(2), u"glisse imgSabot(0) 7DEPIQUE sur Carte(0)"_qs);
+
+    QStringList swapped = sortedVoyageuses().split(u',');
+    swapped.swapItemsAt(3, 4);
+    const QByteArray decks = (sortedVoyageuses() + u'\n' + swapped.join(u',') + u'\n').toUtf8();
+    const Run both =
+        autoplay({u"solve"_qs, u"Les voyageuses (1)"_qs, u"--decks"_qs, u"-"_qs}, decks);
+    QCOMPARE(both.status, 0);
+    QCOMPARE(both.lines.size(), 2);
+    QVERIFY(both.lines.at(0).startsWith(u"gagnable\t"_qs));
+    QVERIFY(both.lines.at(1).startsWith(u"perdue\t"_qs));
+
+    const Run grid =
+        autoplay({u"solve"_qs, u"pousse-pousse"_qs, u"--deck"_qs,
+                  u"JEU,ASDECOEUR,2DECOEUR,3DECOEUR,4DECOEUR,5DECOEUR,6DECOEUR,7DECOEUR,8DECOEUR,"
+                  "9DECOEUR,10DECOEUR,VALETDECOEUR,DAMEDECOEUR,-,ROIDECOEUR,JEU"_qs});
+    QCOMPARE(grid.status, 0);
+    QCOMPARE(grid.lines, (QStringList{u"gagnable\t1\t1"_qs, u"clic EspaceJeu(14) ROI"_qs}));
+}
+
+void TestOdds::solveRefusesBadDecks_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString sorted = sortedVoyageuses();
+    QTest::newRow("short") << QStringList{u"solve"_qs, u"voyageuses1"_qs, u"--deck"_qs,
+                                          sorted.section(u',', 1)};
+    QTest::newRow("unknown card") << QStringList{u"solve"_qs, u"voyageuses1"_qs, u"--deck"_qs,
+                                                 u"2DEPIQUE,"_qs + sorted.section(u',', 1)};
+    QTest::newRow("twice") << QStringList{u"solve"_qs, u"voyageuses1"_qs, u"--deck"_qs,
+                                          u"8DEPIQUE,"_qs + sorted.section(u',', 1)};
+    QTest::newRow("no deck") << QStringList{u"solve"_qs, u"horloge"_qs};
+    QTest::newRow("grid without hole") << QStringList{
+        u"solve"_qs, u"pousse-pousse"_qs, u"--deck"_qs,
+        u"JEU,ASDECOEUR,2DECOEUR,3DECOEUR,4DECOEUR,5DECOEUR,6DECOEUR,7DECOEUR,"
+        "8DECOEUR,9DECOEUR,10DECOEUR,VALETDECOEUR,DAMEDECOEUR,JEU,ROIDECOEUR,JEU"_qs};
+}
+
+void TestOdds::solveRefusesBadDecks()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = autoplay(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.lines.isEmpty());
+    QVERIFY(run.err.startsWith(u"autoplay : "_qs));
+    QCOMPARE(run.err.count(u'\n'), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOdds)

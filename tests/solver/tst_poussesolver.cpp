@@ -141,7 +141,7 @@ void TestPousseSolver::solutionsReplayThroughTheRules()
     PoussePousseRules rules(bench.context(), bench.host);
     rules.load();
     const std::unique_ptr<Solver> solver = MakePousseSolver();
-    for (int deal = 0; deal < 4; ++deal) {
+    for (int deal = 0; deal < 3; ++deal) {
         bench.state.gameInProgress = false;
         rules.Distribution();
         bench.state.gameInProgress = true;

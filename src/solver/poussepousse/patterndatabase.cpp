@@ -16,12 +16,12 @@ constexpr int BlankShift = PatternDatabase::GroupSize * PatternDatabase::SlotBit
 
 using Slots = std::array<int, PatternDatabase::GroupSize>;
 
-// The goal places of each group's slots.
-constexpr std::array<Slots, PatternDatabase::Groups> GoalSlots{{
-    {1, 2, 3, 6, 7},
-    {4, 5, 8, 9, 12},
-    {10, 11, 13, 0, 15},
-}};
+// The goal places of each group's slots, in each split.
+constexpr std::array<std::array<Slots, PatternDatabase::Groups>, PatternDatabase::Splits> GoalSlots{
+    {
+        {{{1, 2, 3, 6, 7}, {4, 5, 8, 9, 12}, {10, 11, 13, 0, 15}}},
+        {{{1, 4, 5, 0, 15}, {2, 3, 6, 7, 11}, {8, 9, 10, 12, 13}}},
+    }};
 
 Slots decode(std::uint32_t placing)
 {
@@ -88,29 +88,48 @@ std::vector<std::uint8_t> buildGroup(const Slots &goal, bool jokers)
 
 } // namespace
 
-const std::array<PatternDatabase::Place, 15> PatternDatabase::Layout{{
-    {-1, -1}, // the hole
-    {0, 0},
-    {0, 1},
-    {0, 2},
-    {1, 0},
-    {1, 1},
-    {0, 3},
-    {0, 4},
-    {1, 2},
-    {1, 3},
-    {2, 0},
-    {2, 1},
-    {1, 4},
-    {2, 2},
-    {2, JokerSlot},
-}};
+// Tile by tile (the hole first, the joker last): its group and slot, as GoalSlots lays them.
+const std::array<std::array<PatternDatabase::Place, 15>, PatternDatabase::Splits>
+    PatternDatabase::Layouts{{
+        {{{-1, -1},
+          {0, 0},
+          {0, 1},
+          {0, 2},
+          {1, 0},
+          {1, 1},
+          {0, 3},
+          {0, 4},
+          {1, 2},
+          {1, 3},
+          {2, 0},
+          {2, 1},
+          {1, 4},
+          {2, 2},
+          {2, JokerSlot}}},
+        {{{-1, -1},
+          {0, 0},
+          {1, 0},
+          {1, 1},
+          {0, 1},
+          {0, 2},
+          {1, 2},
+          {1, 3},
+          {2, 0},
+          {2, 1},
+          {2, 2},
+          {1, 4},
+          {2, 3},
+          {2, 4},
+          {0, JokerSlot}}},
+    }};
 
 PatternDatabase::PatternDatabase()
 {
-    for (int group = 0; group < Groups; ++group)
-        m_tables[std::size_t(group)] =
-            buildGroup(GoalSlots[std::size_t(group)], group == groupOf(Joker));
+    for (int split = 0; split < Splits; ++split) {
+        for (int group = 0; group < Groups; ++group)
+            m_tables[std::size_t(split)][std::size_t(group)] = buildGroup(
+                GoalSlots[std::size_t(split)][std::size_t(group)], group == groupOf(split, Joker));
+    }
 }
 
 const PatternDatabase &PatternDatabase::instance()
@@ -129,20 +148,23 @@ std::uint32_t PatternDatabase::index(const Slots &places)
 
 int PatternDatabase::estimate(const Grid &cells) const
 {
-    std::array<Slots, Groups> places{};
-    std::array<int, Groups> jokersSeen{};
-    for (int place = 0; place < Cells; ++place) {
-        const int tile = cells[std::size_t(place)];
-        if (tile == Hole)
-            continue;
-        const int group = groupOf(tile);
-        int slot = slotOf(tile);
-        if (tile == Joker)
-            slot += jokersSeen[std::size_t(group)]++;
-        places[std::size_t(group)][std::size_t(slot)] = place;
+    int best = 0;
+    for (int split = 0; split < Splits; ++split) {
+        std::array<Slots, Groups> places{};
+        int jokersSeen = 0;
+        for (int place = 0; place < Cells; ++place) {
+            const int tile = cells[std::size_t(place)];
+            if (tile == Hole)
+                continue;
+            int slot = slotOf(split, tile);
+            if (tile == Joker)
+                slot += jokersSeen++;
+            places[std::size_t(groupOf(split, tile))][std::size_t(slot)] = place;
+        }
+        int total = 0;
+        for (int group = 0; group < Groups; ++group)
+            total += slides(split, group, index(places[std::size_t(group)]));
+        best = std::max(best, total);
     }
-    int total = 0;
-    for (int group = 0; group < Groups; ++group)
-        total += slides(group, index(places[std::size_t(group)]));
-    return total;
+    return best;
 }

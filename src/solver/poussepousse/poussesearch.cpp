@@ -21,25 +21,31 @@ public:
     {
         for (int place = 0; place < Cells; ++place)
             m_around[std::size_t(place)] = neighbours(place, Side, Side);
-        std::array<std::array<int, Database::GroupSize>, Database::Groups> places{};
         int jokers = 0;
         for (int place = 0; place < Cells; ++place) {
             const int tile = cells[std::size_t(place)];
-            if (tile == Hole) {
+            if (tile == Hole)
                 m_hole = place;
-                continue;
-            }
-            int slot = Database::slotOf(tile);
-            if (tile == Joker) {
-                m_jokers[std::size_t(jokers)] = place;
-                slot += jokers++;
-            }
-            places[std::size_t(Database::groupOf(tile))][std::size_t(slot)] = place;
+            else if (tile == Joker)
+                m_jokers[std::size_t(jokers++)] = place;
         }
-        for (int group = 0; group < Database::Groups; ++group) {
-            m_placing[std::size_t(group)] = Database::index(places[std::size_t(group)]);
-            m_estimate += m_db.slides(group, m_placing[std::size_t(group)]);
+        for (int split = 0; split < Database::Splits; ++split) {
+            std::array<std::array<int, Database::GroupSize>, Database::Groups> places{};
+            int seen = 0;
+            for (int place = 0; place < Cells; ++place) {
+                const int tile = cells[std::size_t(place)];
+                if (tile == Hole)
+                    continue;
+                const int slot = Database::slotOf(split, tile) + (tile == Joker ? seen++ : 0);
+                places[std::size_t(Database::groupOf(split, tile))][std::size_t(slot)] = place;
+            }
+            for (int group = 0; group < Database::Groups; ++group) {
+                const std::uint32_t placing = Database::index(places[std::size_t(group)]);
+                m_placing[std::size_t(split)][std::size_t(group)] = placing;
+                m_sum[std::size_t(split)] += m_db.slides(split, group, placing);
+            }
         }
+        m_estimate = std::max(m_sum[0], m_sum[1]);
     }
 
     PousseSearch::Result run()
@@ -67,22 +73,25 @@ private:
         const int tile = m_cells[std::size_t(from)];
         m_cells[std::size_t(m_hole)] = qint8(tile);
         m_cells[std::size_t(from)] = Hole;
-        const int group = Database::groupOf(tile);
-        std::uint32_t &placing = m_placing[std::size_t(group)];
-        m_estimate -= m_db.slides(group, placing);
-        if (tile == Joker) {
-            int &moved = m_jokers[0] == from ? m_jokers[0] : m_jokers[1];
-            moved = m_hole;
-            const int low = std::min(m_jokers[0], m_jokers[1]);
-            const int high = std::max(m_jokers[0], m_jokers[1]);
-            const int shift = Database::SlotBits * Database::slotOf(Joker);
-            placing = (placing & ((1u << shift) - 1)) | std::uint32_t(low) << shift |
-                      std::uint32_t(high) << (shift + Database::SlotBits);
-        } else {
-            const int shift = Database::SlotBits * Database::slotOf(tile);
-            placing = (placing & ~(15u << shift)) | std::uint32_t(m_hole) << shift;
+        if (tile == Joker)
+            (m_jokers[0] == from ? m_jokers[0] : m_jokers[1]) = m_hole;
+        for (int split = 0; split < Database::Splits; ++split) {
+            const int group = Database::groupOf(split, tile);
+            std::uint32_t &placing = m_placing[std::size_t(split)][std::size_t(group)];
+            int &sum = m_sum[std::size_t(split)];
+            sum -= m_db.slides(split, group, placing);
+            const int shift = Database::SlotBits * Database::slotOf(split, tile);
+            if (tile == Joker) {
+                const int low = std::min(m_jokers[0], m_jokers[1]);
+                const int high = std::max(m_jokers[0], m_jokers[1]);
+                placing = (placing & ((1u << shift) - 1)) | std::uint32_t(low) << shift |
+                          std::uint32_t(high) << (shift + Database::SlotBits);
+            } else {
+                placing = (placing & ~(15u << shift)) | std::uint32_t(m_hole) << shift;
+            }
+            sum += m_db.slides(split, group, placing);
         }
-        m_estimate += m_db.slides(group, placing);
+        m_estimate = std::max(m_sum[0], m_sum[1]);
         m_hole = from;
     }
 
@@ -116,7 +125,8 @@ private:
     const Database &m_db;
     Grid m_cells;
     std::array<QList<int>, Cells> m_around;
-    std::array<std::uint32_t, Database::Groups> m_placing{};
+    std::array<std::array<std::uint32_t, Database::Groups>, Database::Splits> m_placing{};
+    std::array<int, Database::Splits> m_sum{};
     std::array<int, 2> m_jokers{};
     int m_hole = 0;
     int m_estimate = 0;
