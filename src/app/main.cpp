@@ -14,6 +14,7 @@
 #include "shared/files.h"
 #include "shared/randomsource.h"
 #include "shared/userdialogs.h"
+#include "solver/odds/chanceodds.h"
 #include "statistics/frmstatistiques.h"
 
 #include <QApplication>
@@ -77,7 +78,12 @@ int main(int argc, char *argv[])
         openers.about = [&context](QWidget *parent) { ShowAbout(parent, context); };
         openers.history = [&context](QWidget *parent) { ShowHistory(parent, context); };
         openers.statistics = [&context](QWidget *parent, const QString &player) {
-            ShowStatistics(parent, context, player);
+            ShowStatistics(parent, context, player,
+                           [](const QString &game) -> std::optional<double> {
+                               if (const std::optional<ExactOdds> odds = ChanceOdds(game))
+                                   return odds->probability;
+                               return std::nullopt;
+                           });
         };
         main = std::make_unique<frmJeu>(context, games, openers);
         // exit() rather than quit(): quit() would ask every window to close, and the main window

@@ -1,9 +1,11 @@
 #include "solver/solverregistry.h"
 
+#include "solver/chance/chancesolvers.h"
 #include "solver/clesonges/clesongessolver.h"
 #include "solver/josephine/josephinesolver.h"
 #include "solver/line/linesolver.h"
 #include "solver/montecarlo/montecarlosolver.h"
+#include "solver/poussepousse/poussesolver.h"
 
 #include <functional>
 #include <vector>
@@ -27,6 +29,12 @@ const std::vector<RegisteredSolver> &entries()
         {QStringLiteral("La clé des songes"), [] { return std::make_unique<CleSongesSolver>(); }},
         {QStringLiteral("Mariage"),
          [] { return std::make_unique<LineSolver>(LineSolver::mariage()); }},
+        {QStringLiteral("Les voyageuses (1)"), ChanceSolvers::voyageuses1},
+        {QStringLiteral("Les voyageuses (2)"), ChanceSolvers::voyageuses2},
+        {QStringLiteral("L'annonce"), ChanceSolvers::annonce},
+        {QStringLiteral("L'horloge"), ChanceSolvers::horloge},
+        {QStringLiteral("Stéphanie"), ChanceSolvers::stephanie},
+        {QStringLiteral("Pousse-pousse"), MakePousseSolver},
     };
     return table;
 }

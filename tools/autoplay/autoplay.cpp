@@ -5,6 +5,7 @@
 
 #include "autoplayer.h"
 #include "dealcommand.h"
+#include "oddscommands.h"
 #include "solvecommand.h"
 
 #include "games/gamecatalog.h"
@@ -62,6 +63,8 @@ int main(int argc, char *argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    if (const std::optional<int> handled = OddsCommands::dispatch(args))
+        return *handled;
     // The solver's commands have a file of their own.
     if (args.value(0) == QLatin1String("solve"))
         return SolveCommand::solve(args.mid(1));

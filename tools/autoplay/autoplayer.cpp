@@ -2,6 +2,7 @@
 
 #include "games/frmAnnonce/annoncerules.h"
 #include "games/frmHorloge/horlogerules.h"
+#include "games/frmStephanie/stephanierules.h"
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/frmVoyageuses2/voyageuses2rules.h"
 #include "games/gamecatalog.h"
@@ -18,11 +19,12 @@ using FirstMove = AutoplayGame::FirstMove;
 // Far more actions than any deal of these games needs (a few per card).
 constexpr int MostActions = 2000;
 
-const std::array<AutoplayGame, 4> Games{{
+const std::array<AutoplayGame, 5> Games{{
     {"Les voyageuses (1)", MakeVoyageuses1Rules},
     {"Les voyageuses (2)", MakeVoyageuses2Rules, FirstMove::AnyCard},
     {"L'annonce", MakeAnnonceRules},
     {"L'horloge", MakeHorlogeRules},
+    {"Stéphanie", MakeStephanieRules},
 }};
 
 } // namespace

@@ -1,0 +1,100 @@
+// bench_pousse [DEALS] [SEED]
+// Deals Pousse-pousse grids as the game does (seeded shuffle, "melange" 10, hearts) and times the
+// shortest solution of each from JOUER, on this thread, after the pattern databases are built.
+// Prints the build time, the median, 90th and 99th percentile and the longest solve, in wall
+// clock and in CPU time of the thread (which leaves out other processes on a busy machine), the
+// nodes, the lengths, and the peak resident memory.
+
+#include "games/frmPoussePousse/poussepousserules.h"
+#include "games/gamehost.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "shared/appstate.h"
+#include "shared/randomsource.h"
+#include "solver/poussepousse/patterndatabase.h"
+#include "solver/poussepousse/poussesolver.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+class Host final : public GameHost {
+public:
+    void setPrompt(const QString &) override {}
+    QString prompt() const override { return {}; }
+    void gameOver(bool) override {}
+    void setTimer(int) override {}
+};
+
+double threadMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double at(const std::vector<double> &sorted, double share)
+{
+    return sorted[std::min(sorted.size() - 1, std::size_t(share * double(sorted.size())))];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int deals = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
+    const auto seed = quint32(argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1);
+
+    QElapsedTimer clock;
+    clock.start();
+    PatternDatabase::instance();
+    const double buildMs = double(clock.nsecsElapsed()) / 1e6;
+
+    QTemporaryDir dir;
+    AppState state;
+    BuildCardTables(state);
+    SettingsStore settings(dir.filePath(QStringLiteral("bench.ini")));
+    settings.setParameter(Settings::Melange, QStringLiteral("10"));
+    SeededRandom random(seed);
+    Host host;
+    PoussePousseRules rules({state, settings, random}, host);
+    const std::atomic<bool> cancel{false};
+
+    std::vector<double> times;
+    std::vector<double> cpu;
+    std::vector<double> lengths;
+    double nodes = 0;
+    int unknown = 0;
+    for (int deal = 0; deal < deals; ++deal) {
+        rules.Distribution();
+        const SlidingGrid::Grid cells = *PousseSolver::read(rules);
+        clock.restart();
+        const double started = threadMs();
+        const SolverAnswer answer = PousseSolver::answer(cells, cancel);
+        cpu.push_back(threadMs() - started);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        lengths.push_back(double(answer.line.size()));
+        nodes += double(answer.nodes);
+        unknown += answer.verdict == SolverAnswer::Verdict::Winnable ? 0 : 1;
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(cpu.begin(), cpu.end());
+    std::sort(lengths.begin(), lengths.end());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("pattern databases built in %.0f ms\n"
+                "%d deals (seed %u): solve median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
+                "CPU of the thread: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
+                "mean nodes %.0f, moves median %.0f (min %.0f, max %.0f), not solved %d\n"
+                "peak resident memory %ld KiB\n",
+                buildMs, deals, seed, at(times, 0.5), at(times, 0.9), at(times, 0.99), times.back(),
+                at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back(), nodes / deals,
+                at(lengths, 0.5), lengths.front(), lengths.back(), unknown, usage.ru_maxrss);
+    return 0;
+}

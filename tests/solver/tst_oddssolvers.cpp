@@ -1,0 +1,197 @@
+#include "games/fakehost.h"
+#include "games/frmAnnonce/annoncerules.h"
+#include "games/frmHorloge/horlogerules.h"
+#include "games/frmStephanie/stephanierules.h"
+#include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/frmVoyageuses2/voyageuses2rules.h"
+#include "solver/chance/annonceposition.h"
+#include "solver/chance/horlogeposition.h"
+#include "solver/chance/stephanieposition.h"
+#include "solver/chance/voyageuses1position.h"
+#include "solver/chance/voyageuses2position.h"
+#include "solver/solverregistry.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr int Deals = 300;
+constexpr int MostSteps = 400;
+
+// A move of a line played as the window plays the player's: a click, or a drag over the target
+// and the drop there.
+bool playThrough(GameRules &rules, const SolverMove &move)
+{
+    switch (move.action) {
+    case SolverMove::Action::Click:
+        rules.click(move.picture);
+        return true;
+    case SolverMove::Action::Drop:
+        rules.dragOver(move.picture, move.target);
+        rules.drop(move.picture, move.target, move.dropTopLeft);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Deals seeded games, asks the game's solver about each deal, then plays its line through the
+// real rules and through the compact position together: after every move the position read
+// from the rules must be the one the compact position reached, the rules must have taken the
+// move, and the game must end as the solver said. Halfway, the solver asked again from there
+// must give the rest of the same line.
+template <typename Position> void lockstep(const QString &game, const RulesFactory &make)
+{
+    RulesBench bench(7);
+    bench.host.state = &bench.state;
+    const std::unique_ptr<GameRules> rules = make(bench.context(), bench.host);
+    const std::unique_ptr<Solver> solver = SolverRegistry::solverFor(game);
+    QVERIFY(solver);
+    const std::atomic<bool> cancel{false};
+    int won = 0;
+    for (int deal = 0; deal < Deals; ++deal) {
+        bench.state.gameInProgress = false;
+        rules->Distribution();
+        if (deal == 0)
+            rules->load();
+        bench.state.gameInProgress = true;
+        rules->play();
+        const SolverAnswer answer = solver->prepare(*rules)->run(cancel);
+        QVERIFY(answer.verdict != SolverAnswer::Verdict::Unknown);
+        QVERIFY(answer.line.size() < MostSteps);
+        std::optional<Position> model = Position::read(*rules);
+        QVERIFY(model);
+        const qsizetype ended = bench.host.results.size();
+        for (qsizetype step = 0; step < answer.line.size(); ++step) {
+            if (step == answer.line.size() / 2) {
+                const SolverAnswer rest = solver->prepare(*rules)->run(cancel);
+                QCOMPARE(rest.verdict, answer.verdict);
+                QCOMPARE(rest.line, answer.line.mid(step));
+            }
+            const SolverMove &move = answer.line.at(step);
+            QVERIFY(model->moves().contains(move));
+            if (move.action == SolverMove::Action::Drop)
+                QCOMPARE(move.dropTopLeft, rules->table().at(move.target).rect.topLeft());
+            const TableModel before = rules->table();
+            QVERIFY(playThrough(*rules, move));
+            QVERIFY2(rules->table() != before, qPrintable(move.text));
+            model->play(move);
+            QVERIFY2(
+                Position::read(*rules) == model,
+                qPrintable(
+                    QStringLiteral("donne %1, coup %2 : %3").arg(deal).arg(step).arg(move.text)));
+        }
+        QVERIFY(model->moves().isEmpty());
+        QCOMPARE(bench.host.results.size(), ended + 1);
+        const bool winnable = answer.verdict == SolverAnswer::Verdict::Winnable;
+        QCOMPARE(bench.host.results.constLast(), winnable);
+        QCOMPARE(model->won(), winnable);
+        won += winnable ? 1 : 0;
+    }
+    // Both verdicts came up.
+    QVERIFY(won > 0 || game == QStringLiteral("Stéphanie"));
+    QVERIFY(won < Deals);
+}
+
+} // namespace
+
+class TestOddsSolvers : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void voyageuses1()
+    {
+        lockstep<Voyageuses1Position>(u"Les voyageuses (1)"_qs, MakeVoyageuses1Rules);
+    }
+    void voyageuses2()
+    {
+        lockstep<Voyageuses2Position>(u"Les voyageuses (2)"_qs, MakeVoyageuses2Rules);
+    }
+    void annonce() { lockstep<AnnoncePosition>(u"L'annonce"_qs, MakeAnnonceRules); }
+    void horloge() { lockstep<HorlogePosition>(u"L'horloge"_qs, MakeHorlogeRules); }
+    void stephanie() { lockstep<StephaniePosition>(u"Stéphanie"_qs, MakeStephanieRules); }
+    void firstPickOfVoyageuses2();
+    void stephanieWins();
+    void gameSummaries();
+};
+
+// With every card known, Les voyageuses (2) is won when the deal moves the cards along one cycle
+// at most: picking up a card of that cycle first carries all of them home.
+void TestOddsSolvers::firstPickOfVoyageuses2()
+{
+    RulesBench bench(3);
+    const std::unique_ptr<Solver> solver = SolverRegistry::solverFor(u"Les voyageuses (2)"_qs);
+    const std::atomic<bool> cancel{false};
+    // Deals with one cycle are rare among shuffled ones: the deck is laid out by hand.
+    for (int cycle : {0, 1, 2, 5, 31}) {
+        for (bool second : {false, true}) {
+            // Places 0..cycle-1 form one cycle; a second cycle of two makes the deal lost.
+            std::array<int, 32> own{};
+            for (int place = 0; place < 32; ++place)
+                own[std::size_t(place)] = place;
+            for (int place = 0; place + 1 < cycle; ++place)
+                own[std::size_t(place)] = place + 1;
+            if (cycle > 1)
+                own[std::size_t(cycle - 1)] = 0;
+            if (second && cycle < 30)
+                std::swap(own[30], own[31]);
+            for (int place = 0; place < 32; ++place)
+                bench.state.decks.deck32[std::size_t(place)] =
+                    VoyageusesRules::ownCard(own[std::size_t(place)]);
+            bench.settings.write(u"parametres"_qs, u"melange"_qs, u"0"_qs);
+            Voyageuses2Rules stacked(bench.stacked(), bench.host);
+            stacked.Distribution();
+            bench.state.gameInProgress = true;
+            stacked.play();
+            const SolverAnswer answer = solver->prepare(stacked)->run(cancel);
+            const bool lost = second && cycle >= 2 && cycle < 30;
+            QCOMPARE(answer.verdict,
+                     lost ? SolverAnswer::Verdict::Lost : SolverAnswer::Verdict::Winnable);
+            // Tried every first card before saying lost.
+            if (lost)
+                QVERIFY(answer.nodes > 32);
+        }
+    }
+}
+
+// Winning deals of Stéphanie are one in four thousand: one is laid out by hand, each rank's
+// four cards in a row after the nine first cards, the four ranks not dealt first at the end.
+void TestOddsSolvers::stephanieWins()
+{
+    RulesBench bench;
+    bench.host.state = &bench.state;
+    QStringList deck;
+    for (int rank = 1; rank <= 9; ++rank)
+        deck.append(CardName(rank, 0));
+    // The stock is turned from Carte(51) down: the cards played first go last in the deck.
+    QStringList stock;
+    for (int rank = 1; rank <= 13; ++rank) {
+        for (int suit = rank <= 9 ? 1 : 0; suit < 4; ++suit)
+            stock.prepend(CardName(rank, suit));
+    }
+    bench.stack(deck + stock);
+    const std::unique_ptr<GameRules> rules = MakeStephanieRules(bench.stacked(), bench.host);
+    rules->Distribution();
+    bench.state.gameInProgress = true;
+    rules->play();
+    const std::atomic<bool> cancel{false};
+    const SolverAnswer answer =
+        SolverRegistry::solverFor(u"Stéphanie"_qs)->prepare(*rules)->run(cancel);
+    QCOMPARE(answer.verdict, SolverAnswer::Verdict::Winnable);
+    QCOMPARE(answer.line.size(), 2 * 43);
+    for (const SolverMove &move : answer.line)
+        QVERIFY(playThrough(*rules, move));
+    QCOMPARE(bench.host.results, QList<bool>{true});
+}
+
+void TestOddsSolvers::gameSummaries()
+{
+    QCOMPARE(SolverRegistry::solverFor(u"Les voyageuses (1)"_qs)->gameSummary(),
+             u"Chances de gagner : 30,80 %"_qs);
+    for (const QString &game :
+         {u"Les voyageuses (2)"_qs, u"L'annonce"_qs, u"L'horloge"_qs, u"Stéphanie"_qs})
+        QVERIFY(
+            SolverRegistry::solverFor(game)->gameSummary().startsWith(u"Chances de gagner : "_qs));
+}
+
+QTEST_GUILESS_MAIN(TestOddsSolvers)
+#include "tst_oddssolvers.moc"

@@ -1,0 +1,202 @@
+#include "games/fakehost.h"
+#include "games/frmPoussePousse/poussepousserules.h"
+#include "solver/poussepousse/patterndatabase.h"
+#include "solver/poussepousse/poussesolver.h"
+#include "solver/poussepousse/slidinggrid.h"
+
+#include <QHash>
+#include <QTest>
+#include <random>
+
+namespace {
+
+using namespace SlidingGrid;
+
+const std::atomic<bool> NoCancel{false};
+
+QByteArray key(const QList<int> &cells)
+{
+    QByteArray bytes;
+    for (int cell : cells)
+        bytes.append(char(cell));
+    return bytes;
+}
+
+// Every board reachable from the goal by slides, with its distance: a plain breadth-first
+// search, up to a depth.
+QHash<QByteArray, int> reachable(const QList<int> &goalCells, int width, int height, int depth)
+{
+    QHash<QByteArray, int> seen{{key(goalCells), 0}};
+    QList<QList<int>> frontier{goalCells};
+    for (int distance = 1; distance <= depth && !frontier.isEmpty(); ++distance) {
+        QList<QList<int>> next;
+        for (const QList<int> &board : std::as_const(frontier)) {
+            const int hole = int(board.indexOf(Hole));
+            for (int from : neighbours(hole, width, height)) {
+                QList<int> moved = board;
+                std::swap(moved[hole], moved[from]);
+                if (seen.contains(key(moved)))
+                    continue;
+                seen.insert(key(moved), distance);
+                next.append(moved);
+            }
+        }
+        frontier = next;
+    }
+    return seen;
+}
+
+QList<int> asList(const Grid &cells)
+{
+    return QList<int>(cells.begin(), cells.end());
+}
+
+// The goal after some random slides, never straight back.
+Grid scrambled(std::mt19937 &random, int slides)
+{
+    Grid cells = goal();
+    int hole = 14;
+    int previous = -1;
+    for (int n = 0; n < slides; ++n) {
+        QList<int> around = neighbours(hole, Side, Side);
+        around.removeOne(previous);
+        const int from = around.at(qsizetype(random() % std::uint32_t(around.size())));
+        std::swap(cells[std::size_t(hole)], cells[std::size_t(from)]);
+        previous = hole;
+        hole = from;
+    }
+    return cells;
+}
+
+} // namespace
+
+class TestPousseSolver : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parityAgainstFullSearch();
+    void shortestAgainstBreadthFirst();
+    void solutionsReplayThroughTheRules();
+    void summaries();
+    void cancelled();
+};
+
+// On boards small enough to search whole: the verdict for every arrangement of a 2 x 3 board of
+// distinct tiles, and for random arrangements of a 3 x 3 board, with and without two alike.
+void TestPousseSolver::parityAgainstFullSearch()
+{
+    const QList<int> small{1, 2, 3, 4, 5, Hole};
+    const QHash<QByteArray, int> smallReached = reachable(small, 3, 2, 100);
+    QList<int> board = small;
+    std::sort(board.begin(), board.end());
+    int solvableCount = 0;
+    do {
+        const bool verdict = solvable(board, small, 3);
+        QCOMPARE(verdict, smallReached.contains(key(board)));
+        solvableCount += verdict ? 1 : 0;
+    } while (std::next_permutation(board.begin(), board.end()));
+    QCOMPARE(solvableCount, 360);
+
+    std::mt19937 random(11);
+    for (const QList<int> &goalCells :
+         {QList<int>{1, 2, 3, 4, 5, 6, 7, 8, Hole}, QList<int>{9, 1, 2, 3, 4, 5, 6, Hole, 9}}) {
+        const QHash<QByteArray, int> reached = reachable(goalCells, 3, 3, 100);
+        for (int n = 0; n < 300; ++n) {
+            QList<int> shuffled = goalCells;
+            std::shuffle(shuffled.begin(), shuffled.end(), random);
+            QCOMPARE(solvable(shuffled, goalCells, 3), reached.contains(key(shuffled)));
+        }
+    }
+    // The real grid, jokers alike: any arrangement, and none with a tile missing.
+    QVERIFY(solvable({Joker, 2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, Hole, Joker},
+                     asList(goal()), Side));
+    QVERIFY(!solvable({Joker, 1, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, Hole, Joker},
+                      asList(goal()), Side));
+}
+
+// Near the goal a plain breadth-first search knows every distance: the solver must match it,
+// and its estimate must never exceed it.
+void TestPousseSolver::shortestAgainstBreadthFirst()
+{
+    const QHash<QByteArray, int> near = reachable(asList(goal()), Side, Side, 12);
+    std::mt19937 random(5);
+    for (int n = 0; n < 60; ++n) {
+        const Grid cells = scrambled(random, 4 + n % 30);
+        const SolverAnswer answer = PousseSolver::answer(cells, NoCancel);
+        QCOMPARE(answer.verdict, SolverAnswer::Verdict::Winnable);
+        QVERIFY(PatternDatabase::instance().estimate(cells) <= answer.line.size());
+        if (const auto found = near.constFind(key(asList(cells))); found != near.cend())
+            QCOMPARE(answer.line.size(), *found);
+        else
+            QVERIFY(answer.line.size() > 12);
+    }
+    QCOMPARE(PousseSolver::answer(goal(), NoCancel).line.size(), 0);
+}
+
+// Seeded deals of the real game, solved from JOUER and from a few slides later: the slides,
+// clicked through the rules, win the game.
+void TestPousseSolver::solutionsReplayThroughTheRules()
+{
+    RulesBench bench(23);
+    bench.host.state = &bench.state;
+    PoussePousseRules rules(bench.context(), bench.host);
+    rules.load();
+    const std::unique_ptr<Solver> solver = MakePousseSolver();
+    for (int deal = 0; deal < 3; ++deal) {
+        bench.state.gameInProgress = false;
+        rules.Distribution();
+        bench.state.gameInProgress = true;
+        rules.play();
+        if (deal % 2 == 1) {
+            // A few slides of the player first: the first place beside the hole, each time.
+            for (int n = 0; n < 5; ++n) {
+                for (int place = 0; place < PoussePousseRules::Places; ++place) {
+                    const TableModel before = rules.table();
+                    rules.click(PoussePousseRules::FirstPlace + place);
+                    if (rules.table() != before)
+                        break;
+                }
+            }
+        }
+        const SolverAnswer answer = solver->prepare(rules)->run(NoCancel);
+        QCOMPARE(answer.verdict, SolverAnswer::Verdict::Winnable);
+        const qsizetype ended = bench.host.results.size();
+        for (const SolverMove &move : answer.line) {
+            QCOMPARE(move.action, SolverMove::Action::Click);
+            QCOMPARE(bench.host.results.size(), ended);
+            const TableModel before = rules.table();
+            rules.click(move.picture);
+            QVERIFY2(rules.table() != before, qPrintable(move.text));
+        }
+        QCOMPARE(bench.host.results.size(), ended + 1);
+        QVERIFY(bench.host.results.constLast());
+    }
+}
+
+void TestPousseSolver::summaries()
+{
+    std::mt19937 random(2);
+    const SolverAnswer answer = PousseSolver::answer(scrambled(random, 40), NoCancel);
+    QCOMPARE(answer.summary, QStringLiteral("Solution en %1 coups").arg(answer.line.size()));
+    Grid one = goal();
+    std::swap(one[14], one[13]);
+    const SolverAnswer single = PousseSolver::answer(one, NoCancel);
+    QCOMPARE(single.summary, QStringLiteral("Solution en 1 coup"));
+    QCOMPARE(single.line.constFirst().text, QStringLiteral("clic EspaceJeu(14) ROI"));
+    Grid broken = goal();
+    broken[1] = 2; // two twos and no ace
+    const SolverAnswer lost = PousseSolver::answer(broken, NoCancel);
+    QCOMPARE(lost.verdict, SolverAnswer::Verdict::Lost);
+    QVERIFY(lost.summary.contains(QStringLiteral("insoluble")));
+}
+
+void TestPousseSolver::cancelled()
+{
+    std::mt19937 random(9);
+    const Grid cells = scrambled(random, 200);
+    const std::atomic<bool> cancel{true};
+    QCOMPARE(PousseSolver::answer(cells, cancel).verdict, SolverAnswer::Verdict::Unknown);
+    QCOMPARE(PousseSolver::answer(cells, NoCancel, 10000).verdict, SolverAnswer::Verdict::Unknown);
+}
+
+QTEST_GUILESS_MAIN(TestPousseSolver)
+#include "tst_poussesolver.moc"
