@@ -8,6 +8,7 @@
 #include "games/noshuffle.h"
 #include "games/solverpanel.h"
 #include "settings/settingkeys.h"
+#include "shared/files.h"
 #include "shared/recordlog.h"
 #include "testapp.h"
 
@@ -77,7 +78,7 @@ struct Window {
         panel = form->solverPanel();
     }
     QString indicator() const { return panel->indicator()->text(); }
-    bool logged() const { return QFile::exists(LogPath(app.state.appFolder)); }
+    bool logged() const { return QFile::exists(LogPath(app.state)); }
 
     TestApp app;
     NoShuffle noShuffle;
