@@ -37,21 +37,6 @@ SolverMove toSolverMove(const Move &move)
     return played;
 }
 
-class CleSongesTask final : public SolverTask {
-public:
-    explicit CleSongesTask(const std::optional<CleSongesModel> &model) : m_model(model) {}
-    SolverAnswer run(const std::atomic<bool> &cancel) override
-    {
-        if (!m_model)
-            return {};
-        Search::DepthFirst<CleSongesModel> search(cancel, Search::Limits{});
-        return SearchAnswer(search.solve(*m_model), toSolverMove);
-    }
-
-private:
-    std::optional<CleSongesModel> m_model;
-};
-
 } // namespace
 
 std::optional<CleSongesModel> CleSongesSolver::model(const GameRules &rules)
@@ -82,5 +67,6 @@ std::optional<CleSongesModel> CleSongesSolver::model(const GameRules &rules)
 
 std::unique_ptr<SolverTask> CleSongesSolver::prepare(const GameRules &rules) const
 {
-    return std::make_unique<CleSongesTask>(model(rules));
+    return std::make_unique<ModelSearchTask<CleSongesModel, decltype(&toSolverMove)>>(
+        model(rules), &toSolverMove);
 }

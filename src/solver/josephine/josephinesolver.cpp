@@ -38,21 +38,6 @@ SolverMove toSolverMove(const Move &move)
     return played;
 }
 
-class JosephineTask final : public SolverTask {
-public:
-    explicit JosephineTask(const std::optional<JosephineModel> &model) : m_model(model) {}
-    SolverAnswer run(const std::atomic<bool> &cancel) override
-    {
-        if (!m_model)
-            return {};
-        Search::DepthFirst<JosephineModel> search(cancel, Search::Limits{});
-        return SearchAnswer(search.solve(*m_model), toSolverMove);
-    }
-
-private:
-    std::optional<JosephineModel> m_model;
-};
-
 } // namespace
 
 std::optional<JosephineModel> JosephineSolver::model(const GameRules &rules)
@@ -84,5 +69,6 @@ std::optional<JosephineModel> JosephineSolver::model(const GameRules &rules)
 
 std::unique_ptr<SolverTask> JosephineSolver::prepare(const GameRules &rules) const
 {
-    return std::make_unique<JosephineTask>(model(rules));
+    return std::make_unique<ModelSearchTask<JosephineModel, decltype(&toSolverMove)>>(
+        model(rules), &toSolverMove);
 }

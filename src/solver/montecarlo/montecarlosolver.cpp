@@ -24,21 +24,6 @@ SolverMove toSolverMove(const MontecarloModel::Move &move)
     return played;
 }
 
-class MontecarloTask final : public SolverTask {
-public:
-    explicit MontecarloTask(const std::optional<MontecarloModel> &model) : m_model(model) {}
-    SolverAnswer run(const std::atomic<bool> &cancel) override
-    {
-        if (!m_model)
-            return {};
-        Search::DepthFirst<MontecarloModel> search(cancel, Search::Limits{});
-        return SearchAnswer(search.solve(*m_model), toSolverMove);
-    }
-
-private:
-    std::optional<MontecarloModel> m_model;
-};
-
 } // namespace
 
 std::optional<MontecarloModel> MontecarloSolver::model(const GameRules &rules)
@@ -77,11 +62,13 @@ std::optional<MontecarloModel> MontecarloSolver::model(const GameRules &rules)
 
 std::unique_ptr<SolverTask> MontecarloSolver::task(const MontecarloModel &model)
 {
-    return std::make_unique<MontecarloTask>(model);
+    return std::make_unique<ModelSearchTask<MontecarloModel, decltype(&toSolverMove)>>(
+        model, &toSolverMove);
 }
 
 std::unique_ptr<SolverTask> MontecarloSolver::prepare(const GameRules &rules) const
 {
     const auto position = model(rules);
-    return std::make_unique<MontecarloTask>(position);
+    return std::make_unique<ModelSearchTask<MontecarloModel, decltype(&toSolverMove)>>(
+        position, &toSolverMove);
 }

@@ -3,6 +3,8 @@
 #include "solver/search/depthfirst.h"
 #include "solver/solver.h"
 
+#include <optional>
+
 // A search's result as the window and the tools read it, each move of the model turned into the
 // player's action by toMove.
 template <typename Move, typename ToMove>
@@ -25,3 +27,24 @@ SolverAnswer SearchAnswer(const Search::Result<Move> &result, ToMove toMove)
         answer.line.append(toMove(move));
     return answer;
 }
+
+// The search of one game's model from a copied position: nothing to search when the rules had no
+// position to give (no deal yet).
+template <typename Model, typename ToMove> class ModelSearchTask final : public SolverTask {
+public:
+    ModelSearchTask(const std::optional<Model> &model, ToMove toMove)
+        : m_model(model), m_toMove(toMove)
+    {
+    }
+    SolverAnswer run(const std::atomic<bool> &cancel) override
+    {
+        if (!m_model)
+            return {};
+        Search::DepthFirst<Model> search(cancel, Search::Limits{});
+        return SearchAnswer(search.solve(*m_model), m_toMove);
+    }
+
+private:
+    std::optional<Model> m_model;
+    ToMove m_toMove;
+};
