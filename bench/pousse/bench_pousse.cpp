@@ -7,6 +7,7 @@
 
 #include "games/frmPoussePousse/poussepousserules.h"
 #include "games/gamehost.h"
+#include "games/quiethost.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -23,14 +24,6 @@
 #include <vector>
 
 namespace {
-
-class Host final : public GameHost {
-public:
-    void setPrompt(const QString &) override {}
-    QString prompt() const override { return {}; }
-    void gameOver(bool) override {}
-    void setTimer(int) override {}
-};
 
 double threadMs()
 {
@@ -62,7 +55,7 @@ int main(int argc, char *argv[])
     SettingsStore settings(dir.filePath(QStringLiteral("bench.ini")));
     settings.setParameter(Settings::Melange, QStringLiteral("10"));
     SeededRandom random(seed);
-    Host host;
+    QuietHost host;
     PoussePousseRules rules({state, settings, random}, host);
     const std::atomic<bool> cancel{false};
 

@@ -1,5 +1,6 @@
 #include "games/dealnumber.h"
 #include "games/gamehost.h"
+#include "games/quiethost.h"
 #include "games/rulesregistry.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -11,17 +12,6 @@
 #include <memory>
 
 namespace {
-
-class QuietHost final : public GameHost {
-public:
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool) override {}
-    void setTimer(int) override {}
-
-private:
-    QString m_prompt;
-};
 
 // One deal of a game (its table and the rules' variables, which hold the stock of some games),
 // dealt on a program that has shuffled with its own seed and melange before: a numbered deal owes

@@ -5,6 +5,7 @@
 #include "games/dealnumber.h"
 #include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/quiethost.h"
 #include "games/rulesregistry.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -31,18 +32,6 @@ const GameInfo *findGame(const QString &name)
     return nullptr;
 }
 
-// The window's side of the rules, for a deal that is only dealt.
-class SilentHost final : public GameHost {
-public:
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool) override {}
-    void setTimer(int) override {}
-
-private:
-    QString m_prompt;
-};
-
 QStringList dealtDeck(const GameInfo &info, quint32 number)
 {
     QTemporaryDir dir;
@@ -50,7 +39,7 @@ QStringList dealtDeck(const GameInfo &info, quint32 number)
     AppState state;
     BuildCardTables(state);
     SeededRandom random(0);
-    SilentHost host;
+    QuietHost host;
     const RulesFactory *make = RulesRegistry::rulesFor(QString::fromUtf8(info.menuName));
     std::unique_ptr<GameRules> rules = (*make)({state, settings, random}, host);
     rules->deal(number);

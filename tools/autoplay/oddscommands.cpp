@@ -2,6 +2,7 @@
 
 #include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/quiethost.h"
 #include "games/rulesregistry.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -148,18 +149,6 @@ Deal readGrid(const QString &line)
         deal.problem = QStringLiteral("la grille a deux « JEU » et un trou « - ».");
     return deal;
 }
-
-// The window's side for a deal played headless.
-class QuietHost final : public GameHost {
-public:
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool) override {}
-    void setTimer(int) override {}
-
-private:
-    QString m_prompt;
-};
 
 // A source whose one exchange, with "melange" at 0, swaps the first card with itself.
 class NoShuffle final : public RandomSource {
