@@ -28,9 +28,7 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${vorelles_bindir}/vorelles-autoplay\"
     COMMAND_ERROR_IS_FATAL ANY)
 endif()")
-if(TARGET vorelles-stats)
-  install(TARGETS vorelles-stats RUNTIME DESTINATION \${vorelles_bindir})
-endif()
+install(TARGETS vorelles-stats RUNTIME DESTINATION \${vorelles_bindir})
 
 # Icons drawn at build time by the program's own card art, so they match the window icon.
 set(icon_sizes 16 22 24 32 48 64 128 256)
@@ -48,11 +46,11 @@ add_custom_command(
 # Man pages and the changelog are installed compressed, without name or date in the gzip
 # header, so that two builds give the same files.
 set(compressed)
-foreach(page vorelles.6 vorelles-autoplay.6)
+foreach(page vorelles.6 vorelles-autoplay.6 vorelles-stats.6)
   configure_file(${packaging_source}/${page}.in ${packaging_build}/${page} @ONLY)
 endforeach()
 configure_file(${packaging_source}/changelog ${packaging_build}/changelog COPYONLY)
-foreach(file vorelles.6 vorelles-autoplay.6 changelog)
+foreach(file vorelles.6 vorelles-autoplay.6 vorelles-stats.6 changelog)
   add_custom_command(
     OUTPUT ${packaging_build}/${file}.gz
     COMMAND gzip -9nkf ${packaging_build}/${file}
@@ -68,6 +66,7 @@ install(FILES ${packaging_source}/${VORELLES_APP_ID}.desktop
 install(FILES ${packaging_source}/${VORELLES_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packaging_build}/vorelles.6.gz ${packaging_build}/vorelles-autoplay.6.gz
+              ${packaging_build}/vorelles-stats.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging_build}/changelog.gz ${packaging_source}/copyright
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/vorelles)
