@@ -23,6 +23,9 @@ public:
 
     // The model stays owned by the rules; call modelChanged() after every change to it.
     void setModel(const TableModel *model, QSize designArea);
+    // The owner of the model is about to free it: nothing reads it from now on, not even the
+    // focus events of the window's closing.
+    void forgetModel() { m_model = nullptr; }
     void modelChanged();
 
     void setTableColour(const QColor &colour);

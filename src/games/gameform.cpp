@@ -128,7 +128,11 @@ void GameForm::orderTabs()
     Tapis->setFocus();
 }
 
-GameForm::~GameForm() = default;
+GameForm::~GameForm()
+{
+    // The rules, and their table model, go before the widgets do.
+    Tapis->forgetModel();
+}
 
 void GameForm::applyTableLook()
 {

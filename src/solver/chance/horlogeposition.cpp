@@ -36,6 +36,12 @@ std::optional<HorlogePosition> HorlogePosition::read(const GameRules &rules)
             qint8(TableBook::cardNumber(table.at(Rules::FirstSabot + k).card));
     at.indexSabot = game->state().IndexSabot;
     at.kings = game->state().NbRois;
+    // A card the table does not name (no deal yet, or a game already over) leaves no position
+    // to search: the moves would lead nowhere.
+    const auto unknown = [](qint8 number) { return number < 0; };
+    if (at.indexSabot >= Centre || std::any_of(at.card.begin(), at.card.end(), unknown) ||
+        std::any_of(at.centre.begin(), at.centre.begin() + std::max(at.indexSabot + 1, 0), unknown))
+        return std::nullopt;
     if (at.indexSabot >= 0) {
         const Picture &inPlay = table.at(Rules::FirstSabot + at.indexSabot);
         at.holding = inPlay.visible && inPlay.draggable;

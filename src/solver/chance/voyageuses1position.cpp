@@ -39,6 +39,12 @@ std::optional<Voyageuses1Position> Voyageuses1Position::read(const GameRules &ru
     for (int k = 0; k < StockSize; ++k)
         at.stock[std::size_t(k)] = qint8(ownPlace(table.at(Rules::FirstSabot + k).card));
     at.indexSabot = game->state().IndexSabot;
+    // A stock card still to carry that the table does not name (no deal yet) leaves no position
+    // to search: its chain would start nowhere.
+    const auto unknown = [](qint8 place) { return place < 0; };
+    if (at.indexSabot >= StockSize ||
+        std::any_of(at.stock.begin(), at.stock.begin() + std::max(at.indexSabot + 1, 0), unknown))
+        return std::nullopt;
     if (at.indexSabot >= 0) {
         const Picture &inPlay = table.at(Rules::FirstSabot + at.indexSabot);
         at.holding = inPlay.visible && inPlay.draggable;
