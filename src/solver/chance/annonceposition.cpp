@@ -2,6 +2,8 @@
 
 #include "games/frmAnnonce/annoncerules.h"
 
+#include <algorithm>
+
 namespace {
 
 using Rules = AnnonceRules;
@@ -53,6 +55,7 @@ void AnnoncePosition::play(const SolverMove &)
 
 bool AnnoncePosition::operator==(const AnnoncePosition &other) const
 {
-    return pile == other.pile && matched == other.matched &&
-           (matched || pile.isEmpty() || call == other.call);
+    // std::equal, not QList's ==: Qt 6.4 hands memcmp a null pointer for an empty list.
+    return std::equal(pile.begin(), pile.end(), other.pile.begin(), other.pile.end()) &&
+           matched == other.matched && (matched || pile.isEmpty() || call == other.call);
 }

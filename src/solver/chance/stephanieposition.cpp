@@ -2,6 +2,8 @@
 
 #include "games/frmStephanie/stephanierules.h"
 
+#include <algorithm>
+
 namespace {
 
 using Rules = StephanieRules;
@@ -104,6 +106,8 @@ void StephaniePosition::play(const SolverMove &move)
 
 bool StephaniePosition::operator==(const StephaniePosition &other) const
 {
-    return columns == other.columns && stock == other.stock && turned == other.turned &&
-           finishedRanks == other.finishedRanks;
+    // std::equal, not QList's ==: Qt 6.4 hands memcmp a null pointer for an empty list.
+    return columns == other.columns &&
+           std::equal(stock.begin(), stock.end(), other.stock.begin(), other.stock.end()) &&
+           turned == other.turned && finishedRanks == other.finishedRanks;
 }
