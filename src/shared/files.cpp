@@ -83,6 +83,12 @@ QString SaveFileAtomically(const QString &path, const QByteArray &data)
         file.cancelWriting();
         return reason;
     }
+    // Unbuffered, nothing should be left to flush; checked all the same before the rename.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
     if (!file.commit())
         return file.errorString();
     return {};
