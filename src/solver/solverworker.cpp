@@ -1,6 +1,9 @@
 #include "solver/solverworker.h"
 
-#include <QMetaObject>
+#include <QSocketNotifier>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -9,7 +12,19 @@ constexpr qsizetype CacheSize = 4096;
 
 } // namespace
 
-SolverWorker::SolverWorker(QObject *parent) : QObject(parent) {}
+SolverWorker::SolverWorker(QObject *parent)
+    : QObject(parent), m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+    if (m_wake >= 0) {
+        auto *notifier = new QSocketNotifier(m_wake, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &SolverWorker::collect);
+    } else {
+        // Out of file descriptors: look for answers now and then instead.
+        m_poll = new QTimer(this);
+        m_poll->setInterval(20);
+        connect(m_poll, &QTimer::timeout, this, &SolverWorker::collect);
+    }
+}
 
 SolverWorker::~SolverWorker()
 {
@@ -17,6 +32,8 @@ SolverWorker::~SolverWorker()
         search->cancel = true;
     for (const auto &search : m_searches)
         search->thread.join();
+    if (m_wake >= 0)
+        ::close(m_wake);
 }
 
 std::optional<SolverAnswer> SolverWorker::request(const QByteArray &position,
@@ -27,13 +44,19 @@ std::optional<SolverAnswer> SolverWorker::request(const QByteArray &position,
         return *cached;
     auto search = std::make_unique<Search>();
     Search *running = search.get();
-    running->thread = std::thread([this, running, position, job = std::move(task)] {
-        const SolverAnswer answer = job->run(running->cancel);
-        QMetaObject::invokeMethod(
-            this, [this, running, position, answer] { finished(running, position, answer); },
-            Qt::QueuedConnection);
+    running->position = position;
+    const int wake = m_wake;
+    running->thread = std::thread([running, wake, job = std::move(task)] {
+        running->answer = job->run(running->cancel);
+        running->done.store(true, std::memory_order_release);
+        // Only a full counter (never reached) could refuse the write; the answer is then
+        // collected at the next wake-up.
+        if (wake >= 0)
+            eventfd_write(wake, 1);
     });
     m_searches.push_back(std::move(search));
+    if (m_poll)
+        m_poll->start();
     m_current = running;
     return std::nullopt;
 }
@@ -45,15 +68,34 @@ void SolverWorker::cancel()
     m_current = nullptr;
 }
 
-void SolverWorker::finished(Search *search, const QByteArray &position, const SolverAnswer &answer)
+// Every search whose thread has written its answer.
+void SolverWorker::collect()
 {
+    eventfd_t count = 0;
+    if (m_wake >= 0)
+        eventfd_read(m_wake, &count);
+    std::vector<Search *> done;
+    for (const auto &search : m_searches) {
+        if (search->done.load(std::memory_order_acquire))
+            done.push_back(search.get());
+    }
+    for (Search *search : done)
+        finished(search);
+    if (m_poll && m_searches.empty())
+        m_poll->stop();
+}
+
+void SolverWorker::finished(Search *search)
+{
+    const QByteArray position = search->position;
+    const SolverAnswer answer = search->answer;
     // A cancelled search's Unknown says nothing about the position.
     if (!search->cancel)
         remember(position, answer);
     const bool current = search == m_current;
     if (current)
         m_current = nullptr;
-    // The thread has posted this call as its last act: joining it takes no time.
+    // The thread has written its answer as its last act: joining it takes no time.
     for (auto it = m_searches.begin(); it != m_searches.end(); ++it) {
         if (it->get() == search) {
             search->thread.join();

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QTimer>
 #include <atomic>
 #include <list>
 #include <memory>
@@ -36,11 +37,21 @@ Q_SIGNALS:
 
 private:
     struct Search {
+        QByteArray position;
         std::atomic<bool> cancel{false};
+        // Set by the search's thread once `answer` is written; read by the window's thread.
+        std::atomic<bool> done{false};
+        SolverAnswer answer;
         std::thread thread;
     };
-    void finished(Search *search, const QByteArray &position, const SolverAnswer &answer);
+    void collect();
+    void finished(Search *search);
 
+    // The searches' threads wake the window's thread through an event counter rather than a
+    // queued call: its read and write order the answer for thread checkers too, where Qt's own
+    // queue (futex-based) is invisible to them.
+    int m_wake = -1;
+    QTimer *m_poll = nullptr;
     std::list<std::unique_ptr<Search>> m_searches;
     Search *m_current = nullptr;
     QHash<QByteArray, SolverAnswer> m_cache;
