@@ -53,9 +53,9 @@ private:
 // on by a random time, so that the player often acts while cards are still moving.
 class AnimatedPlayer {
 public:
-    AnimatedPlayer(const RegisteredRules &game, const QString &settingsPath, quint32 seed,
+    AnimatedPlayer(const RulesFactory &makeRules, const QString &settingsPath, quint32 seed,
                    bool animated)
-        : m_player(game, settingsPath, seed), m_mouse(m_table)
+        : m_player(makeRules, settingsPath, seed), m_mouse(m_table)
     {
         GameRules &rules = m_player.rules();
         const QSize area = rules.layout().area;
@@ -136,16 +136,14 @@ private Q_SLOTS:
     void everyGameEndsAsWithoutMoves()
     {
         QFETCH(QString, game);
-        const auto entry = std::find_if(
-            RulesRegistry::all().begin(), RulesRegistry::all().end(),
-            [&](const RegisteredRules &registered) { return registered.menuName == game; });
+        const RulesFactory &rules = *RulesRegistry::rulesFor(game);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         bool moved = false;
         for (int session = 1; session <= Sessions; ++session) {
             const QString ini = dir.filePath(QStringLiteral("s%1.ini").arg(session));
-            AnimatedPlayer still(*entry, ini + QStringLiteral(".still"), quint32(session), false);
-            AnimatedPlayer moving(*entry, ini, quint32(session), true);
+            AnimatedPlayer still(rules, ini + QStringLiteral(".still"), quint32(session), false);
+            AnimatedPlayer moving(rules, ini, quint32(session), true);
             const QList<Checkpoint> expected = still.play(EventsPerSession);
             const QList<Checkpoint> seen = moving.play(EventsPerSession);
             QVERIFY2(still.failure().isEmpty(), qPrintable(still.failure()));

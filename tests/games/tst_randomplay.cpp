@@ -43,15 +43,13 @@ private Q_SLOTS:
     void everyGameKeepsItsCards()
     {
         QFETCH(QString, game);
-        const auto entry = std::find_if(
-            RulesRegistry::all().begin(), RulesRegistry::all().end(),
-            [&](const RegisteredRules &registered) { return registered.menuName == game; });
-        QVERIFY(GameCatalog::byMenuName(game));
+        const RulesFactory *rules = RulesRegistry::rulesFor(game);
+        QVERIFY(rules && GameCatalog::byMenuName(game));
         QElapsedTimer clock;
         clock.start();
         int ends = 0;
         for (int session = 1; session <= Sessions; ++session) {
-            RandomPlayer player(*entry,
+            RandomPlayer player(*rules,
                                 m_dir->filePath(game.toLatin1().toHex() + QStringLiteral(".ini")),
                                 quint32(session));
             const QString failure = player.play(EventsPerSession);
