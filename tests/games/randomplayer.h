@@ -336,14 +336,14 @@ private:
             hand().click(at);
             return QStringLiteral("clic") + where;
         default:
-            return drag(picture, at) + where;
+            return drag(picture, at, where);
         }
     }
 
-    QString drag(int source, QPoint from)
+    QString drag(int source, QPoint from, const QString &where)
     {
         if (source < 0 || !m_rules->table().at(source).draggable)
-            return QStringLiteral("glisser rien");
+            return QStringLiteral("glisser rien") + where;
         // Half the time the mouse wanders over a few places; else it passes over every picture
         // in turn until a frame shows, as a player looks for the frame. It is let go where the
         // frame showed, or wherever it is after the last move.
@@ -370,7 +370,8 @@ private:
                 break;
         }
         hand().release(at);
-        return QStringLiteral("glisser vers (%1, %2) de").arg(at.x()).arg(at.y());
+        return QStringLiteral("glisser") + where +
+               QStringLiteral(" vers (%1, %2)").arg(at.x()).arg(at.y());
     }
 
     QString pressControl()
