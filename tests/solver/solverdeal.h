@@ -61,6 +61,7 @@ private:
     std::unique_ptr<GameRules> m_rules;
 };
 
+// How many deals were winnable and lost.
 struct LineTally {
     int winnable = 0;
     int lost = 0;
@@ -68,12 +69,12 @@ struct LineTally {
 
 // Solves the deals of seeds 1 to `seeds`, each after `before` (a card selected first, say), and
 // plays every line through the rules: a winnable line wins, a lost one does not. Deals over at
-// JOUER have nothing to solve.
+// JOUER have nothing to solve. At least `least` deals are winnable and lost.
 template <typename Rules>
-void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds,
-                     const std::function<void(SolverDeal<Rules> &, quint32)> &before,
-                     LineTally &tally)
+void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds, LineTally least,
+                     const std::function<void(SolverDeal<Rules> &, quint32)> &before)
 {
+    LineTally tally;
     for (quint32 seed = 1; seed <= seeds; ++seed) {
         SolverDeal<Rules> deal(game, seed);
         if (deal.over())
@@ -88,4 +89,7 @@ void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds,
                  qPrintable(QStringLiteral("seed %1").arg(seed)));
         ++(won ? tally.winnable : tally.lost);
     }
+    QVERIFY2(
+        tally.winnable >= least.winnable && tally.lost >= least.lost,
+        qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(tally.winnable).arg(tally.lost)));
 }

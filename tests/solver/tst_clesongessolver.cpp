@@ -72,22 +72,13 @@ private Q_SLOTS:
     // Every winning line wins through the rules, also from a card already selected.
     void everyWinningLineWinsThroughTheRules()
     {
-        LineTally tally;
-        playSolvedLines<Rules>(
-            Game, CleSongesSolver{}, 300,
-            [](Deal &deal, quint32 seed) {
-                if (seed % 3 == 0) {
-                    deal.click(Rules::FirstCarte + 3);
-                    deal.click(Rules::FirstCarte + 3);
-                    QCOMPARE(deal.rules().variables().Premiere, 3);
-                }
-            },
-            tally);
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY2(
-            tally.winnable > 0 && tally.lost > 0,
-            qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(tally.winnable).arg(tally.lost)));
+        playSolvedLines<Rules>(Game, CleSongesSolver{}, 300, {1, 1}, [](Deal &deal, quint32 seed) {
+            if (seed % 3 == 0) {
+                deal.click(Rules::FirstCarte + 3);
+                deal.click(Rules::FirstCarte + 3);
+                QCOMPARE(deal.rules().variables().Premiere, 3);
+            }
+        });
     }
 };
 

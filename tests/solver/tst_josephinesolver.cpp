@@ -102,19 +102,10 @@ private Q_SLOTS:
     // Every winning line wins through the rules, also from a card already selected.
     void everyWinningLineWinsThroughTheRules()
     {
-        LineTally tally;
-        playSolvedLines<Rules>(
-            Game, JosephineSolver{}, 300,
-            [](Deal &deal, quint32 seed) {
-                if (seed % 3 == 0 && !legalPairs(deal).empty())
-                    deal.click(legalPairs(deal).front().first);
-            },
-            tally);
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY2(
-            tally.winnable > 0 && tally.lost > 0,
-            qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(tally.winnable).arg(tally.lost)));
+        playSolvedLines<Rules>(Game, JosephineSolver{}, 300, {1, 1}, [](Deal &deal, quint32 seed) {
+            if (seed % 3 == 0 && !legalPairs(deal).empty())
+                deal.click(legalPairs(deal).front().first);
+        });
     }
 };
 

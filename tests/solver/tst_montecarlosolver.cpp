@@ -84,21 +84,14 @@ private Q_SLOTS:
 
     // Every winning line wins through the real rules; a lost deal's best line is legal and does
     // not win. Some deals start with a card already selected, which the line must cope with.
+    // Most deals can be won; the few lost ones end at JOUER or take a selection badly placed.
     void everyWinningLineWinsThroughTheRules()
     {
-        LineTally tally;
-        playSolvedLines<Rules>(
-            QStringLiteral("Monte-Carlo"), MontecarloSolver{}, 400,
-            [](Deal &deal, quint32 seed) {
-                if (seed % 3 == 0)
-                    deal.click(Rules::FirstPlace + int(seed % 25));
-            },
-            tally);
-        if (QTest::currentTestFailed())
-            return;
-        // Most deals can be won; the few lost ones end at JOUER or take a selection badly placed.
-        QVERIFY2(tally.winnable > 300,
-                 qPrintable(QStringLiteral("%1 %2").arg(tally.winnable).arg(tally.lost)));
+        playSolvedLines<Rules>(QStringLiteral("Monte-Carlo"), MontecarloSolver{}, 400, {301, 0},
+                               [](Deal &deal, quint32 seed) {
+                                   if (seed % 3 == 0)
+                                       deal.click(Rules::FirstPlace + int(seed % 25));
+                               });
     }
 
     void aPendingSelectionIsPartOfThePosition()
