@@ -9,13 +9,13 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "games/linerules.h"
+#include "games/mousegestures.h"
 #include "games/tablemotion.h"
 #include "testapp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -49,16 +49,6 @@ long residentKiB()
     return -1;
 }
 
-void click(CardTable *table, QPoint at)
-{
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, table->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(table, &event);
-    }
-}
-
 // A game window at 1600 x 1000 with JOUER pressed; a line game also deals its whole stock.
 std::unique_ptr<GameForm> open(TestApp &app, FakeMainLink &main, const char *name)
 {
@@ -72,7 +62,7 @@ std::unique_ptr<GameForm> open(TestApp &app, FakeMainLink &main, const char *nam
     if (const auto *line = dynamic_cast<const LineRules *>(&form->rules())) {
         const QPoint stock = form->Tapis->toPixels(line->table().at(line->sabot()).rect).center();
         while (!line->line().stockEmpty())
-            click(form->Tapis, stock);
+            MouseGestures::click(form->Tapis, stock);
     }
     QCoreApplication::processEvents();
     return form;

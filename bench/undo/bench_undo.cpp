@@ -5,7 +5,7 @@
 #include "games/gamehistory.h"
 #include "games/gamehost.h"
 #include "games/gamerules.h"
-#include "games/randomactions.h"
+#include "games/randomplayer.h"
 #include "games/rulesregistry.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"

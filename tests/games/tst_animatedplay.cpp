@@ -1,19 +1,13 @@
 #include "games/cardtable.h"
-#include "games/gamehost.h"
 #include "games/rulesregistry.h"
 #include "games/tablemotion.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "shared/appstate.h"
-#include "shared/randomsource.h"
+#include "mousegestures.h"
+#include "randomplayer.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <random>
 
 namespace {
 
@@ -25,55 +19,80 @@ struct Checkpoint {
     bool operator==(const Checkpoint &) const = default;
 };
 
-// Plays one game as a careless player would, the mouse going through the table widget as in the
-// game window: clicks, double clicks, right presses, hovers and drags anywhere, the game's own
-// controls and timer, JOUER and DISTRIBUER. Between events the table's clock moves on by a random
-// time, so that the player often acts while cards are still moving.
-class AnimatedPlayer final : public GameHost {
+// The hand of a player whose mouse goes through the table widget, as in the game window.
+class TableMouse final : public PlayerHand {
 public:
-    AnimatedPlayer(const RegisteredRules &game, const QString &settingsPath, quint32 seed,
-                   bool animated)
-        : m_settings(settingsPath), m_random(seed), m_choices(seed)
+    explicit TableMouse(CardTable &table) : m_table(table) {}
+
+    void hover(QPoint at) override { MouseGestures::hover(&m_table, pixels(at)); }
+    void click(QPoint at) override { MouseGestures::click(&m_table, pixels(at)); }
+    void doubleClick(QPoint at) override { MouseGestures::doubleClick(&m_table, pixels(at)); }
+    void rightClick(QPoint at) override
     {
-        BuildCardTables(m_state);
-        m_settings.setParameter(Settings::Melange, QString::number(m_choices() % 21));
-        m_rules = game.make(CoreContext{m_state, m_settings, m_random}, *this);
-        m_area = m_rules->layout().area;
-        m_table.resize(m_area / 15);
-        m_table.setModel(&m_rules->table(), m_area);
+        MouseGestures::click(&m_table, pixels(at), Qt::RightButton);
+    }
+    void press(QPoint at) override { MouseGestures::press(&m_table, pixels(at)); }
+    void moveTo(QPoint at) override { MouseGestures::moveHeld(&m_table, pixels(at)); }
+    void release(QPoint at) override { MouseGestures::release(&m_table, pixels(at)); }
+
+    // Whether the player ever acted while cards were moving.
+    bool moved() const { return m_moved; }
+
+private:
+    QPoint pixels(QPoint twips)
+    {
+        m_moved = m_moved || !m_table.motion()->sprites().isEmpty();
+        return m_table.toPixels(QRect(twips, QSize(1, 1))).topLeft();
+    }
+
+    CardTable &m_table;
+    bool m_moved = false;
+};
+
+// The random player with the mouse on the table widget. Between events the table's clock moves
+// on by a random time, so that the player often acts while cards are still moving.
+class AnimatedPlayer {
+public:
+    AnimatedPlayer(const RulesFactory &makeRules, const QString &settingsPath, quint32 seed,
+                   bool animated)
+        : m_player(makeRules, settingsPath, seed), m_mouse(m_table)
+    {
+        GameRules &rules = m_player.rules();
+        const QSize area = rules.layout().area;
+        m_table.resize(area / 15);
+        m_table.setModel(&rules.table(), area);
         m_table.setAnimated(animated);
         m_table.motion()->setClock([this] { return m_now; });
-        m_table.setDragGroup([this](int source) { return m_rules->dragged(source); });
+        m_table.setDragGroup([&rules](int source) { return rules.dragged(source); });
         const auto act = [this](const std::function<void()> &action) {
             action();
             m_table.modelChanged();
         };
         QObject::connect(&m_table, &CardTable::clicked, &m_table,
-                         [this, act](int i) { act([&] { m_rules->click(i); }); });
+                         [&rules, act](int i) { act([&] { rules.click(i); }); });
         QObject::connect(&m_table, &CardTable::doubleClicked, &m_table,
-                         [this, act](int i) { act([&] { m_rules->doubleClick(i); }); });
+                         [&rules, act](int i) { act([&] { rules.doubleClick(i); }); });
         QObject::connect(&m_table, &CardTable::rightPressed, &m_table,
-                         [this, act](int i) { act([&] { m_rules->rightPress(i); }); });
+                         [&rules, act](int i) { act([&] { rules.rightPress(i); }); });
         QObject::connect(&m_table, &CardTable::hovered, &m_table,
-                         [this, act](int i) { act([&] { m_rules->hover(i); }); });
+                         [&rules, act](int i) { act([&] { rules.hover(i); }); });
         QObject::connect(&m_table, &CardTable::dragMoved, &m_table,
-                         [this, act](int s, int t) { act([&] { m_rules->dragOver(s, t); }); });
+                         [&rules, act](int s, int t) { act([&] { rules.dragOver(s, t); }); });
         QObject::connect(
             &m_table, &CardTable::dropped, &m_table,
-            [this, act](int s, int t, QPoint at) { act([&] { m_rules->drop(s, t, at); }); });
-        newDeal();
-        m_rules->load();
+            [&rules, act](int s, int t, QPoint at) { act([&] { rules.drop(s, t, at); }); });
+        m_player.setHand(m_mouse);
         m_table.modelChanged();
     }
 
+    // What the deal looked like every 25 events; stops where a promise of the rules broke.
     QList<Checkpoint> play(int events)
     {
         QList<Checkpoint> seen;
-        for (int i = 1; i <= events; ++i) {
-            step();
+        for (int i = 1; i <= events && m_player.event(); ++i) {
             m_table.modelChanged();
-            m_now += below(300);
-            if (chance(3))
+            m_now += m_player.below(300);
+            if (m_player.chance(3))
                 m_table.motion()->tick();
             if (i % 97 == 0) { // the moving cards are drawn too
                 QImage image(m_table.size(), QImage::Format_ARGB32_Premultiplied);
@@ -81,140 +100,19 @@ public:
                 m_table.render(&painter);
             }
             if (i % 25 == 0)
-                seen.append({m_rules->table(), m_prompt, m_ends});
+                seen.append({m_player.rules().table(), m_player.prompt(), m_player.ends()});
         }
         return seen;
     }
 
-    bool moved() const { return m_moved; }
-
-    // GameHost
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void setTimer(int) override {}
-    void gameOver(bool) override
-    {
-        ++m_ends;
-        m_state.gameInProgress = false;
-        if (chance(2))
-            newDeal();
-    }
+    const QString &failure() const { return m_player.failure(); }
+    bool moved() const { return m_mouse.moved(); }
 
 private:
-    bool chance(int oneIn) { return m_choices() % unsigned(oneIn) == 0; }
-    int below(qsizetype n) { return n > 0 ? int(m_choices() % quint32(n)) : -1; }
-
-    void newDeal()
-    {
-        m_state.gameInProgress = false;
-        m_jouer = true;
-        m_rules->Distribution();
-    }
-
-    // A point of the table in twips: a picture under the hand, one that shows, or anywhere.
-    QPoint somewhere()
-    {
-        const TableModel &table = m_rules->table();
-        const int choice = below(3);
-        QList<int> pictures;
-        for (int i = 0; i < table.pictures.size(); ++i) {
-            if (table.at(i).visible && (choice == 1 || table.at(i).hand))
-                pictures.append(i);
-        }
-        if (choice < 2 && !pictures.isEmpty())
-            return table.at(pictures.at(below(pictures.size()))).rect.center();
-        return {below(m_area.width()), below(m_area.height())};
-    }
-
-    void mouse(QEvent::Type type, QPoint twips, Qt::MouseButton button, Qt::MouseButtons buttons)
-    {
-        m_moved = m_moved || !m_table.motion()->sprites().isEmpty();
-        const QPoint at = m_table.toPixels(QRect(twips, QSize(1, 1))).topLeft();
-        QMouseEvent event(type, at, m_table.mapToGlobal(at), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(&m_table, &event);
-    }
-
-    void step()
-    {
-        if (below(500) == 0) {
-            newDeal();
-            return;
-        }
-        if (m_jouer && chance(20)) {
-            m_jouer = false;
-            m_state.gameInProgress = true;
-            m_rules->play();
-            return;
-        }
-        if (m_rules->timerRunning() && chance(10)) {
-            m_rules->timerTick();
-            return;
-        }
-        if (below(100) == 0) {
-            pressControl();
-            return;
-        }
-        const QPoint at = somewhere();
-        switch (below(6)) {
-        case 0:
-            mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
-            break;
-        case 1:
-            mouse(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
-            mouse(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
-            break;
-        case 2:
-            mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-            mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-            mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-            break;
-        case 3:
-        case 4:
-            mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-            break;
-        default: {
-            mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            QPoint to = at;
-            for (int moves = 1 + below(3); moves > 0; --moves) {
-                to = somewhere();
-                mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-            }
-            mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-        }
-        }
-    }
-
-    void pressControl()
-    {
-        QList<Control> usable;
-        for (const Control &control : m_rules->table().controls) {
-            if (control.enabled && control.visible && control.kind != Control::Kind::Label)
-                usable.append(control);
-        }
-        if (usable.isEmpty())
-            return;
-        const Control control = usable.at(below(usable.size()));
-        if (control.kind == Control::Kind::Button)
-            m_rules->press(control.name);
-        else
-            m_rules->select(control.name, below(control.entries.size()));
-        m_table.modelChanged();
-    }
-
-    AppState m_state;
-    SettingsStore m_settings;
-    SeededRandom m_random;
-    std::mt19937 m_choices;
-    std::unique_ptr<GameRules> m_rules;
+    RandomPlayer m_player;
     CardTable m_table;
-    QSize m_area;
-    QString m_prompt;
+    TableMouse m_mouse;
     qint64 m_now = 0;
-    bool m_jouer = true;
-    int m_ends = 0;
-    bool m_moved = false;
 };
 
 constexpr int Sessions = 3;
@@ -238,18 +136,18 @@ private Q_SLOTS:
     void everyGameEndsAsWithoutMoves()
     {
         QFETCH(QString, game);
-        const auto entry = std::find_if(
-            RulesRegistry::all().begin(), RulesRegistry::all().end(),
-            [&](const RegisteredRules &registered) { return registered.menuName == game; });
+        const RulesFactory &rules = *RulesRegistry::rulesFor(game);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         bool moved = false;
         for (int session = 1; session <= Sessions; ++session) {
             const QString ini = dir.filePath(QStringLiteral("s%1.ini").arg(session));
-            AnimatedPlayer still(*entry, ini + QStringLiteral(".still"), quint32(session), false);
-            AnimatedPlayer moving(*entry, ini, quint32(session), true);
+            AnimatedPlayer still(rules, ini + QStringLiteral(".still"), quint32(session), false);
+            AnimatedPlayer moving(rules, ini, quint32(session), true);
             const QList<Checkpoint> expected = still.play(EventsPerSession);
             const QList<Checkpoint> seen = moving.play(EventsPerSession);
+            QVERIFY2(still.failure().isEmpty(), qPrintable(still.failure()));
+            QVERIFY2(moving.failure().isEmpty(), qPrintable(moving.failure()));
             QVERIFY(!still.moved());
             moved = moved || moving.moved();
             QCOMPARE(seen.size(), expected.size());

@@ -4,11 +4,10 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "games/solverpanel.h"
+#include "mousegestures.h"
 #include "testapp.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QSet>
@@ -137,14 +136,6 @@ private:
         return rect.topLeft() + QPoint(below(rect.width()), below(rect.height()));
     }
 
-    void send(QWidget *target, QEvent::Type type, QPoint at, Qt::MouseButton button,
-              Qt::MouseButtons held)
-    {
-        const QPoint local = target->mapFrom(m_form.get(), at);
-        QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-    }
-
     QWidget *under(QPoint at) const
     {
         QWidget *target = m_form->childAt(at);
@@ -169,41 +160,31 @@ private:
             target = m_form->Tapis;
         // A press and its release go to the same widget, as the mouse grab would have it.
         const QPointer<QWidget> alive(target);
+        const auto local = [&](QPoint point) { return target->mapFrom(m_form.get(), point); };
         switch (below(10)) {
         case 0:
         case 1:
         case 2:
-            send(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            if (alive)
-                send(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            MouseGestures::click(target, local(at));
             return describe("clic", at);
         case 3:
-            send(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            if (alive)
-                send(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-            if (alive)
-                send(target, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-            if (alive)
-                send(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            MouseGestures::doubleClick(target, local(at));
             return describe("double clic", at);
         case 4:
-            send(target, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
-            if (alive)
-                send(target, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+            MouseGestures::click(target, local(at), Qt::RightButton);
             return describe("clic droit", at);
         case 5:
         case 6: {
             const QPoint to = somewhere();
-            send(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            MouseGestures::press(target, local(at));
             for (int step = 1; step <= 3 && alive; ++step)
-                send(target, QEvent::MouseMove, at + (to - at) * step / 3, Qt::NoButton,
-                     Qt::LeftButton);
+                MouseGestures::moveHeld(target, local(at + (to - at) * step / 3));
             if (alive)
-                send(target, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+                MouseGestures::release(target, local(to));
             return describe("glisser", at) + describe(" vers", to);
         }
         case 7:
-            send(m_form->Tapis, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+            MouseGestures::hover(m_form->Tapis, m_form->Tapis->mapFrom(m_form.get(), at));
             return describe("survol", at);
         case 8:
             return pressAControl();

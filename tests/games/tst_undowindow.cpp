@@ -7,7 +7,7 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "games/rulesregistry.h"
-#include "randomactions.h"
+#include "randomplayer.h"
 #include "testapp.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "games/fakehost.h"
 #include "games/frmCleSonges/clesongesrules.h"
 #include "solver/clesonges/clesongessolver.h"
+#include "solverdeal.h"
 
 #include <QTest>
 #include <random>
@@ -10,49 +10,26 @@ namespace {
 using Rules = CleSongesRules;
 using Move = CleSongesModel::Move;
 
-struct Deal {
-    explicit Deal(quint32 seed) : bench(seed)
-    {
-        bench.host.state = &bench.state;
-        rules = MakeCleSongesRules(bench.context(), bench.host);
-        rules->Distribution();
-        bench.state.gameInProgress = true;
-        rules->play();
-    }
-    const Rules &game() const { return static_cast<const Rules &>(*rules); }
-    bool over() const { return !bench.host.results.isEmpty(); }
-    void click(int picture)
-    {
-        if (!over())
-            rules->click(picture);
-    }
-    void play(const SolverMove &move)
-    {
-        click(move.picture);
-        if (move.partner >= 0)
-            click(move.partner);
-    }
-    const QString &tag(int k) const { return rules->table().at(Rules::FirstCarte + k).tag; }
-    // The pairs the rules' pile tops offer: face up, same rank, on two piles.
-    int pairsOnTops() const
-    {
-        int pairs = 0;
-        const auto &tops = game().variables().SommetPile;
-        for (int p = 0; p < Rules::Piles; ++p) {
-            for (int q = p + 1; q < Rules::Piles; ++q) {
-                const QString &a = tops[std::size_t(p)];
-                const QString &b = tops[std::size_t(q)];
-                if (!a.isEmpty() && !b.isEmpty() && !a.endsWith(QLatin1String("[R]")) &&
-                    !b.endsWith(QLatin1String("[R]")) && a.left(2) == b.left(2))
-                    ++pairs;
-            }
-        }
-        return pairs;
-    }
+using Deal = SolverDeal<Rules>;
 
-    RulesBench bench;
-    std::unique_ptr<GameRules> rules;
-};
+const QString Game = QStringLiteral("La clé des songes");
+
+// The pairs the rules' pile tops offer: face up, same rank, on two piles.
+int pairsOnTops(const Deal &deal)
+{
+    int pairs = 0;
+    const auto &tops = deal.rules().variables().SommetPile;
+    for (int p = 0; p < Rules::Piles; ++p) {
+        for (int q = p + 1; q < Rules::Piles; ++q) {
+            const QString &a = tops[std::size_t(p)];
+            const QString &b = tops[std::size_t(q)];
+            if (!a.isEmpty() && !b.isEmpty() && !a.endsWith(QLatin1String("[R]")) &&
+                !b.endsWith(QLatin1String("[R]")) && a.left(2) == b.left(2))
+                ++pairs;
+        }
+    }
+    return pairs;
+}
 
 } // namespace
 
@@ -64,20 +41,20 @@ private Q_SLOTS:
     void theModelMovesInLockstepWithTheRules()
     {
         for (quint32 seed = 1; seed <= 300; ++seed) {
-            Deal deal(seed);
-            CleSongesModel model = *CleSongesSolver::model(*deal.rules);
+            Deal deal(Game, seed);
+            CleSongesModel model = *CleSongesSolver::model(deal.rules());
             std::mt19937 pick(seed);
             while (!deal.over()) {
                 for (int p = 0; p < CleSongesModel::Piles; ++p) {
                     const int top = model.top(p);
-                    QCOMPARE(deal.game().variables().SommetPile[std::size_t(p)],
-                             top < 0 ? QString() : deal.tag(top));
+                    QCOMPARE(deal.rules().variables().SommetPile[std::size_t(p)],
+                             top < 0 ? QString() : deal.tag(Rules::FirstCarte + top));
                 }
                 std::vector<Move> moves;
                 model.legal(moves);
                 QCOMPARE(int(std::count_if(moves.begin(), moves.end(),
                                            [](const Move &m) { return m.kind == Move::Pair; })),
-                         deal.pairsOnTops());
+                         pairsOnTops(deal));
                 QVERIFY(!moves.empty());
                 const Move move = moves[pick() % moves.size()];
                 deal.click(move.first);
@@ -88,38 +65,20 @@ private Q_SLOTS:
             std::vector<Move> left;
             model.legal(left);
             QVERIFY(left.empty());
-            QCOMPARE(deal.bench.host.results, QList<bool>{model.won()});
+            QCOMPARE(deal.results(), QList<bool>{model.won()});
         }
     }
 
     // Every winning line wins through the rules, also from a card already selected.
     void everyWinningLineWinsThroughTheRules()
     {
-        int winnable = 0;
-        int lost = 0;
-        for (quint32 seed = 1; seed <= 300; ++seed) {
-            Deal deal(seed);
+        playSolvedLines<Rules>(Game, CleSongesSolver{}, 300, {1, 1}, [](Deal &deal, quint32 seed) {
             if (seed % 3 == 0) {
                 deal.click(Rules::FirstCarte + 3);
                 deal.click(Rules::FirstCarte + 3);
-                QCOMPARE(deal.game().variables().Premiere, 3);
+                QCOMPARE(deal.rules().variables().Premiere, 3);
             }
-            const std::atomic<bool> cancel{false};
-            const SolverAnswer answer = CleSongesSolver{}.prepare(*deal.rules)->run(cancel);
-            QVERIFY(answer.verdict != SolverAnswer::Verdict::Unknown);
-            for (const SolverMove &move : answer.line) {
-                QVERIFY(!deal.over());
-                deal.play(move);
-            }
-            if (answer.verdict == SolverAnswer::Verdict::Winnable) {
-                ++winnable;
-                QCOMPARE(deal.bench.host.results, QList<bool>{true});
-            } else {
-                ++lost;
-            }
-        }
-        QVERIFY2(winnable > 0 && lost > 0,
-                 qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(winnable).arg(lost)));
+        });
     }
 };
 

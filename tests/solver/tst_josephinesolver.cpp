@@ -1,7 +1,6 @@
-#include "games/fakehost.h"
 #include "games/frmJosephine/josephinerules.h"
-#include "games/gamecatalog.h"
 #include "solver/josephine/josephinesolver.h"
+#include "solverdeal.h"
 
 #include <QTest>
 #include <algorithm>
@@ -12,47 +11,31 @@ namespace {
 using Rules = JosephineRules;
 using Move = JosephineModel::Move;
 
-struct Deal {
-    explicit Deal(quint32 seed) : bench(seed)
-    {
-        bench.host.state = &bench.state;
-        rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
-    }
-    bool over() const { return !bench.host.results.isEmpty(); }
-    void click(int picture)
-    {
-        if (!over())
-            rules.click(picture);
-    }
-    void play(const SolverMove &move)
-    {
-        click(move.picture);
-        if (move.partner >= 0)
-            click(move.partner);
-    }
-    const QString &tag(int k) const { return rules.table().at(Rules::FirstCarte + k).tag; }
-    // The pairs the rules would take: two face-up cards of Jouables of the same rank.
-    std::vector<std::pair<int, int>> legalPairs() const
-    {
-        std::vector<std::pair<int, int>> pairs;
-        const auto &free = rules.variables().Jouables;
-        for (std::size_t a = 0; a < free.size(); ++a) {
-            for (std::size_t b = a + 1; b < free.size(); ++b) {
-                if (free[a] < 0 || free[b] < 0 || tag(free[a]).endsWith(QLatin1String("[R]")) ||
-                    tag(free[b]).endsWith(QLatin1String("[R]")))
-                    continue;
-                if (Cards::CardValue(tag(free[a])) == Cards::CardValue(tag(free[b])))
-                    pairs.emplace_back(free[a], free[b]);
-            }
-        }
-        return pairs;
-    }
+using Deal = SolverDeal<Rules>;
 
-    RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Joséphine")), bench.context(), bench.host};
-};
+const QString &tag(const Deal &deal, int k)
+{
+    return deal.tag(Rules::FirstCarte + k);
+}
+
+// The pairs the rules would take: two face-up cards of Jouables of the same rank.
+std::vector<std::pair<int, int>> legalPairs(const Deal &deal)
+{
+    std::vector<std::pair<int, int>> pairs;
+    const auto &free = deal.rules().variables().Jouables;
+    for (std::size_t a = 0; a < free.size(); ++a) {
+        for (std::size_t b = a + 1; b < free.size(); ++b) {
+            if (free[a] < 0 || free[b] < 0 || tag(deal, free[a]).endsWith(QLatin1String("[R]")) ||
+                tag(deal, free[b]).endsWith(QLatin1String("[R]")))
+                continue;
+            if (Cards::CardValue(tag(deal, free[a])) == Cards::CardValue(tag(deal, free[b])))
+                pairs.emplace_back(free[a], free[b]);
+        }
+    }
+    return pairs;
+}
+
+const QString Game = QStringLiteral("Joséphine");
 
 } // namespace
 
@@ -64,16 +47,16 @@ private Q_SLOTS:
     void theModelMovesInLockstepWithTheRules()
     {
         for (quint32 seed = 1; seed <= 300; ++seed) {
-            Deal deal(seed);
-            JosephineModel model = *JosephineSolver::model(deal.rules);
+            Deal deal(Game, seed);
+            JosephineModel model = *JosephineSolver::model(deal.rules());
             std::mt19937 pick(seed);
             while (!deal.over()) {
                 for (int slot = 0; slot <= JosephineModel::Reserve; ++slot)
                     QCOMPARE(model.freeCard(slot),
-                             deal.rules.variables().Jouables[std::size_t(slot)]);
+                             deal.rules().variables().Jouables[std::size_t(slot)]);
                 const int reserve = model.freeCard(JosephineModel::Reserve);
                 QCOMPARE(model.reserveFaceDown(),
-                         reserve >= 0 && deal.tag(reserve).endsWith(QLatin1String("[R]")));
+                         reserve >= 0 && tag(deal, reserve).endsWith(QLatin1String("[R]")));
                 std::vector<Move> moves;
                 model.legal(moves);
                 std::vector<std::pair<int, int>> pairs;
@@ -81,13 +64,13 @@ private Q_SLOTS:
                     if (move.kind == Move::Pair)
                         pairs.emplace_back(move.first, move.second);
                 }
-                QCOMPARE(pairs, deal.legalPairs());
+                QCOMPARE(pairs, legalPairs(deal));
                 QVERIFY(!moves.empty());
                 // Now and then a card selected first and a card of another rank after it.
                 if (pick() % 5 == 0 && !pairs.empty()) {
                     deal.click(pairs.front().first);
-                    QCOMPARE(deal.rules.variables().Selection1, pairs.front().first);
-                    JosephineModel selected = *JosephineSolver::model(deal.rules);
+                    QCOMPARE(deal.rules().variables().Selection1, pairs.front().first);
+                    JosephineModel selected = *JosephineSolver::model(deal.rules());
                     std::vector<Move> after;
                     selected.legal(after);
                     const auto drop = std::find_if(after.begin(), after.end(), [](const Move &m) {
@@ -100,7 +83,7 @@ private Q_SLOTS:
                         continue;
                     }
                     deal.click(drop->first);
-                    QCOMPARE(deal.rules.variables().Selection1, Rules::NoCard);
+                    QCOMPARE(deal.rules().variables().Selection1, Rules::NoCard);
                     continue;
                 }
                 const Move move = moves[pick() % moves.size()];
@@ -112,35 +95,17 @@ private Q_SLOTS:
             std::vector<Move> left;
             model.legal(left);
             QVERIFY(left.empty() || model.won());
-            QCOMPARE(deal.bench.host.results, QList<bool>{model.won()});
+            QCOMPARE(deal.results(), QList<bool>{model.won()});
         }
     }
 
     // Every winning line wins through the rules, also from a card already selected.
     void everyWinningLineWinsThroughTheRules()
     {
-        int winnable = 0;
-        int lost = 0;
-        for (quint32 seed = 1; seed <= 300; ++seed) {
-            Deal deal(seed);
-            if (seed % 3 == 0 && !deal.legalPairs().empty())
-                deal.click(deal.legalPairs().front().first);
-            const std::atomic<bool> cancel{false};
-            const SolverAnswer answer = JosephineSolver{}.prepare(deal.rules)->run(cancel);
-            QVERIFY(answer.verdict != SolverAnswer::Verdict::Unknown);
-            for (const SolverMove &move : answer.line) {
-                QVERIFY(!deal.over());
-                deal.play(move);
-            }
-            if (answer.verdict == SolverAnswer::Verdict::Winnable) {
-                ++winnable;
-                QCOMPARE(deal.bench.host.results, QList<bool>{true});
-            } else {
-                ++lost;
-            }
-        }
-        QVERIFY2(winnable > 0 && lost > 0,
-                 qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(winnable).arg(lost)));
+        playSolvedLines<Rules>(Game, JosephineSolver{}, 300, {1, 1}, [](Deal &deal, quint32 seed) {
+            if (seed % 3 == 0 && !legalPairs(deal).empty())
+                deal.click(legalPairs(deal).front().first);
+        });
     }
 };
 

@@ -1,7 +1,6 @@
-#include "games/fakehost.h"
 #include "games/frmMontecarlo/montecarlorules.h"
-#include "games/gamecatalog.h"
 #include "solver/montecarlo/montecarlosolver.h"
+#include "solverdeal.h"
 
 #include <QTest>
 #include <algorithm>
@@ -12,56 +11,34 @@ namespace {
 using Rules = MontecarloRules;
 using Move = MontecarloModel::Move;
 
-// A seeded deal of the real rules, started as the window starts it.
-struct Deal {
-    explicit Deal(quint32 seed) : bench(seed)
-    {
-        bench.host.state = &bench.state;
-        rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
-    }
-    const Picture &place(int i) const { return rules.table().at(Rules::FirstPlace + i); }
-    bool over() const { return !bench.host.results.isEmpty(); }
-    void click(int picture)
-    {
-        if (!over())
-            rules.click(picture);
-    }
-    void play(const SolverMove &move)
-    {
-        QCOMPARE(move.action, SolverMove::Action::Click);
-        click(move.picture);
-        if (move.partner >= 0)
-            click(move.partner);
-    }
-    // The pairs the rules would take now, from the table itself: places holding a card, eight
-    // neighbours by position, same rank or same suit.
-    std::vector<Move> legalPairs() const
-    {
-        std::vector<Move> pairs;
-        for (int a = 0; a < Rules::GridSize; ++a) {
-            for (int b = a + 1; b < Rules::GridSize; ++b) {
-                const Picture &first = place(a);
-                const Picture &second = place(b);
-                if (!first.visible || !second.visible || first.card.isEmpty() ||
-                    second.card.isEmpty())
-                    continue;
-                const QPoint d = first.rect.topLeft() - second.rect.topLeft();
-                const bool near = std::abs(d.x()) <= 1200 && std::abs(d.y()) <= 1560;
-                const bool match = first.card.left(2) == second.card.left(2) ||
-                                   first.card.right(5) == second.card.right(5);
-                if (near && match)
-                    pairs.push_back({std::uint8_t(a), std::uint8_t(b)});
-            }
-        }
-        return pairs;
-    }
+using Deal = SolverDeal<Rules>;
 
-    RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), bench.context(),
-                bench.host};
-};
+const Picture &place(const Deal &deal, int i)
+{
+    return deal.rules().table().at(Rules::FirstPlace + i);
+}
+
+// The pairs the rules would take now, from the table itself: places holding a card, eight
+// neighbours by position, same rank or same suit.
+std::vector<Move> legalPairs(const Deal &deal)
+{
+    std::vector<Move> pairs;
+    for (int a = 0; a < Rules::GridSize; ++a) {
+        for (int b = a + 1; b < Rules::GridSize; ++b) {
+            const Picture &first = place(deal, a);
+            const Picture &second = place(deal, b);
+            if (!first.visible || !second.visible || first.card.isEmpty() || second.card.isEmpty())
+                continue;
+            const QPoint d = first.rect.topLeft() - second.rect.topLeft();
+            const bool near = std::abs(d.x()) <= 1200 && std::abs(d.y()) <= 1560;
+            const bool match = first.card.left(2) == second.card.left(2) ||
+                               first.card.right(5) == second.card.right(5);
+            if (near && match)
+                pairs.push_back({std::uint8_t(a), std::uint8_t(b)});
+        }
+    }
+    return pairs;
+}
 
 std::vector<Move> sorted(std::vector<Move> moves)
 {
@@ -69,12 +46,6 @@ std::vector<Move> sorted(std::vector<Move> moves)
         return std::pair(a.first, a.second) < std::pair(b.first, b.second);
     });
     return moves;
-}
-
-SolverAnswer solve(const GameRules &rules)
-{
-    const std::atomic<bool> cancel{false};
-    return MontecarloSolver{}.prepare(rules)->run(cancel);
 }
 
 } // namespace
@@ -88,18 +59,18 @@ private Q_SLOTS:
     void theModelMovesInLockstepWithTheRules()
     {
         for (quint32 seed = 1; seed <= 300; ++seed) {
-            Deal deal(seed);
-            auto start = MontecarloSolver::model(deal.rules);
+            Deal deal(QStringLiteral("Monte-Carlo"), seed);
+            auto start = MontecarloSolver::model(deal.rules());
             QVERIFY(start);
             MontecarloModel model = *start;
             std::mt19937 pick(seed);
             while (true) {
                 std::vector<Move> modelMoves;
                 model.moves(modelMoves);
-                const std::vector<Move> pairs = deal.legalPairs();
+                const std::vector<Move> pairs = legalPairs(deal);
                 QCOMPARE(sorted(modelMoves), pairs);
                 for (int i = 0; i < model.count(); ++i)
-                    QCOMPARE(model.card(i), MontecarloModel::cardOf(deal.place(i).card));
+                    QCOMPARE(model.card(i), MontecarloModel::cardOf(place(deal, i).card));
                 if (pairs.empty())
                     break;
                 const Move move = pairs[pick() % pairs.size()];
@@ -107,41 +78,20 @@ private Q_SLOTS:
                 deal.click(Rules::FirstPlace + move.second);
                 model.play(move);
             }
-            QCOMPARE(deal.bench.host.results, QList<bool>{model.won()});
+            QCOMPARE(deal.results(), QList<bool>{model.won()});
         }
     }
 
-    // Every winning line wins through the real rules; a lost deal's best line is legal and
-    // clears as many cards as the answer says. Some deals start with a card already selected,
-    // which the line must cope with.
+    // Every winning line wins through the real rules; a lost deal's best line is legal and does
+    // not win. Some deals start with a card already selected, which the line must cope with.
+    // Most deals can be won; the few lost ones end at JOUER or take a selection badly placed.
     void everyWinningLineWinsThroughTheRules()
     {
-        int winnable = 0;
-        int lost = 0;
-        for (quint32 seed = 1; seed <= 400; ++seed) {
-            Deal deal(seed);
-            if (deal.over())
-                continue;
-            if (seed % 3 == 0)
-                deal.click(Rules::FirstPlace + int(seed % 25));
-            const SolverAnswer answer = solve(deal.rules);
-            QVERIFY(answer.verdict != SolverAnswer::Verdict::Unknown);
-            for (const SolverMove &move : answer.line) {
-                QVERIFY(!deal.over());
-                deal.play(move);
-            }
-            if (answer.verdict == SolverAnswer::Verdict::Winnable) {
-                ++winnable;
-                QCOMPARE(deal.bench.host.results, QList<bool>{true});
-            } else {
-                ++lost;
-                // The best line stops where nothing is left to take, or where its search saw
-                // nothing better.
-                QVERIFY(deal.bench.host.results != QList<bool>{true});
-            }
-        }
-        // Most deals can be won; the few lost ones end at JOUER or take a selection badly placed.
-        QVERIFY2(winnable > 300, qPrintable(QStringLiteral("%1 %2").arg(winnable).arg(lost)));
+        playSolvedLines<Rules>(QStringLiteral("Monte-Carlo"), MontecarloSolver{}, 400, {301, 0},
+                               [](Deal &deal, quint32 seed) {
+                                   if (seed % 3 == 0)
+                                       deal.click(Rules::FirstPlace + int(seed % 25));
+                               });
     }
 
     void aPendingSelectionIsPartOfThePosition()

@@ -14,15 +14,12 @@
 #include <QLocale>
 #include <QStringList>
 #include <cstdio>
-#include <limits>
 #include <optional>
-#include <random>
 
 namespace {
 
 constexpr int BadUsage = 2;
 constexpr int NoVerdict = 1;
-constexpr int DefaultMelange = 10;
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -39,16 +36,6 @@ int usage(const QString &problem)
                                  "jeux : %2\n")
                       .arg(problem, names.join(QStringLiteral(", "))));
     return BadUsage;
-}
-
-// A whole number from min to max, or nothing.
-std::optional<qint64> wholeNumber(const QString &text, qint64 min, qint64 max)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    if (!ok || value < min || value > max)
-        return std::nullopt;
-    return value;
 }
 
 QString percent(const QLocale &french, double fraction)
@@ -83,33 +70,18 @@ int main(int argc, char *argv[])
     const AutoplayGame *game = Autoplay::find(args.at(0));
     if (!game)
         return usage(QStringLiteral("jeu inconnu « %1 ».").arg(args.at(0)));
-    const auto deals = wholeNumber(args.at(1), 1, std::numeric_limits<qint64>::max());
-    if (!deals)
-        return usage(QStringLiteral("le nombre de donnes « %1 » n'est pas un entier positif.")
-                         .arg(args.at(1)));
-
     const int deckSize = GameCatalog::byMenuName(QString::fromUtf8(game->menuName))->deckSize;
-    std::optional<qint64> seed = std::random_device{}();
-    std::optional<qint64> melange = DefaultMelange;
-    for (qsizetype i = 2; i < args.size(); i += 2) {
-        const QString option = args.at(i);
-        const QString value = args.value(i + 1);
-        if (option == QLatin1String("--seed"))
-            seed = wholeNumber(value, 0, std::numeric_limits<quint32>::max());
-        else if (option == QLatin1String("--melange"))
-            // The most rounds the shuffle's 16-bit loop bound allows for this deck.
-            melange = wholeNumber(value, 0, std::numeric_limits<qint16>::max() / (deckSize - 1));
-        else
-            return usage(QStringLiteral("option inconnue « %1 ».").arg(option));
-        if (!seed || !melange)
-            return usage(QStringLiteral("valeur incorrecte « %1 » pour %2.").arg(value, option));
-    }
+    QString problem;
+    const std::optional<Autoplay::DealRun> run =
+        Autoplay::parseDealRun(args.mid(1), deckSize, problem);
+    if (!run)
+        return usage(problem);
 
-    Autoplayer player(*game, quint32(*seed), int(*melange));
+    Autoplayer player(*game, quint32(run->seed), int(run->melange));
     QElapsedTimer clock;
     clock.start();
     qint64 won = 0;
-    for (qint64 deal = 1; deal <= *deals; ++deal) {
+    for (qint64 deal = 1; deal <= run->deals; ++deal) {
         const std::optional<bool> result = player.playDeal();
         if (!result) {
             print(stderr,
@@ -121,16 +93,16 @@ int main(int argc, char *argv[])
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
 
     const QLocale french(QLocale::French, QLocale::France);
-    const Autoplay::WinRate rate = Autoplay::winRate(won, *deals);
+    const Autoplay::WinRate rate = Autoplay::winRate(won, run->deals);
     print(stdout,
           QStringLiteral("%1 : %2 donnes (graine %3, mélange %4)\n"
                          "gagnées : %5\n"
                          "taux de réussite : %6 (intervalle de confiance à 95 % : %7 à %8)\n"
                          "donnes par seconde : %9\n")
-              .arg(QString::fromUtf8(game->menuName), QString::number(*deals),
-                   QString::number(*seed), QString::number(*melange), QString::number(won),
+              .arg(QString::fromUtf8(game->menuName), QString::number(run->deals),
+                   QString::number(run->seed), QString::number(run->melange), QString::number(won),
                    percent(french, rate.rate), percent(french, rate.low),
                    percent(french, rate.high),
-                   QString::number(seconds > 0 ? double(*deals) / seconds : 0.0, 'f', 0)));
+                   QString::number(seconds > 0 ? double(run->deals) / seconds : 0.0, 'f', 0)));
     return 0;
 }

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <random>
 
 namespace {
 
@@ -59,6 +61,45 @@ WinRate winRate(qint64 won, qint64 deals)
     const double centre = (p + z2n / 2) / (1 + z2n);
     const double half = z / (1 + z2n) * std::sqrt(p * (1 - p) / n + z2n / (4 * n));
     return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+std::optional<qint64> wholeNumber(const QString &text, qint64 min, qint64 max)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<DealRun> parseDealRun(const QStringList &args, int deckSize, QString &problem)
+{
+    const auto deals = wholeNumber(args.value(0), 1, std::numeric_limits<qint64>::max());
+    if (!deals) {
+        problem = QStringLiteral("le nombre de donnes « %1 » n'est pas un entier positif.")
+                      .arg(args.value(0));
+        return std::nullopt;
+    }
+    std::optional<qint64> seed = std::random_device{}();
+    std::optional<qint64> melange = DealRun{}.melange;
+    for (qsizetype i = 1; i < args.size(); i += 2) {
+        const QString option = args.at(i);
+        const QString value = args.value(i + 1);
+        if (option == QLatin1String("--seed")) {
+            seed = wholeNumber(value, 0, std::numeric_limits<quint32>::max());
+        } else if (option == QLatin1String("--melange")) {
+            // The most rounds the shuffle's 16-bit loop bound allows for this deck.
+            melange = wholeNumber(value, 0, std::numeric_limits<qint16>::max() / (deckSize - 1));
+        } else {
+            problem = QStringLiteral("option inconnue « %1 ».").arg(option);
+            return std::nullopt;
+        }
+        if (!seed || !melange) {
+            problem = QStringLiteral("valeur incorrecte « %1 » pour %2.").arg(value, option);
+            return std::nullopt;
+        }
+    }
+    return DealRun{*deals, *seed, *melange};
 }
 
 } // namespace Autoplay

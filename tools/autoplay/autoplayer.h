@@ -6,6 +6,7 @@
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -37,6 +38,19 @@ struct WinRate {
     double high = 0;
 };
 WinRate winRate(qint64 won, qint64 deals);
+
+// A whole number from min to max, or nothing.
+std::optional<qint64> wholeNumber(const QString &text, qint64 min, qint64 max);
+
+// How many deals to play, on which shuffle: "DONNES [--seed GRAINE] [--melange M]".
+struct DealRun {
+    qint64 deals = 0;
+    qint64 seed = 0; // drawn by the system when not given
+    qint64 melange = 10;
+};
+// Reads a run from args, the count first; nothing, and the French problem, when it is not one.
+// The most rounds of the shuffle depend on the deck's size.
+std::optional<DealRun> parseDealRun(const QStringList &args, int deckSize, QString &problem);
 
 } // namespace Autoplay
 

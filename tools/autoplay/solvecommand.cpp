@@ -20,15 +20,12 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <optional>
-#include <random>
 #include <span>
 
 namespace {
 
 constexpr int BadUsage = 2;
-constexpr int DefaultMelange = 10;
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -216,15 +213,6 @@ std::optional<bool> simplePolicy(Table &table)
     return table.won;
 }
 
-std::optional<qint64> wholeNumber(const QString &text, qint64 min, qint64 max)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    if (!ok || value < min || value > max)
-        return std::nullopt;
-    return value;
-}
-
 double quantile(std::vector<double> values, double q)
 {
     if (values.empty())
@@ -300,30 +288,16 @@ int SolveCommand::solveDeals(const QStringList &args)
     if (!info)
         return fail(
             QStringLiteral("jeu sans solveur « %1 » (jeux : %2).").arg(rest.at(0), gameNames()));
-    const auto deals = wholeNumber(rest.at(1), 1, std::numeric_limits<qint64>::max());
-    if (!deals)
-        return fail(QStringLiteral("le nombre de donnes « %1 » n'est pas un entier positif.")
-                        .arg(rest.at(1)));
-    std::optional<qint64> seed = std::random_device{}();
-    std::optional<qint64> melange = DefaultMelange;
-    for (qsizetype i = 2; i < rest.size(); i += 2) {
-        const QString option = rest.at(i);
-        const QString value = rest.value(i + 1);
-        if (option == QLatin1String("--seed"))
-            seed = wholeNumber(value, 0, std::numeric_limits<quint32>::max());
-        else if (option == QLatin1String("--melange"))
-            melange =
-                wholeNumber(value, 0, std::numeric_limits<qint16>::max() / (info->deckSize - 1));
-        else
-            return fail(QStringLiteral("option inconnue « %1 ».").arg(option));
-        if (!seed || !melange)
-            return fail(QStringLiteral("valeur incorrecte « %1 » pour %2.").arg(value, option));
-    }
+    QString problem;
+    const std::optional<Autoplay::DealRun> run =
+        Autoplay::parseDealRun(rest.mid(1), info->deckSize, problem);
+    if (!run)
+        return fail(problem);
 
     const QString menu = QString::fromUtf8(info->menuName);
     const auto solver = SolverRegistry::solverFor(menu);
-    SeededRandom random{quint32(*seed)};
-    Table table(*info, random, int(*melange));
+    SeededRandom random{quint32(run->seed)};
+    Table table(*info, random, int(run->melange));
     KeptOrder kept;
     Table replay(*info, kept, 0);
     qint64 winnable = 0;
@@ -332,7 +306,7 @@ int SolveCommand::solveDeals(const QStringList &args)
     bool policyKnown = true;
     std::vector<double> millis;
     const std::atomic<bool> cancel{false};
-    for (qint64 deal = 0; deal < *deals; ++deal) {
+    for (qint64 deal = 0; deal < run->deals; ++deal) {
         table.deal();
         // The deal as shuffled, for the simple policy's own copy of it.
         const std::span<QString> dealt = table.deck();
@@ -353,21 +327,21 @@ int SolveCommand::solveDeals(const QStringList &args)
     const auto percent = [&](double fraction) {
         return french.toString(100 * fraction, 'f', 3) + QStringLiteral(" %");
     };
-    const Autoplay::WinRate rate = Autoplay::winRate(winnable, *deals);
+    const Autoplay::WinRate rate = Autoplay::winRate(winnable, run->deals);
     const auto ms = [&](double value) {
         return french.toString(value, 'f', 3) + QStringLiteral(" ms");
     };
     QString out = QStringLiteral("%1 : %2 donnes (graine %3, mélange %4)\n")
                       .arg(menu)
-                      .arg(*deals)
-                      .arg(*seed)
-                      .arg(*melange);
+                      .arg(run->deals)
+                      .arg(run->seed)
+                      .arg(run->melange);
     out += QStringLiteral("gagnables avec un jeu parfait : %1 (intervalle de confiance à 95 % : "
                           "%2 à %3)\n")
                .arg(percent(rate.rate), percent(rate.low), percent(rate.high));
     out += QStringLiteral("inconnues : %1\n").arg(unknown);
     out += QStringLiteral("gagnées par la politique simple : %1\n")
-               .arg(policyKnown ? percent(double(policyWins) / double(*deals))
+               .arg(policyKnown ? percent(double(policyWins) / double(run->deals))
                                 : QStringLiteral("sans objet"));
     out += QStringLiteral("temps de résolution : médiane %1, 99e centile %2\n")
                .arg(ms(quantile(millis, 0.5)), ms(quantile(millis, 0.99)));

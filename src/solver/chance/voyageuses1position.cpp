@@ -8,20 +8,6 @@ namespace {
 
 using Rules = Voyageuses1Rules;
 
-int ownPlace(const QString &code)
-{
-    for (int place = 0; place < Rules::Places; ++place) {
-        if (Rules::ownCard(place) == code)
-            return place;
-    }
-    return -1;
-}
-
-int cardOf(int place)
-{
-    return place < 0 ? -1 : TableBook::cardNumber(Rules::ownCard(place));
-}
-
 } // namespace
 
 std::optional<Voyageuses1Position> Voyageuses1Position::read(const GameRules &rules)
@@ -33,11 +19,12 @@ std::optional<Voyageuses1Position> Voyageuses1Position::read(const GameRules &ru
     Voyageuses1Position at;
     at.book = std::make_shared<const TableBook>(table);
     for (int place = 0; place < Places; ++place) {
-        at.card[std::size_t(place)] = qint8(ownPlace(table.at(Rules::FirstCarte + place).card));
+        at.card[std::size_t(place)] =
+            qint8(TableBook::ownPlace(table.at(Rules::FirstCarte + place).card));
         at.state[std::size_t(place)] = qint8(game->state().EtatPlace[std::size_t(place)]);
     }
     for (int k = 0; k < StockSize; ++k)
-        at.stock[std::size_t(k)] = qint8(ownPlace(table.at(Rules::FirstSabot + k).card));
+        at.stock[std::size_t(k)] = qint8(TableBook::ownPlace(table.at(Rules::FirstSabot + k).card));
     at.indexSabot = game->state().IndexSabot;
     // A stock card still to carry that the table does not name (no deal yet) leaves no position
     // to search: its chain would start nowhere.
@@ -58,12 +45,13 @@ QList<SolverMove> Voyageuses1Position::moves() const
         const int source = Rules::FirstSabot + indexSabot;
         const int carried = stock[std::size_t(indexSabot)];
         if (!holding)
-            return {book->click(source, cardOf(carried))};
-        return {book->drop(source, cardOf(carried), Rules::FirstCarte + carried)};
+            return {book->click(source, TableBook::ownCardNumber(carried))};
+        return {book->drop(source, TableBook::ownCardNumber(carried), Rules::FirstCarte + carried)};
     }
     for (int place = 0; place < Places; ++place) {
         if (state[std::size_t(place)] == Unresolved)
-            return {book->click(Rules::FirstCarte + place, cardOf(card[std::size_t(place)]))};
+            return {book->click(Rules::FirstCarte + place,
+                                TableBook::ownCardNumber(card[std::size_t(place)]))};
     }
     return {};
 }

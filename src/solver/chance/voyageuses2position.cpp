@@ -8,20 +8,6 @@ namespace {
 
 using Rules = Voyageuses2Rules;
 
-int ownPlace(const QString &code)
-{
-    for (int place = 0; place < Rules::Places; ++place) {
-        if (Rules::ownCard(place) == code)
-            return place;
-    }
-    return -1;
-}
-
-int cardOf(int place)
-{
-    return place < 0 ? -1 : TableBook::cardNumber(Rules::ownCard(place));
-}
-
 } // namespace
 
 std::optional<Voyageuses2Position> Voyageuses2Position::read(const GameRules &rules)
@@ -34,12 +20,13 @@ std::optional<Voyageuses2Position> Voyageuses2Position::read(const GameRules &ru
     at.book = std::make_shared<const TableBook>(table);
     bool untouched = true;
     for (int place = 0; place < Places; ++place) {
-        at.card[std::size_t(place)] = qint8(ownPlace(table.at(Rules::FirstCarte + place).card));
+        at.card[std::size_t(place)] =
+            qint8(TableBook::ownPlace(table.at(Rules::FirstCarte + place).card));
         const auto etat = game->state().EtatPlace[std::size_t(place)];
         at.state[std::size_t(place)] = qint8(etat);
         untouched = untouched && etat == Rules::PlaceState::Unresolved;
     }
-    at.hand = ownPlace(table.at(Rules::ImgSabot).card);
+    at.hand = TableBook::ownPlace(table.at(Rules::ImgSabot).card);
     // Before JOUER the deal is read as the first pick will find it.
     at.firstPick = game->state().PremierClic || (untouched && at.hand < 0);
     return at;
@@ -50,15 +37,17 @@ QList<SolverMove> Voyageuses2Position::moves() const
     QList<SolverMove> choices;
     if (firstPick) {
         for (int place = 0; place < Places; ++place)
-            choices.append(
-                book->click(Rules::FirstCarte + place, cardOf(card[std::size_t(place)])));
+            choices.append(book->click(Rules::FirstCarte + place,
+                                       TableBook::ownCardNumber(card[std::size_t(place)])));
         return choices;
     }
     if (hand >= 0)
-        return {book->drop(Rules::ImgSabot, cardOf(hand), Rules::FirstCarte + hand)};
+        return {
+            book->drop(Rules::ImgSabot, TableBook::ownCardNumber(hand), Rules::FirstCarte + hand)};
     for (int place = 0; place < Places; ++place) {
         if (state[std::size_t(place)] == Unresolved)
-            return {book->click(Rules::FirstCarte + place, cardOf(card[std::size_t(place)]))};
+            return {book->click(Rules::FirstCarte + place,
+                                TableBook::ownCardNumber(card[std::size_t(place)]))};
     }
     return choices;
 }

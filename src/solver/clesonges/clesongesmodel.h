@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solver/pairs/pairmove.h"
 #include "solver/search/bytekey.h"
 
 #include <array>
@@ -15,13 +16,7 @@ public:
     static constexpr int PileSize = 4;
     static constexpr std::int8_t None = -1;
 
-    struct Move {
-        enum Kind : std::uint8_t { Pair, TurnUp, Drop };
-        Kind kind = Pair;
-        std::int8_t first = None;  // Pair: the two cards; TurnUp: the card turned up; Drop: the
-        std::int8_t second = None; // card clicked to drop the selection (of another rank)
-        bool operator==(const Move &) const = default;
-    };
+    using Move = PairMove;
     using Key = ByteKey;
     using KeyHash = ByteKey::Hash;
 

@@ -17,24 +17,7 @@ QString pileName(int card)
 
 SolverMove toSolverMove(const Move &move)
 {
-    SolverMove played;
-    played.action = SolverMove::Action::Click;
-    played.picture = Rules::FirstCarte + move.first;
-    played.framed = {played.picture};
-    switch (move.kind) {
-    case Move::TurnUp:
-        played.text = QStringLiteral("r") + pileName(move.first);
-        break;
-    case Move::Drop:
-        played.text = QStringLiteral("x") + pileName(move.first);
-        break;
-    case Move::Pair:
-        played.partner = Rules::FirstCarte + move.second;
-        played.framed.append(played.partner);
-        played.text = pileName(move.first) + QLatin1Char('-') + pileName(move.second);
-        break;
-    }
-    return played;
+    return PairClicks(move, Rules::FirstCarte, pileName, QStringLiteral("r"));
 }
 
 } // namespace

@@ -18,24 +18,7 @@ QString slotName(int card)
 
 SolverMove toSolverMove(const Move &move)
 {
-    SolverMove played;
-    played.action = SolverMove::Action::Click;
-    played.picture = Rules::FirstCarte + move.first;
-    played.framed = {played.picture};
-    switch (move.kind) {
-    case Move::TurnUp:
-        played.text = QStringLiteral("R");
-        break;
-    case Move::Drop:
-        played.text = QStringLiteral("x") + slotName(move.first);
-        break;
-    case Move::Pair:
-        played.partner = Rules::FirstCarte + move.second;
-        played.framed.append(played.partner);
-        played.text = slotName(move.first) + QLatin1Char('-') + slotName(move.second);
-        break;
-    }
-    return played;
+    return PairClicks(move, Rules::FirstCarte, slotName);
 }
 
 } // namespace

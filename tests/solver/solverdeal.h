@@ -1,0 +1,95 @@
+#pragma once
+
+#include "games/fakehost.h"
+#include "games/rulesregistry.h"
+#include "solver/solver.h"
+
+#include <QTest>
+#include <atomic>
+#include <functional>
+#include <memory>
+
+// A seeded deal of a game's real rules, started as the window starts it: dealt, JOUER pressed,
+// and stopped at the end of the game. Solvers' models and lines are checked against it.
+template <typename Rules> class SolverDeal {
+public:
+    SolverDeal(const QString &menuName, quint32 seed) : m_bench(seed)
+    {
+        m_bench.host.state = &m_bench.state;
+        m_rules = (*RulesRegistry::rulesFor(menuName))(m_bench.context(), m_bench.host);
+        m_rules->Distribution();
+        m_bench.state.gameInProgress = true;
+        m_rules->play();
+    }
+
+    const Rules &rules() const { return static_cast<const Rules &>(*m_rules); }
+    const QString &tag(int picture) const { return m_rules->table().at(picture).tag; }
+    // One entry per end of game, true when won.
+    const QList<bool> &results() const { return m_bench.host.results; }
+    bool over() const { return !results().isEmpty(); }
+
+    // A click of the player; there is none once the game is over.
+    void click(int picture)
+    {
+        if (!over())
+            m_rules->click(picture);
+    }
+    // A move of a line as the window plays it: the click, then the partner's.
+    void play(const SolverMove &move)
+    {
+        QCOMPARE(move.action, SolverMove::Action::Click);
+        QVERIFY2(!over(), "the line goes on after the end of the game");
+        click(move.picture);
+        if (move.partner >= 0)
+            click(move.partner);
+    }
+    // The solver's answer from where the deal stands, its line played through the rules.
+    SolverAnswer solveAndPlay(const Solver &solver)
+    {
+        const std::atomic<bool> cancel{false};
+        const SolverAnswer answer = solver.prepare(*m_rules)->run(cancel);
+        for (const SolverMove &move : answer.line) {
+            play(move);
+            if (QTest::currentTestFailed())
+                break;
+        }
+        return answer;
+    }
+
+private:
+    RulesBench m_bench;
+    std::unique_ptr<GameRules> m_rules;
+};
+
+// How many deals were winnable and lost.
+struct LineTally {
+    int winnable = 0;
+    int lost = 0;
+};
+
+// Solves the deals of seeds 1 to `seeds`, each after `before` (a card selected first, say), and
+// plays every line through the rules: a winnable line wins, a lost one does not. Deals over at
+// JOUER have nothing to solve. At least `least` deals are winnable and lost.
+template <typename Rules>
+void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds, LineTally least,
+                     const std::function<void(SolverDeal<Rules> &, quint32)> &before)
+{
+    LineTally tally;
+    for (quint32 seed = 1; seed <= seeds; ++seed) {
+        SolverDeal<Rules> deal(game, seed);
+        if (deal.over())
+            continue;
+        before(deal, seed);
+        const SolverAnswer answer = deal.solveAndPlay(solver);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(answer.verdict != SolverAnswer::Verdict::Unknown);
+        const bool won = deal.results() == QList<bool>{true};
+        QVERIFY2(won == (answer.verdict == SolverAnswer::Verdict::Winnable),
+                 qPrintable(QStringLiteral("seed %1").arg(seed)));
+        ++(won ? tally.winnable : tally.lost);
+    }
+    QVERIFY2(
+        tally.winnable >= least.winnable && tally.lost >= least.lost,
+        qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(tally.winnable).arg(tally.lost)));
+}
