@@ -10,6 +10,7 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "games/linerules.h"
+#include "games/mousegestures.h"
 #include "settings/settingkeys.h"
 #include "testapp.h"
 
@@ -43,16 +44,6 @@ double threadMs()
     return double(reading.tv_sec) * 1e3 + double(reading.tv_nsec) / 1e6;
 }
 
-void click(CardTable *table, QPoint at)
-{
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, table->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(table, &event);
-    }
-}
-
 // The first face-up card after `after` whose click changes the table, where the player would
 // click it.
 QPoint nextClickable(GameForm &form, QPoint after = {})
@@ -64,7 +55,7 @@ QPoint nextClickable(GameForm &form, QPoint after = {})
         if (at == after)
             continue;
         const TableModel before = form.rules().table();
-        click(form.Tapis, at);
+        MouseGestures::click(form.Tapis, at);
         QCoreApplication::processEvents();
         if (!(form.rules().table() == before))
             return at;
@@ -88,7 +79,7 @@ void clicks(const char *name, bool animated, int count)
     if (const auto *line = dynamic_cast<const LineRules *>(&form.rules())) {
         const QPoint stock = form.Tapis->toPixels(line->table().at(line->sabot()).rect).center();
         while (!line->line().stockEmpty())
-            click(form.Tapis, stock);
+            MouseGestures::click(form.Tapis, stock);
     }
     QCoreApplication::processEvents();
     // The same click again and again, each taken back by Annuler (not timed) before the next.
@@ -103,7 +94,7 @@ void clicks(const char *name, bool animated, int count)
         QElapsedTimer clock;
         clock.start();
         const double start = threadMs();
-        click(form.Tapis, card);
+        MouseGestures::click(form.Tapis, card);
         form.Tapis->repaint();
         cpu.append(threadMs() - start);
         wall.append(double(clock.nsecsElapsed()) / 1e6);
