@@ -49,6 +49,8 @@ public:
     int reserveTop() const { return m_reserveSize > 0 ? m_reserve[m_reserveSize - 1u] : None; }
     int stockLeft() const { return m_stockSize - m_drawn; }
     int reserveSize() const { return m_reserveSize; }
+    // The reserve's card i, counted from the bottom.
+    int reserveCard(int i) const { return m_reserve[std::size_t(i)]; }
 
 private:
     int rank(int card) const { return m_rank[std::size_t(card)]; }
