@@ -140,17 +140,6 @@ private Q_SLOTS:
                                 "nouvelle vorelle ?"));
         QVERIFY(!QFile::exists(LogPath(w.app.state)));
     }
-
-    void aLostDealsHintIsTheBestMove()
-    {
-        Window w(falling());
-        w.form->Boutons_Click(0);
-        QTRY_VERIFY(w.panel->answer().has_value());
-        QCOMPARE(w.panel->answer()->verdict, SolverAnswer::Verdict::Lost);
-        w.panel->hint();
-        QVERIFY(w.indicator().endsWith(QStringLiteral("Aucune solution: meilleur coup")));
-        QVERIFY(w.hint() && w.hint()->isVisible());
-    }
 };
 
 QTEST_MAIN(TestCarrePanel)
