@@ -1,5 +1,6 @@
 #include "solver/solverregistry.h"
 
+#include "solver/carre/carresolver.h"
 #include "solver/chance/chancesolvers.h"
 #include "solver/clesonges/clesongessolver.h"
 #include "solver/josephine/josephinesolver.h"
@@ -35,6 +36,7 @@ const std::vector<RegisteredSolver> &entries()
         {QStringLiteral("L'horloge"), ChanceSolvers::horloge},
         {QStringLiteral("Stéphanie"), ChanceSolvers::stephanie},
         {QStringLiteral("Pousse-pousse"), MakePousseSolver},
+        {QStringLiteral("Carré"), [] { return std::make_unique<CarreSolver>(); }},
     };
     return table;
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "solver/carre/carremodel.h"
+#include "solver/solver.h"
+
+#include <optional>
+
+class CarreSolver final : public Solver {
+public:
+    std::unique_ptr<SolverTask> prepare(const GameRules &rules) const override;
+    // The model of the cards as they lie on the rules' table (before JOUER, as dealt). Nothing
+    // for rules of another game or a table without a whole deal.
+    static std::optional<CarreModel> model(const GameRules &rules);
+};
