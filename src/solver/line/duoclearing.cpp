@@ -130,7 +130,10 @@ private:
             if (const Step step = tail(position); step != Step::Won)
                 return step;
         }
-        for (int place = floor; place + 2 < position.size; ++place) {
+        // The first card looks at the cards after it but no card looks at it: when it may go,
+        // letting it go at once changes nothing for the others, and it must go some time.
+        const bool firstGoes = Alike(card(position, 0), card(position, 2));
+        for (int place = firstGoes ? 0 : floor; place + 2 < position.size; ++place) {
             if (!Alike(card(position, place), card(position, place + 2)))
                 continue;
             Position next = position;
@@ -140,8 +143,10 @@ private:
             if (step != Step::Lost)
                 return step;
             m_path.pop_back();
+            if (firstGoes)
+                break;
         }
-        m_dead.insert(position.mask, floor);
+        m_dead.insert(position.mask, firstGoes ? 0 : floor);
         return Step::Lost;
     }
 
