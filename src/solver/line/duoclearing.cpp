@@ -23,6 +23,17 @@ struct Position {
             left[std::size_t(next)] = left[std::size_t(next + 1)];
         --size;
     }
+    // The line as it started, of size cards.
+    static Position whole(int size)
+    {
+        Position line;
+        for (int place = 0; place < size; ++place) {
+            line.left[std::size_t(place)] = std::uint8_t(place);
+            line.mask |= std::uint64_t(1) << place;
+        }
+        line.size = size;
+        return line;
+    }
     // The line of the last length cards alone.
     Position tail(int length) const
     {
@@ -46,11 +57,7 @@ public:
 
     LineClearing run()
     {
-        Position start;
-        for (std::size_t index = 0; index < m_cards.size(); ++index)
-            start.left[index] = std::uint8_t(index);
-        start.size = int(m_cards.size());
-        start = start.tail(start.size);
+        const Position start = Position::whole(int(m_cards.size()));
         LineClearing result;
         const Step step = explore(start, 0);
         if (step == Step::Won) {

@@ -10,7 +10,26 @@
 
 namespace {
 
-// About a tenth of a second of Duo's search.
+// The removals as moves of the line: each card by its place among the cards left then, Duo's by
+// the card dragged, the one after the card that leaves.
+std::vector<LineModel::Move> placesOf(const std::vector<LineClearing::Removal> &removals,
+                                      std::size_t cards, bool duo)
+{
+    std::vector<LineModel::Move> moves;
+    std::vector<bool> left(cards, true);
+    for (const LineClearing::Removal &removal : removals) {
+        const auto place = int(std::count(left.begin(), left.begin() + removal.first, true));
+        auto gone = left.begin() + removal.first;
+        for (int card = 0; card < removal.span; ++card) {
+            gone = std::find(gone, left.end(), true);
+            *gone = false;
+        }
+        moves.push_back({std::uint8_t(duo ? place + 1 : place), removal.span});
+    }
+    return moves;
+}
+
+// Under a second of Duo's search; fewer than one deal in a thousand needs more.
 constexpr std::int64_t DuoNodes = 2'000'000;
 
 class LineTask final : public SolverTask {
@@ -40,19 +59,9 @@ public:
                              : SolverAnswer::Verdict::Lost;
         for (int deal = 0; deal < m_model->stockLeft(); ++deal)
             answer.line.append(toSolverMove({LineModel::Deal, 1}));
-        std::vector<bool> left(cards.size(), true);
-        for (const LineClearing::Removal &removal : clearing.line) {
-            const auto place =
-                std::uint8_t(std::count(left.begin(), left.begin() + removal.first, true));
-            auto gone = left.begin() + removal.first;
-            for (int card = 0; card < removal.span; ++card) {
-                gone = std::find(gone, left.end(), true);
-                *gone = false;
-            }
-            // Duo names the card dragged, the one after the card that leaves.
-            const int dragged = m_rules.dropBefore ? place + 1 : place;
-            answer.line.append(toSolverMove({std::uint8_t(dragged), removal.span}));
-        }
+        for (const LineModel::Move &move :
+             placesOf(clearing.line, cards.size(), m_rules.dropBefore))
+            answer.line.append(toSolverMove(move));
         // Cards the player selected would take the first click of the line for a second one: a
         // click on the stock drops them (and deals, which the line does first anyway).
         if (m_dropChoice && !answer.line.isEmpty() && answer.line.first().picture != m_sabot)
