@@ -85,3 +85,10 @@ LineModel::Key LineModel::key() const
     bytes[std::size_t(m_length) + 1] = std::uint8_t(std::max(m_floor, 0));
     return ByteKey::of(bytes, std::size_t(m_length) + 2);
 }
+
+std::vector<std::uint8_t> LineModel::cards() const
+{
+    std::vector<std::uint8_t> all(m_line.begin(), m_line.begin() + m_length);
+    all.insert(all.end(), m_stock.begin() + m_dealt, m_stock.begin() + m_stockSize);
+    return all;
+}

@@ -54,6 +54,8 @@ public:
     int length() const { return m_length; }
     std::uint8_t card(int place) const { return m_line[std::size_t(place)]; }
     int stockLeft() const { return m_stockSize - m_dealt; }
+    // The line, then the stock still to deal in the order it deals.
+    std::vector<std::uint8_t> cards() const;
 
 private:
     bool alike(int a, int b) const;

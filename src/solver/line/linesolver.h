@@ -16,6 +16,7 @@ public:
     std::unique_ptr<SolverTask> prepare(const GameRules &rules) const override;
     // The model of the rules' position, nothing for rules of another kind.
     std::optional<LineModel> model(const GameRules &rules) const;
+    const LineModel::Rules &rules() const { return m_rules; }
 
 private:
     LineModel::Rules m_rules;
