@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <optional>
 
 // How the keyboard walks a table model: which pictures it can reach (those the mouse can hit
@@ -15,8 +16,10 @@ enum class Direction { Left, Right, Up, Down };
 
 // A point of the picture, in twips, where it is drawn on top of the others: its centre when it
 // shows there, else the first point of its visible part from the top; none when it is hidden,
-// covered or listed in ignore.
-std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore = {});
+// covered or listed in ignore. With bounds (the window's area), only a point inside them counts:
+// a game may park cards out of sight beyond its window.
+std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore = {},
+                               const QRect &bounds = {});
 
 // A reachable picture and its hit point.
 struct Spot {
@@ -25,8 +28,9 @@ struct Spot {
 };
 
 // Every picture with a hit point, top to bottom and then left to right.
-QList<Spot> spots(const TableModel &table, const QList<int> &ignore = {});
-QList<int> reachable(const TableModel &table, const QList<int> &ignore = {});
+QList<Spot> spots(const TableModel &table, const QList<int> &ignore = {}, const QRect &bounds = {});
+QList<int> reachable(const TableModel &table, const QList<int> &ignore = {},
+                     const QRect &bounds = {});
 
 // The spot nearest to from in the direction, favouring those in line with it; -1 when there is
 // none that way or from is not among the spots.

@@ -16,17 +16,19 @@
 
 namespace {
 
-// Three pictures in a row — a card that is dragged, a card that is clicked, an empty place —
-// whose rules write down every call they receive.
+// Rules that write down every call they receive, over three pictures in a row — a card that is
+// dragged, a card that is clicked, an empty place — and a card parked far beyond the window, out
+// of sight and of reach.
 class RecordingRules final : public GameRules {
 public:
-    enum { Dragged, Clicked, Place };
+    enum { Dragged, Clicked, Place, Parked };
     RecordingRules(CoreContext context, GameHost &host)
         : GameRules(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host)
     {
-        m_table.addGroup(QStringLiteral("Carte"), 3);
+        m_table.addGroup(QStringLiteral("Carte"), 4);
         for (int i = 0; i < 3; ++i)
             m_table.at(i).rect.moveTopLeft(QPoint(120 + 1200 * i, 120));
+        m_table.at(Parked).rect.moveTopLeft(QPoint(20000, 20000));
         m_table.at(Dragged).draggable = true;
         m_table.at(Place).border = true;
         m_table.frames.append(Frame{});

@@ -2,6 +2,7 @@
 #include "games/tablenavigation.h"
 
 #include <QTest>
+#include <algorithm>
 
 using TableNavigation::Direction;
 
@@ -118,6 +119,23 @@ private Q_SLOTS:
         QCOMPARE(TableNavigation::next(spots, 2, Direction::Up), 1);
         // The carried cards are out of reach and uncover what lies under them.
         QCOMPARE(TableNavigation::reachable(table, {0, 1, 2, 3, 4}), QList<int>{5});
+    }
+
+    void onlyWhatShowsInTheWindowIsReached()
+    {
+        // A card parked far beyond the window, as a game puts away the cards it is done with,
+        // and a window that shows only the left part of the middle card.
+        TableModel table = grid(1, 4);
+        table.at(3).rect.moveTopLeft(QPoint(20000, 20000));
+        const QRect window(0, 0, 1700, 2000);
+        QCOMPARE(TableNavigation::reachable(table), (QList<int>{0, 1, 2, 3}));
+        QList<int> inside = TableNavigation::reachable(table, {}, window);
+        std::sort(inside.begin(), inside.end());
+        QCOMPARE(inside, (QList<int>{0, 1}));
+        const auto edge = TableNavigation::hitPoint(table, 1, {}, window);
+        QVERIFY(edge);
+        QVERIFY(window.contains(*edge));
+        QCOMPARE(table.pictureAt(*edge), 1);
     }
 
     void positionsFollowTheLayout()
