@@ -257,7 +257,7 @@ private Q_SLOTS:
             dealt << spelled(window.app.state.decks.deck52[std::size_t(k)]);
         QCOMPARE(gridNames, dealt);
         QCOMPARE(iface->child(0)->text(QAccessible::Description),
-                 QStringLiteral("Rangée 1, colonne 1"));
+                 QStringLiteral("Grille, rangée 1, colonne 1"));
 
         // The focus moves: the card alone says it is focused.
         window.key(Qt::Key_Right);
@@ -280,9 +280,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("member");
         QTest::addColumn<QString>("words");
         QTest::newRow("pyramid apex") << "Pyramide"
-                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1";
+                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1, carte 1";
         QTest::newRow("pyramid base") << "Pyramide"
-                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8";
+                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8, carte 8";
         QTest::newRow("foundation") << "Roi Albert"
                                     << "Sabot" << 2 << "Fondation 3";
     }
