@@ -137,7 +137,7 @@ void TableKeyboard::rightPress(int picture)
 
 QRect TableKeyboard::area() const
 {
-    return {QPoint(), m_table->m_area};
+    return TableNavigation::reach(m_table->m_area);
 }
 
 QList<TableNavigation::Spot> TableKeyboard::reachable() const

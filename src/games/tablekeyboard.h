@@ -42,7 +42,7 @@ public:
     void putBack();
 
 private:
-    // The table's design area: the cards a game parks beyond it are out of sight and of reach.
+    // The part of the table within reach (see TableNavigation::reach).
     QRect area() const;
     // Where the focus may go: while cards are carried, anywhere but onto them.
     QList<TableNavigation::Spot> reachable() const;

@@ -20,13 +20,14 @@ const Spot *find(const QList<Spot> &spots, int index)
 
 } // namespace
 
+QRect reach(QSize area)
+{
+    return {0, 0, area.width(), std::numeric_limits<int>::max() / 2};
+}
+
 std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore,
                                const QRect &bounds)
 {
-    const auto hits = [&](QPoint point) {
-        return (bounds.isNull() || bounds.contains(point)) &&
-               table.pictureAt(point, ignore) == index;
-    };
     if (index < 0 || index >= table.pictures.size() || ignore.contains(index))
         return std::nullopt;
     const Picture &picture = table.at(index);
@@ -34,13 +35,13 @@ std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<i
         (!bounds.isNull() && !bounds.intersects(picture.rect)))
         return std::nullopt;
     const QRect &rect = picture.rect;
-    if (hits(rect.center()))
+    if (table.pictureAt(rect.center(), ignore) == index)
         return rect.center();
     for (int row = 1; row < Steps; ++row) {
         for (int column = 1; column < Steps; ++column) {
             const QPoint point(rect.left() + rect.width() * column / Steps,
                                rect.top() + rect.height() * row / Steps);
-            if (hits(point))
+            if (table.pictureAt(point, ignore) == index)
                 return point;
         }
     }

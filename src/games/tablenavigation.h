@@ -14,10 +14,14 @@ namespace TableNavigation {
 
 enum class Direction { Left, Right, Up, Down };
 
+// The part of a table within reach, for its design area: the area across, and all below it,
+// where the cards fanned down a column may run past the foot of the window. A game may park the
+// cards it is done with beyond the window's side, out of sight and of reach.
+QRect reach(QSize area);
+
 // A point of the picture, in twips, where it is drawn on top of the others: its centre when it
 // shows there, else the first point of its visible part from the top; none when it is hidden,
-// covered or listed in ignore. With bounds (the window's area), only a point inside them counts:
-// a game may park cards out of sight beyond its window.
+// covered or listed in ignore, or, given bounds, when it lies wholly outside them.
 std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore = {},
                                const QRect &bounds = {});
 

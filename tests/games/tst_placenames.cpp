@@ -15,7 +15,7 @@ void checkPositions(const GameRules &rules, const QString &when)
 {
     const TableModel &table = rules.table();
     const QList<TableNavigation::Spot> spots =
-        TableNavigation::spots(table, {}, QRect(QPoint(), rules.layout().area));
+        TableNavigation::spots(table, {}, TableNavigation::reach(rules.layout().area));
     QStringList positions, heard;
     for (const TableNavigation::Spot &spot : spots) {
         positions.append(rules.placeName(spot.index));
