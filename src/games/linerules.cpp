@@ -107,6 +107,15 @@ void LineRules::Sabot_Click()
     FinDePartie();
 }
 
+QString LineRules::placeName(int picture) const
+{
+    if (picture == sabot())
+        return QStringLiteral("Pioche");
+    const int place = m_line.placeOf(picture);
+    return place == CardLine::NoPlace ? QString()
+                                      : QStringLiteral("Ligne, place %1").arg(place + 1);
+}
+
 QStringList LineRules::cardCodes() const
 {
     return m_line.cards();

@@ -33,6 +33,7 @@ public:
     void Distribution() override;
     void play() override;
     void click(int picture) override;
+    QString placeName(int picture) const override;
     // The line, the stock and the cards that left the game.
     QStringList cardCodes() const override;
 

@@ -80,6 +80,13 @@ QString pictureName(const Picture &picture)
     return picture.caption.isEmpty() ? QStringLiteral("Emplacement libre") : picture.caption;
 }
 
+QString gridPlace(int place, int columns)
+{
+    return QStringLiteral("Grille, rangée %1, colonne %2")
+        .arg(place / columns + 1)
+        .arg(place % columns + 1);
+}
+
 QString position(const TableModel &table, const QList<TableNavigation::Spot> &spots, int index)
 {
     const auto at =

@@ -14,6 +14,10 @@ QString cardName(const QString &code);
 // its caption, or "Emplacement libre" for an empty place.
 QString pictureName(const Picture &picture);
 
+// A place of a game's grid, numbered from 0 row by row with columns places to a row: "Grille,
+// rangée 2, colonne 3".
+QString gridPlace(int place, int columns);
+
 // Where a reachable picture lies among the others, from their layout: "Rangée 2, colonne 3",
 // "Colonne 4, carte 3 sur 7" in a fanned column; "" when index is not among the spots.
 QString position(const TableModel &table, const QList<TableNavigation::Spot> &spots, int index);

@@ -15,7 +15,8 @@ const QList<TableNavigation::Spot> &TableKeyboard::spots() const
 {
     if (m_spotsStale) {
         const TableModel *model = m_table->model();
-        m_spots = model ? TableNavigation::spots(*model) : QList<TableNavigation::Spot>();
+        m_spots =
+            model ? TableNavigation::spots(*model, {}, area()) : QList<TableNavigation::Spot>();
         m_spotsStale = false;
     }
     return m_spots;
@@ -44,10 +45,9 @@ bool TableKeyboard::keyPress(QKeyEvent *event)
             return true;
         case Qt::Key_Home:
         case Qt::Key_End: {
-            const QList<TableNavigation::Spot> reachable =
-                m_source >= 0 ? TableNavigation::spots(*m_table->model(), m_group) : spots();
-            if (!reachable.isEmpty())
-                moveTo(key == Qt::Key_Home ? reachable.first().index : reachable.last().index);
+            const QList<TableNavigation::Spot> ends = reachable();
+            if (!ends.isEmpty())
+                moveTo(key == Qt::Key_Home ? ends.first().index : ends.last().index);
             return true;
         }
         case Qt::Key_Escape:
@@ -105,16 +105,25 @@ void TableKeyboard::hoverFocus()
     m_hoverStale = false;
 }
 
-void TableKeyboard::activate(int picture)
+// Before it acts on a picture, the keyboard goes there, passing over it as the mouse does; false
+// when there is no such picture or cards are carried.
+bool TableKeyboard::aimAt(int picture)
 {
     const TableModel *model = m_table->model();
     if (!model || picture < 0 || picture >= model->pictures.size() || m_source >= 0)
-        return;
+        return false;
     if (picture != m_focus)
         moveTo(picture);
     hoverFocus();
+    return true;
+}
+
+void TableKeyboard::activate(int picture)
+{
+    if (!aimAt(picture))
+        return;
     // A press on a card that is dragged starts a drag and never clicks it: so here.
-    if (model->at(picture).draggable)
+    if (m_table->model()->at(picture).draggable)
         pickUp();
     else
         Q_EMIT m_table->clicked(picture);
@@ -122,13 +131,18 @@ void TableKeyboard::activate(int picture)
 
 void TableKeyboard::rightPress(int picture)
 {
-    const TableModel *model = m_table->model();
-    if (!model || picture < 0 || picture >= model->pictures.size() || m_source >= 0)
-        return;
-    if (picture != m_focus)
-        moveTo(picture);
-    hoverFocus();
-    Q_EMIT m_table->rightPressed(picture);
+    if (aimAt(picture))
+        Q_EMIT m_table->rightPressed(picture);
+}
+
+QRect TableKeyboard::area() const
+{
+    return TableNavigation::reach(m_table->m_area);
+}
+
+QList<TableNavigation::Spot> TableKeyboard::reachable() const
+{
+    return m_source >= 0 ? TableNavigation::spots(*m_table->model(), m_group, area()) : spots();
 }
 
 void TableKeyboard::step(Direction direction)
@@ -146,12 +160,12 @@ void TableKeyboard::step(Direction direction)
         return;
     }
     // Carrying: the carried cards are out of reach, but the way starts from where they lay.
-    QList<TableNavigation::Spot> reachable = TableNavigation::spots(*model, m_group);
+    QList<TableNavigation::Spot> targets = reachable();
     if (m_focus == m_source) {
-        if (const auto point = TableNavigation::hitPoint(*model, m_source))
-            reachable.append({m_source, *point});
+        if (const auto point = TableNavigation::hitPoint(*model, m_source, {}, area()))
+            targets.append({m_source, *point});
     }
-    const int target = TableNavigation::next(reachable, m_focus, direction);
+    const int target = TableNavigation::next(targets, m_focus, direction);
     if (target >= 0 && target != m_source)
         moveTo(target);
 }
@@ -246,14 +260,13 @@ void TableKeyboard::modelChanged()
     if (m_focus >= 0) {
         const QList<int> ignore = m_source >= 0 ? m_group : QList<int>();
         const bool onSource = m_focus == m_source;
-        if (!onSource && !TableNavigation::hitPoint(*model, m_focus, ignore)) {
+        if (!onSource && !TableNavigation::hitPoint(*model, m_focus, ignore, area())) {
             // Its picture is gone or covered: the nearest one takes the focus, silently, as the
             // mouse that stays still moves over nothing.
             const int old = m_focus;
             const QPoint was =
                 m_focus < model->pictures.size() ? model->at(m_focus).rect.center() : QPoint();
-            m_focus = TableNavigation::nearest(
-                m_source >= 0 ? TableNavigation::spots(*model, ignore) : spots(), was);
+            m_focus = TableNavigation::nearest(reachable(), was);
             repaintFocus(old);
             TableAccessible::focusMoved(m_table, m_focus);
         }

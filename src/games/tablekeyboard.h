@@ -42,6 +42,11 @@ public:
     void putBack();
 
 private:
+    // The part of the table within reach (see TableNavigation::reach).
+    QRect area() const;
+    // Where the focus may go: while cards are carried, anywhere but onto them.
+    QList<TableNavigation::Spot> reachable() const;
+    bool aimAt(int picture);
     void moveTo(int picture);
     void hoverFocus();
     void step(TableNavigation::Direction direction);

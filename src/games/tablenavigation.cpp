@@ -20,12 +20,19 @@ const Spot *find(const QList<Spot> &spots, int index)
 
 } // namespace
 
-std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore)
+QRect reach(QSize area)
+{
+    return {0, 0, area.width(), std::numeric_limits<int>::max() / 2};
+}
+
+std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore,
+                               const QRect &bounds)
 {
     if (index < 0 || index >= table.pictures.size() || ignore.contains(index))
         return std::nullopt;
     const Picture &picture = table.at(index);
-    if (!picture.visible || picture.rect.isEmpty())
+    if (!picture.visible || picture.rect.isEmpty() ||
+        (!bounds.isNull() && !bounds.intersects(picture.rect)))
         return std::nullopt;
     const QRect &rect = picture.rect;
     if (table.pictureAt(rect.center(), ignore) == index)
@@ -41,11 +48,11 @@ std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<i
     return std::nullopt;
 }
 
-QList<Spot> spots(const TableModel &table, const QList<int> &ignore)
+QList<Spot> spots(const TableModel &table, const QList<int> &ignore, const QRect &bounds)
 {
     QList<Spot> found;
     for (int i = 0; i < table.pictures.size(); ++i) {
-        if (const auto point = hitPoint(table, i, ignore))
+        if (const auto point = hitPoint(table, i, ignore, bounds))
             found.append({i, *point});
     }
     std::stable_sort(found.begin(), found.end(), [](const Spot &a, const Spot &b) {
@@ -54,10 +61,10 @@ QList<Spot> spots(const TableModel &table, const QList<int> &ignore)
     return found;
 }
 
-QList<int> reachable(const TableModel &table, const QList<int> &ignore)
+QList<int> reachable(const TableModel &table, const QList<int> &ignore, const QRect &bounds)
 {
     QList<int> indices;
-    for (const Spot &spot : spots(table, ignore))
+    for (const Spot &spot : spots(table, ignore, bounds))
         indices.append(spot.index);
     return indices;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <optional>
 
 // How the keyboard walks a table model: which pictures it can reach (those the mouse can hit
@@ -13,10 +14,16 @@ namespace TableNavigation {
 
 enum class Direction { Left, Right, Up, Down };
 
+// The part of a table within reach, for its design area: the area across, and all below it,
+// where the cards fanned down a column may run past the foot of the window. A game may park the
+// cards it is done with beyond the window's side, out of sight and of reach.
+QRect reach(QSize area);
+
 // A point of the picture, in twips, where it is drawn on top of the others: its centre when it
 // shows there, else the first point of its visible part from the top; none when it is hidden,
-// covered or listed in ignore.
-std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore = {});
+// covered or listed in ignore, or, given bounds, when it lies wholly outside them.
+std::optional<QPoint> hitPoint(const TableModel &table, int index, const QList<int> &ignore = {},
+                               const QRect &bounds = {});
 
 // A reachable picture and its hit point.
 struct Spot {
@@ -25,8 +32,9 @@ struct Spot {
 };
 
 // Every picture with a hit point, top to bottom and then left to right.
-QList<Spot> spots(const TableModel &table, const QList<int> &ignore = {});
-QList<int> reachable(const TableModel &table, const QList<int> &ignore = {});
+QList<Spot> spots(const TableModel &table, const QList<int> &ignore = {}, const QRect &bounds = {});
+QList<int> reachable(const TableModel &table, const QList<int> &ignore = {},
+                     const QRect &bounds = {});
 
 // The spot nearest to from in the direction, favouring those in line with it; -1 when there is
 // none that way or from is not among the spots.

@@ -26,7 +26,7 @@ RANKS = ["As", "Deux", "Trois", "Quatre", "Cinq", "Six", "Sept", "Huit", "Neuf",
          "Valet", "Dame", "Roi"]
 SUITS = ["pique", "cœur", "carreau", "trèfle"]
 CARD = re.compile(r"^(%s) de (%s)$" % ("|".join(RANKS), "|".join(SUITS)))
-PLACE = re.compile(r"^Rangée (\d+), colonne (\d+)$")
+PLACE = re.compile(r"^Grille, rangée (\d+), colonne (\d+)$")
 STARTED = "Cliquez sur la carte ci-dessous pour commencer la vorelle."
 SECOND = "Selectionnez une deuxième carte."
 PAIR = "BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"
@@ -212,7 +212,7 @@ def read_grid(table, fresh):
     places = []
     for node in fresh(table):
         where = PLACE.match(fresh(node).description or "")
-        if where and int(where.group(2)) <= 5:
+        if where:
             places.append((int(where.group(1)), int(where.group(2)), node.name, node))
     places.sort(key=lambda place: place[:2])
     return [(name, node) for _, _, name, node in places]

@@ -16,17 +16,19 @@
 
 namespace {
 
-// Three pictures in a row — a card that is dragged, a card that is clicked, an empty place —
-// whose rules write down every call they receive.
+// Rules that write down every call they receive, over three pictures in a row — a card that is
+// dragged, a card that is clicked, an empty place — and a card parked far beyond the window, out
+// of sight and of reach.
 class RecordingRules final : public GameRules {
 public:
-    enum { Dragged, Clicked, Place };
+    enum { Dragged, Clicked, Place, Parked };
     RecordingRules(CoreContext context, GameHost &host)
         : GameRules(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host)
     {
-        m_table.addGroup(QStringLiteral("Carte"), 3);
+        m_table.addGroup(QStringLiteral("Carte"), 4);
         for (int i = 0; i < 3; ++i)
             m_table.at(i).rect.moveTopLeft(QPoint(120 + 1200 * i, 120));
+        m_table.at(Parked).rect.moveTopLeft(QPoint(20000, 20000));
         m_table.at(Dragged).draggable = true;
         m_table.at(Place).border = true;
         m_table.frames.append(Frame{});
@@ -255,7 +257,7 @@ private Q_SLOTS:
             dealt << spelled(window.app.state.decks.deck52[std::size_t(k)]);
         QCOMPARE(gridNames, dealt);
         QCOMPARE(iface->child(0)->text(QAccessible::Description),
-                 QStringLiteral("Rangée 1, colonne 1"));
+                 QStringLiteral("Grille, rangée 1, colonne 1"));
 
         // The focus moves: the card alone says it is focused.
         window.key(Qt::Key_Right);
@@ -278,9 +280,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("member");
         QTest::addColumn<QString>("words");
         QTest::newRow("pyramid apex") << "Pyramide"
-                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1";
+                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1, carte 1";
         QTest::newRow("pyramid base") << "Pyramide"
-                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8";
+                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8, carte 8";
         QTest::newRow("foundation") << "Roi Albert"
                                     << "Sabot" << 2 << "Fondation 3";
     }

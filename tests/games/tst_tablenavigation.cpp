@@ -2,6 +2,7 @@
 #include "games/tablenavigation.h"
 
 #include <QTest>
+#include <algorithm>
 
 using TableNavigation::Direction;
 
@@ -118,6 +119,23 @@ private Q_SLOTS:
         QCOMPARE(TableNavigation::next(spots, 2, Direction::Up), 1);
         // The carried cards are out of reach and uncover what lies under them.
         QCOMPARE(TableNavigation::reachable(table, {0, 1, 2, 3, 4}), QList<int>{5});
+    }
+
+    void cardsParkedBeyondTheWindowAreOutOfReach()
+    {
+        // A window as wide as the first card and the left part of the second: the third lies
+        // beyond its side, the fourth is parked far away, as a game puts away the cards it is
+        // done with. The first has run past the window's foot, as a long column does.
+        TableModel table = grid(1, 4);
+        table.at(0).rect.moveTop(5000);
+        table.at(3).rect.moveTopLeft(QPoint(20000, 20000));
+        const auto sorted = [](QList<int> indices) {
+            std::sort(indices.begin(), indices.end());
+            return indices;
+        };
+        QCOMPARE(sorted(TableNavigation::reachable(table)), (QList<int>{0, 1, 2, 3}));
+        const QRect window = TableNavigation::reach(QSize(1700, 2000));
+        QCOMPARE(sorted(TableNavigation::reachable(table, {}, window)), (QList<int>{0, 1}));
     }
 
     void positionsFollowTheLayout()

@@ -175,6 +175,15 @@ void AnnonceRules::FinDePartie(bool won)
     endGame(won);
 }
 
+QString AnnonceRules::placeName(int index) const
+{
+    if (!isCarte(index))
+        return {};
+    return carte(index - FirstCarte).rect.left() == PileLeft
+               ? QStringLiteral("Paquet")
+               : QStringLiteral("Tas des cartes retournées");
+}
+
 std::unique_ptr<GameRules> MakeAnnonceRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<AnnonceRules>(context, host);

@@ -30,6 +30,7 @@ public:
     void play() override;
     void click(int index) override;
     void hover(int index) override;
+    QString placeName(int index) const override;
 
     const Variables &variables() const { return m_vars; }
     // The card on top of the face-down pile, NoCard once it is empty.

@@ -2,6 +2,7 @@
 
 #include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/picturenames.h"
 #include "settings/settingkeys.h"
 
 #include <algorithm>
@@ -199,6 +200,11 @@ void CarnavalaRioRules::FinDePartie()
     if (!allPaired())
         return;
     endGame(true);
+}
+
+QString CarnavalaRioRules::placeName(int index) const
+{
+    return isCarte(index) ? PictureNames::gridPlace(index - FirstCarte, Columns) : QString();
 }
 
 std::unique_ptr<GameRules> MakeCarnavalaRioRules(CoreContext context, GameHost &host)

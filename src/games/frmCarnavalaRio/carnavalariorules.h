@@ -38,6 +38,7 @@ public:
     void play() override;
     void click(int index) override;
     void hover(int index) override;
+    QString placeName(int index) const override;
     void timerTick() override;
 
     const Variables &variables() const { return m_vars; }

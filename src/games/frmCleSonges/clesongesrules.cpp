@@ -22,6 +22,12 @@ const std::array<QString, CleSongesRules::Piles> ColumnKeys{
     QStringLiteral("7D"), QStringLiteral("8D"), QStringLiteral("9D"), QStringLiteral("10"),
     QStringLiteral("VA"), QStringLiteral("DA"), QStringLiteral("RO"), QStringLiteral("AS")};
 
+// The ranks of the columns, in words.
+const std::array<QString, CleSongesRules::Piles> ColumnRanks{
+    QStringLiteral("sept"), QStringLiteral("huit"),   QStringLiteral("neuf"),
+    QStringLiteral("dix"),  QStringLiteral("valets"), QStringLiteral("dames"),
+    QStringLiteral("rois"), QStringLiteral("as")};
+
 QString rankKey(const QString &code)
 {
     return code.left(2).toUpper();
@@ -217,6 +223,20 @@ void CleSongesRules::FinDePartie()
                          : QStringLiteral("DESOLE, vous avez perdu..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(won);
+}
+
+// A card lies on its pile until it is paired, then in the column of its rank.
+QString CleSongesRules::placeName(int index) const
+{
+    if (!isCarte(index))
+        return {};
+    const QRect &at = m_table.at(index).rect;
+    const int column = (at.left() - PileLeft) / PileStep;
+    if (at.top() == PileTop)
+        return QStringLiteral("Pile %1").arg(column + 1);
+    return QStringLiteral("Colonne des %1, carte %2")
+        .arg(ColumnRanks[std::size_t(column)])
+        .arg((at.top() - ColumnTop) / ColumnStep + 1);
 }
 
 std::unique_ptr<GameRules> MakeCleSongesRules(CoreContext context, GameHost &host)

@@ -39,6 +39,7 @@ public:
     void play() override;
     void click(int index) override;
     void hover(int index) override;
+    QString placeName(int index) const override;
 
     const Variables &variables() const { return m_vars; }
     // The Left shared by pile p and the rank column p.

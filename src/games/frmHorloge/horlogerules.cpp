@@ -274,6 +274,18 @@ void HorlogeRules::FinDePartie()
     endGame(won);
 }
 
+QString HorlogeRules::placeName(int picture) const
+{
+    if (isHourCard(picture))
+        return QStringLiteral("Heure %1").arg(hourOf(picture));
+    if (picture >= FirstCarte && picture < FirstHourCard)
+        return QStringLiteral("Colonne des rois, carte %1").arg(picture - FirstCarte + 1);
+    if (picture < FirstSabot || picture >= FirstSabot + Kings)
+        return {};
+    return m_table.at(picture).rect.topLeft() == CentrePosition ? QStringLiteral("Centre")
+                                                                : QStringLiteral("Carte en main");
+}
+
 std::unique_ptr<GameRules> MakeHorlogeRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<HorlogeRules>(context, host);

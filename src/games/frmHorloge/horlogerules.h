@@ -44,6 +44,7 @@ public:
     void click(int picture) override;
     void dragOver(int source, int target) override;
     void drop(int source, int target, QPoint topLeft) override;
+    QString placeName(int picture) const override;
 
     // The cards of the clock, the column of kings and the centre.
     QStringList cardCodes() const override;

@@ -201,6 +201,16 @@ void JosephineRules::FinDePartie()
     endGame(won);
 }
 
+QString JosephineRules::placeName(int index) const
+{
+    if (!isCarte(index))
+        return {};
+    const int k = index - FirstCarte;
+    if (k >= FirstReserve)
+        return QStringLiteral("Réserve");
+    return QStringLiteral("Colonne %1, carte %2").arg(k % Columns + 1).arg(k / Columns + 1);
+}
+
 std::unique_ptr<GameRules> MakeJosephineRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<JosephineRules>(*GameCatalog::byMenuName(QStringLiteral("Joséphine")),

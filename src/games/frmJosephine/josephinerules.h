@@ -47,6 +47,7 @@ public:
     void play() override;
     void click(int index) override;
     void hover(int index) override;
+    QString placeName(int index) const override;
 
     const Variables &variables() const { return m_vars; }
     static QPoint cardPosition(int k);

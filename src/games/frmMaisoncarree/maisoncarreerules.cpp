@@ -246,6 +246,27 @@ void MaisoncarreeRules::FinDePartie()
     endGame(won);
 }
 
+QString MaisoncarreeRules::placeName(int index) const
+{
+    switch (roleOf(index)) {
+    case Role::Square: {
+        const QPoint at = m_table.at(index).rect.topLeft();
+        const auto row = std::find(SquareTops.begin(), SquareTops.end(), at.y());
+        const auto column = std::find(SquareLefts.begin(), SquareLefts.end(), at.x());
+        return QStringLiteral("Carré, rangée %1, pile %2")
+            .arg(row - SquareTops.begin() + 1)
+            .arg(column - SquareLefts.begin() + 1);
+    }
+    case Role::Stock:
+        return QStringLiteral("Pioche");
+    case Role::Reserve:
+        return QStringLiteral("Réserve");
+    case Role::None:
+        break;
+    }
+    return {};
+}
+
 std::unique_ptr<GameRules> MakeMaisoncarreeRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<MaisoncarreeRules>(*GameCatalog::byMenuName(QStringLiteral("Carré")),

@@ -2,6 +2,7 @@
 
 #include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/picturenames.h"
 
 #include <array>
 #include <cstdlib>
@@ -269,6 +270,25 @@ void MontecarloRules::FinDePartie()
                          : QStringLiteral("DESOLE, vous avez perdu..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(won);
+}
+
+// The stock's cards by where they lie: its two face-up cards, then its face-down pile.
+QString MontecarloRules::placeName(int index) const
+{
+    if (const int at = placeOf(index); at != NoPlace)
+        return PictureNames::gridPlace(at, GridColumns);
+    if (index < FirstCarte || index >= FirstPlace)
+        return {};
+    switch (m_table.at(index).rect.top()) {
+    case UpperStockTop:
+        return QStringLiteral("Pioche, première carte visible");
+    case LowerStockTop:
+        return QStringLiteral("Pioche, seconde carte visible");
+    case PileTop:
+        return QStringLiteral("Pioche, cartes cachées");
+    default:
+        return {}; // parked out of sight
+    }
 }
 
 std::unique_ptr<GameRules> MakeMontecarloRules(CoreContext context, GameHost &host)

@@ -2,6 +2,7 @@
 
 #include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/picturenames.h"
 #include "settings/settingkeys.h"
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
@@ -257,6 +258,12 @@ void PoussePousseRules::FinDePartie()
     m_host.setPrompt(QStringLiteral("BRAVO, vous avez gagné..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(true);
+}
+
+QString PoussePousseRules::placeName(int index) const
+{
+    const int p = placeOf(index);
+    return p == NoPlace ? QString() : PictureNames::gridPlace(p, Columns);
 }
 
 std::unique_ptr<GameRules> MakePoussePousseRules(CoreContext context, GameHost &host)

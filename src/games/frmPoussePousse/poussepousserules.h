@@ -34,6 +34,7 @@ public:
     void play() override;
     void click(int index) override;
     void hover(int index) override;
+    QString placeName(int index) const override;
 
     static QPoint placePosition(int place);
 

@@ -372,9 +372,11 @@ QString PyramideRules::placeName(int picture) const
         int row = 1;
         while (at >= row * (row + 1) / 2)
             ++row;
-        return QStringLiteral("Pyramide, rangée %1").arg(row);
+        return QStringLiteral("Pyramide, rangée %1, carte %2")
+            .arg(row)
+            .arg(at - row * (row - 1) / 2 + 1);
     }
-    return picture >= FirstCarte && picture < FirstPlace ? QStringLiteral("Talon") : QString();
+    return picture >= FirstCarte && picture < FirstPlace ? QStringLiteral("Pioche") : QString();
 }
 
 std::unique_ptr<GameRules> MakePyramideRules(CoreContext context, GameHost &host)

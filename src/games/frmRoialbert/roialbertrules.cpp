@@ -334,9 +334,9 @@ QString RoialbertRules::placeName(int picture) const
         return QStringLiteral("Colonne %1").arg(picture - FirstEspaceJeu + 1);
     if (!isCarte(picture))
         return {};
-    if (inReserve(picture))
-        return QStringLiteral("Réserve");
     const QRect &at = this->picture(picture).rect;
+    if (inReserve(picture))
+        return QStringLiteral("Réserve, carte %1").arg((at.top() - ReserveTop) / ReserveStep + 1);
     return QStringLiteral("Colonne %1, carte %2")
         .arg((at.left() - ColumnLeft) / ColumnStep + 1)
         .arg((at.top() - ColumnTop) / RunStep + 1);

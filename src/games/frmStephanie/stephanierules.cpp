@@ -293,6 +293,26 @@ void StephanieRules::FinDePartie()
     endGame(won);
 }
 
+// A card is placed by where it lies: in a column of the top row, in the finished row or on the
+// stock.
+QString StephanieRules::placeName(int index) const
+{
+    if (isPlace(index))
+        return QStringLiteral("Colonne %1").arg(index - FirstPlace + 1);
+    if (!isCarte(index))
+        return {};
+    const int k = index - FirstCarte;
+    const QRect &at = carte(k).rect;
+    if (onTable(k))
+        return QStringLiteral("Colonne %1, carte %2")
+            .arg((at.left() - PlaceLeft) / PlaceStep + 1)
+            .arg((at.top() - PlaceTop) / FanStep + 1);
+    if (finished(k))
+        return QStringLiteral("Familles complètes, pile %1")
+            .arg((at.left() - PlaceLeft) / FanStep + 1);
+    return QStringLiteral("Pioche");
+}
+
 std::unique_ptr<GameRules> MakeStephanieRules(CoreContext context, GameHost &host)
 {
     return std::make_unique<StephanieRules>(*GameCatalog::byMenuName(QStringLiteral("Stéphanie")),

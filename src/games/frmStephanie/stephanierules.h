@@ -45,6 +45,7 @@ public:
     void hover(int index) override;
     void dragOver(int source, int target) override;
     void drop(int source, int target, QPoint topLeft) override;
+    QString placeName(int index) const override;
 
     const Variables &variables() const { return m_vars; }
     static QPoint placePosition(int place);

@@ -166,6 +166,13 @@ void Voyageuses1Rules::FinDePartie()
     endWhenResolved(m_state.EtatPlace);
 }
 
+QString Voyageuses1Rules::placeName(int picture) const
+{
+    if (isStock(picture))
+        return isHeld(picture) ? QStringLiteral("Carte en main") : QStringLiteral("Pioche");
+    return gridPlaceName(picture);
+}
+
 std::unique_ptr<GameRules> MakeVoyageuses1Rules(CoreContext context, GameHost &host)
 {
     return std::make_unique<Voyageuses1Rules>(context, host);

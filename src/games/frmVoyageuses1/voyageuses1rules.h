@@ -30,6 +30,7 @@ public:
     void click(int picture) override;
     void hover(int picture) override;
     void drop(int source, int target, QPoint topLeft) override;
+    QString placeName(int picture) const override;
 
     const State &state() const { return m_state; }
     static bool isAcePlace(int place);

@@ -138,6 +138,11 @@ void Voyageuses2Rules::FinDePartie()
             QStringLiteral("Cliquez maintenant sur le(s) carte(s) non découverte(s)."));
 }
 
+QString Voyageuses2Rules::placeName(int picture) const
+{
+    return picture == ImgSabot ? QStringLiteral("Carte en main") : gridPlaceName(picture);
+}
+
 std::unique_ptr<GameRules> MakeVoyageuses2Rules(CoreContext context, GameHost &host)
 {
     return std::make_unique<Voyageuses2Rules>(context, host);

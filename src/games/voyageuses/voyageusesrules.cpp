@@ -1,6 +1,7 @@
 #include "games/voyageuses/voyageusesrules.h"
 
 #include "games/gamecatalog.h"
+#include "games/picturenames.h"
 
 #include <algorithm>
 
@@ -50,6 +51,20 @@ QString VoyageusesRules::ownCard(int place)
 bool VoyageusesRules::isPlace(int picture)
 {
     return picture >= FirstCarte && picture < FirstCarte + Places;
+}
+
+QString VoyageusesRules::gridPlaceName(int picture)
+{
+    if (picture >= FirstCouleur && picture < FirstCouleur + Rows)
+        return QStringLiteral("Grille, début de la rangée %1").arg(picture - FirstCouleur + 1);
+    if (!isPlace(picture))
+        return {};
+    const int place = picture - FirstCarte;
+    const QString own = PictureNames::cardName(ownCard(place)).toLower();
+    const QString of = own.startsWith(QLatin1String("as "))     ? QStringLiteral("de l'")
+                       : own.startsWith(QLatin1String("dame ")) ? QStringLiteral("de la ")
+                                                                : QStringLiteral("du ");
+    return PictureNames::gridPlace(place, Columns) + QStringLiteral(", place ") + of + own;
 }
 
 FormLayout VoyageusesRules::sideColumn(QSize area, int infoTop, QSize infoSize) const

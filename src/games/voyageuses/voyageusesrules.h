@@ -55,6 +55,9 @@ protected:
 
     // Whether a picture is the card in hand, which the player drags.
     virtual bool isHeld(int picture) const = 0;
+    // Where a place of the grid or a suit marker lies, for a screen reader, with the card the
+    // place belongs to; "" for any other picture.
+    static QString gridPlaceName(int picture);
 
     Picture &carte(int place) { return m_table.at(FirstCarte + place); }
     Frame &indicateur() { return m_table.frames[Indicateur]; }
