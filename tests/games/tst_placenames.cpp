@@ -2,7 +2,7 @@
 #include "games/picturenames.h"
 #include "games/rulesregistry.h"
 #include "games/tablenavigation.h"
-#include "randomactions.h"
+#include "randomplayer.h"
 
 #include <QTest>
 
