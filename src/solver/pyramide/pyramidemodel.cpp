@@ -280,9 +280,12 @@ void PyramideModel::play(const Move &move)
             m_turned = true;
             return;
         }
+        // A king turned up leaves at once; a card selected stays selected.
         ++m_next;
         ++m_cleared;
-        break;
+        m_shifts = 0;
+        endCheck();
+        return;
     case Move::Deselect:
         m_selected = None;
         return;
