@@ -191,7 +191,7 @@ private Q_SLOTS:
                 if (step == 12 && seed % 2 == 0) {
                     const std::atomic<bool> cancel{false};
                     Model narrow = model;
-                    narrow.setNarrow(true);
+                    narrow.setNarrow(3);
                     plan = SolvePyramide(narrow, cancel).line;
                     std::reverse(plan.begin(), plan.end());
                 }

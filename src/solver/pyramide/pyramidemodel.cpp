@@ -158,7 +158,7 @@ void PyramideModel::addDrops(std::vector<Move> &out, bool reduced) const
 {
     // A shift that uncovers a card first, then the stock card's drops, then the other shifts.
     std::vector<Move> later;
-    for (int from = Places - 1; from >= 0 && !(reduced && m_shifts >= NarrowShifts); --from) {
+    for (int from = Places - 1; from >= 0 && !(reduced && m_shifts >= m_narrow); --from) {
         if (!isFree(from))
             continue;
         const bool uncovers = uncoversCard(from);
@@ -234,7 +234,7 @@ void PyramideModel::moves(std::vector<Move> &out) const
             }
         }
     }
-    addDrops(out, m_narrow);
+    addDrops(out, m_narrow > 0);
 }
 
 bool PyramideModel::removalPossible() const

@@ -18,7 +18,6 @@ public:
     static constexpr int Pair = 13;
     static constexpr std::uint8_t Empty = 0;
     static constexpr std::int8_t None = -1;
-    static constexpr int NarrowShifts = 4;
 
     struct Move {
         enum Kind : std::uint8_t {
@@ -61,9 +60,9 @@ public:
     // The index in the stock of its top card; StockCards when the stock is empty.
     int next() const { return m_next; }
     bool turned() const { return m_turned; }
-    // A narrow search tries only the shifts that uncover a card, at most NarrowShifts in a row:
-    // it may miss a win, never finds a false one.
-    void setNarrow(bool narrow) { m_narrow = narrow; }
+    // A narrow search tries only the shifts that uncover a card, at most shifts in a row: it may
+    // miss a win, never finds a false one. 0 searches every move.
+    void setNarrow(int shifts) { m_narrow = std::int8_t(shifts); }
     int selected() const { return m_selected; }
 
     // The places of the row below that overlap a place (None for the base), and those of the
@@ -86,6 +85,6 @@ private:
     bool m_over = false;
     bool m_won = false;
     int m_cleared = 0;
-    bool m_narrow = false;
+    std::int8_t m_narrow = 0;
     int m_shifts = 0; // shifts since the last other move
 };

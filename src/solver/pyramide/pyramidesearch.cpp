@@ -99,7 +99,7 @@ private:
 
     const std::atomic<bool> &m_cancel;
     Search::Limits m_limits;
-    static constexpr std::size_t MaxDepth = 1000;
+    static constexpr std::size_t MaxDepth = 10000;
 
     std::int64_t m_nodes = 0;
     bool m_cut = false;

@@ -11,8 +11,8 @@ using Model = PyramideModel;
 using Move = PyramideModel::Move;
 
 constexpr int FirstStockCarte = Rules::Places;
-// Each of the two searches: a full table stops it, so it holds as many positions as the budget.
-constexpr Search::Limits PhaseLimits{.nodes = 500'000, .tableEntries = 500'000};
+// Each of the three searches: a full table stops it, so it holds as many positions as the budget.
+constexpr Search::Limits PhaseLimits{.nodes = 400'000, .tableEntries = 400'000};
 
 int placePicture(int place)
 {
@@ -66,15 +66,19 @@ public:
     {
         if (!m_position)
             return {};
-        // First among the moves that most wins take, then, when that finds none, among all.
-        Model start = m_position->model;
-        start.setNarrow(true);
-        Search::Result<Move> result = SolvePyramide(start, cancel, PhaseLimits);
-        if (result.outcome != Search::Outcome::Won) {
-            const std::int64_t narrowNodes = result.nodes;
-            result = SolvePyramide(m_position->model, cancel, PhaseLimits);
-            result.nodes += narrowNodes;
+        // First among the moves that most wins take, a few shifts in a row at most, then, when
+        // that finds none, among all: only that search may say the deal is lost.
+        Search::Result<Move> result;
+        std::int64_t nodes = 0;
+        for (const int shifts : {3, 5, 0}) {
+            Model start = m_position->model;
+            start.setNarrow(shifts);
+            result = SolvePyramide(start, cancel, PhaseLimits);
+            nodes += result.nodes;
+            if (result.outcome == Search::Outcome::Won)
+                break;
         }
+        result.nodes = nodes;
         SolverAnswer answer = SearchAnswer(result, [](const Move &) { return SolverMove{}; });
         if (answer.verdict != SolverAnswer::Verdict::Unknown)
             answer.line = PyramideSolver::actions(*m_position, result.line);
