@@ -2,7 +2,6 @@
 
 #include "games/frmPyramide/pyramiderules.h"
 #include "solver/pyramide/pyramidesearch.h"
-#include "solver/search/searchanswer.h"
 
 namespace {
 
@@ -75,13 +74,16 @@ public:
             start.setNarrow(shifts);
             result = SolvePyramide(start, cancel, PhaseLimits);
             nodes += result.nodes;
-            if (result.outcome == Search::Outcome::Won)
+            if (result.outcome == Search::Outcome::Won || cancel.load())
                 break;
         }
-        result.nodes = nodes;
-        SolverAnswer answer = SearchAnswer(result, [](const Move &) { return SolverMove{}; });
-        if (answer.verdict != SolverAnswer::Verdict::Unknown)
-            answer.line = PyramideSolver::actions(*m_position, result.line);
+        SolverAnswer answer;
+        answer.nodes = nodes;
+        if (result.outcome == Search::Outcome::Unknown)
+            return answer;
+        answer.verdict = result.outcome == Search::Outcome::Won ? SolverAnswer::Verdict::Winnable
+                                                                : SolverAnswer::Verdict::Lost;
+        answer.line = PyramideSolver::actions(*m_position, result.line);
         return answer;
     }
 
