@@ -5,7 +5,9 @@
 #include "solver/pyramide/pyramidesolver.h"
 
 #include <QTest>
+#include <deque>
 #include <random>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -171,6 +173,71 @@ std::vector<Seen> modelMoves(const Model &model)
     return seen;
 }
 
+// A small position: a few cards laid hole by hole from the apex, a short stock, sometimes a
+// card selected.
+Model smallPosition(std::mt19937 &pick)
+{
+    // Few values, so that pairs are common.
+    const auto value = [&pick] {
+        constexpr std::array<std::uint8_t, 5> values{1, 6, 7, 12, 13};
+        return values[pick() % values.size()];
+    };
+    std::array<std::uint8_t, Model::Places> places{};
+    Model shape;
+    const int cards = 1 + int(pick() % 5);
+    for (int card = 0; card < cards; ++card) {
+        std::vector<int> holes;
+        for (int place = 0; place < Model::Places; ++place) {
+            if (shape.isHole(place))
+                holes.push_back(place);
+        }
+        places[std::size_t(holes[pick() % holes.size()])] = value();
+        shape.set(places, {}, Model::StockCards, false, Model::None);
+    }
+    std::array<std::uint8_t, Model::StockCards> stock{};
+    for (std::uint8_t &card : stock)
+        card = value();
+    const int next = Model::StockCards - int(pick() % 4);
+    std::vector<int> selectable;
+    for (int place = 0; place < Model::Places; ++place) {
+        if (shape.isFree(place) && shape.value(place) != Model::King)
+            selectable.push_back(place);
+    }
+    const int selected =
+        pick() % 2 == 0 && !selectable.empty() ? selectable[pick() % selectable.size()] : -1;
+    Model model;
+    model.set(places, stock, next, pick() % 2 == 0, selected);
+    return model;
+}
+
+// Whether a won position can be reached by the rules' moves, every one of them tried.
+bool reachesAWin(const Model &start)
+{
+    const auto state = [](const Model &model) {
+        std::string bytes;
+        for (int place = 0; place < Model::Places; ++place)
+            bytes += char(model.value(place));
+        return bytes + char(model.next()) + char(model.turned()) + char(model.selected());
+    };
+    std::set<std::string> seen{state(start)};
+    std::deque<Model> open{start};
+    while (!open.empty()) {
+        const Model position = open.front();
+        open.pop_front();
+        if (position.won())
+            return true;
+        std::vector<Move> moves;
+        position.legal(moves);
+        for (const Move &move : moves) {
+            Model next = position;
+            next.play(move);
+            if (seen.insert(state(next)).second)
+                open.push_back(next);
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TestPyramideSolver : public QObject {
@@ -222,6 +289,25 @@ private Q_SLOTS:
             }
         }
         QVERIFY(ended > 0);
+    }
+
+    // The moves the search leaves out (the stock card not turned at once, a selection kept)
+    // and the positions it merges (mirror images) never turn a win into a loss.
+    void theSearchAgreesWithEveryMoveTriedOnSmallPositions()
+    {
+        std::mt19937 pick(5);
+        int won = 0;
+        int lost = 0;
+        for (int round = 0; round < 500; ++round) {
+            const Model model = smallPosition(pick);
+            const std::atomic<bool> cancel{false};
+            const Search::Outcome outcome = SolvePyramide(model, cancel).outcome;
+            QVERIFY(outcome != Search::Outcome::Unknown);
+            QCOMPARE(outcome == Search::Outcome::Won, reachesAWin(model));
+            (outcome == Search::Outcome::Won ? won : lost) += 1;
+        }
+        QVERIFY2(won > 20 && lost > 20,
+                 qPrintable(QStringLiteral("%1 won, %2 lost").arg(won).arg(lost)));
     }
 
     // Before JOUER the solver reads the deal as JOUER will lay it out.
