@@ -7,6 +7,7 @@
 #include "solver/line/linesolver.h"
 #include "solver/montecarlo/montecarlosolver.h"
 #include "solver/poussepousse/poussesolver.h"
+#include "solver/pyramide/pyramidesolver.h"
 
 #include <functional>
 #include <vector>
@@ -37,6 +38,7 @@ const std::vector<RegisteredSolver> &entries()
         {QStringLiteral("Stéphanie"), ChanceSolvers::stephanie},
         {QStringLiteral("Pousse-pousse"), MakePousseSolver},
         {QStringLiteral("Carré"), [] { return std::make_unique<CarreSolver>(); }},
+        {QStringLiteral("Pyramide"), [] { return std::make_unique<PyramideSolver>(); }},
     };
     return table;
 }

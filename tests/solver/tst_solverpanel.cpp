@@ -3,6 +3,7 @@
 #include "games/cardtable.h"
 #include "games/frmJosephine/josephinerules.h"
 #include "games/frmMontecarlo/montecarlorules.h"
+#include "games/frmPyramide/pyramiderules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/noshuffle.h"
@@ -195,6 +196,50 @@ private Q_SLOTS:
             panel->indicator()->text().endsWith(QStringLiteral("Aucune solution: meilleur coup")));
         const auto *hint = form->Tapis->findChild<QWidget *>(QStringLiteral("solverHint"));
         QVERIFY(hint && hint->isVisible());
+    }
+
+    // Pyramide's line arms cards by right presses and drags them into holes: the window plays
+    // those too, to the win.
+    void pyramidesDemonstrationDragsIntoHolesToTheWin()
+    {
+        TestApp app;
+        FakeMainLink main;
+        QMdiArea area;
+        auto *form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Pyramide")), app.context,
+                                  main, MakePyramideRules);
+        area.addSubWindow(form)->showMaximized();
+        area.resize(800, 600);
+        area.show();
+        SolverPanel *panel = form->solverPanel();
+        QVERIFY(panel);
+        form->Boutons_Click(0);
+        bool drops = false;
+        for (int deal = 0; deal < 20 && !drops; ++deal) {
+            QTRY_VERIFY_WITH_TIMEOUT(panel->answer().has_value(), 30000);
+            for (const SolverMove &move : panel->answer()->line)
+                drops = drops || move.action == SolverMove::Action::RightPress;
+            if (panel->answer()->verdict != SolverAnswer::Verdict::Winnable)
+                drops = false;
+            if (!drops) {
+                app.dialogs.answers = {true};
+                form->Boutons_Click(1);
+                form->Boutons_Click(0);
+            }
+        }
+        QVERIFY(drops);
+        QCOMPARE(panel->indicator()->text(), QStringLiteral("Donne gagnable"));
+        panel->hint();
+        const auto *hint = form->Tapis->findChild<QWidget *>(QStringLiteral("solverHint"));
+        QVERIFY(hint && hint->isVisible());
+        app.dialogs.answers = {false};
+        panel->startDemonstration();
+        for (int tick = 0; tick < 2000 && panel->demonstrating(); ++tick) {
+            QTRY_VERIFY(panel->answer().has_value());
+            panel->demonstrationStep();
+        }
+        QVERIFY(!app.state.gameInProgress);
+        QVERIFY(app.dialogs.last().text.startsWith(QStringLiteral("BRAVO")));
+        QVERIFY(!QFile::exists(LogPath(app.state)));
     }
 
     void theMenuHidesTheIndicatorAndKeepsTheChoice()

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "solver/search/bytekey.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Pyramide reduced to what decides its future: the value (1 to 13, 0 for a hole) of each of the
+// 36 places, the stock in the order it is turned, whether its top card is turned up, and the
+// card the player has selected, if any. Suits never matter: only values pair.
+class PyramideModel {
+public:
+    static constexpr int Rows = 8;
+    static constexpr int Places = Rows * (Rows + 1) / 2;
+    static constexpr int StockCards = 16;
+    static constexpr int King = 13;
+    static constexpr int Pair = 13;
+    static constexpr std::uint8_t Empty = 0;
+    static constexpr std::int8_t None = -1;
+
+    struct Move {
+        enum Kind : std::uint8_t {
+            Turn,     // the top stock card is turned up; a king leaves at once
+            King,     // the free king in place from leaves
+            Pair,     // the free cards in places from and to leave together
+            Deselect, // a click on from, not worth 13 with the selected card, drops the selection
+            Place,    // the turned stock card is dropped into the hole to
+            Shift,    // the free card in place from is dropped into the hole to
+        };
+        Kind kind = Turn;
+        std::int8_t from = None;
+        std::int8_t to = None;
+        bool operator==(const Move &) const = default;
+    };
+    using Key = ByteKey;
+    using KeyHash = ByteKey::Hash;
+
+    // places: each place's value or Empty; stock: the values of all 16 stock cards, top first,
+    // of which the first next have left; false when something is out of range or a card rests
+    // on a hole.
+    bool set(const std::array<std::uint8_t, Places> &places,
+             const std::array<std::uint8_t, StockCards> &stock, int next, bool turned,
+             int selected);
+
+    // Every move the rules allow.
+    void legal(std::vector<Move> &out) const;
+    // The moves the search tries, a subset of legal() that keeps every win (reasons inline).
+    void moves(std::vector<Move> &out) const;
+    void play(const Move &move);
+    bool won() const { return m_won; }
+    bool over() const { return m_over; }
+    int progress() const { return m_cleared; }
+    Key key() const;
+
+    int value(int place) const { return m_value[std::size_t(place)]; }
+    bool isFree(int place) const;
+    // An empty place whose parents all hold a card other than the one in place moving.
+    bool isHole(int place, int moving = None) const;
+    // The index in the stock of its top card; StockCards when the stock is empty.
+    int next() const { return m_next; }
+    bool turned() const { return m_turned; }
+    // A narrow search tries only the shifts that uncover a card, at most shifts in a row: it may
+    // miss a win, never finds a false one. 0 searches every move.
+    void setNarrow(int shifts) { m_narrow = std::int8_t(shifts); }
+    int selected() const { return m_selected; }
+
+    // The places of the row below that overlap a place (None for the base), and those of the
+    // row above that it overlaps (None where the row ends).
+    static const std::array<std::array<std::int8_t, 2>, Places> &coverers();
+    static const std::array<std::array<std::int8_t, 2>, Places> &parents();
+
+private:
+    void addRemovals(std::vector<Move> &out) const;
+    void addDrops(std::vector<Move> &out, bool reduced) const;
+    bool removalPossible() const;
+    bool uncoversCard(int place) const;
+    void endCheck();
+
+    std::array<std::uint8_t, Places> m_value{};
+    std::array<std::uint8_t, StockCards> m_stock{};
+    std::int8_t m_next = StockCards;
+    bool m_turned = false;
+    std::int8_t m_selected = None;
+    bool m_over = false;
+    bool m_won = false;
+    int m_cleared = 0;
+    std::int8_t m_narrow = 0;
+    int m_shifts = 0; // shifts since the last other move
+};

@@ -1,0 +1,198 @@
+#include "solver/pyramide/pyramidesolver.h"
+
+#include "games/frmPyramide/pyramiderules.h"
+#include "solver/pyramide/pyramidesearch.h"
+
+namespace {
+
+using Rules = PyramideRules;
+using Model = PyramideModel;
+using Move = PyramideModel::Move;
+
+constexpr int FirstStockCarte = Rules::Places;
+// Each of the three searches: a full table stops it, so it holds as many positions as the budget.
+constexpr Search::Limits PhaseLimits{.nodes = 400'000, .tableEntries = 400'000};
+
+int placePicture(int place)
+{
+    return Rules::FirstPlace + place;
+}
+
+QString placeName(int place)
+{
+    return QString::number(place + 1);
+}
+
+SolverMove click(int picture, const QString &text)
+{
+    SolverMove move;
+    move.picture = picture;
+    move.framed = {picture};
+    move.text = text;
+    return move;
+}
+
+SolverMove drop(int picture, int hole, const QString &text)
+{
+    SolverMove move;
+    move.action = SolverMove::Action::Drop;
+    move.picture = picture;
+    move.target = placePicture(hole);
+    move.dropTopLeft = Rules::placePosition(hole);
+    move.framed = {picture, move.target};
+    move.text = text;
+    return move;
+}
+
+// A right press on an armed card disarms it, on a free one arms it.
+SolverMove rightPress(int place, QList<int> framed)
+{
+    SolverMove move;
+    move.action = SolverMove::Action::RightPress;
+    move.picture = placePicture(place);
+    move.framed = std::move(framed);
+    move.text = QStringLiteral("a") + placeName(place);
+    return move;
+}
+
+class PyramideTask final : public SolverTask {
+public:
+    explicit PyramideTask(std::optional<PyramidePosition> position)
+        : m_position(std::move(position))
+    {
+    }
+    SolverAnswer run(const std::atomic<bool> &cancel) override
+    {
+        if (!m_position)
+            return {};
+        // First among the moves that most wins take, a few shifts in a row at most, then, when
+        // that finds none, among all: only that search may say the deal is lost.
+        Search::Result<Move> result;
+        std::int64_t nodes = 0;
+        for (const int shifts : {3, 5, 0}) {
+            Model start = m_position->model;
+            start.setNarrow(shifts);
+            result = SolvePyramide(start, cancel, PhaseLimits);
+            nodes += result.nodes;
+            if (result.outcome == Search::Outcome::Won || cancel.load())
+                break;
+        }
+        SolverAnswer answer;
+        answer.nodes = nodes;
+        if (result.outcome == Search::Outcome::Unknown)
+            return answer;
+        answer.verdict = result.outcome == Search::Outcome::Won ? SolverAnswer::Verdict::Winnable
+                                                                : SolverAnswer::Verdict::Lost;
+        answer.line = PyramideSolver::actions(*m_position, result.line);
+        return answer;
+    }
+
+private:
+    std::optional<PyramidePosition> m_position;
+};
+
+} // namespace
+
+QList<SolverMove> PyramideSolver::actions(const PyramidePosition &from,
+                                          const std::vector<Move> &line)
+{
+    QList<SolverMove> actions;
+    Model model = from.model;
+    QSet<int> armed = from.armed;
+    // A click on an armed card starts a drag instead of selecting it: disarm it first.
+    const auto disarm = [&](int place) {
+        if (armed.remove(place))
+            actions.append(rightPress(place, {placePicture(place)}));
+    };
+    for (const Move &move : line) {
+        const int stockPicture = Rules::FirstCarte + FirstStockCarte + model.next();
+        switch (move.kind) {
+        case Move::Turn:
+            actions.append(click(stockPicture, QStringLiteral("T")));
+            break;
+        case Move::King:
+            disarm(move.from);
+            actions.append(click(placePicture(move.from), placeName(move.from)));
+            break;
+        case Move::Deselect:
+            disarm(move.from);
+            actions.append(
+                click(placePicture(move.from), QStringLiteral("x") + placeName(move.from)));
+            break;
+        case Move::Pair: {
+            disarm(move.from);
+            disarm(move.to);
+            SolverMove pair = click(placePicture(move.from),
+                                    placeName(move.from) + QLatin1Char('-') + placeName(move.to));
+            pair.partner = placePicture(move.to);
+            pair.framed.append(pair.partner);
+            actions.append(pair);
+            break;
+        }
+        case Move::Place:
+            actions.append(drop(stockPicture, move.to, QStringLiteral("T>") + placeName(move.to)));
+            break;
+        case Move::Shift:
+            if (!armed.contains(move.from))
+                actions.append(
+                    rightPress(move.from, {placePicture(move.from), placePicture(move.to)}));
+            actions.append(drop(placePicture(move.from), move.to,
+                                placeName(move.from) + QLatin1Char('>') + placeName(move.to)));
+            break;
+        }
+        model.play(move);
+        // The rules disarm a card that leaves, or that a dropped card covers.
+        armed.removeIf([&model](int place) { return !model.isFree(place); });
+    }
+    return actions;
+}
+
+std::optional<PyramidePosition> PyramideSolver::position(const GameRules &rules)
+{
+    const auto *game = dynamic_cast<const Rules *>(&rules);
+    if (!game)
+        return std::nullopt;
+    const TableModel &table = rules.table();
+    const auto carte = [&table](int k) -> const Picture & {
+        return table.at(Rules::FirstCarte + k);
+    };
+    std::array<std::uint8_t, Model::StockCards> stock{};
+    for (int k = 0; k < Model::StockCards; ++k)
+        stock[std::size_t(k)] = std::uint8_t(Cards::CardValue(carte(FirstStockCarte + k).card));
+    std::array<std::uint8_t, Model::Places> places{};
+    PyramidePosition position;
+    const bool dealt = table.at(placePicture(Rules::Apex)).face == Picture::Face::Back;
+    if (dealt) {
+        // JOUER lays the first 36 cards out in the pyramid, place by place.
+        for (int place = 0; place < Model::Places; ++place)
+            places[std::size_t(place)] = std::uint8_t(Cards::CardValue(carte(place).card));
+        if (std::count(places.begin(), places.end(), Model::Empty) > 0 ||
+            !position.model.set(places, stock, 0, false, Model::None))
+            return std::nullopt;
+        return position;
+    }
+    for (int place = 0; place < Model::Places; ++place) {
+        const Picture &spot = table.at(placePicture(place));
+        places[std::size_t(place)] = std::uint8_t(spot.tag.isEmpty() ? 0 : spot.tag.toInt());
+        if (spot.draggable)
+            position.armed.insert(place);
+    }
+    // The stock leaves from its top, Carte(36) first: what is left is the last cards.
+    int next = 0;
+    while (next < Model::StockCards && !carte(FirstStockCarte + next).visible)
+        ++next;
+    for (int k = next; k < Model::StockCards; ++k) {
+        if (!carte(FirstStockCarte + k).visible)
+            return std::nullopt;
+    }
+    const bool turned =
+        next < Model::StockCards && carte(FirstStockCarte + next).face == Picture::Face::Front;
+    if (!position.model.set(places, stock, next, turned, game->variables().Selection1))
+        return std::nullopt;
+    return position;
+}
+
+std::unique_ptr<SolverTask> PyramideSolver::prepare(const GameRules &rules) const
+{
+    return std::make_unique<PyramideTask>(position(rules));
+}
