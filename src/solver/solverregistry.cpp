@@ -6,6 +6,7 @@
 #include "solver/line/linesolver.h"
 #include "solver/montecarlo/montecarlosolver.h"
 #include "solver/poussepousse/poussesolver.h"
+#include "solver/roialbert/roialbertsolver.h"
 
 #include <functional>
 #include <vector>
@@ -35,6 +36,7 @@ const std::vector<RegisteredSolver> &entries()
         {QStringLiteral("L'horloge"), ChanceSolvers::horloge},
         {QStringLiteral("Stéphanie"), ChanceSolvers::stephanie},
         {QStringLiteral("Pousse-pousse"), MakePousseSolver},
+        {QStringLiteral("Roi Albert"), [] { return std::make_unique<RoialbertSolver>(); }},
     };
     return table;
 }

@@ -1,0 +1,240 @@
+#include "solver/roialbert/roialbertmodel.h"
+
+#include <algorithm>
+
+bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
+                         const std::array<std::uint8_t, ReserveSize> &reserve,
+                         const std::array<int, Suits> &foundations)
+{
+    *this = RoialbertModel{};
+    std::array<bool, 52> seen{};
+    const auto take = [&seen](std::uint8_t card) {
+        if (card >= seen.size() || seen[card])
+            return false;
+        seen[card] = true;
+        return true;
+    };
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c].size() > std::size_t(MostInColumn))
+            return false;
+        for (const std::uint8_t card : columns[c]) {
+            if (!take(card))
+                return false;
+            m_cards[c][m_height[c]++] = card;
+        }
+    }
+    m_reserve = reserve;
+    for (const std::uint8_t card : reserve) {
+        if (card != NoCard && !take(card))
+            return false;
+    }
+    for (std::size_t s = 0; s < foundations.size(); ++s) {
+        if (foundations[s] < 0 || foundations[s] > 13)
+            return false;
+        m_foundation[s] = std::uint8_t(foundations[s]);
+        for (int r = 1; r <= foundations[s]; ++r) {
+            if (!take(std::uint8_t((r - 1) * 4 + int(s))))
+                return false;
+        }
+        m_cleared += foundations[s];
+    }
+    return std::all_of(seen.begin(), seen.end(), [](bool in) { return in; });
+}
+
+std::uint8_t RoialbertModel::top(int column) const
+{
+    const int h = height(column);
+    return h == 0 ? NoCard : at(column, h - 1);
+}
+
+bool RoialbertModel::toFoundation(std::uint8_t card) const
+{
+    return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
+}
+
+// A card no other card can still need to lie on: both cards one rank lower of the other colour
+// are on their foundations already. Any line that keeps it in play does as well without it: it
+// only ever heads a run's foot, and the run moves the same without it. A two needs only its own
+// ace (checked by toFoundation): an ace that would lie on it can go to its foundation instead.
+bool RoialbertModel::safeToFoundation(std::uint8_t card) const
+{
+    const int r = rank(card);
+    if (r <= 2)
+        return true;
+    for (int other = 0; other < Suits; ++other) {
+        const bool otherRed = other == 1 || other == 2;
+        if (otherRed != red(card) && m_foundation[std::size_t(other)] < r - 1)
+            return false;
+    }
+    return true;
+}
+
+int RoialbertModel::runStart(int column) const
+{
+    int start = height(column) - 1;
+    while (start > 0 && buildsOn(at(column, start), at(column, start - 1)))
+        --start;
+    return start;
+}
+
+void RoialbertModel::moveTargets(std::uint8_t card, int from, bool allEmpty,
+                                 std::vector<Move> &out) const
+{
+    bool emptyTried = false;
+    for (int to = 0; to < Columns; ++to) {
+        if (to == from)
+            continue;
+        const std::uint8_t target = top(to);
+        if (target == NoCard) {
+            if (allEmpty || !emptyTried)
+                out.push_back({Move::ToEmpty, card, std::uint8_t(from), std::uint8_t(to)});
+            emptyTried = true;
+        } else if (buildsOn(card, target)) {
+            out.push_back({Move::ToCard, card, std::uint8_t(from), std::uint8_t(to)});
+        }
+    }
+}
+
+void RoialbertModel::legal(std::vector<Move> &out) const
+{
+    for (int c = 0; c < Columns; ++c) {
+        if (height(c) == 0)
+            continue;
+        if (toFoundation(top(c)))
+            out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
+        for (int depth = runStart(c); depth < height(c); ++depth)
+            moveTargets(at(c, depth), c, true, out);
+    }
+    for (const std::uint8_t card : m_reserve) {
+        if (card == NoCard)
+            continue;
+        if (toFoundation(card))
+            out.push_back({Move::ToFoundation, card, Reserve, 0});
+        moveTargets(card, Reserve, true, out);
+    }
+}
+
+// Left out of the search, each time for a move to a position already tried: every empty column
+// but the first (the key does not tell columns apart), and a whole column moved to an empty one.
+// A safe move to a foundation is the only move tried when there is one. The rest go best first:
+// foundations, then moves that empty a column or free a card for its foundation, moves from the
+// reserve, and last the moves that only fill an empty column.
+void RoialbertModel::moves(std::vector<Move> &out) const
+{
+    for (int c = 0; c < Columns; ++c) {
+        const std::uint8_t card = top(c);
+        if (card != NoCard && toFoundation(card) && safeToFoundation(card)) {
+            out.push_back({Move::ToFoundation, card, std::uint8_t(c), 0});
+            return;
+        }
+    }
+    for (const std::uint8_t card : m_reserve) {
+        if (card != NoCard && toFoundation(card) && safeToFoundation(card)) {
+            out.push_back({Move::ToFoundation, card, Reserve, 0});
+            return;
+        }
+    }
+    const std::size_t first = out.size();
+    for (int c = 0; c < Columns; ++c) {
+        if (height(c) == 0)
+            continue;
+        if (toFoundation(top(c)))
+            out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
+        for (int depth = runStart(c); depth < height(c); ++depth)
+            moveTargets(at(c, depth), c, false, out);
+    }
+    for (const std::uint8_t card : m_reserve) {
+        if (card == NoCard)
+            continue;
+        if (toFoundation(card))
+            out.push_back({Move::ToFoundation, card, Reserve, 0});
+        moveTargets(card, Reserve, false, out);
+    }
+    std::vector<std::pair<int, Move>> scored;
+    scored.reserve(out.size() - first);
+    for (std::size_t i = first; i < out.size(); ++i) {
+        const Move &move = out[i];
+        int depth = 0;
+        if (move.from != Reserve) {
+            depth = height(move.from) - 1;
+            while (at(move.from, depth) != move.card)
+                --depth;
+        }
+        if (move.kind == Move::ToEmpty && move.from != Reserve && depth == 0)
+            continue;
+        int score = 0;
+        if (move.kind == Move::ToFoundation) {
+            score = 100;
+        } else if (move.from == Reserve) {
+            score = move.kind == Move::ToCard ? 20 : 5;
+        } else {
+            score = move.kind == Move::ToCard ? 30 : 10;
+            if (depth == 0) {
+                score += 30;
+            } else {
+                const std::uint8_t freed = at(move.from, depth - 1);
+                if (toFoundation(freed))
+                    score += 40;
+                if (buildsOn(move.card, freed))
+                    score -= 20;
+            }
+        }
+        scored.emplace_back(-score, move);
+    }
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    out.resize(first);
+    for (const auto &entry : scored)
+        out.push_back(entry.second);
+}
+
+void RoialbertModel::play(const Move &move)
+{
+    if (move.from == Reserve) {
+        std::replace(m_reserve.begin(), m_reserve.end(), move.card, NoCard);
+        if (move.kind != Move::ToFoundation)
+            m_cards[move.to][m_height[move.to]++] = move.card;
+    } else {
+        const std::size_t from = move.from;
+        std::size_t depth = m_height[from] - 1u;
+        while (m_cards[from][depth] != move.card)
+            --depth;
+        if (move.kind != Move::ToFoundation) {
+            for (std::size_t i = depth; i < m_height[from]; ++i)
+                m_cards[move.to][m_height[move.to]++] = m_cards[from][i];
+        }
+        m_height[from] = std::uint8_t(depth);
+    }
+    if (move.kind == Move::ToFoundation) {
+        ++m_foundation[std::size_t(suit(move.card))];
+        ++m_cleared;
+    }
+}
+
+RoialbertModel::Key RoialbertModel::key() const
+{
+    std::array<std::size_t, Columns> order{};
+    for (std::size_t c = 0; c < order.size(); ++c)
+        order[c] = c;
+    // Empty columns sort last: their head is NoCard.
+    std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        const std::uint8_t headA = m_height[a] ? m_cards[a][0] : NoCard;
+        const std::uint8_t headB = m_height[b] ? m_cards[b][0] : NoCard;
+        return headA < headB;
+    });
+    constexpr std::uint8_t Separator = 0xFE;
+    std::array<std::uint8_t, 52 + Columns + 1> bytes{};
+    std::size_t n = 0;
+    for (const std::size_t c : order) {
+        for (std::size_t i = 0; i < m_height[c]; ++i)
+            bytes[n++] = m_cards[c][i];
+        bytes[n++] = Separator;
+    }
+    std::array<std::uint8_t, ReserveSize> reserve = m_reserve;
+    std::sort(reserve.begin(), reserve.end());
+    for (const std::uint8_t card : reserve) {
+        if (card != NoCard)
+            bytes[n++] = card;
+    }
+    return ByteKey::of(bytes, n);
+}
