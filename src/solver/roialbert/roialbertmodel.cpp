@@ -23,10 +23,12 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
             m_cards[c][m_height[c]++] = card;
         }
     }
-    m_reserve = reserve;
     for (const std::uint8_t card : reserve) {
-        if (card != NoCard && !take(card))
+        if (card == NoCard)
+            continue;
+        if (!take(card))
             return false;
+        m_reserve |= std::uint64_t(1) << card;
     }
     for (std::size_t s = 0; s < foundations.size(); ++s) {
         if (foundations[s] < 0 || foundations[s] > 13)
@@ -105,13 +107,33 @@ void RoialbertModel::legal(std::vector<Move> &out) const
         for (int depth = runStart(c); depth < height(c); ++depth)
             moveTargets(at(c, depth), c, true, out);
     }
-    for (const std::uint8_t card : m_reserve) {
-        if (card == NoCard)
+    for (std::uint8_t card = 0; card < 52; ++card) {
+        if (!inReserve(card))
             continue;
         if (toFoundation(card))
             out.push_back({Move::ToFoundation, card, Reserve, 0});
         moveTargets(card, Reserve, true, out);
     }
+}
+
+// How promising a position looks: cards cleared, empty columns, and few cards lying on the next
+// card each foundation wants or on a card they do not build on.
+int RoialbertModel::outlook() const
+{
+    int score = 50 * m_cleared;
+    for (int c = 0; c < Columns; ++c) {
+        const int h = height(c);
+        if (h == 0)
+            score += 12;
+        for (int depth = 0; depth < h; ++depth) {
+            const std::uint8_t card = at(c, depth);
+            if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
+                score -= 4 * (h - 1 - depth);
+            if (depth > 0 && !buildsOn(card, at(c, depth - 1)))
+                score -= 2;
+        }
+    }
+    return score;
 }
 
 // Left out of the search, each time for a move to a position already tried: every empty column
@@ -128,8 +150,8 @@ void RoialbertModel::moves(std::vector<Move> &out) const
             return;
         }
     }
-    for (const std::uint8_t card : m_reserve) {
-        if (card != NoCard && toFoundation(card) && safeToFoundation(card)) {
+    for (std::uint8_t card = 0; card < 52; ++card) {
+        if (inReserve(card) && toFoundation(card) && safeToFoundation(card)) {
             out.push_back({Move::ToFoundation, card, Reserve, 0});
             return;
         }
@@ -143,15 +165,18 @@ void RoialbertModel::moves(std::vector<Move> &out) const
         for (int depth = runStart(c); depth < height(c); ++depth)
             moveTargets(at(c, depth), c, false, out);
     }
-    for (const std::uint8_t card : m_reserve) {
-        if (card == NoCard)
+    for (std::uint8_t card = 0; card < 52; ++card) {
+        if (!inReserve(card))
             continue;
         if (toFoundation(card))
             out.push_back({Move::ToFoundation, card, Reserve, 0});
         moveTargets(card, Reserve, false, out);
     }
-    std::vector<std::pair<int, Move>> scored;
-    scored.reserve(out.size() - first);
+    // At most 13 cards of a run per column, each with two cards to lie on and one empty column,
+    // the seven reserve cards likewise, and the foundation moves: fewer than MostMoves.
+    constexpr std::size_t MostMoves = 512;
+    std::array<std::pair<int, Move>, MostMoves> scored;
+    std::size_t count = 0;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
         int depth = 0;
@@ -162,36 +187,26 @@ void RoialbertModel::moves(std::vector<Move> &out) const
         }
         if (move.kind == Move::ToEmpty && move.from != Reserve && depth == 0)
             continue;
-        int score = 0;
-        if (move.kind == Move::ToFoundation) {
-            score = 100;
-        } else if (move.from == Reserve) {
-            score = move.kind == Move::ToCard ? 20 : 5;
-        } else {
-            score = move.kind == Move::ToCard ? 30 : 10;
-            if (depth == 0) {
-                score += 30;
-            } else {
-                const std::uint8_t freed = at(move.from, depth - 1);
-                if (toFoundation(freed))
-                    score += 40;
-                if (buildsOn(move.card, freed))
-                    score -= 20;
-            }
+        RoialbertModel after = *this;
+        after.play(move);
+        const int score = after.outlook();
+        // Insertion keeps the generation order among equal scores.
+        std::size_t place = count++;
+        while (place > 0 && scored[place - 1].first < score) {
+            scored[place] = scored[place - 1];
+            --place;
         }
-        scored.emplace_back(-score, move);
+        scored[place] = {score, move};
     }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
     out.resize(first);
-    for (const auto &entry : scored)
-        out.push_back(entry.second);
+    for (std::size_t i = 0; i < count; ++i)
+        out.push_back(scored[i].second);
 }
 
 void RoialbertModel::play(const Move &move)
 {
     if (move.from == Reserve) {
-        std::replace(m_reserve.begin(), m_reserve.end(), move.card, NoCard);
+        m_reserve &= ~(std::uint64_t(1) << move.card);
         if (move.kind != Move::ToFoundation)
             m_cards[move.to][m_height[move.to]++] = move.card;
     } else {
@@ -211,6 +226,40 @@ void RoialbertModel::play(const Move &move)
     }
 }
 
+void RoialbertModel::undo(const Move &move)
+{
+    if (move.kind == Move::ToFoundation) {
+        --m_foundation[std::size_t(suit(move.card))];
+        --m_cleared;
+    }
+    if (move.from == Reserve) {
+        m_reserve |= std::uint64_t(1) << move.card;
+        if (move.kind != Move::ToFoundation)
+            --m_height[move.to];
+        return;
+    }
+    const std::size_t from = move.from;
+    if (move.kind == Move::ToFoundation) {
+        m_cards[from][m_height[from]++] = move.card;
+        return;
+    }
+    const std::size_t to = move.to;
+    std::size_t depth = m_height[to] - 1u;
+    while (m_cards[to][depth] != move.card)
+        --depth;
+    for (std::size_t i = depth; i < m_height[to]; ++i)
+        m_cards[from][m_height[from]++] = m_cards[to][i];
+    m_height[to] = std::uint8_t(depth);
+}
+
+RoialbertModel::Key RoialbertModel::exactKey() const
+{
+    std::array<std::size_t, Columns> order{};
+    for (std::size_t c = 0; c < order.size(); ++c)
+        order[c] = c;
+    return keyOf(order);
+}
+
 RoialbertModel::Key RoialbertModel::key() const
 {
     std::array<std::size_t, Columns> order{};
@@ -222,19 +271,20 @@ RoialbertModel::Key RoialbertModel::key() const
         const std::uint8_t headB = m_height[b] ? m_cards[b][0] : NoCard;
         return headA < headB;
     });
+    return keyOf(order);
+}
+
+RoialbertModel::Key RoialbertModel::keyOf(const std::array<std::size_t, Columns> &order) const
+{
     constexpr std::uint8_t Separator = 0xFE;
-    std::array<std::uint8_t, 52 + Columns + 1> bytes{};
+    std::array<std::uint8_t, 52 + Columns + sizeof(std::uint64_t)> bytes{};
     std::size_t n = 0;
     for (const std::size_t c : order) {
         for (std::size_t i = 0; i < m_height[c]; ++i)
             bytes[n++] = m_cards[c][i];
         bytes[n++] = Separator;
     }
-    std::array<std::uint8_t, ReserveSize> reserve = m_reserve;
-    std::sort(reserve.begin(), reserve.end());
-    for (const std::uint8_t card : reserve) {
-        if (card != NoCard)
-            bytes[n++] = card;
-    }
+    for (std::size_t i = 0; i < sizeof m_reserve; ++i)
+        bytes[n++] = std::uint8_t(m_reserve >> (8 * i));
     return ByteKey::of(bytes, n);
 }

@@ -40,8 +40,8 @@ public:
         return rank(card) + 1 == rank(target) && red(card) != red(target);
     }
 
-    // Columns from the head down; reserve places with NoCard where a card has left; the top
-    // rank (0 for none) of each suit's foundation. False when the cards do not make one deck.
+    // Columns from the head down; the reserve's cards (NoCard where one has left); the top rank
+    // (0 for none) of each suit's foundation. False when the cards do not make one deck.
     bool set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
              const std::array<std::uint8_t, ReserveSize> &reserve,
              const std::array<int, Suits> &foundations);
@@ -52,17 +52,21 @@ public:
     // The moves the search tries, best first (see the .cpp for what is left out and why).
     void moves(std::vector<Move> &out) const;
     void play(const Move &move);
+    // Takes back move, the last one played.
+    void undo(const Move &move);
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
     // Equal for positions with the same future: the columns sorted, the reserve as a set.
     Key key() const;
+    // Equal only for the same cards in the same columns.
+    Key exactKey() const;
 
     int height(int column) const { return m_height[std::size_t(column)]; }
     std::uint8_t at(int column, int depth) const
     {
         return m_cards[std::size_t(column)][std::size_t(depth)];
     }
-    std::uint8_t reserve(int place) const { return m_reserve[std::size_t(place)]; }
+    bool inReserve(std::uint8_t card) const { return (m_reserve >> card) & 1u; }
     int foundation(int suitIndex) const { return m_foundation[std::size_t(suitIndex)]; }
     bool operator==(const RoialbertModel &) const = default;
 
@@ -70,13 +74,15 @@ private:
     std::uint8_t top(int column) const;
     bool toFoundation(std::uint8_t card) const;
     bool safeToFoundation(std::uint8_t card) const;
+    int outlook() const;
+    Key keyOf(const std::array<std::size_t, Columns> &order) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
     void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;
 
     std::array<std::array<std::uint8_t, MostInColumn>, Columns> m_cards{};
     std::array<std::uint8_t, Columns> m_height{};
-    std::array<std::uint8_t, ReserveSize> m_reserve{};
+    std::uint64_t m_reserve = 0; // one bit per card: where it lies in the reserve does not matter
     std::array<std::uint8_t, Suits> m_foundation{};
     int m_cleared = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "solver/search/flatset.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace RoialbertSearch {
@@ -10,11 +11,49 @@ namespace {
 
 using Move = RoialbertModel::Move;
 
+// One position of the line in progress: the move that led to it and its own moves, which lie in
+// one array shared by the whole line.
 struct Level {
-    RoialbertModel position;
-    std::vector<Move> moves;
-    std::size_t next = 0;
+    Move played;
+    std::uint32_t first = 0;
+    std::uint32_t next = 0;
+    std::uint32_t end = 0;
 };
+
+// The line cut short wherever one legal move leads from a position of it straight to a later
+// one: the search's first line wanders, and the demonstration plays every move of it.
+std::vector<Move> shortened(const RoialbertModel &start, const std::vector<Move> &line)
+{
+    std::unordered_map<RoialbertModel::Key, std::size_t, RoialbertModel::KeyHash> later;
+    RoialbertModel position = start;
+    later[position.exactKey()] = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        position.play(line[i]);
+        later[position.exactKey()] = i + 1;
+    }
+    std::vector<Move> shorter;
+    position = start;
+    std::vector<Move> moves;
+    for (std::size_t at = 0; at < line.size();) {
+        Move best = line[at];
+        std::size_t reach = at + 1;
+        moves.clear();
+        position.legal(moves);
+        for (const Move &move : moves) {
+            RoialbertModel next = position;
+            next.play(move);
+            const auto found = later.find(next.exactKey());
+            if (found != later.end() && found->second > reach) {
+                reach = found->second;
+                best = move;
+            }
+        }
+        position.play(best);
+        shorter.push_back(best);
+        at = reach;
+    }
+    return shorter;
+}
 
 } // namespace
 
@@ -30,53 +69,55 @@ Search::Result<Move> solve(const RoialbertModel &start, const std::atomic<bool> 
     seen.insert(start.key());
     result.nodes = 1;
     int best = start.progress();
-    std::vector<Move> path;
-    // Levels are kept when the line shortens, so their move lists keep their memory.
-    std::vector<Level> levels(1);
-    std::size_t depth = 0;
-    levels[0].position = start;
-    start.moves(levels[0].moves);
+    RoialbertModel position = start;
+    std::vector<Move> moves;
+    position.moves(moves);
+    std::vector<Level> levels{Level{Move{}, 0, 0, std::uint32_t(moves.size())}};
+    const auto lineOf = [&levels] {
+        std::vector<Move> line;
+        for (std::size_t i = 1; i < levels.size(); ++i)
+            line.push_back(levels[i].played);
+        return line;
+    };
     while (true) {
-        Level &level = levels[depth];
-        if (level.next == level.moves.size()) {
-            if (depth == 0)
+        Level &level = levels.back();
+        if (level.next == level.end) {
+            if (levels.size() == 1)
                 break;
-            --depth;
-            path.pop_back();
+            position.undo(level.played);
+            moves.resize(level.first);
+            levels.pop_back();
             continue;
         }
-        const Move move = level.moves[level.next++];
-        RoialbertModel child = level.position;
-        child.play(move);
-        if (child.won()) {
-            path.push_back(move);
+        const Move move = moves[level.next++];
+        position.play(move);
+        if (position.won()) {
+            levels.push_back({move, 0, 0, 0});
             result.outcome = Search::Outcome::Won;
-            result.line = std::move(path);
+            result.line = shortened(start, lineOf());
             return result;
         }
-        const RoialbertModel::Key key = child.key();
-        if (seen.contains(key))
+        const RoialbertModel::Key key = position.key();
+        if (seen.contains(key)) {
+            position.undo(move);
             continue;
+        }
         if (result.nodes >= budget || cancel.load(std::memory_order_relaxed)) {
             result.line.clear();
             return result;
         }
         seen.insert(key);
         ++result.nodes;
-        path.push_back(move);
-        if (child.progress() > best) {
-            best = child.progress();
-            result.line = path;
+        const auto first = std::uint32_t(moves.size());
+        position.moves(moves);
+        levels.push_back({move, first, first, std::uint32_t(moves.size())});
+        if (position.progress() > best) {
+            best = position.progress();
+            result.line = lineOf();
         }
-        if (++depth == levels.size())
-            levels.emplace_back();
-        Level &next = levels[depth];
-        next.position = child;
-        next.moves.clear();
-        next.next = 0;
-        child.moves(next.moves);
     }
     result.outcome = Search::Outcome::Lost;
+    result.line = shortened(start, result.line);
     return result;
 }
 

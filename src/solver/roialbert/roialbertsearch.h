@@ -10,11 +10,11 @@
 // it came from), so a position is marked as seen when first reached rather than once searched:
 // a position met again is either searched already or on the current line, and in both cases
 // searching it again finds nothing new. Every position searched has its place in the table, so
-// the node budget bounds the memory: one million positions, 32 MiB of keys, 48 MiB while the
+// the node budget bounds the memory: half a million positions, 16 MiB of keys, 24 MiB while the
 // table grows. The line in progress lives on the heap, however long it gets.
 namespace RoialbertSearch {
 
-constexpr std::int64_t NodeBudget = 1'000'000;
+constexpr std::int64_t NodeBudget = 500'000;
 
 Search::Result<RoialbertModel::Move> solve(const RoialbertModel &start,
                                            const std::atomic<bool> &cancel,

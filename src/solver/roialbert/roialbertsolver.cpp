@@ -18,6 +18,7 @@ using Move = Model::Move;
 // click sends it).
 struct Pictures {
     std::array<int, 52> ofCard{};
+    std::array<int, 52> reservePlace{}; // 1 to 7 from the top, for the notation
     std::array<int, Model::Suits> sabotOfSuit{-1, -1, -1, -1};
     int nextSabot = 0;
 };
@@ -40,14 +41,10 @@ int depthOf(const Model &model, const Move &move)
     return depth;
 }
 
-QString sourceName(const Model &model, const Move &move)
+QString sourceName(const Model &model, const Move &move, const Pictures &pictures)
 {
-    if (move.from == Model::Reserve) {
-        int place = 0;
-        while (model.reserve(place) != move.card)
-            ++place;
-        return QStringLiteral("R%1").arg(place + 1);
-    }
+    if (move.from == Model::Reserve)
+        return QStringLiteral("R%1").arg(pictures.reservePlace[move.card]);
     const int count = model.height(move.from) - depthOf(model, move);
     const QString column = QString::number(move.from + 1);
     return count == 1 ? column : column + QStringLiteral("/%1").arg(count);
@@ -57,7 +54,7 @@ SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures
 {
     SolverMove played;
     played.picture = Rules::FirstCarte + pictures.ofCard[move.card];
-    played.text = sourceName(model, move) + QLatin1Char('>');
+    played.text = sourceName(model, move, pictures) + QLatin1Char('>');
     if (move.kind == Move::ToFoundation) {
         int &sabot = pictures.sabotOfSuit[std::size_t(Model::suit(move.card))];
         if (sabot < 0)
@@ -114,8 +111,12 @@ Pictures picturesOf(const TableModel &table)
     Pictures pictures;
     for (int k = 0; k < Cards::FullDeck; ++k) {
         const std::uint8_t card = cardOf(table.at(Rules::FirstCarte + k));
-        if (card < pictures.ofCard.size())
-            pictures.ofCard[card] = k;
+        if (card >= pictures.ofCard.size())
+            continue;
+        pictures.ofCard[card] = k;
+        const QPoint at = table.at(Rules::FirstCarte + k).rect.topLeft();
+        if (at.x() == Rules::ReserveLeft)
+            pictures.reservePlace[card] = (at.y() - Rules::ReserveTop) / Rules::ReserveStep + 1;
     }
     for (int f = 0; f < Rules::Foundations; ++f) {
         const std::uint8_t top = cardOf(table.at(Rules::FirstSabot + f));
