@@ -128,7 +128,7 @@ int RoialbertModel::outlook() const
         for (int depth = 0; depth < h; ++depth) {
             const std::uint8_t card = at(c, depth);
             if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
-                score -= 4 * (h - 1 - depth);
+                score -= 8 * (h - 1 - depth);
             if (depth > 0 && !buildsOn(card, at(c, depth - 1)))
                 score -= 2;
         }

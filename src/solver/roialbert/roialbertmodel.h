@@ -68,7 +68,6 @@ public:
     }
     bool inReserve(std::uint8_t card) const { return (m_reserve >> card) & 1u; }
     int foundation(int suitIndex) const { return m_foundation[std::size_t(suitIndex)]; }
-    bool operator==(const RoialbertModel &) const = default;
 
 private:
     std::uint8_t top(int column) const;
