@@ -138,9 +138,9 @@ int RoialbertModel::outlook() const
 
 // Left out of the search, each time for a move to a position already tried: every empty column
 // but the first (the key does not tell columns apart), and a whole column moved to an empty one.
-// A safe move to a foundation is the only move tried when there is one. The rest go best first:
-// foundations, then moves that empty a column or free a card for its foundation, moves from the
-// reserve, and last the moves that only fill an empty column.
+// A safe move to a foundation is the only move tried when there is one. The rest go best first,
+// by the outlook of the position each leads to; the order changes how soon a line is found, never
+// whether one is.
 void RoialbertModel::moves(std::vector<Move> &out) const
 {
     for (int c = 0; c < Columns; ++c) {
@@ -179,13 +179,7 @@ void RoialbertModel::moves(std::vector<Move> &out) const
     std::size_t count = 0;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
-        int depth = 0;
-        if (move.from != Reserve) {
-            depth = height(move.from) - 1;
-            while (at(move.from, depth) != move.card)
-                --depth;
-        }
-        if (move.kind == Move::ToEmpty && move.from != Reserve && depth == 0)
+        if (move.kind == Move::ToEmpty && move.from != Reserve && at(move.from, 0) == move.card)
             continue;
         RoialbertModel after = *this;
         after.play(move);
