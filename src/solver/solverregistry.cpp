@@ -8,6 +8,7 @@
 #include "solver/montecarlo/montecarlosolver.h"
 #include "solver/poussepousse/poussesolver.h"
 #include "solver/pyramide/pyramidesolver.h"
+#include "solver/roialbert/roialbertsolver.h"
 
 #include <functional>
 #include <vector>
@@ -39,6 +40,7 @@ const std::vector<RegisteredSolver> &entries()
         {QStringLiteral("Pousse-pousse"), MakePousseSolver},
         {QStringLiteral("Carré"), [] { return std::make_unique<CarreSolver>(); }},
         {QStringLiteral("Pyramide"), [] { return std::make_unique<PyramideSolver>(); }},
+        {QStringLiteral("Roi Albert"), [] { return std::make_unique<RoialbertSolver>(); }},
     };
     return table;
 }

@@ -1,0 +1,284 @@
+#include "solver/roialbert/roialbertmodel.h"
+
+#include <algorithm>
+
+bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
+                         const std::array<std::uint8_t, ReserveSize> &reserve,
+                         const std::array<int, Suits> &foundations)
+{
+    *this = RoialbertModel{};
+    std::array<bool, 52> seen{};
+    const auto take = [&seen](std::uint8_t card) {
+        if (card >= seen.size() || seen[card])
+            return false;
+        seen[card] = true;
+        return true;
+    };
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c].size() > std::size_t(MostInColumn))
+            return false;
+        for (const std::uint8_t card : columns[c]) {
+            if (!take(card))
+                return false;
+            m_cards[c][m_height[c]++] = card;
+        }
+    }
+    for (const std::uint8_t card : reserve) {
+        if (card == NoCard)
+            continue;
+        if (!take(card))
+            return false;
+        m_reserve |= std::uint64_t(1) << card;
+    }
+    for (std::size_t s = 0; s < foundations.size(); ++s) {
+        if (foundations[s] < 0 || foundations[s] > 13)
+            return false;
+        m_foundation[s] = std::uint8_t(foundations[s]);
+        for (int r = 1; r <= foundations[s]; ++r) {
+            if (!take(std::uint8_t((r - 1) * 4 + int(s))))
+                return false;
+        }
+        m_cleared += foundations[s];
+    }
+    return std::all_of(seen.begin(), seen.end(), [](bool in) { return in; });
+}
+
+std::uint8_t RoialbertModel::top(int column) const
+{
+    const int h = height(column);
+    return h == 0 ? NoCard : at(column, h - 1);
+}
+
+bool RoialbertModel::toFoundation(std::uint8_t card) const
+{
+    return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
+}
+
+// A card no other card can still need to lie on: both cards one rank lower of the other colour
+// are on their foundations already. Any line that keeps it in play does as well without it: it
+// only ever heads a run's foot, and the run moves the same without it. A two needs only its own
+// ace (checked by toFoundation): an ace that would lie on it can go to its foundation instead.
+bool RoialbertModel::safeToFoundation(std::uint8_t card) const
+{
+    const int r = rank(card);
+    if (r <= 2)
+        return true;
+    for (int other = 0; other < Suits; ++other) {
+        const bool otherRed = other == 1 || other == 2;
+        if (otherRed != red(card) && m_foundation[std::size_t(other)] < r - 1)
+            return false;
+    }
+    return true;
+}
+
+int RoialbertModel::runStart(int column) const
+{
+    int start = height(column) - 1;
+    while (start > 0 && buildsOn(at(column, start), at(column, start - 1)))
+        --start;
+    return start;
+}
+
+void RoialbertModel::moveTargets(std::uint8_t card, int from, bool allEmpty,
+                                 std::vector<Move> &out) const
+{
+    bool emptyTried = false;
+    for (int to = 0; to < Columns; ++to) {
+        if (to == from)
+            continue;
+        const std::uint8_t target = top(to);
+        if (target == NoCard) {
+            if (allEmpty || !emptyTried)
+                out.push_back({Move::ToEmpty, card, std::uint8_t(from), std::uint8_t(to)});
+            emptyTried = true;
+        } else if (buildsOn(card, target)) {
+            out.push_back({Move::ToCard, card, std::uint8_t(from), std::uint8_t(to)});
+        }
+    }
+}
+
+void RoialbertModel::legal(std::vector<Move> &out) const
+{
+    for (int c = 0; c < Columns; ++c) {
+        if (height(c) == 0)
+            continue;
+        if (toFoundation(top(c)))
+            out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
+        for (int depth = runStart(c); depth < height(c); ++depth)
+            moveTargets(at(c, depth), c, true, out);
+    }
+    for (std::uint8_t card = 0; card < 52; ++card) {
+        if (!inReserve(card))
+            continue;
+        if (toFoundation(card))
+            out.push_back({Move::ToFoundation, card, Reserve, 0});
+        moveTargets(card, Reserve, true, out);
+    }
+}
+
+// How promising a position looks: cards cleared, empty columns, and few cards lying on the next
+// card each foundation wants or on a card they do not build on.
+int RoialbertModel::outlook() const
+{
+    int score = 50 * m_cleared;
+    for (int c = 0; c < Columns; ++c) {
+        const int h = height(c);
+        if (h == 0)
+            score += 12;
+        for (int depth = 0; depth < h; ++depth) {
+            const std::uint8_t card = at(c, depth);
+            if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
+                score -= 8 * (h - 1 - depth);
+            if (depth > 0 && !buildsOn(card, at(c, depth - 1)))
+                score -= 2;
+        }
+    }
+    return score;
+}
+
+// Left out of the search, each time for a move to a position already tried: every empty column
+// but the first (the key does not tell columns apart), and a whole column moved to an empty one.
+// A safe move to a foundation is the only move tried when there is one. The rest go best first,
+// by the outlook of the position each leads to; the order changes how soon a line is found, never
+// whether one is.
+void RoialbertModel::moves(std::vector<Move> &out) const
+{
+    for (int c = 0; c < Columns; ++c) {
+        const std::uint8_t card = top(c);
+        if (card != NoCard && toFoundation(card) && safeToFoundation(card)) {
+            out.push_back({Move::ToFoundation, card, std::uint8_t(c), 0});
+            return;
+        }
+    }
+    for (std::uint8_t card = 0; card < 52; ++card) {
+        if (inReserve(card) && toFoundation(card) && safeToFoundation(card)) {
+            out.push_back({Move::ToFoundation, card, Reserve, 0});
+            return;
+        }
+    }
+    const std::size_t first = out.size();
+    for (int c = 0; c < Columns; ++c) {
+        if (height(c) == 0)
+            continue;
+        if (toFoundation(top(c)))
+            out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
+        for (int depth = runStart(c); depth < height(c); ++depth)
+            moveTargets(at(c, depth), c, false, out);
+    }
+    for (std::uint8_t card = 0; card < 52; ++card) {
+        if (!inReserve(card))
+            continue;
+        if (toFoundation(card))
+            out.push_back({Move::ToFoundation, card, Reserve, 0});
+        moveTargets(card, Reserve, false, out);
+    }
+    // At most 13 cards of a run per column, each with two cards to lie on and one empty column,
+    // the seven reserve cards likewise, and the foundation moves: fewer than MostMoves.
+    constexpr std::size_t MostMoves = 512;
+    std::array<std::pair<int, Move>, MostMoves> scored;
+    std::size_t count = 0;
+    for (std::size_t i = first; i < out.size(); ++i) {
+        const Move &move = out[i];
+        if (move.kind == Move::ToEmpty && move.from != Reserve && at(move.from, 0) == move.card)
+            continue;
+        RoialbertModel after = *this;
+        after.play(move);
+        const int score = after.outlook();
+        // Insertion keeps the generation order among equal scores.
+        std::size_t place = count++;
+        while (place > 0 && scored[place - 1].first < score) {
+            scored[place] = scored[place - 1];
+            --place;
+        }
+        scored[place] = {score, move};
+    }
+    out.resize(first);
+    for (std::size_t i = 0; i < count; ++i)
+        out.push_back(scored[i].second);
+}
+
+void RoialbertModel::play(const Move &move)
+{
+    if (move.from == Reserve) {
+        m_reserve &= ~(std::uint64_t(1) << move.card);
+        if (move.kind != Move::ToFoundation)
+            m_cards[move.to][m_height[move.to]++] = move.card;
+    } else {
+        const std::size_t from = move.from;
+        std::size_t depth = m_height[from] - 1u;
+        while (m_cards[from][depth] != move.card)
+            --depth;
+        if (move.kind != Move::ToFoundation) {
+            for (std::size_t i = depth; i < m_height[from]; ++i)
+                m_cards[move.to][m_height[move.to]++] = m_cards[from][i];
+        }
+        m_height[from] = std::uint8_t(depth);
+    }
+    if (move.kind == Move::ToFoundation) {
+        ++m_foundation[std::size_t(suit(move.card))];
+        ++m_cleared;
+    }
+}
+
+void RoialbertModel::undo(const Move &move)
+{
+    if (move.kind == Move::ToFoundation) {
+        --m_foundation[std::size_t(suit(move.card))];
+        --m_cleared;
+    }
+    if (move.from == Reserve) {
+        m_reserve |= std::uint64_t(1) << move.card;
+        if (move.kind != Move::ToFoundation)
+            --m_height[move.to];
+        return;
+    }
+    const std::size_t from = move.from;
+    if (move.kind == Move::ToFoundation) {
+        m_cards[from][m_height[from]++] = move.card;
+        return;
+    }
+    const std::size_t to = move.to;
+    std::size_t depth = m_height[to] - 1u;
+    while (m_cards[to][depth] != move.card)
+        --depth;
+    for (std::size_t i = depth; i < m_height[to]; ++i)
+        m_cards[from][m_height[from]++] = m_cards[to][i];
+    m_height[to] = std::uint8_t(depth);
+}
+
+RoialbertModel::Key RoialbertModel::exactKey() const
+{
+    std::array<std::size_t, Columns> order{};
+    for (std::size_t c = 0; c < order.size(); ++c)
+        order[c] = c;
+    return keyOf(order);
+}
+
+RoialbertModel::Key RoialbertModel::key() const
+{
+    std::array<std::size_t, Columns> order{};
+    for (std::size_t c = 0; c < order.size(); ++c)
+        order[c] = c;
+    // Empty columns sort last: their head is NoCard.
+    std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        const std::uint8_t headA = m_height[a] ? m_cards[a][0] : NoCard;
+        const std::uint8_t headB = m_height[b] ? m_cards[b][0] : NoCard;
+        return headA < headB;
+    });
+    return keyOf(order);
+}
+
+RoialbertModel::Key RoialbertModel::keyOf(const std::array<std::size_t, Columns> &order) const
+{
+    constexpr std::uint8_t Separator = 0xFE;
+    std::array<std::uint8_t, 52 + Columns + sizeof(std::uint64_t)> bytes{};
+    std::size_t n = 0;
+    for (const std::size_t c : order) {
+        for (std::size_t i = 0; i < m_height[c]; ++i)
+            bytes[n++] = m_cards[c][i];
+        bytes[n++] = Separator;
+    }
+    for (std::size_t i = 0; i < sizeof m_reserve; ++i)
+        bytes[n++] = std::uint8_t(m_reserve >> (8 * i));
+    return ByteKey::of(bytes, n);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "solver/search/bytekey.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Roi Albert reduced to what its moves look at: the cards of each of the nine columns from the
+// head down, the seven reserve places (a place stays empty once its card is played) and how far
+// each suit's foundation has climbed. Cards are bytes, rank x 4 + suit (trèfle, carreau, coeur,
+// pique), as CardByte gives them.
+class RoialbertModel {
+public:
+    static constexpr int Columns = 9;
+    static constexpr int ReserveSize = 7;
+    static constexpr int Suits = 4;
+    static constexpr std::uint8_t NoCard = 0xFF;
+    // A column holds at most its nine dealt cards under a run of twelve more.
+    static constexpr int MostInColumn = 24;
+    static constexpr std::uint8_t Reserve = Columns; // Move::from for a reserve card
+
+    struct Move {
+        enum Kind : std::uint8_t { ToFoundation, ToCard, ToEmpty };
+        Kind kind = ToFoundation;
+        std::uint8_t card = NoCard; // the card moved, or the head of the run moved
+        std::uint8_t from = 0;      // its column, or Reserve
+        std::uint8_t to = 0;        // ToCard, ToEmpty: the target column
+        bool operator==(const Move &) const = default;
+    };
+    using Key = ByteKey;
+    using KeyHash = ByteKey::Hash;
+
+    static int rank(std::uint8_t card) { return card / 4 + 1; }
+    static int suit(std::uint8_t card) { return card % 4; }
+    static bool red(std::uint8_t card) { return suit(card) == 1 || suit(card) == 2; }
+    // Whether card may lie on target in a column: one rank lower, the other colour.
+    static bool buildsOn(std::uint8_t card, std::uint8_t target)
+    {
+        return rank(card) + 1 == rank(target) && red(card) != red(target);
+    }
+
+    // Columns from the head down; the reserve's cards (NoCard where one has left); the top rank
+    // (0 for none) of each suit's foundation. False when the cards do not make one deck.
+    bool set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
+             const std::array<std::uint8_t, ReserveSize> &reserve,
+             const std::array<int, Suits> &foundations);
+
+    // Every move the rules allow, each place a card could go counted once: all empty columns,
+    // every start of a run, one foundation move per card.
+    void legal(std::vector<Move> &out) const;
+    // The moves the search tries, best first (see the .cpp for what is left out and why).
+    void moves(std::vector<Move> &out) const;
+    void play(const Move &move);
+    // Takes back move, the last one played.
+    void undo(const Move &move);
+    bool won() const { return m_cleared == 52; }
+    int progress() const { return m_cleared; }
+    // Equal for positions with the same future: the columns sorted, the reserve as a set.
+    Key key() const;
+    // Equal only for the same cards in the same columns.
+    Key exactKey() const;
+
+    int height(int column) const { return m_height[std::size_t(column)]; }
+    std::uint8_t at(int column, int depth) const
+    {
+        return m_cards[std::size_t(column)][std::size_t(depth)];
+    }
+    bool inReserve(std::uint8_t card) const { return (m_reserve >> card) & 1u; }
+    int foundation(int suitIndex) const { return m_foundation[std::size_t(suitIndex)]; }
+
+private:
+    std::uint8_t top(int column) const;
+    bool toFoundation(std::uint8_t card) const;
+    bool safeToFoundation(std::uint8_t card) const;
+    int outlook() const;
+    Key keyOf(const std::array<std::size_t, Columns> &order) const;
+    // The depth of the highest card of the valid run at the foot of a non-empty column.
+    int runStart(int column) const;
+    void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;
+
+    std::array<std::array<std::uint8_t, MostInColumn>, Columns> m_cards{};
+    std::array<std::uint8_t, Columns> m_height{};
+    std::uint64_t m_reserve = 0; // one bit per card: where it lies in the reserve does not matter
+    std::array<std::uint8_t, Suits> m_foundation{};
+    int m_cleared = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "solver/roialbert/roialbertmodel.h"
+#include "solver/search/depthfirst.h"
+
+#include <atomic>
+#include <cstdint>
+
+// An exact depth-first search for Roi Albert, whose moves can be undone (a run goes back where
+// it came from), so a position is marked as seen when first reached rather than once searched:
+// a position met again is either searched already or on the current line, and in both cases
+// searching it again finds nothing new. Every position searched has its place in the table, so
+// the node budget bounds the memory: half a million positions, 16 MiB of keys, 24 MiB while the
+// table grows. The line in progress lives on the heap, however long it gets.
+namespace RoialbertSearch {
+
+constexpr std::int64_t NodeBudget = 500'000;
+
+Search::Result<RoialbertModel::Move> solve(const RoialbertModel &start,
+                                           const std::atomic<bool> &cancel,
+                                           std::int64_t budget = NodeBudget);
+
+} // namespace RoialbertSearch

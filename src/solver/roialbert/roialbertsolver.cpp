@@ -1,0 +1,179 @@
+#include "solver/roialbert/roialbertsolver.h"
+
+#include "games/frmRoialbert/roialbertrules.h"
+#include "solver/roialbert/roialbertsearch.h"
+#include "solver/search/cardbyte.h"
+#include "solver/search/searchanswer.h"
+
+#include <algorithm>
+
+namespace {
+
+using Rules = RoialbertRules;
+using Model = RoialbertModel;
+using Move = Model::Move;
+
+// What turns the model's moves into the player's: which picture shows each card, and which
+// foundation each suit has taken or will take (an ace goes to the first empty one, as a double
+// click sends it).
+struct Pictures {
+    std::array<int, 52> ofCard{};
+    std::array<int, 52> reservePlace{}; // 1 to 7 from the top, for the notation
+    std::array<int, Model::Suits> sabotOfSuit{-1, -1, -1, -1};
+    int nextSabot = 0;
+};
+
+std::uint8_t cardOf(const Picture &picture)
+{
+    return CardByte(picture.card);
+}
+
+QPoint columnPlace(int column, int depth)
+{
+    return {Rules::columnLeft(column), Rules::ColumnTop + Rules::RunStep * depth};
+}
+
+int depthOf(const Model &model, const Move &move)
+{
+    int depth = model.height(move.from) - 1;
+    while (model.at(move.from, depth) != move.card)
+        --depth;
+    return depth;
+}
+
+QString sourceName(const Model &model, const Move &move, const Pictures &pictures)
+{
+    if (move.from == Model::Reserve)
+        return QStringLiteral("R%1").arg(pictures.reservePlace[move.card]);
+    const int count = model.height(move.from) - depthOf(model, move);
+    const QString column = QString::number(move.from + 1);
+    return count == 1 ? column : column + QStringLiteral("/%1").arg(count);
+}
+
+SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures)
+{
+    SolverMove played;
+    played.picture = Rules::FirstCarte + pictures.ofCard[move.card];
+    played.text = sourceName(model, move, pictures) + QLatin1Char('>');
+    if (move.kind == Move::ToFoundation) {
+        int &sabot = pictures.sabotOfSuit[std::size_t(Model::suit(move.card))];
+        if (sabot < 0)
+            sabot = pictures.nextSabot++;
+        played.action = SolverMove::Action::DoubleClick;
+        played.framed = {played.picture, Rules::FirstSabot + sabot};
+        played.text += QLatin1Char('F');
+        return played;
+    }
+    played.action = SolverMove::Action::Drop;
+    if (move.from == Model::Reserve) {
+        played.framed = {played.picture};
+    } else {
+        for (int depth = depthOf(model, move); depth < model.height(move.from); ++depth)
+            played.framed.append(Rules::FirstCarte + pictures.ofCard[model.at(move.from, depth)]);
+    }
+    const int height = model.height(move.to);
+    played.target = move.kind == Move::ToEmpty
+                        ? Rules::FirstEspaceJeu + move.to
+                        : Rules::FirstCarte + pictures.ofCard[model.at(move.to, height - 1)];
+    played.dropTopLeft = columnPlace(move.to, height);
+    played.framed.append(played.target);
+    played.text += QString::number(move.to + 1);
+    return played;
+}
+
+class RoialbertTask final : public SolverTask {
+public:
+    RoialbertTask(const std::optional<Model> &model, const Pictures &pictures)
+        : m_model(model), m_pictures(pictures)
+    {
+    }
+    SolverAnswer run(const std::atomic<bool> &cancel) override
+    {
+        if (!m_model)
+            return {};
+        const auto result = RoialbertSearch::solve(*m_model, cancel);
+        Model position = *m_model;
+        Pictures pictures = m_pictures;
+        return SearchAnswer(result, [&](const Move &move) {
+            const SolverMove played = toSolverMove(position, move, pictures);
+            position.play(move);
+            return played;
+        });
+    }
+
+private:
+    std::optional<Model> m_model;
+    Pictures m_pictures;
+};
+
+Pictures picturesOf(const TableModel &table)
+{
+    Pictures pictures;
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        const std::uint8_t card = cardOf(table.at(Rules::FirstCarte + k));
+        if (card >= pictures.ofCard.size())
+            continue;
+        pictures.ofCard[card] = k;
+        const QPoint at = table.at(Rules::FirstCarte + k).rect.topLeft();
+        if (at.x() == Rules::ReserveLeft)
+            pictures.reservePlace[card] = (at.y() - Rules::ReserveTop) / Rules::ReserveStep + 1;
+    }
+    for (int f = 0; f < Rules::Foundations; ++f) {
+        const std::uint8_t top = cardOf(table.at(Rules::FirstSabot + f));
+        if (top == NoCard)
+            continue;
+        pictures.sabotOfSuit[std::size_t(Model::suit(top))] = f;
+        pictures.nextSabot = f + 1;
+    }
+    return pictures;
+}
+
+} // namespace
+
+std::optional<RoialbertModel> RoialbertSolver::model(const GameRules &rules)
+{
+    if (!dynamic_cast<const Rules *>(&rules))
+        return std::nullopt;
+    const TableModel &table = rules.table();
+    std::array<std::vector<std::pair<int, std::uint8_t>>, Model::Columns> byTop;
+    std::array<std::uint8_t, Model::ReserveSize> reserve{};
+    reserve.fill(Model::NoCard);
+    for (int k = 0; k < Cards::FullDeck; ++k) {
+        const Picture &card = table.at(Rules::FirstCarte + k);
+        if (!card.visible)
+            continue;
+        const QPoint at = card.rect.topLeft();
+        if (at.x() == Rules::ReserveLeft) {
+            const int place = (at.y() - Rules::ReserveTop) / Rules::ReserveStep;
+            if (place < 0 || place >= Model::ReserveSize)
+                return std::nullopt;
+            reserve[std::size_t(place)] = cardOf(card);
+            continue;
+        }
+        const int column = (at.x() - Rules::ColumnLeft) / Rules::ColumnStep;
+        if (at.x() >= Rules::RightOfColumns || column < 0 || column >= Model::Columns)
+            return std::nullopt;
+        byTop[std::size_t(column)].emplace_back(at.y(), cardOf(card));
+    }
+    std::array<std::vector<std::uint8_t>, Model::Columns> columns;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        std::sort(byTop[c].begin(), byTop[c].end());
+        for (const auto &entry : byTop[c])
+            columns[c].push_back(entry.second);
+    }
+    std::array<int, Model::Suits> foundations{};
+    for (int f = 0; f < Rules::Foundations; ++f) {
+        const std::uint8_t top = cardOf(table.at(Rules::FirstSabot + f));
+        if (top != NoCard)
+            foundations[std::size_t(Model::suit(top))] = Model::rank(top);
+    }
+    RoialbertModel model;
+    if (!model.set(columns, reserve, foundations))
+        return std::nullopt;
+    return model;
+}
+
+std::unique_ptr<SolverTask> RoialbertSolver::prepare(const GameRules &rules) const
+{
+    return std::make_unique<RoialbertTask>(model(rules), picturesOf(rules.table()));
+}

@@ -1,0 +1,187 @@
+#include "games/fakehost.h"
+#include "games/frmRoialbert/roialbertrules.h"
+#include "solver/roialbert/roialbertsearch.h"
+#include "solver/roialbert/roialbertsolver.h"
+#include "solver/search/cardbyte.h"
+
+#include <QTest>
+#include <algorithm>
+#include <random>
+
+namespace {
+
+using Rules = RoialbertRules;
+using Model = RoialbertModel;
+using Move = Model::Move;
+constexpr int AnyFoundation = -2;
+
+// A seeded deal of the real rules, started as the window starts it.
+struct Deal {
+    explicit Deal(quint32 seed) : bench(seed)
+    {
+        bench.host.state = &bench.state;
+        rules.Distribution();
+        bench.state.gameInProgress = true;
+        rules.play();
+        for (int k = 0; k < Cards::FullDeck; ++k)
+            pictureOf[CardByte(rules.table().at(Rules::FirstCarte + k).card)] = k;
+    }
+    bool won() const { return bench.host.results == QList<bool>{true}; }
+    bool framed() const { return rules.table().frames.at(Rules::Indicateur).visible; }
+
+    // Every (dragged card, target) the rules' drag feedback accepts, any foundation counted as one.
+    std::vector<std::pair<int, int>> rulesDrops()
+    {
+        std::vector<std::pair<int, int>> drops;
+        for (int source = Rules::FirstCarte; source < Rules::FirstCarte + Cards::FullDeck;
+             ++source) {
+            if (!rules.table().at(source).visible)
+                continue;
+            for (int target = 0; target < Rules::FirstSabot + Rules::Foundations; ++target) {
+                rules.drop(source, -1, {}); // let go on the bare table: hides the frame
+                rules.dragOver(source, target);
+                if (framed())
+                    drops.emplace_back(source,
+                                       target >= Rules::FirstSabot ? AnyFoundation : target);
+            }
+        }
+        std::sort(drops.begin(), drops.end());
+        drops.erase(std::unique(drops.begin(), drops.end()), drops.end());
+        return drops;
+    }
+    int picture(std::uint8_t card) const { return Rules::FirstCarte + pictureOf[card]; }
+    int target(const Model &model, const Move &move) const
+    {
+        if (move.kind == Move::ToFoundation)
+            return AnyFoundation;
+        if (move.kind == Move::ToEmpty)
+            return Rules::FirstEspaceJeu + move.to;
+        return picture(model.at(move.to, model.height(move.to) - 1));
+    }
+    void play(const Model &model, const Move &move)
+    {
+        if (move.kind == Move::ToFoundation)
+            rules.doubleClick(picture(move.card));
+        else
+            rules.drop(picture(move.card), target(model, move), {});
+    }
+    void play(const SolverMove &move)
+    {
+        if (move.action == SolverMove::Action::DoubleClick)
+            rules.doubleClick(move.picture);
+        else
+            rules.drop(move.picture, move.target, move.dropTopLeft);
+    }
+
+    RulesBench bench;
+    Rules rules{bench.context(), bench.host};
+    std::array<int, 52> pictureOf{};
+};
+
+} // namespace
+
+class TestRoialbertSolver : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Random legal moves through the rules and through a model that only sees its own moves:
+    // the same cards in the same places and the same drops accepted at every step.
+    void theModelMovesInLockstepWithTheRules()
+    {
+        for (quint32 seed = 1; seed <= 25; ++seed) {
+            Deal deal(seed);
+            Model model = *RoialbertSolver::model(deal.rules);
+            std::mt19937 pick(seed);
+            for (int step = 0; step < 80 && !deal.won(); ++step) {
+                QCOMPARE(RoialbertSolver::model(deal.rules)->exactKey(), model.exactKey());
+                std::vector<Move> moves;
+                model.legal(moves);
+                std::vector<std::pair<int, int>> drops;
+                for (const Move &move : moves)
+                    drops.emplace_back(deal.picture(move.card), deal.target(model, move));
+                std::sort(drops.begin(), drops.end());
+                QCOMPARE(drops.size(), moves.size()); // each move listed once
+                QCOMPARE(drops, deal.rulesDrops());
+                if (moves.empty())
+                    break;
+                // Foundations half the time they are open, so that games get somewhere.
+                std::vector<Move> home;
+                std::copy_if(moves.begin(), moves.end(), std::back_inserter(home),
+                             [](const Move &m) { return m.kind == Move::ToFoundation; });
+                const Move move = !home.empty() && pick() % 2 ? home[pick() % home.size()]
+                                                              : moves[pick() % moves.size()];
+                deal.play(model, move);
+                model.play(move);
+            }
+            QCOMPARE(deal.won(), model.won());
+        }
+    }
+
+    // Each line the solver gives wins through the rules, from a fresh deal or from one played
+    // for a while; a lost deal's best line is played through the rules without a refused move.
+    void everyWinningLineWinsThroughTheRules()
+    {
+        int winnable = 0;
+        int lost = 0;
+        for (quint32 seed = 1; seed <= 60; ++seed) {
+            Deal deal(seed);
+            std::mt19937 pick(seed);
+            for (int step = 0; seed % 3 == 0 && step < 15; ++step) {
+                const Model model = *RoialbertSolver::model(deal.rules);
+                std::vector<Move> moves;
+                model.legal(moves);
+                if (!moves.empty())
+                    deal.play(model, moves[pick() % moves.size()]);
+            }
+            const std::atomic<bool> cancel{false};
+            const SolverAnswer answer = RoialbertSolver{}.prepare(deal.rules)->run(cancel);
+            if (answer.verdict == SolverAnswer::Verdict::Unknown)
+                continue;
+            for (const SolverMove &move : answer.line) {
+                QVERIFY(!deal.won());
+                const Model::Key before = RoialbertSolver::model(deal.rules)->exactKey();
+                deal.play(move);
+                QVERIFY2(!(RoialbertSolver::model(deal.rules)->exactKey() == before),
+                         qPrintable(move.text));
+            }
+            if (answer.verdict == SolverAnswer::Verdict::Winnable) {
+                ++winnable;
+                QVERIFY(deal.won());
+            } else {
+                ++lost;
+                QVERIFY(!deal.won());
+            }
+        }
+        QVERIFY2(winnable > 30 && lost > 0,
+                 qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(winnable).arg(lost)));
+    }
+
+    // A search that runs out of its budget says so, and never calls the deal lost.
+    void aSearchOutOfBudgetIsUnknown()
+    {
+        Deal deal(3);
+        const Model model = *RoialbertSolver::model(deal.rules);
+        const std::atomic<bool> cancel{false};
+        const auto small = RoialbertSearch::solve(model, cancel, 5);
+        QCOMPARE(small.outcome, Search::Outcome::Unknown);
+        QVERIFY(small.line.empty());
+        const std::atomic<bool> cancelled{true};
+        QCOMPARE(RoialbertSearch::solve(model, cancelled).outcome, Search::Outcome::Unknown);
+    }
+
+    // A table the model cannot read (no deal yet, or a card out of its places) gives no model.
+    void noModelWithoutAFullDeal()
+    {
+        RulesBench bench;
+        Rules rules{bench.context(), bench.host};
+        QVERIFY(!RoialbertSolver::model(rules));
+        Model model;
+        std::array<std::vector<std::uint8_t>, Model::Columns> columns;
+        std::array<std::uint8_t, Model::ReserveSize> reserve{};
+        reserve.fill(Model::NoCard);
+        columns[0] = {0, 0};
+        QVERIFY(!model.set(columns, reserve, {13, 13, 13, 13}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRoialbertSolver)
+#include "tst_roialbertsolver.moc"
