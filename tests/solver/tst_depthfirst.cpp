@@ -106,6 +106,27 @@ private Q_SLOTS:
         QCOMPARE(exact.outcome, Search::Outcome::Lost);
         QCOMPARE(climbed(exact.line), 18);
     }
+
+    // A table that must grow once the search is being stopped lets go of its keys rather than
+    // move them all, and still answers truly about what it holds afterwards.
+    void aStoppedGrowthEmptiesTheTable()
+    {
+        std::atomic<bool> stop{false};
+        FlatSet<int, std::hash<int>> set(100'000, stop);
+        for (int key = 0; key < 512; ++key)
+            QVERIFY(set.insert(key));
+        QVERIFY(set.contains(511));
+        stop = true;
+        QVERIFY(set.insert(512)); // the 513th key grows the first block of 1024 slots
+        QCOMPARE(set.size(), std::size_t(1));
+        QVERIFY(set.contains(512));
+        QVERIFY(!set.contains(0));
+        stop = false;
+        for (int key = 0; key < 5000; ++key)
+            QVERIFY(set.insert(key));
+        QCOMPARE(set.size(), std::size_t(5000));
+        QVERIFY(set.contains(4999) && set.contains(512) && !set.contains(5000));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDepthFirst)

@@ -12,7 +12,7 @@ using Move = PyramideModel::Move;
 class Searcher {
 public:
     Searcher(const std::atomic<bool> &cancel, Search::Limits limits)
-        : m_cancel(cancel), m_limits(limits), m_seen(limits.tableEntries)
+        : m_cancel(cancel), m_limits(limits), m_seen(limits.tableEntries, cancel)
     {
     }
 

@@ -65,7 +65,7 @@ Search::Result<Move> solve(const RoialbertModel &start, const std::atomic<bool> 
         result.outcome = Search::Outcome::Won;
         return result;
     }
-    FlatSet<RoialbertModel::Key, RoialbertModel::KeyHash> seen(std::size_t(budget) + 1);
+    FlatSet<RoialbertModel::Key, RoialbertModel::KeyHash> seen(std::size_t(budget) + 1, cancel);
     seen.insert(start.key());
     result.nodes = 1;
     int best = start.progress();

@@ -45,7 +45,7 @@ public:
     using Move = typename Model::Move;
 
     DepthFirst(const std::atomic<bool> &cancel, Limits limits)
-        : m_cancel(cancel), m_limits(limits), m_dead(limits.tableEntries)
+        : m_cancel(cancel), m_limits(limits), m_dead(limits.tableEntries, cancel)
     {
     }
 

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <vector>
 
 // A set of keys in one array, open addressing with linear probing, growing by doubling up to a
 // fixed number of entries; past it, insert() refuses. One block of memory: it is freed at once,
-// so a cancelled search lets go of it quickly.
+// so a cancelled search lets go of it quickly. Moving half a million keys into a larger block
+// takes longer than a search may take to stop, so a growth that finds the stop flag raised
+// starts afresh from the smallest block instead: a search that loses its table stays exact, and
+// this one is ending anyway.
 template <typename Key, typename Hash> class FlatSet {
 public:
-    explicit FlatSet(std::size_t most) : m_most(most) {}
+    FlatSet(std::size_t most, const std::atomic<bool> &stop) : m_most(most), m_stop(stop) {}
 
     bool contains(const Key &key) const
     {
@@ -48,20 +52,37 @@ private:
     }
     void grow()
     {
+        // A stopped search would only wait for the larger block to be cleared.
+        if (m_stop.load(std::memory_order_relaxed)) {
+            allocate(FirstBlock);
+            return;
+        }
         std::vector<Key> slots = std::move(m_slots);
         std::vector<bool> used = std::move(m_used);
-        const std::size_t capacity = slots.empty() ? 1024 : 2 * slots.size();
-        m_slots.assign(capacity, Key{});
-        m_used.assign(capacity, false);
-        m_mask = capacity - 1;
-        m_size = 0;
+        allocate(slots.empty() ? FirstBlock : 2 * slots.size());
+        constexpr std::size_t StopCheck = 4096; // slots moved between two looks at the flag
         for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (i % StopCheck == 0 && m_stop.load(std::memory_order_relaxed)) {
+                allocate(FirstBlock);
+                return;
+            }
             if (used[i])
                 place(slots[i]);
         }
     }
+    void allocate(std::size_t capacity)
+    {
+        m_slots.assign(capacity, Key{});
+        m_used.assign(capacity, false);
+        m_slots.shrink_to_fit();
+        m_used.shrink_to_fit();
+        m_mask = capacity - 1;
+        m_size = 0;
+    }
 
+    static constexpr std::size_t FirstBlock = 1024;
     std::size_t m_most;
+    const std::atomic<bool> &m_stop;
     std::size_t m_size = 0;
     std::size_t m_mask = 0;
     std::vector<Key> m_slots;
