@@ -200,7 +200,7 @@ Model smallPosition(std::mt19937 &pick)
     const int next = Model::StockCards - int(pick() % 4);
     std::vector<int> selectable;
     for (int place = 0; place < Model::Places; ++place) {
-        if (shape.isFree(place) && shape.value(place) != Model::King)
+        if (shape.isFree(place) && shape.value(place) != Model::KingValue)
             selectable.push_back(place);
     }
     const int selected =

@@ -77,7 +77,7 @@ bool PyramideModel::set(const std::array<std::uint8_t, Places> &places,
     m_turned = turned && next < StockCards;
     m_selected = std::int8_t(selected);
     for (int place = 0; place < Places; ++place) {
-        if (m_value[std::size_t(place)] > King)
+        if (m_value[std::size_t(place)] > KingValue)
             return false;
         if (m_value[std::size_t(place)] == Empty) {
             ++m_cleared;
@@ -90,7 +90,7 @@ bool PyramideModel::set(const std::array<std::uint8_t, Places> &places,
         }
     }
     for (int k = next; k < StockCards; ++k) {
-        if (m_stock[std::size_t(k)] < 1 || m_stock[std::size_t(k)] > King)
+        if (m_stock[std::size_t(k)] < 1 || m_stock[std::size_t(k)] > KingValue)
             return false;
     }
     if (m_selected != None && !isFree(m_selected))
@@ -135,20 +135,20 @@ void PyramideModel::addRemovals(std::vector<Move> &out) const
         const int selectedValue = m_value[std::size_t(m_selected)];
         for (int i = 0; i < count; ++i) {
             const std::int8_t place = free[std::size_t(i)];
-            if (place != m_selected && selectedValue + m_value[std::size_t(place)] == Pair)
+            if (place != m_selected && selectedValue + m_value[std::size_t(place)] == PairSum)
                 out.push_back({Move::Pair, m_selected, place});
         }
         return;
     }
     for (int i = 0; i < count; ++i) {
-        if (m_value[std::size_t(free[std::size_t(i)])] == King)
+        if (m_value[std::size_t(free[std::size_t(i)])] == KingValue)
             out.push_back({Move::King, free[std::size_t(i)], None});
     }
     for (int i = 0; i < count; ++i) {
         const std::int8_t a = free[std::size_t(i)];
         for (int j = i + 1; j < count; ++j) {
             const std::int8_t b = free[std::size_t(j)];
-            if (m_value[std::size_t(a)] + m_value[std::size_t(b)] == Pair)
+            if (m_value[std::size_t(a)] + m_value[std::size_t(b)] == PairSum)
                 out.push_back({Move::Pair, std::min(a, b), std::max(a, b)});
         }
     }
@@ -204,7 +204,7 @@ void PyramideModel::legal(std::vector<Move> &out) const
         const int selectedValue = m_value[std::size_t(m_selected)];
         for (int place = 0; place < Places; ++place) {
             if (place != m_selected && isFree(place) &&
-                selectedValue + m_value[std::size_t(place)] != Pair)
+                selectedValue + m_value[std::size_t(place)] != PairSum)
                 out.push_back({Move::Deselect, std::int8_t(place), None});
         }
     }
@@ -228,7 +228,7 @@ void PyramideModel::moves(std::vector<Move> &out) const
         const int selectedValue = m_value[std::size_t(m_selected)];
         for (int place = 0; place < Places; ++place) {
             if (place != m_selected && isFree(place) &&
-                selectedValue + m_value[std::size_t(place)] != Pair) {
+                selectedValue + m_value[std::size_t(place)] != PairSum) {
                 out.push_back({Move::Deselect, std::int8_t(place), None});
                 return;
             }
@@ -239,12 +239,12 @@ void PyramideModel::moves(std::vector<Move> &out) const
 
 bool PyramideModel::removalPossible() const
 {
-    std::array<bool, King + 1> seen{};
+    std::array<bool, KingValue + 1> seen{};
     for (int place = 0; place < Places; ++place) {
         if (!isFree(place))
             continue;
         const int value = m_value[std::size_t(place)];
-        if (value == King || seen[std::size_t(Pair - value)])
+        if (value == KingValue || seen[std::size_t(PairSum - value)])
             return true;
         seen[std::size_t(value)] = true;
     }
@@ -265,7 +265,7 @@ void PyramideModel::endCheck()
     if (left > 0 && (left > 2 || stock > 0 || (left == 2 && removalPossible())))
         return;
     m_over = true;
-    m_won = left == 0 || sum == Pair;
+    m_won = left == 0 || sum == PairSum;
     if (m_won) {
         m_cleared += left;
         m_value.fill(Empty);
@@ -276,7 +276,7 @@ void PyramideModel::play(const Move &move)
 {
     switch (move.kind) {
     case Move::Turn:
-        if (m_stock[std::size_t(m_next)] != King) {
+        if (m_stock[std::size_t(m_next)] != KingValue) {
             m_turned = true;
             return;
         }

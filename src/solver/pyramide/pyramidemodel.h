@@ -14,8 +14,8 @@ public:
     static constexpr int Rows = 8;
     static constexpr int Places = Rows * (Rows + 1) / 2;
     static constexpr int StockCards = 16;
-    static constexpr int King = 13;
-    static constexpr int Pair = 13;
+    static constexpr int KingValue = 13;
+    static constexpr int PairSum = 13;
     static constexpr std::uint8_t Empty = 0;
     static constexpr std::int8_t None = -1;
 
