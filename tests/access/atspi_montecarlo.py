@@ -143,12 +143,16 @@ def play(pyatspi):
     desktop = pyatspi.Registry.getDesktop(0)
 
     def application():
+        # The desktop's list of programs is cached and only refreshed by an event; read it
+        # afresh, or a registration event missed under load hides the program for good.
+        desktop.clear_cache()
         for app in desktop:
             if app is not None and app.name == "vorelles":
                 return app
         return None
 
-    app = wait_for("le programme sur le bus d'accessibilité", application)
+    # The program shows its splash for two seconds first; a busy machine adds to that.
+    app = wait_for("le programme sur le bus d'accessibilité", application, seconds=60)
 
     def find(test):
         return pyatspi.findDescendant(app, lambda node: node is not None and test(node))
