@@ -15,6 +15,7 @@ import os
 import re
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -85,6 +86,28 @@ def wait_for(what, probe, seconds=20):
     fail("délai dépassé : " + what)
 
 
+def start_display(session, env):
+    """A private X server, once it takes connections; a server that dies at once (another one
+    was still letting go of the same display) is started again."""
+    for _ in range(3):
+        read_end, write_end = os.pipe()
+        server = session.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                "1024x768x24", "-nolisten", "tcp"], env,
+                               pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display:
+            number = display.readline().strip()
+        deadline = time.monotonic() + 10
+        while number and server.poll() is None and time.monotonic() < deadline:
+            with socket.socket(socket.AF_UNIX) as probe:
+                try:
+                    probe.connect("/tmp/.X11-unix/X" + number)
+                    return ":" + number
+                except OSError:
+                    time.sleep(0.1)
+    fail("le serveur X virtuel ne démarre pas")
+
+
 def main():
     if len(sys.argv) != 2 or not os.access(sys.argv[1], os.X_OK):
         print("usage : atspi_montecarlo.py CHEMIN_DE_VORELLES", file=sys.stderr)
@@ -110,13 +133,7 @@ def main():
 
     session = Session()
     try:
-        read_end, write_end = os.pipe()
-        session.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                       "-nolisten", "tcp"], env, pass_fds=(write_end,),
-                      stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as display:
-            env["DISPLAY"] = ":" + display.readline().strip()
+        env["DISPLAY"] = start_display(session, env)
         launched = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, check=True,
                                   capture_output=True, text=True).stdout
         for name in ("DBUS_SESSION_BUS_ADDRESS", "DBUS_SESSION_BUS_PID"):
@@ -131,18 +148,25 @@ def main():
 
         app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                        QT_ACCESSIBILITY="1")
-        session.start([program], app_env, stderr=subprocess.DEVNULL)
-        play(pyatspi)
+        started = [session.start([program], app_env, stderr=subprocess.DEVNULL)]
+
+        def restarted():
+            # A program that could not reach the display at once is started again.
+            if started[-1].poll() is not None and len(started) < 3:
+                started.append(session.start([program], app_env, stderr=subprocess.DEVNULL))
+
+        play(pyatspi, restarted)
     finally:
         session.stop()
         shutil.rmtree(home, ignore_errors=True)
     print("RÉUSSI : les cartes et la consigne lues par AT-SPI sont celles de la donne")
 
 
-def play(pyatspi):
+def play(pyatspi, restarted):
     desktop = pyatspi.Registry.getDesktop(0)
 
     def application():
+        restarted()
         # The desktop's list of programs is cached and only refreshed by an event; read it
         # afresh, or a registration event missed under load hides the program for good.
         desktop.clear_cache()
@@ -152,7 +176,7 @@ def play(pyatspi):
         return None
 
     # The program shows its splash for two seconds first; a busy machine adds to that.
-    app = wait_for("le programme sur le bus d'accessibilité", application, seconds=60)
+    app = wait_for("le programme sur le bus d'accessibilité", application, seconds=40)
 
     def find(test):
         return pyatspi.findDescendant(app, lambda node: node is not None and test(node))
