@@ -97,7 +97,9 @@ void RoialbertModel::moveTargets(std::uint8_t card, int from, bool allEmpty,
     }
 }
 
-void RoialbertModel::legal(std::vector<Move> &out) const
+// Every move from every column and reserve card; everyEmpty: to each empty column, or to the
+// first only.
+void RoialbertModel::generate(std::vector<Move> &out, bool everyEmpty) const
 {
     for (int c = 0; c < Columns; ++c) {
         if (height(c) == 0)
@@ -105,15 +107,20 @@ void RoialbertModel::legal(std::vector<Move> &out) const
         if (toFoundation(top(c)))
             out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
         for (int depth = runStart(c); depth < height(c); ++depth)
-            moveTargets(at(c, depth), c, true, out);
+            moveTargets(at(c, depth), c, everyEmpty, out);
     }
     for (std::uint8_t card = 0; card < 52; ++card) {
         if (!inReserve(card))
             continue;
         if (toFoundation(card))
             out.push_back({Move::ToFoundation, card, Reserve, 0});
-        moveTargets(card, Reserve, true, out);
+        moveTargets(card, Reserve, everyEmpty, out);
     }
+}
+
+void RoialbertModel::legal(std::vector<Move> &out) const
+{
+    generate(out, true);
 }
 
 // How promising a position looks: cards cleared, empty columns, and few cards lying on the next
@@ -157,21 +164,7 @@ void RoialbertModel::moves(std::vector<Move> &out) const
         }
     }
     const std::size_t first = out.size();
-    for (int c = 0; c < Columns; ++c) {
-        if (height(c) == 0)
-            continue;
-        if (toFoundation(top(c)))
-            out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
-        for (int depth = runStart(c); depth < height(c); ++depth)
-            moveTargets(at(c, depth), c, false, out);
-    }
-    for (std::uint8_t card = 0; card < 52; ++card) {
-        if (!inReserve(card))
-            continue;
-        if (toFoundation(card))
-            out.push_back({Move::ToFoundation, card, Reserve, 0});
-        moveTargets(card, Reserve, false, out);
-    }
+    generate(out, false);
     // At most 13 cards of a run per column, each with two cards to lie on and one empty column,
     // the seven reserve cards likewise, and the foundation moves: fewer than MostMoves.
     constexpr std::size_t MostMoves = 512;

@@ -78,6 +78,7 @@ private:
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
     void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;
+    void generate(std::vector<Move> &out, bool everyEmpty) const;
 
     std::array<std::array<std::uint8_t, MostInColumn>, Columns> m_cards{};
     std::array<std::uint8_t, Columns> m_height{};
