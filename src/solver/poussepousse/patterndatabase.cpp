@@ -1,8 +1,11 @@
 #include "solver/poussepousse/patterndatabase.h"
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <limits>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -13,6 +16,10 @@ constexpr int GoalHole = 14;
 constexpr std::uint8_t Unseen = std::numeric_limits<std::uint8_t>::max();
 constexpr std::uint32_t PlacingMask = PatternDatabase::Placings - 1;
 constexpr int BlankShift = PatternDatabase::GroupSize * PatternDatabase::SlotBits;
+constexpr std::uint32_t CancelCheck = 4096; // placings taken from the queue between two looks
+
+std::mutex buildLock;
+std::atomic<const PatternDatabase *> ready{nullptr};
 
 using Slots = std::array<int, PatternDatabase::GroupSize>;
 
@@ -33,8 +40,9 @@ Slots decode(std::uint32_t placing)
 
 // Breadth first from the goal over the placings of one group with the hole, where sliding a tile
 // of the group costs one and any other slide nothing; then, for each placing, the least over the
-// places of the hole.
-std::vector<std::uint8_t> buildGroup(const Slots &goal, bool jokers)
+// places of the hole. Empty when cancel was raised.
+std::vector<std::uint8_t> buildGroup(const Slots &goal, bool jokers,
+                                     const std::atomic<bool> &cancel)
 {
     std::vector<std::uint8_t> cost(std::size_t(1) << (BlankShift + PatternDatabase::SlotBits),
                                    Unseen);
@@ -47,7 +55,9 @@ std::vector<std::uint8_t> buildGroup(const Slots &goal, bool jokers)
         PatternDatabase::index(goal) | (std::uint32_t(GoalHole) << BlankShift);
     cost[start] = 0;
     queue.push_back(start);
-    while (!queue.empty()) {
+    for (std::uint32_t taken = 1; !queue.empty(); ++taken) {
+        if (taken % CancelCheck == 0 && cancel.load(std::memory_order_relaxed))
+            return {};
         const std::uint32_t at = queue.front();
         queue.pop_front();
         const int reached = cost[at];
@@ -123,19 +133,46 @@ const std::array<std::array<PatternDatabase::Place, 15>, PatternDatabase::Splits
           {0, JokerSlot}}},
     }};
 
-PatternDatabase::PatternDatabase()
+bool PatternDatabase::buildRest(const std::atomic<bool> &cancel)
 {
     for (int split = 0; split < Splits; ++split) {
-        for (int group = 0; group < Groups; ++group)
-            m_tables[std::size_t(split)][std::size_t(group)] = buildGroup(
-                GoalSlots[std::size_t(split)][std::size_t(group)], group == groupOf(split, Joker));
+        for (int group = 0; group < Groups; ++group) {
+            std::vector<std::uint8_t> &table = m_tables[std::size_t(split)][std::size_t(group)];
+            if (!table.empty())
+                continue;
+            table = buildGroup(GoalSlots[std::size_t(split)][std::size_t(group)],
+                               group == groupOf(split, Joker), cancel);
+            if (table.empty())
+                return false;
+        }
     }
+    return true;
+}
+
+const PatternDatabase *PatternDatabase::instance(const std::atomic<bool> &cancel)
+{
+    if (const PatternDatabase *built = ready.load(std::memory_order_acquire))
+        return built;
+    // Another thread may be building: wait for it without missing a cancel.
+    std::unique_lock lock(buildLock, std::defer_lock);
+    while (!lock.try_lock()) {
+        if (cancel.load(std::memory_order_relaxed))
+            return nullptr;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    static PatternDatabase building;
+    if (ready.load(std::memory_order_relaxed) == nullptr) {
+        if (!building.buildRest(cancel))
+            return nullptr;
+        ready.store(&building, std::memory_order_release);
+    }
+    return &building;
 }
 
 const PatternDatabase &PatternDatabase::instance()
 {
-    static const PatternDatabase built;
-    return built;
+    static const std::atomic<bool> never{false};
+    return *instance(never);
 }
 
 std::uint32_t PatternDatabase::index(const Slots &places)

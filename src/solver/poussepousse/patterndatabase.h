@@ -3,6 +3,7 @@
 #include "solver/poussepousse/slidinggrid.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -20,7 +21,11 @@ public:
     static constexpr int SlotBits = 4;
     static constexpr std::uint32_t Placings = 1u << (GroupSize * SlotBits);
 
-    // Built on the first call, from any thread, then kept for the life of the program.
+    // Built at first use, from any thread, one group at a time, then kept for the life of the
+    // program. A raised cancel flag stops the build within milliseconds and gives nullptr; the
+    // groups already built are kept for the next call.
+    static const PatternDatabase *instance(const std::atomic<bool> &cancel);
+    // The same, built to the end whatever it takes.
     static const PatternDatabase &instance();
 
     // For a tile (1 to 13, 14 for a joker) in a split: its group and its slot in the group's
@@ -42,7 +47,8 @@ public:
     int estimate(const SlidingGrid::Grid &cells) const;
 
 private:
-    PatternDatabase();
+    PatternDatabase() = default;
+    bool buildRest(const std::atomic<bool> &cancel);
     struct Place {
         int group;
         int slot; // for the jokers, the first of their two slots

@@ -16,8 +16,8 @@ constexpr qint64 CancelCheck = 4096; // nodes between two looks at the cancel fl
 
 class Deepening {
 public:
-    Deepening(const Grid &cells, qint64 budget, const std::atomic<bool> &cancel)
-        : m_db(Database::instance()), m_cells(cells), m_budget(budget), m_cancel(cancel)
+    Deepening(const Database &db, const Grid &cells, qint64 budget, const std::atomic<bool> &cancel)
+        : m_db(db), m_cells(cells), m_budget(budget), m_cancel(cancel)
     {
         for (int place = 0; place < Cells; ++place)
             m_around[std::size_t(place)] = neighbours(place, Side, Side);
@@ -146,7 +146,10 @@ Result solve(const Grid &cells, qint64 nodeBudget, const std::atomic<bool> &canc
     const Grid target = goal();
     if (!solvable(board, QList<int>(target.begin(), target.end()), Side))
         return {Result::Outcome::Unsolvable, {}, 0};
-    return Deepening(cells, nodeBudget, cancel).run();
+    const Database *db = Database::instance(cancel);
+    if (!db)
+        return {};
+    return Deepening(*db, cells, nodeBudget, cancel).run();
 }
 
 } // namespace PousseSearch
