@@ -129,12 +129,14 @@ private Q_SLOTS:
             for (int i = 0; i < names.size(); ++i)
                 QVERIFY(store.write(Parametres, u"nom %1"_s.arg(i), names[i]));
             QVERIFY(store.setParameter(Settings::Melange, u"7"_s));
+            QVERIFY(store.write(u"L'ANNONCE"_s, u"annonce"_s, u"2"_s));
         }
         SettingsStore reopened(ini);
         QVERIFY(!reopened.unreadable());
         for (int i = 0; i < names.size(); ++i)
             QCOMPARE(reopened.read(Parametres, u"nom %1"_s.arg(i)), names[i]);
         QCOMPARE(reopened.parameter(Settings::Melange), u"7"_s);
+        QCOMPARE(reopened.read(u"L'ANNONCE"_s, u"annonce"_s), u"2"_s);
     }
 
     void failedWritesLeaveTheFileAsItWas_data()
