@@ -10,45 +10,42 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<absent>";
 }
 
-// The splash started over a settings file of the given content ("<absent>" for none); the
-// messages it showed, one per line.
-struct Splash {
-    explicit Splash(const QByteArray &content)
+// The splash over a settings file of the given content ("<absent>" for none) and a lock of its
+// own; start() gives the messages shown, one "title|text" a line.
+struct Splash : TestApp {
+    explicit Splash(const QByteArray &content = "<absent>") : written(write(content)) {}
+    bool write(const QByteArray &content) const
     {
         QDir().mkpath(folder);
-        if (content != "<absent>") {
-            QFile file(ini);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(content);
-        }
+        QFile file(ini);
+        return content == "<absent>" || (file.open(QIODevice::WriteOnly) && file.write(content));
     }
     QString start()
     {
-        SettingsStore store(ini);
-        AppContext context{app.state, store, app.random, app.dialogs, app.opener, app.printer};
-        SingleInstance instance(app.dir.filePath(QStringLiteral("verrou/vorelles.lock")),
-                                app.dir.filePath(QStringLiteral("run/vorelles.lock")));
-        frmIntro intro(context, instance);
         intro.start();
         QStringList texts;
-        for (const FakeDialogs::Shown &shown : app.dialogs.shown) {
-            texts.append(shown.title + QLatin1Char('|') + shown.text);
-            if (shown.icon != UserDialogs::Icon::Exclamation)
-                texts.append(QStringLiteral("<not an exclamation>"));
-        }
-        return texts.join(QLatin1Char('\n'));
+        for (const FakeDialogs::Shown &shown : dialogs.shown)
+            texts.append(shown.title + u'|' + shown.text +
+                         (shown.icon == UserDialogs::Icon::Exclamation ? u""_s : u" <icône>"_s));
+        return texts.join(u'\n');
     }
-    TestApp app;
-    QString folder = app.dir.filePath(QStringLiteral("vorelles"));
-    QString ini = folder + QStringLiteral("/vorelles.ini");
+    QString folder = dir.filePath(u"vorelles"_s);
+    QString ini = folder + u"/vorelles.ini"_s;
+    bool written; // before the store reads the file
+    SettingsStore store{ini};
+    AppContext splashContext{state, store, random, dialogs, opener, printer};
+    SingleInstance instance{SingleInstance::lockPathFor(ini), dir.filePath(u"run/v.lock"_s)};
+    frmIntro intro{splashContext, instance};
 };
 
 } // namespace
@@ -58,57 +55,32 @@ class TestStartup : public QObject {
 private Q_SLOTS:
     void splashWritesFirstRunSettingsThenGivesWay()
     {
-        TestApp app;
-        const QString ini = app.dir.filePath(QStringLiteral("fresh/fresh.ini"));
-        SettingsStore fresh(ini);
-        AppContext context{app.state, fresh, app.random, app.dialogs, app.opener, app.printer};
-        SingleInstance instance(SingleInstance::lockPathFor(ini),
-                                app.dir.filePath(QStringLiteral("run/test.lock")));
-        frmIntro intro(context, instance);
-        QVERIFY(intro.start());
-        QCOMPARE(intro.lblTitre->text(), QStringLiteral("VORELLES"));
-        QCOMPARE(intro.lblVersion->text(), QStringLiteral("Version 1.0.0"));
-        QCOMPARE(fresh.read(QStringLiteral("parametres"), QStringLiteral("image de fond")),
-                 app.state.appFolder + QStringLiteral("bois.gif"));
-        QVERIFY(intro.Timer1.isActive());
-        QCOMPARE(intro.Timer1.interval(), 1000);
-
-        QSignalSpy finished(&intro, &frmIntro::finished);
-        intro.tick();
-        QCOMPARE(finished.count(), 0);
-        QVERIFY(intro.isVisible());
-        intro.tick();
+        Splash splash;
+        QVERIFY(splash.intro.start());
+        QCOMPARE(splash.store.parameter(Settings::ImageDeFond),
+                 splash.state.appFolder + u"bois.gif"_s);
+        QCOMPARE(splash.intro.Timer1.interval(), 1000);
+        QSignalSpy finished(&splash.intro, &frmIntro::finished);
+        splash.intro.tick();
+        QVERIFY(finished.isEmpty() && splash.intro.isVisible());
+        splash.intro.tick();
         QCOMPARE(finished.count(), 1);
-        QVERIFY(!intro.isVisible());
-        QVERIFY(!intro.Timer1.isActive());
-    }
-
-    void unreadableSettingsAreKeptAndSaid_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("guillemet non fermé")
-            << QByteArray("[parametres]\ncouleur%20fond%20etat=\"14737632\n"
-                          "date%20de%20debut=01/01/2020\nmelange=3\n");
-        QTest::newRow("n'importe quoi") << QByteArray("GIF89a\x01\0\x01\0\x80\xff\n;[\n", 16);
+        QVERIFY(!splash.intro.isVisible() && !splash.intro.Timer1.isActive());
     }
 
     void unreadableSettingsAreKeptAndSaid()
     {
-        QFETCH(QByteArray, content);
+        const QByteArray content("GIF89a\x01\0\x01\0\x80\xff\n;[\n", 16);
         Splash splash(content);
-        const QString kept = splash.ini + QStringLiteral(".illisible");
+        const QString kept = splash.ini + u".illisible"_s;
         // One message, saying where the old file is; the defaults are then written without fail.
-        QCOMPARE(splash.start(),
-                 QStringLiteral("VORELLES|Le fichier des paramètres\n") + splash.ini +
-                     QStringLiteral("\nne pouvait pas être lu entièrement. Il a été conservé "
-                                    "sous le nom\n") +
-                     kept + QStringLiteral("\net les réglages par défaut le remplacent."));
+        QCOMPARE(splash.start(), u"VORELLES|Le fichier des paramètres\n"_s + splash.ini +
+                                     u"\nne pouvait pas être lu entièrement. Il a été conservé "
+                                     "sous le nom\n"_s +
+                                     kept + u"\net les réglages par défaut le remplacent."_s);
         QCOMPARE(readAll(kept), content);
         SettingsStore written(splash.ini);
-        QVERIFY(!written.unreadable());
-        QCOMPARE(written.parameter(Settings::DateDeDebut),
-                 QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-        QCOMPARE(written.parameter(Settings::Melange), QStringLiteral("10"));
+        QCOMPARE(written.parameter(Settings::Melange), u"10"_s);
     }
 
     void settingsThatCannotBeWrittenAreSaid_data()
@@ -117,13 +89,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("premier lancement")
             << QByteArray("<absent>")
-            << QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier :\n%1\n"
-                              "Le jeu utilisera les réglages par défaut.");
+            << u"Impossible d'enregistrer les paramètres dans le fichier :\n%1\n"
+               "Le jeu utilisera les réglages par défaut."_s;
         QTest::newRow("fichier illisible")
             << QByteArray("[parametres]\nmelange=3\\\ndate%20de%20debut=01/01/2020\n")
-            << QStringLiteral("Le fichier des paramètres\n%1\nne peut pas être lu entièrement ni "
-                              "mis de côté. Il est laissé tel quel et les réglages ne seront pas "
-                              "enregistrés.");
+            << u"Le fichier des paramètres\n%1\nne peut pas être lu entièrement ni mis de côté. "
+               "Il est laissé tel quel et les réglages ne seront pas enregistrés."_s;
     }
 
     void settingsThatCannotBeWrittenAreSaid()
@@ -137,43 +108,36 @@ private Q_SLOTS:
         const QString shown = RunInChild(faults, [&] { return splash.start(); });
         QFile::setPermissions(splash.folder,
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(shown, QStringLiteral("VORELLES|") + message.arg(splash.ini));
+        QCOMPARE(shown, u"VORELLES|"_s + message.arg(splash.ini));
         QCOMPARE(readAll(splash.ini), content);
         QCOMPARE(QDir(splash.folder).entryList(QDir::Files).size(), content == "<absent>" ? 0 : 1);
     }
 
     void secondCopyIsRefused()
     {
-        TestApp app;
-        const QString lock = app.dir.filePath(QStringLiteral("config/test.lock"));
-        const QString fallback = app.dir.filePath(QStringLiteral("run/test.lock"));
-        SingleInstance first(lock, fallback);
+        Splash splash;
+        SingleInstance first(SingleInstance::lockPathFor(splash.ini),
+                             splash.dir.filePath(u"run/v.lock"_s));
         QCOMPARE(first.acquire(), SingleInstance::Lock::Taken);
-        SingleInstance second(lock, fallback);
-        frmIntro intro(app.context, second);
-        QVERIFY(!intro.start());
-        QCOMPARE(app.dialogs.last().text, QStringLiteral("Le jeu est déja en cours."));
-        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Information);
-        QCOMPARE(app.dialogs.last().title, QStringLiteral("VORELLES"));
-        QVERIFY(!intro.Timer1.isActive());
+        QVERIFY(!splash.intro.start());
+        QCOMPARE(splash.dialogs.last().text, u"Le jeu est déja en cours."_s);
+        QCOMPARE(splash.dialogs.last().icon, UserDialogs::Icon::Information);
+        QVERIFY(!splash.intro.Timer1.isActive());
     }
 
     void lockOfACrashedCopyIsTakenOver()
     {
         // A process that has ended stands for a copy that crashed holding the lock.
         QProcess gone;
-        gone.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo $$")});
+        gone.start(u"sh"_s, {u"-c"_s, u"echo $$"_s});
         QVERIFY(gone.waitForFinished());
         const QByteArray deadPid = gone.readAllStandardOutput().trimmed();
         QVERIFY(!deadPid.isEmpty());
 
         TestApp app;
-        const QString lock = app.dir.filePath(QStringLiteral("config/test.lock"));
-        QFile file(lock);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(deadPid + "\nvorelles\n" + QSysInfo::machineHostName().toUtf8() + '\n');
-        file.close();
-        SingleInstance instance(lock, app.dir.filePath(QStringLiteral("run/test.lock")));
+        const QString lock = app.createFile(
+            u"test.lock"_s, deadPid + "\nvorelles\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        SingleInstance instance(lock, app.dir.filePath(u"run/test.lock"_s));
         QCOMPARE(instance.acquire(), SingleInstance::Lock::Taken);
     }
 
@@ -183,22 +147,19 @@ private Q_SLOTS:
     void lockFallsBackWhenTheSettingsFolderCannotHoldIt()
     {
         TestApp app;
-        const QString blocked =
-            app.createFile(QStringLiteral("config")) + QStringLiteral("/x.lock");
-        const QString fallback = app.dir.filePath(QStringLiteral("run/test.lock"));
+        const QString blocked = app.createFile(u"config"_s) + u"/x.lock"_s;
+        const QString fallback = app.dir.filePath(u"run/test.lock"_s);
         SingleInstance first(blocked, fallback);
         QCOMPARE(first.acquire(), SingleInstance::Lock::Taken);
         SingleInstance second(blocked, fallback);
         QCOMPARE(second.acquire(), SingleInstance::Lock::HeldByAnother);
 
-        SingleInstance nowhere(blocked,
-                               app.createFile(QStringLiteral("run2")) + QStringLiteral("/x.lock"));
+        SingleInstance nowhere(blocked, app.createFile(u"run2"_s) + u"/x.lock"_s);
         frmIntro intro(app.context, nowhere);
         QVERIFY(intro.start());
         QCOMPARE(app.dialogs.shown.size(), 1);
-        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Exclamation);
         QVERIFY(app.dialogs.last().text.startsWith(
-            QStringLiteral("Aucun fichier de verrouillage n'a pu être créé")));
+            u"Aucun fichier de verrouillage n'a pu être créé"_s));
         QVERIFY(intro.Timer1.isActive());
     }
 };

