@@ -77,6 +77,10 @@ struct Game {
     void drop(int from, int to) { act().drop(picture(from), to < 0 ? -1 : picture(to), {}); }
     void click(int place) { act().click(picture(place)); }
     void supprimer() { act().press(QString::fromLatin1(MariageRules::Supprimer)); }
+    bool supprimerEnabled() const
+    {
+        return table().control(QString::fromLatin1(MariageRules::Supprimer))->enabled;
+    }
     // Takes the first card lying alone between two alike cards away, the game's way.
     bool removeFirst()
     {
@@ -101,10 +105,6 @@ struct Game {
         const Frame &f = table().frames.at(frame);
         return f.visible && f.rect.topLeft() == CardLine::placePosition(place) - QPoint(60, 60);
     }
-    bool supprimerEnabled() const
-    {
-        return table().control(QString::fromLatin1(MariageRules::Supprimer))->enabled;
-    }
     // The cards of the line, which fill its first places face up, with a border but in Duo;
     // every later place is empty.
     QStringList cards() const
@@ -120,16 +120,6 @@ struct Game {
         }
         return names;
     }
-    // Every card is still somewhere: in the line, in the stock or gone.
-    bool complete() const
-    {
-        QStringList all = rules->cardCodes();
-        QStringList deck = codes(NoMove);
-        all.sort();
-        deck.sort();
-        return all == deck;
-    }
-
     Kind kind;
     RulesBench bench;
     NoShuffle noShuffle;
@@ -164,12 +154,6 @@ private Q_SLOTS:
         QFETCH(QString, left);
         const bool won = left != NoMove;
         Game game(Kind(kind), deal);
-        QCOMPARE(game.place(51).rect.topLeft(), QPoint(1320, 7920));
-        QCOMPARE(game.place(CardLine::Capacity).visible, kind != Duo);
-        const TableModel dealt = game.table();
-        game.deal();
-        QCOMPARE(game.table(), dealt);
-
         game.start();
         QVERIFY(game.sabot().hand);
         // The end comes only with the last card of the stock.
@@ -187,7 +171,7 @@ private Q_SLOTS:
                                     : QStringLiteral("DESOLE, vous avez perdu..."));
         QCOMPARE(game.rules->statistic(),
                  QStringList{QStringLiteral("Cartes restantes: %1").arg(codes(left).size())});
-        QVERIFY(!game.sabot().visible && game.complete());
+        QVERIFY(!game.sabot().visible);
     }
 
     void queenOfHeartsFirstKingOfHeartsLast()
@@ -315,7 +299,6 @@ private Q_SLOTS:
         game.supprimer();
         QCOMPARE(game.cards(), codes("D♥ 2♦ 6♦ 9♠ 3♥ 2♣ V♣ 10♦ 7♦ 2♠ 4♣"));
         QCOMPARE(game.line().state().gone, codes("A♥ 5♥ D♣"));
-        QVERIFY(game.complete());
     }
 };
 
