@@ -40,7 +40,6 @@ public:
         layout.info = QRect(2500, 60, 1335, 1000);
         for (int i = 0; i < 4; ++i)
             layout.buttons[std::size_t(i)] = QRect(2500, 1500 + 360 * i, 1095, 315);
-        layout.toolTips[0] = QStringLiteral("Jouer à la vorelle");
         return layout;
     }
     void Distribution() override
