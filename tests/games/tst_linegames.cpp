@@ -49,11 +49,9 @@ struct Game {
         QStringList order = codes(first);
         for (const QString &code : bench.state.decks.deck52)
             order.append(order.contains(code) ? QStringList() : QStringList{code});
-        for (int k = 0; k < Cards::FullDeck; ++k) // the deal list is dealt from its end
-            bench.state.decks.deck52[std::size_t(Cards::FullDeck - 1 - k)] = order.at(k);
-        bench.settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
-                             QStringLiteral("0"));
-        owned = Makers[kind](CoreContext{bench.state, bench.settings, noShuffle}, bench.host);
+        std::reverse(order.begin(), order.end()); // the deal list is dealt from its end
+        bench.stack(order);
+        owned = Makers[kind](bench.stacked(), bench.host);
         rules = static_cast<LineRules *>(owned.get());
         mariage = dynamic_cast<MariageRules *>(rules);
         rules->Distribution();
@@ -122,7 +120,6 @@ struct Game {
     }
     Kind kind;
     RulesBench bench;
-    NoShuffle noShuffle;
     std::unique_ptr<GameRules> owned;
     LineRules *rules = nullptr;
     MariageRules *mariage = nullptr;
