@@ -24,14 +24,12 @@ struct PlayerAction {
     int target = -1; // a picture, -1 for the bare table; the entry of a Select
     QString control;
 
-    // Mostly on the pictures that show the hand (the player may act on them), else anywhere; a
-    // drag starts from a picture drawn on top.
+    // Mostly on the pictures that show the hand, else anywhere; a drag starts from a picture
+    // drawn on top, the only one the mouse reaches.
     static PlayerAction draw(const GameRules &rules, std::mt19937 &random)
     {
         const TableModel &table = rules.table();
-        QList<int> shown;
-        QList<int> active;
-        QList<int> draggable;
+        QList<int> shown, active, draggable;
         for (int i = 0; i < table.pictures.size(); ++i) {
             const Picture &picture = table.at(i);
             if (!picture.visible)
@@ -39,12 +37,10 @@ struct PlayerAction {
             shown.append(i);
             if (picture.hand)
                 active.append(i);
-            // The mouse reaches only the picture drawn on top.
             if (picture.draggable && table.pictureAt(picture.rect.center()) == i)
                 draggable.append(i);
         }
-        QList<const Control *> lists;
-        QList<const Control *> buttons;
+        QList<const Control *> lists, buttons;
         for (const Control &control : table.controls) {
             if (!control.enabled || !control.visible)
                 continue;
@@ -74,8 +70,7 @@ struct PlayerAction {
             action.target = int(random() % quint32(list->entries.size()));
         } else {
             // Every table shows some picture.
-            const QList<int> &from = !active.isEmpty() && roll % 5 != 0 ? active : shown;
-            action.source = pick(from);
+            action.source = pick(!active.isEmpty() && roll % 5 != 0 ? active : shown);
             action.kind = roll % 7 == 0   ? Kind::DoubleClick
                           : roll % 7 == 1 ? Kind::RightPress
                                           : Kind::Click;
@@ -88,36 +83,27 @@ struct PlayerAction {
     {
         switch (kind) {
         case Kind::Click:
-            rules.click(source);
-            break;
+            return rules.click(source);
         case Kind::DoubleClick:
-            rules.doubleClick(source);
-            break;
+            return rules.doubleClick(source);
         case Kind::RightPress:
-            rules.rightPress(source);
-            break;
-        case Kind::Drag: {
+            return rules.rightPress(source);
+        case Kind::Drag:
             rules.dragOver(source, target);
-            const QPoint at = target >= 0 ? rules.table().at(target).rect.topLeft()
-                                          : rules.table().at(source).rect.topLeft();
-            rules.drop(source, target, at);
-            break;
-        }
+            return rules.drop(source, target,
+                              rules.table().at(target >= 0 ? target : source).rect.topLeft());
         case Kind::Select:
-            rules.select(control, target);
-            break;
+            return rules.select(control, target);
         case Kind::Press:
-            rules.press(control);
-            break;
+            return rules.press(control);
         case Kind::Tick:
-            rules.timerTick();
-            break;
+            return rules.timerTick();
         }
     }
 };
 
 // How the player's hand reaches a game: straight to its rules, or as mouse events to a widget.
-// Points are in twips on the table.
+// Points are in twips on the table; a drag is press, moveTo while held, release.
 class PlayerHand {
 public:
     virtual ~PlayerHand() = default;
@@ -125,7 +111,6 @@ public:
     virtual void click(QPoint at) = 0;
     virtual void doubleClick(QPoint at) = 0;
     virtual void rightClick(QPoint at) = 0;
-    // A drag: the left button pressed, moved while held, let go.
     virtual void press(QPoint at) = 0;
     virtual void moveTo(QPoint at) = 0;
     virtual void release(QPoint at) = 0;
@@ -137,21 +122,9 @@ public:
     explicit RulesHand(GameRules &rules) : m_rules(rules) {}
 
     void hover(QPoint at) override { m_rules.hover(pictureAt(at)); }
-    void click(QPoint at) override
-    {
-        if (const int picture = pictureAt(at); picture >= 0)
-            m_rules.click(picture);
-    }
-    void doubleClick(QPoint at) override
-    {
-        if (const int picture = pictureAt(at); picture >= 0)
-            m_rules.doubleClick(picture);
-    }
-    void rightClick(QPoint at) override
-    {
-        if (const int picture = pictureAt(at); picture >= 0)
-            m_rules.rightPress(picture);
-    }
+    void click(QPoint at) override { onPicture(at, &GameRules::click); }
+    void doubleClick(QPoint at) override { onPicture(at, &GameRules::doubleClick); }
+    void rightClick(QPoint at) override { onPicture(at, &GameRules::rightPress); }
     void press(QPoint at) override
     {
         m_source = pictureAt(at);
@@ -174,6 +147,11 @@ private:
     int pictureAt(QPoint at, const QList<int> &ignore = {}) const
     {
         return m_rules.table().pictureAt(at, ignore);
+    }
+    void onPicture(QPoint at, void (GameRules::*call)(int))
+    {
+        if (const int picture = pictureAt(at); picture >= 0)
+            (m_rules.*call)(picture);
     }
 
     GameRules &m_rules;
@@ -227,9 +205,9 @@ public:
     void setPrompt(const QString &text) override { m_prompt = text; }
     QString prompt() const override { return m_prompt; }
     void setTimer(int) override {}
+    // As the window does: the end is recorded, then the question may deal again at once.
     void gameOver(bool) override
     {
-        // As the window does: the end is recorded, then the question may deal again at once.
         note(QStringLiteral("fin de partie"));
         if (!m_state.gameInProgress)
             fail(QStringLiteral("a game ended while none was in progress"));
@@ -237,12 +215,10 @@ public:
             fail(QStringLiteral("a deal ended twice"));
         ++m_ends;
         m_state.gameInProgress = false;
-        if (chance(2)) {
-            note(QStringLiteral("Oui"));
+        const bool again = chance(2);
+        note(again ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        if (again)
             newDeal();
-        } else {
-            note(QStringLiteral("Non"));
-        }
     }
 
 private:
@@ -254,19 +230,17 @@ private:
         m_jouer = true;
         m_endsThisDeal = 0;
         m_rules->Distribution();
-        const int size = m_rules->info().deckSize;
         const auto &decks = m_state.decks;
-        m_dealt.clear();
-        for (int i = 0; i < size; ++i)
-            m_dealt.append(size == 32 ? decks.deck32[std::size_t(i)]
-                                      : decks.deck52[std::size_t(i)]);
+        m_dealt = m_rules->info().deckSize == 32
+                      ? QStringList(decks.deck32.begin(), decks.deck32.end())
+                      : QStringList(decks.deck52.begin(), decks.deck52.end());
         m_dealt.sort();
     }
 
+    // A third of the time a picture under the hand pointer, as a player follows it, a third a
+    // picture that shows, else any point of the table.
     QPoint somewhere()
     {
-        // A third of the time a picture under the hand pointer, as a player follows it, a third
-        // a picture that shows, else any point of the table.
         const TableModel &table = m_rules->table();
         const int choice = below(3);
         QList<int> pictures;
@@ -279,39 +253,32 @@ private:
         return {below(m_area.width()), below(m_area.height())};
     }
 
-    // One event; returns what it was.
+    // One event; returns what it was. Games in progress are seldom given up, so that many of
+    // them reach their end.
     QString step()
     {
         const TableModel before = m_rules->table();
         const bool playing = m_state.gameInProgress;
-        QString event;
-        bool moves = true; // an event of the cards, which must change nothing out of a game
-        // Games in progress are seldom given up, so that many of them reach their end.
-        switch (below(2000)) {
-        case 0:
-        case 1:
+        if (below(2000) < 2) {
             if (m_state.gameInProgress && chance(2))
                 return QStringLiteral("DISTRIBUER, Non");
             newDeal();
             return QStringLiteral("DISTRIBUER");
-        default:
-            if (below(100) == 0) {
-                moves = false;
-                event = pressControl();
-            } else if (m_rules->timerRunning() && chance(10)) {
-                moves = false;
-                event = QStringLiteral("minuterie");
-                m_rules->timerTick();
-            } else if (m_jouer && chance(20)) {
-                m_jouer = false;
-                m_state.gameInProgress = true;
-                m_rules->play();
-                return QStringLiteral("JOUER");
-            } else {
-                event = cardEvent();
-            }
         }
-        if (moves && !playing && m_rules->table() != before)
+        if (below(100) == 0)
+            return pressControl();
+        if (m_rules->timerRunning() && chance(10)) {
+            m_rules->timerTick();
+            return QStringLiteral("minuterie");
+        }
+        if (m_jouer && chance(20)) {
+            m_jouer = false;
+            m_state.gameInProgress = true;
+            m_rules->play();
+            return QStringLiteral("JOUER");
+        }
+        const QString event = cardEvent(); // the cards may move only in a game
+        if (!playing && m_rules->table() != before)
             fail(QStringLiteral("the table changed while no game was in progress"));
         return event;
     }
@@ -340,13 +307,13 @@ private:
         }
     }
 
+    // Half the time the mouse wanders over a few places; else it passes over every picture in
+    // turn until a frame shows, as a player looks for the frame. It is let go where the frame
+    // showed, or wherever it is after the last move.
     QString drag(int source, QPoint from, const QString &where)
     {
         if (source < 0 || !m_rules->table().at(source).draggable)
             return QStringLiteral("glisser rien") + where;
-        // Half the time the mouse wanders over a few places; else it passes over every picture
-        // in turn until a frame shows, as a player looks for the frame. It is let go where the
-        // frame showed, or wherever it is after the last move.
         QList<QPoint> path;
         if (chance(2)) {
             for (int moves = 1 + below(4); moves > 0; --moves)
@@ -364,14 +331,11 @@ private:
             at = next;
             const QList<Frame> frames = m_rules->table().frames;
             hand().moveTo(at);
-            if (!m_failure.isEmpty())
-                break;
-            if (m_rules->table().frames != frames && !chance(4))
+            if (!m_failure.isEmpty() || (m_rules->table().frames != frames && !chance(4)))
                 break;
         }
         hand().release(at);
-        return QStringLiteral("glisser") + where +
-               QStringLiteral(" vers (%1, %2)").arg(at.x()).arg(at.y());
+        return QStringLiteral("glisser%1 vers (%2, %3)").arg(where).arg(at.x()).arg(at.y());
     }
 
     QString pressControl()
@@ -400,17 +364,12 @@ private:
         cards.sort();
         if (cards == m_dealt)
             return;
-        QStringList missing, extra;
-        for (const QString &card : std::as_const(m_dealt)) {
-            if (cards.count(card) < m_dealt.count(card) && !missing.contains(card))
-                missing.append(card);
+        QStringList differ; // the cards missing or there too often
+        for (const QString &card : m_dealt + cards) {
+            if (cards.count(card) != m_dealt.count(card) && !differ.contains(card))
+                differ.append(card);
         }
-        for (const QString &card : std::as_const(cards)) {
-            if (cards.count(card) > m_dealt.count(card) && !extra.contains(card))
-                extra.append(card);
-        }
-        fail(QStringLiteral("the cards are not those dealt: missing %1, extra %2")
-                 .arg(missing.join(QLatin1Char(' ')), extra.join(QLatin1Char(' '))));
+        fail(QStringLiteral("the cards are not those dealt: ") + differ.join(u' '));
     }
 
     void note(const QString &event)

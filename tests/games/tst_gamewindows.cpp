@@ -1,87 +1,26 @@
 #include "app/frmjeu.h"
 #include "fakemainlink.h"
 #include "games/cardtable.h"
+#include "games/frmMariage/mariagerules.h"
+#include "games/frmPaquetsEscamotables/duorules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "testapp.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QToolTip>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-using Tips = QList<std::pair<QString, QString>>; // control, its tooltip
-
-// The four buttons' tips: those of the skeleton, and those most games give instead.
-Tips buttons(const QStringList &tips)
-{
-    Tips list;
-    for (int i = 0; i < tips.size(); ++i)
-        list.append({QStringLiteral("Boutons(%1)").arg(i), tips.at(i)});
-    return list;
-}
-const QStringList Skeleton{
-    QStringLiteral("Démarrer le jeu"), QStringLiteral("Faire une nouvelle partie"),
-    QStringLiteral("Afficher les règles de jeu"), QStringLiteral("Quitter le jeu")};
-const QStringList Vorelle{
-    QStringLiteral("Jouer à la vorelle"), QStringLiteral("Faire une nouvelle partie"),
-    QStringLiteral("Afficher les règles du jeu"), QStringLiteral("Quitter le jeu")};
-
-// Every named control of each game that has a tooltip, beside the table and the prompt line.
-QHash<QString, Tips> gameTips()
-{
-    const std::pair<QString, QString> carte{QStringLiteral("Carte"), QStringLiteral("Carte")};
-    const std::pair<QString, QString> pique{QStringLiteral("Couleurs"), QStringLiteral("Pique")};
-    QStringList voyageuses1 = Skeleton;
-    voyageuses1[3] = QStringLiteral("Quitter la partie");
-    QStringList carnaval = Vorelle;
-    carnaval[2] = Skeleton[2];
-    const QStringList annonce{QStringLiteral("Démarrer la partie"), Vorelle[1], Vorelle[2],
-                              Vorelle[3]};
-    return {
-        {QStringLiteral("Les voyageuses (1)"),
-         buttons(voyageuses1) +
-             Tips{carte, pique, {QStringLiteral("picSabot"), u"Carte à piocher"_s}}},
-        {QStringLiteral("Les voyageuses (2)"),
-         buttons(Skeleton) +
-             Tips{carte, pique, {QStringLiteral("imgSabot"), u"Carte à piocher"_s}}},
-        {QStringLiteral("La clé des songes"), buttons(Skeleton) + Tips{carte}},
-        {QStringLiteral("Carnaval à Rio"),
-         buttons(carnaval) + Tips{carte,
-                                  {QStringLiteral("cboSecondes"),
-                                   u"Temps d'affichage des cartes sélectionnées"_s}}},
-        {QStringLiteral("L'annonce"),
-         buttons(annonce) +
-             Tips{carte,
-                  {QStringLiteral("lblNombreCarte"), u"Nombre de carte restant à découvrir"_s},
-                  {QStringLiteral("lblAnnonce"), u"Valeur de la prochaine annonce"_s},
-                  {QStringLiteral("cboAnnonce"), u"Valeur de l'annonce de début"_s}}},
-        {QStringLiteral("L'horloge"),
-         buttons(Vorelle) + Tips{carte, {QStringLiteral("Sabot"), QStringLiteral("Carte")}}},
-        {QStringLiteral("Joséphine"), buttons(Vorelle)},
-        {QStringLiteral("Duo"), buttons(Vorelle)},
-        {QStringLiteral("Mariage"),
-         buttons(Vorelle) +
-             Tips{{QStringLiteral("Boutons(4)"), u"Supprimer la/les cartes sélectionnées"_s}}},
-        {QStringLiteral("Duo de rêve"), buttons(Vorelle)},
-        {QStringLiteral("Monte-Carlo"), buttons(Vorelle)},
-        {QStringLiteral("Stéphanie"), buttons(Vorelle)},
-        {QStringLiteral("Roi Albert"), buttons(Skeleton)},
-        {QStringLiteral("Carré"), buttons(Skeleton)},
-        {QStringLiteral("Pyramide"), buttons(Vorelle)},
-        {QStringLiteral("Pousse-pousse"),
-         buttons(Skeleton) + Tips{{QStringLiteral("cboFamille"), QStringLiteral("Famille")}}},
-    };
-}
 
 // The tip the player sees with the mouse at pos of the window: the event goes where the mouse's
 // would, and up to the parents that do not take it.
@@ -97,42 +36,6 @@ QString tipAt(GameForm &form, QPoint pos)
     QHelpEvent help(QEvent::ToolTip, target->mapFrom(&form, pos), form.mapToGlobal(pos));
     QApplication::sendEvent(target, &help);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
-}
-
-QPoint centreOf(const QWidget *widget, const GameForm &form)
-{
-    return widget->mapTo(&form, widget->rect().center());
-}
-
-// A point of the table over a picture of the group that is in front there, or over the bare
-// table for "Tapis"; none when the group shows nothing.
-std::optional<QPoint> pointOver(GameForm &form, const QString &group)
-{
-    const TableModel &table = form.rules().table();
-    const auto bare = [&](QPoint pixel) {
-        return form.childAt(pixel) == form.Tapis && table.pictureAt(form.Tapis->toTwips(pixel)) < 0;
-    };
-    if (group == QLatin1String("Tapis")) {
-        for (int y = 2; y < form.height(); y += 7) {
-            for (int x = 2; x < form.width(); x += 7) {
-                if (bare({x, y}))
-                    return QPoint(x, y);
-            }
-        }
-        return std::nullopt;
-    }
-    const PictureGroup *pictures = table.group(group);
-    if (!pictures)
-        return std::nullopt;
-    for (int i = pictures->first; i < pictures->first + pictures->count; ++i) {
-        const QRect rect = table.at(i).rect;
-        if (!table.at(i).showsCard() || table.pictureAt(rect.center()) != i)
-            continue;
-        const QPoint pixel = form.Tapis->toPixels(rect).center();
-        if (form.childAt(pixel) == form.Tapis)
-            return pixel;
-    }
-    return std::nullopt;
 }
 
 // Answers every question: yes, but no to a new deal at the end of a game.
@@ -156,57 +59,70 @@ bool startPlaying(GameForm &form, const AppState &state)
     return false;
 }
 
-QString withoutMnemonic(QString text)
-{
-    return text.remove(u'&');
-}
+// A line game window played with the mouse, its stock clicked until a card lies alone between
+// two alike cards.
+struct LineWindow {
+    LineWindow(const char *name, const GameForm::RulesFactory &make)
+        : form(*GameCatalog::byMenuName(QString::fromUtf8(name)), app.context, main, make),
+          rules(static_cast<const LineRules &>(form.rules())), line(rules.line())
+    {
+        form.resize(1100, 760);
+        form.show();
+        form.Boutons[0]->click();
+        while (!line.stockEmpty() && movable == CardLine::NoPlace) {
+            QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(rules.sabot()));
+            for (int place = 1; place < line.length() && movable < 0; ++place)
+                movable = line.framed(place, 1) ? place : CardLine::NoPlace;
+        }
+    }
+    QPoint centre(int picture) const
+    {
+        return form.Tapis->toPixels(rules.table().at(picture).rect).center();
+    }
+    void move(QPoint at, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(QEvent::MouseMove, at, form.Tapis->mapToGlobal(at), Qt::NoButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(form.Tapis, &event);
+    }
+
+    TestApp app;
+    FakeMainLink main;
+    GameForm form;
+    const LineRules &rules;
+    const CardLine &line;
+    int movable = CardLine::NoPlace;
+};
 
 } // namespace
 
 class TestGameWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Each control shows its own tip under the mouse, the table its own on the bare table and
-    // the prompt line "Information", before and during a game.
+    // The prompt line, each button and each control of a game's own show their tips under the
+    // mouse during a game: nothing covers them.
     void everyControlShowsItsTooltip()
     {
-        const QHash<QString, Tips> tips = gameTips();
-        QCOMPARE(tips.size(), qsizetype(GameCatalog::all().size()));
         TestApp app;
         answerQuestions(app);
         FakeMainLink main;
         for (const GameInfo &game : GameCatalog::all()) {
             const QString name = QString::fromUtf8(game.menuName);
-            const GameForm::RulesFactory *rules = GameRegistry::rulesFor(name);
-            QVERIFY2(rules, qPrintable(name));
-            GameForm form(game, app.context, main, *rules);
+            GameForm form(game, app.context, main, *GameRegistry::rulesFor(name));
             form.resize(form.sizeHint());
             form.show();
             QVERIFY(startPlaying(form, app.state));
-            const Tips expected =
-                tips.value(name) + Tips{{QStringLiteral("lblInfo"), QStringLiteral("Information")},
-                                        {QStringLiteral("Tapis"), QStringLiteral("Tapis de jeu")}};
-            for (const auto &[control, tip] : expected) {
-                const QString where = name + u' ' + control;
-                std::optional<QPoint> at;
-                if (control == QLatin1String("lblInfo")) {
-                    at = centreOf(form.lblInfo, form);
-                } else if (control.startsWith(u"Boutons(") && control.size() == 10 &&
-                           control[8] < u'4') {
-                    at = centreOf(form.Boutons[std::size_t(control[8].digitValue())], form);
-                } else if (QWidget *own = form.control(control)) {
-                    at = centreOf(own, form);
-                } else {
-                    at = pointOver(form, control);
-                    // Some pictures show once play has begun: the card in hand, say.
-                    const std::optional<QPoint> card = pointOver(form, QStringLiteral("Carte"));
-                    if (!at && card) {
-                        QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, *card);
-                        at = pointOver(form, control);
-                    }
-                }
-                QVERIFY2(at, qPrintable(where + u" introuvable"_s));
-                QCOMPARE(tipAt(form, *at), tip);
+            QList<std::pair<QWidget *, QString>> tips{
+                {form.lblInfo, QStringLiteral("Information")}};
+            for (std::size_t i = 0; i < form.Boutons.size(); ++i)
+                tips.append({form.Boutons[i], form.rules().layout().toolTips[i]});
+            for (const Control &control : form.rules().table().controls) {
+                if (!control.toolTip.isEmpty())
+                    tips.append({form.control(control.name), control.toolTip});
+            }
+            for (const auto &[widget, tip] : tips) {
+                QVERIFY2(widget && !tip.isEmpty(), qPrintable(name));
+                QCOMPARE(tipAt(form, widget->mapTo(&form, widget->rect().center())), tip);
             }
         }
     }
@@ -276,13 +192,96 @@ private Q_SLOTS:
                 const QRect room =
                     button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
                 const QFontMetrics metrics(button->font());
-                QVERIFY2(metrics.horizontalAdvance(withoutMnemonic(button->text())) <=
-                                 room.width() &&
+                QVERIFY2(metrics.horizontalAdvance(button->text().remove(u'&')) <= room.width() &&
                              metrics.height() <= button->height(),
                          qPrintable(name + u' ' + button->text()));
             }
             sub->close();
         }
+    }
+
+    void duoCardIsDraggedOntoTheCardBefore()
+    {
+        LineWindow window("Duo", MakeDuoRules);
+        QVERIFY(window.main.maximised && window.movable > 0);
+        const QString leaving = window.line.card(window.movable - 1);
+        const QPoint start = window.centre(window.line.picture(window.movable));
+        const QPoint target = window.centre(window.line.picture(window.movable - 1));
+        window.move(start, Qt::NoButton); // the hand and the drag come as the mouse passes
+        QTest::mousePress(window.form.Tapis, Qt::LeftButton, {}, start);
+        window.move(start + QPoint(-20, 10), Qt::LeftButton);
+        window.move(target, Qt::LeftButton);
+        QTest::mouseRelease(window.form.Tapis, Qt::LeftButton, {}, target);
+        QCOMPARE(window.line.state().gone, QStringList{leaving});
+    }
+
+    // A button of the game's own answers its access key.
+    void mariageSupprimerAnswersAltS()
+    {
+        LineWindow window("Mariage", MakeMariageRules);
+        QVERIFY(window.movable > 0);
+        const QString leaving = window.line.card(window.movable);
+        QTest::mouseClick(window.form.Tapis, Qt::LeftButton, {},
+                          window.centre(window.line.picture(window.movable)));
+        window.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window.form));
+        QTest::keyClick(&window.form, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(window.line.state().gone, QStringList{leaving});
+        QVERIFY(!window.form.control(QString::fromLatin1(MariageRules::Supprimer))->isEnabled());
+    }
+
+    // The drop-down lists of the games that keep a setting of their own.
+    void choiceIsKeptAndLockedDuringPlay_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored"); // after choosing the fifth entry
+        QTest::addColumn<QString>("dealTitle");
+        QTest::newRow("Carnaval à Rio") << "Carnaval à Rio"
+                                        << "cboSecondes"
+                                        << "temps"
+                                        << "5"
+                                        << "VORELLES";
+        QTest::newRow("L'annonce") << "L'annonce"
+                                   << "cboAnnonce"
+                                   << "annonce"
+                                   << "4"
+                                   << "Nouvelle vorelle";
+    }
+    void choiceIsKeptAndLockedDuringPlay()
+    {
+        QFETCH(QString, game);
+        QFETCH(QString, list);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, dealTitle);
+        TestApp app;
+        BuildCardTables(app.state); // the main window's load does it in the program
+        FakeMainLink main;
+        const GameInfo &info = *GameCatalog::byMenuName(game);
+        const auto open = [&] {
+            return std::make_unique<GameForm>(info, app.context, main,
+                                              *GameRegistry::rulesFor(game));
+        };
+        {
+            const auto form = open();
+            auto *combo = qobject_cast<QComboBox *>(form->control(list));
+            QVERIFY(combo && combo->isEnabled());
+            combo->activated(4); // what QComboBox emits when the player picks an entry
+            QCOMPARE(app.settings.read(QString::fromUtf8(info.caption), key), stored);
+            form->Boutons_Click(0);
+            QVERIFY(!combo->isEnabled());
+            app.dialogs.answers = {true};
+            form->Boutons_Click(1);
+            QCOMPARE(app.dialogs.last().title, dealTitle);
+            QVERIFY(combo->isEnabled());
+        }
+        const auto reopened = open();
+        QCOMPARE(qobject_cast<QComboBox *>(reopened->control(list))->currentIndex(), 4);
+        if (game == QLatin1String("L'annonce")) // its counters are drawn in Courier New
+            QVERIFY(
+                QFontInfo(reopened->control(QStringLiteral("lblAnnonce"))->font()).fixedPitch());
     }
 };
 

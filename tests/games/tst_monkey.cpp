@@ -24,20 +24,6 @@ namespace {
 
 constexpr int DefaultEvents = 300;
 
-quint32 monkeySeed()
-{
-    bool ok = false;
-    const quint32 chosen = qEnvironmentVariable("VORELLES_MONKEY_SEED").toUInt(&ok);
-    return ok ? chosen : QRandomGenerator::system()->generate();
-}
-
-int eventsPerGame()
-{
-    bool ok = false;
-    const int chosen = qEnvironmentVariableIntValue("VORELLES_MONKEY_EVENTS", &ok);
-    return ok && chosen > 0 ? chosen : DefaultEvents;
-}
-
 // Whether the label shows its whole text, wrapped, inside its margin.
 bool showsWholeText(const QLabel *label)
 {
@@ -105,7 +91,7 @@ private:
 
     QString check() const
     {
-        GameForm &form = *m_form;
+        const GameForm &form = *m_form;
         if (cards() != m_deck)
             return QStringLiteral("une carte perdue ou en double");
         if (!showsWholeText(form.lblInfo))
@@ -136,12 +122,6 @@ private:
         return rect.topLeft() + QPoint(below(rect.width()), below(rect.height()));
     }
 
-    QWidget *under(QPoint at) const
-    {
-        QWidget *target = m_form->childAt(at);
-        return target ? target : m_form.get();
-    }
-
     QString describe(const char *what, QPoint at) const
     {
         return QString::fromLatin1(what) + QStringLiteral(" (%1, %2)").arg(at.x()).arg(at.y());
@@ -155,8 +135,8 @@ private:
             return QStringLiteral("&Jouer");
         }
         const QPoint at = somewhere();
-        QWidget *target = under(at);
-        if (target == m_form->Boutons[3])
+        QWidget *target = m_form->childAt(at);
+        if (!target || target == m_form->Boutons[3])
             target = m_form->Tapis;
         // A press and its release go to the same widget, as the mouse grab would have it.
         const QPointer<QWidget> alive(target);
@@ -262,13 +242,17 @@ private Q_SLOTS:
     {
         QFETCH(int, game);
         static const quint32 seed = [] {
-            const quint32 chosen = monkeySeed();
+            bool ok = false;
+            quint32 chosen = qEnvironmentVariable("VORELLES_MONKEY_SEED").toUInt(&ok);
+            chosen = ok ? chosen : QRandomGenerator::system()->generate();
             qInfo("VORELLES_MONKEY_SEED=%u", chosen);
             return chosen;
         }();
+        bool ok = false;
+        const int events = qEnvironmentVariableIntValue("VORELLES_MONKEY_EVENTS", &ok);
         // Each game from a seed of its own, so that one game replays alone the same.
         Monkey monkey(GameCatalog::all()[std::size_t(game)], seed + quint32(game));
-        const QString broken = monkey.play(eventsPerGame());
+        const QString broken = monkey.play(ok && events > 0 ? events : DefaultEvents);
         QVERIFY2(broken.isEmpty(),
                  qPrintable(QStringLiteral("VORELLES_MONKEY_SEED=%1 : ").arg(seed) + broken));
     }

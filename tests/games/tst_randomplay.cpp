@@ -3,20 +3,13 @@
 #include "randomplayer.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <optional>
-#include <random>
-
-namespace {
 
 // Each session deals with its own seed and then deals again as often as the player asks.
 constexpr int Sessions = 15;
 constexpr int EventsPerSession = 4000;
-
-} // namespace
 
 class TestRandomPlay : public QObject {
     Q_OBJECT
@@ -45,8 +38,6 @@ private Q_SLOTS:
         QFETCH(QString, game);
         const RulesFactory *rules = RulesRegistry::rulesFor(game);
         QVERIFY(rules && GameCatalog::byMenuName(game));
-        QElapsedTimer clock;
-        clock.start();
         int ends = 0;
         for (int session = 1; session <= Sessions; ++session) {
             RandomPlayer player(*rules,
@@ -57,9 +48,7 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("seed %1: %2").arg(session).arg(failure)));
             ends += player.ends();
         }
-        const double seconds = double(clock.nsecsElapsed()) / 1e9;
-        qInfo("%s: %d events, %d games ended, %.2f s, %.0f events/s", qPrintable(game),
-              Sessions * EventsPerSession, ends, seconds, Sessions * EventsPerSession / seconds);
+        qInfo("%s: %d games ended", qPrintable(game), ends);
     }
 
 private:

@@ -32,13 +32,10 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A table with 52 "Carte" pictures and 25 "EspaceJeu" places, all visible and empty.
-TableModel table()
+bool writeAll(const QString &path, const QByteArray &bytes)
 {
-    TableModel model;
-    model.addGroup(QStringLiteral("EspaceJeu"), 25);
-    model.addGroup(QStringLiteral("Carte"), 52);
-    return model;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -46,44 +43,41 @@ TableModel table()
 class TestRecordLog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void recordTextIsExact()
+    // Two records in a new log, read back to the letter: only the date lines bold, the player's
+    // name with RTF's own characters kept as typed, and only "VRAI" a win.
+    void logGrowsOneExactRecordAtATime()
     {
-        const RichText text =
-            RecordText(record(QStringLiteral("MONTE-CARLO"), QStringLiteral("FAUX"),
-                              {QStringLiteral("Nbre de cartes restantes: 7")}),
-                       French);
-        QCOMPARE(text.size(), 2);
-        QVERIFY(text[0].bold);
-        QCOMPARE(text[0].text, QStringLiteral("\n[dimanche 6 décembre 2026 - 09:05:03]\n"));
-        QVERIFY(!text[1].bold);
-        QCOMPARE(text[1].text, QStringLiteral("Vorelle: MONTE-CARLO\nJoueur: ÉLODIE\nTemps de jeu: "
-                                              "00:12:34\nNbre de cartes restantes: 7\nRésultat de "
-                                              "la partie: PERDU\n\n"));
-        const auto result = [](const QString &value) {
-            return RecordText(record(QStringLiteral("DUO"), value), French)[1].text;
-        };
-        QVERIFY(result(QStringLiteral("VRAI")).endsWith(QStringLiteral("GAGNE\n\n")));
-        QVERIFY(result(QString()).endsWith(QStringLiteral("PERDU\n\n")));
-        QVERIFY(result(QStringLiteral("vrai")).endsWith(QStringLiteral("PERDU\n\n")));
-        // A won Les voyageuses (1) game: the result follows the clock line directly.
-        QVERIFY(RecordText(record(QStringLiteral("LES VOYAGEUSES (1)"), QStringLiteral("VRAI")),
-                           French)[1]
-                    .text.contains(QStringLiteral("00:12:34\nRésultat")));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
+        QVERIFY(RecordGame(path,
+                           record(QStringLiteral("MONTE-CARLO"), QStringLiteral("VRAI"),
+                                  {QStringLiteral("Nbre de cartes restantes: 7")}),
+                           French)
+                    .isEmpty());
+        GameRecord tricky = record(QStringLiteral("PYRAMIDE"), QStringLiteral("vrai"));
+        tricky.player = QStringLiteral("A}B\\par{ ∑ 😀");
+        QVERIFY(RecordGame(path, tricky, French).isEmpty());
+        const RtfReadResult read = readRtf(readAll(path));
+        QCOMPARE(read.status, RtfReadResult::Status::Ok);
+        const QString date = QStringLiteral("\n[dimanche 6 décembre 2026 - 09:05:03]\n");
+        QCOMPARE(plainText(read.text),
+                 date +
+                     QStringLiteral("Vorelle: MONTE-CARLO\nJoueur: ÉLODIE\nTemps de jeu: "
+                                    "00:12:34\nNbre de cartes restantes: 7\nRésultat de la "
+                                    "partie: GAGNE\n\n") +
+                     date +
+                     QStringLiteral("Vorelle: PYRAMIDE\nJoueur: A}B\\par{ ∑ 😀\nTemps de jeu: "
+                                    "00:12:34\nRésultat de la partie: PERDU\n\n"));
+        for (const RichTextRun &run : read.text)
+            QCOMPARE(run.bold, run.text.contains(QLatin1Char('[')));
     }
 
-    void quotientsFollowTheLocale()
-    {
-        QCOMPARE(RecordQuotient(9, 2, French), QStringLiteral("4,5"));
-        QCOMPARE(RecordQuotient(6, 2, French), QStringLiteral("3"));
-        QCOMPARE(RecordQuotient(10, 4, French), QStringLiteral("2,5"));
-        QCOMPARE(RecordQuotient(9, 4, QLocale(QLocale::English)), QStringLiteral("2.25"));
-        QCOMPARE(RecordQuotient(0, 4, French), QStringLiteral("0"));
-    }
-
+    // Each game's own lines, counted from the table; quotients in the French way.
     void everyGameGetsItsStatistic()
     {
-        TableModel model = table();
-        const int carte = model.group(QStringLiteral("Carte"))->first;
+        TableModel model;
+        model.addGroup(QStringLiteral("EspaceJeu"), 25);
+        const int carte = model.addGroup(QStringLiteral("Carte"), 52);
         for (int i = 0; i < 9; ++i)
             model.at(carte + i).visible = false;
         for (int i = 9; i < 12; ++i) {
@@ -94,9 +88,7 @@ private Q_SLOTS:
         model.at(carte + 40).visible = false;                      // beyond a 32-card deck
         for (int i = 0; i < 18; ++i)
             model.at(i).visible = false;
-        const auto controls = [](const QString &name) {
-            return QStringLiteral("<") + name + QLatin1Char('>');
-        };
+        const auto controls = [](const QString &name) { return u'<' + name + u'>'; };
         const auto lines = [&](const char *game, int deck) {
             return StatisticLines(QString::fromLatin1(game), model, deck, controls, French);
         };
@@ -125,36 +117,12 @@ private Q_SLOTS:
             QVERIFY(lines(game, 52).isEmpty());
     }
 
-    void logGrowsOneRecordAtATime()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
-        QVERIFY(RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French)
-                    .isEmpty());
-        GameRecord tricky = record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX"));
-        tricky.player = QStringLiteral("A}B\\par{ ∑ 😀");
-        QVERIFY(RecordGame(path, tricky, French).isEmpty());
-        const RtfReadResult read = readRtf(readAll(path));
-        QCOMPARE(read.status, RtfReadResult::Status::Ok);
-        const QString text = plainText(read.text);
-        QVERIFY(text.startsWith(
-            QStringLiteral("\n[dimanche 6 décembre 2026 - 09:05:03]\nVorelle: DUO")));
-        QVERIFY(text.contains(QStringLiteral("GAGNE\n\n\n[dimanche")));
-        QVERIFY(text.contains(QStringLiteral("Joueur: A}B\\par{ ∑ 😀\n")));
-        // Only the date lines are bold.
-        for (const RichTextRun &run : read.text)
-            QCOMPARE(run.bold, run.text.contains(QLatin1Char('[')));
-    }
-
     void unreadableLogIsLeftAsItWas()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         const QByteArray damaged = "{\\rtf1\\ansi {\\b Ancienne partie\\par";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(damaged);
-        file.close();
+        QVERIFY(writeAll(path, damaged));
         const QString message =
             RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French);
         QVERIFY(
@@ -192,26 +160,22 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("parties.rtf"));
         RichText log;
-        for (int i = 0; i < records; ++i) {
-            for (const RichTextRun &run :
-                 RecordText(record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French))
+        const auto append = [&log](const GameRecord &one) {
+            for (const RichTextRun &run : RecordText(one, French))
                 appendText(log, run.text, run.bold);
-        }
+        };
+        for (int i = 0; i < records; ++i)
+            append(record(QStringLiteral("DUO"), QStringLiteral("VRAI")));
         const QByteArray before = writeRtf(log);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(before), before.size());
-        file.close();
+        QVERIFY(writeAll(path, before));
         QVERIFY(before.size() < 16384 || records > 100);
 
+        const GameRecord added = record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX"));
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         ChildFaults faults;
         faults.fileSizeLimit = limit < 0 ? RLIM_INFINITY : rlim_t(limit);
         faults.honourPermissions = readOnly;
-        const QString message = RunInChild(faults, [&] {
-            return RecordGame(path, record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX")),
-                              French);
-        });
+        const QString message = RunInChild(faults, [&] { return RecordGame(path, added, French); });
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QVERIFY2(message.startsWith(QStringLiteral(
@@ -219,9 +183,7 @@ private Q_SLOTS:
                  qPrintable(message));
         QVERIFY(message.endsWith(QStringLiteral(").\nL'historique précédent est intact.")));
         if (!reason.isEmpty()) {
-            for (const RichTextRun &run :
-                 RecordText(record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX")), French))
-                appendText(log, run.text, run.bold);
+            append(added);
             const QString cause = message.section(u'(', 1).section(u')', 0, 0);
             QCOMPARE(cause, reason.arg(writeRtf(log).size()));
         }
