@@ -55,10 +55,6 @@ struct Game : FrmCase<Rules> {
         const int top = reserveTop();
         drop(stockCard(fromTop), top < 0 ? Rules::ReservePlace : top);
     }
-    bool refused(int source, int target)
-    {
-        return unchanged([&] { drop(source, target); });
-    }
     const Picture &carte(int index) const { return at(index); }
 };
 
@@ -89,41 +85,23 @@ private Q_SLOTS:
         game.checkEnded(true, {QStringLiteral("Cartes restantes: 9")});
     }
 
-    void refusedDropsAndAnAceOnAKing()
+    void reserveFrameAndANewDeal()
     {
-        Game game(cards(0, {13, 4, 5, 6, 7, 8, 9, 10, 11}), cards(2, {3, 1}));
+        Game game(cards(0, {11, 2, 4, 5, 6, 7, 8, 9, 10}), cards(1, {7, 8, 3}));
+        game.rules.hover(0);
+        QCOMPARE(game.prompt(), QStringLiteral("Vous devez poser une DAME sur cette carte."));
+        // The frame shows over the reserve and goes when the card is let go on the table.
         game.rules.dragOver(stockCard(0), Rules::ReservePlace);
         QVERIFY(game.framed());
         game.drop(stockCard(0), -1);
         QVERIFY(!game.framed());
-        QVERIFY(game.refused(stockCard(0), 1)); // a 3 on a 4
-        game.toReserve(0);
-        game.drop(stockCard(1), 0);
-        QCOMPARE(game.carte(stockCard(1)).rect.topLeft(), Rules::squarePosition(0));
-        QVERIFY(!game.carte(0).visible);
-    }
-
-    void reserveKeepsItsOrder()
-    {
-        const QStringList stock = cards(1, {7, 8, 3});
-        Game game(cards(0, {11, 2, 4, 5, 6, 7, 8, 9, 10}), stock);
-        game.rules.hover(0);
-        QCOMPARE(game.prompt(), QStringLiteral("Vous devez poser une DAME sur cette carte."));
-        game.toReserve(0);
-        // A reserve card let go on the reserve changes nothing, alone or on another.
-        QVERIFY(game.refused(stockCard(0), Rules::ReservePlace));
-        game.toReserve(1);
+        for (int j = 0; j < 3; ++j)
+            game.toReserve(j);
         QCOMPARE(game.prompt(), ReservePrompt);
-        game.toReserve(2);
-        QVERIFY(game.refused(stockCard(2), stockCard(1)));
-
         game.drop(stockCard(2), 1);
         QCOMPARE(game.carte(stockCard(2)).rect.topLeft(), Rules::squarePosition(1));
         QCOMPARE(game.reserveTop(), stockCard(1));
-        Rules::Variables expected;
-        expected.PileReserve[0] = stock[0];
-        expected.PileReserve[1] = stock[1];
-        QCOMPARE(game.rules.variables(), expected);
+
         game.rules.Distribution();
         QCOMPARE(game.rules.variables(), Rules::Variables{});
         QVERIFY(game.carte(stockCard(2)).face == Picture::Face::Back &&

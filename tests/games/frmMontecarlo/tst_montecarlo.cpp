@@ -136,49 +136,28 @@ private Q_SLOTS:
         checkDealt();
     }
 
-    void pairsOfNeighbours_data()
+    // Places 0 and 2 share a suit but are not neighbours; the diagonal pair leaves, the rest
+    // closes up in reading order and the upper stock card fills the first gap.
+    void refusedPairThenADiagonalPair()
     {
-        QTest::addColumn<QStringList>("grid");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
-        QTest::addColumn<bool>("removed");
-        QTest::newRow("same rank, side by side")
-            << noPairGrid({{0, CardName(1, 2)}, {1, CardName(1, 3)}}) << 0 << 1 << true;
-        QTest::newRow("same suit, one above the other")
-            << noPairGrid({{7, CardName(2, 3)}, {12, CardName(3, 3)}}) << 12 << 7 << true;
-        QTest::newRow("diagonal") << noPairGrid({{8, CardName(12, 2)}, {12, CardName(12, 3)}}) << 8
-                                  << 12 << true;
-        // Places 4 and 5 follow in reading order, but at either end of two rows; 5 and 1 pair.
-        const QStringList onePair = noPairGrid({{5, CardName(5, 1)}});
-        QTest::newRow("same suit, two apart") << onePair << 0 << 2 << false;
-        QTest::newRow("same rank, row ends") << onePair << 4 << 5 << false;
-    }
-
-    void pairsOfNeighbours()
-    {
-        QFETCH(QStringList, grid);
-        QFETCH(int, first);
-        QFETCH(int, second);
-        QFETCH(bool, removed);
+        QStringList grid = noPairGrid({{8, CardName(12, 2)}, {12, CardName(12, 3)}});
         Game game(grid);
         game.start();
-        game.pair(first, second);
-        QCOMPARE(game.framedPlace(), Rules::NoPlace);
-        QCOMPARE(game.rules.variables().selection1, Rules::NoPlace);
-        if (!removed) {
-            QCOMPARE(game.prompt(), QStringLiteral("Selectionnez 2 cartes adjacentes de même "
-                                                   "valeur ou de même famille."));
-            QCOMPARE(game.grid(), grid);
-            return;
-        }
-        // The rest closes up in reading order; the upper stock card fills the first gap.
-        grid.removeOne(game.queue.at(first));
-        grid.removeOne(game.queue.at(second));
+        game.pair(0, 2);
+        QCOMPARE(game.prompt(), QStringLiteral("Selectionnez 2 cartes adjacentes de même "
+                                               "valeur ou de même famille."));
+        QCOMPARE(game.rules.variables(), Rules::Variables{});
+        QCOMPARE(game.grid(), grid);
+
+        game.pair(8, 12);
+        grid.removeAt(12);
+        grid.removeAt(8);
         QCOMPARE(game.grid(), grid + game.queue.mid(Rules::GridSize, 2));
         QCOMPARE(
             game.prompt(),
             QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"));
-        QVERIFY(!game.carte(first).visible && !game.carte(second).visible);
+        QCOMPARE(game.framedPlace(), Rules::NoPlace);
+        QVERIFY(!game.carte(8).visible && !game.carte(12).visible);
         QCOMPARE(game.carte(51).rect.topLeft(), Rules::Parked);
         QCOMPARE(game.carte(50).rect.topLeft(), Rules::Parked);
         game.checkTurnedUp(49, 48);
@@ -213,26 +192,6 @@ private Q_SLOTS:
         Game atJouer(noPairGrid());
         atJouer.start();
         atJouer.checkEnded(false, remaining(25));
-    }
-
-    void lastStockCardShowsAloneAndFillsOneGap()
-    {
-        // Pairs only at the end of the grid, so that the dealt cards stay in the grid and their
-        // images in the pile while the stock runs out.
-        const QStringList pairs = winningQueue();
-        Game game(pairs.mid(51) + pairs.mid(0, 51));
-        game.start();
-        for (int pair = 1; pair <= 13; ++pair) {
-            game.pair(23, 24);
-            QCOMPARE(game.faceDownInPile(0), pair < 13); // the pile goes with the last card
-        }
-        QCOMPARE(game.carte(25).rect.topLeft(), QPoint(Rules::StockLeft, Rules::LowerStockTop));
-        QCOMPARE(game.carte(25).face, Picture::Face::Front);
-        game.pair(23, 24);
-        QCOMPARE(game.grid(), game.queue.mid(0, 23) + game.queue.mid(51));
-        QCOMPARE(game.carte(25).rect.topLeft(), Rules::Parked);
-        QVERIFY(game.host.results.isEmpty());
-        QCOMPARE(game.rules.statistic(), remaining(24));
     }
 };
 

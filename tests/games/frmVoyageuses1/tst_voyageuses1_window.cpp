@@ -3,9 +3,9 @@
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
+#include "games/mousegestures.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -28,18 +28,14 @@ struct Window {
     const TableModel &table() { return rules().table(); }
     QPoint centre(int picture) { return form.Tapis->toPixels(table().at(picture).rect).center(); }
     int hand() { return Rules::FirstSabot + rules().state().IndexSabot; }
-    // Drags the card in hand to a point of the table with the button held, which QTest's own
-    // move does not carry, and lets go.
+    // Drags the card in hand to a point of the table with the button held, and lets go.
     void drag(QPoint target)
     {
         const QPoint from = centre(hand());
-        QTest::mousePress(form.Tapis, Qt::LeftButton, {}, from);
-        for (QPoint position : {from + QPoint(20, 20), target}) {
-            QMouseEvent event(QEvent::MouseMove, position, form.Tapis->mapToGlobal(position),
-                              Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(form.Tapis, &event);
-        }
-        QTest::mouseRelease(form.Tapis, Qt::LeftButton, {}, target);
+        MouseGestures::press(form.Tapis, from);
+        MouseGestures::moveHeld(form.Tapis, from + QPoint(20, 20));
+        MouseGestures::moveHeld(form.Tapis, target);
+        MouseGestures::release(form.Tapis, target);
     }
     // The tip the table shows with the mouse resting at a point, or "" for none.
     QString toolTipAt(QPoint at)
