@@ -133,42 +133,18 @@ private Q_SLOTS:
         QCOMPARE(round.tags(), withJokers(dealtHearts(round)));
     }
 
-    void slidesToTheGoal()
-    {
-        Game game({ToPlace13}, KingFirst);
-        game.start();
-        QCOMPARE(game.tags(), holeAt15());
-        QVERIFY(!game.famille().enabled);
-        QCOMPARE(game.place(0).face, Picture::Face::Icon);
-        QCOMPARE(game.place(15).face, Picture::Face::None);
-        // Two places along the row, diagonal, or at the other end of the row above: no slide.
-        for (int place : {13, 10})
-            game.refuse(place);
-        for (int place : {11, 7, 3})
-            game.slide(place);
-        QCOMPARE(game.place(7).card, QStringLiteral("3DECOEUR"));
-        QCOMPARE(game.place(3).face, Picture::Face::None);
-        game.refuse(4);
-        // Back to the hole in place 15, which does not win.
-        for (int place : {7, 11, 15})
-            game.slide(place);
-        QCOMPARE(game.tags(), holeAt15());
-        QVERIFY(game.bench.host.results.isEmpty());
-
-        game.slide(14);
-        QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
-        QCOMPARE(game.place(15).face, Picture::Face::Icon);
-        QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Famille affichée: COEUR")});
-    }
-
-    void hoverShowsWhatBelongsWhereAndWhatCanSlide()
+    // The hover tells what belongs where and frames what can slide; slides reach the goal.
+    void hoverAndSlidesToTheGoal()
     {
         Game game({ToPlace13}, KingFirst);
         game.hover(-1);
         QCOMPARE(game.prompt(),
                  QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle."));
         game.start();
+        QCOMPARE(game.tags(), holeAt15());
+        QVERIFY(!game.famille().enabled);
+        QCOMPARE(game.place(0).face, Picture::Face::Icon);
+        QCOMPARE(game.place(15).face, Picture::Face::None);
         const QString joker = QStringLiteral("Glissez cette carte au début ou à la fin du jeu");
         const auto belongs = [](const char *rank) {
             return QStringLiteral("Vous devez mettre le %1 DE COEUR à cet emplacement").arg(rank);
@@ -188,6 +164,25 @@ private Q_SLOTS:
             QCOMPARE(game.prompt(), prompt);
             QCOMPARE(game.slidable(), slidable);
         }
+        // Two places along the row, diagonal, or at the other end of the row above: no slide.
+        for (int place : {13, 10})
+            game.refuse(place);
+        for (int place : {11, 7, 3})
+            game.slide(place);
+        QCOMPARE(game.place(7).card, QStringLiteral("3DECOEUR"));
+        QCOMPARE(game.place(3).face, Picture::Face::None);
+        game.refuse(4);
+        // Back to the hole in place 15, which does not win.
+        for (int place : {7, 11, 15})
+            game.slide(place);
+        QCOMPARE(game.tags(), holeAt15());
+        QVERIFY(game.bench.host.results.isEmpty());
+
+        game.slide(14);
+        QCOMPARE(game.bench.host.results, QList<bool>{true});
+        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
+        QCOMPARE(game.place(15).face, Picture::Face::Icon);
+        QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Famille affichée: COEUR")});
     }
 
     // Anything but a list index gives hearts, and the file heals; a choice is kept and dealt.
