@@ -91,7 +91,11 @@ private Q_SLOTS:
         QCOMPARE(game.where(CardName(5, Carreau)), Game::column(4, 8));
         QCOMPARE(game.carte(reserve(3)).rect.topLeft(), keptBelow);
 
-        game.drag(CardName(4, Pique), game.index(CardName(5, Coeur))); // column 0 empties
+        // Dealt before the card it lands on, it must come over it; column 0 empties.
+        game.drag(CardName(4, Pique), game.index(CardName(5, Coeur)));
+        QCOMPARE(game.where(CardName(4, Pique)), Game::column(1, 2));
+        QVERIFY(game.carte(game.index(CardName(4, Pique))).z >
+                game.carte(game.index(CardName(5, Coeur))).z);
         game.hoverPrompt(Rules::FirstEspaceJeu,
                          QStringLiteral("Vous pouvez mettre une carte ou un groupe de cartes ici"));
         game.drag(run[0], Rules::FirstEspaceJeu);
