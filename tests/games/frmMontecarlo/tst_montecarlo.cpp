@@ -114,11 +114,9 @@ private Q_SLOTS:
                 QCOMPARE(game.carte(k).card, game.state.decks.deck52[std::size_t(k)]);
                 QVERIFY(game.faceDownInPile(k));
             }
-            for (int i = 0; i < Rules::GridSize; ++i) {
-                QVERIFY(game.place(i).visible && game.place(i).border);
-                QCOMPARE(game.place(i).face, Picture::Face::Back);
-                QCOMPARE(game.place(i).rect.topLeft(), Rules::placePosition(i));
-            }
+            for (int i = 0; i < Rules::GridSize; ++i)
+                QVERIFY(game.place(i).visible && game.place(i).border &&
+                        game.place(i).face == Picture::Face::Back);
         };
         checkDealt();
         game.start();

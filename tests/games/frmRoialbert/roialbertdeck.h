@@ -1,15 +1,24 @@
 #pragma once
 
 #include "games/frmRoialbert/roialbertrules.h"
+#include "games/gamecatalog.h"
+#include "games/noshuffle.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 
 #include <QMap>
-#include <algorithm>
 
-// Roi Albert decks laid out with no shuffle: the cards named for some places of the deal, the
-// others in falling value.
+// Decks laid out for Roi Albert: the cards named for some places of the deal, the others in
+// falling value, with no shuffle.
 namespace RoialbertDeck {
+
+// rank 1 (as) to 13 (roi); suits "PIQUE", "COEUR", "CARREAU", "TREFLE".
+inline QString card(int rank, const char *suit)
+{
+    static const QStringList ranks =
+        QStringLiteral("AS 2 3 4 5 6 7 8 9 10 VALET DAME ROI").split(QLatin1Char(' '));
+    return ranks.at(rank - 1) + QStringLiteral("DE") + QString::fromLatin1(suit);
+}
 
 // The deal index of the card at depth d of column c (d = 0 at the head of the column).
 inline int at(int column, int depth)
