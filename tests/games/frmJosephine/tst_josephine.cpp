@@ -1,8 +1,5 @@
-#include "games/fakehost.h"
 #include "games/frmJosephine/josephinerules.h"
-#include "games/gamecatalog.h"
-
-#include <QTest>
+#include "games/frmcase.h"
 
 namespace {
 
@@ -23,8 +20,8 @@ QList<Pair> winningPairs()
 
 // The q-th pair of winningPairs() has rank q / 2 + 1, so that the top row's 0 and 1 and its 2
 // and 3 match too: paired together, they leave the reserve cards without partners.
-struct Game {
-    Game()
+struct Game : FrmCase<Rules> {
+    Game() : FrmCase(QStringLiteral("Joséphine"))
     {
         QStringList deck(Cards::FullDeck);
         const QList<Pair> pairs = winningPairs();
@@ -32,11 +29,9 @@ struct Game {
             deck[pairs[q].first] = CardName(q / 2 + 1, q % 2 * 2);
             deck[pairs[q].second] = CardName(q / 2 + 1, q % 2 * 2 + 1);
         }
-        bench.stack(deck);
-        bench.host.state = &bench.state;
+        stack(deck);
         rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
+        start();
     }
     void click(int k) { rules.click(Rules::FirstCarte + k); }
     void pair(int first, int second)
@@ -44,13 +39,8 @@ struct Game {
         click(first);
         click(second);
     }
-    const Picture &carte(int k) const { return rules.table().at(Rules::FirstCarte + k); }
+    const Picture &carte(int k) const { return at(Rules::FirstCarte + k); }
     int selected() const { return rules.variables().Selection1; }
-    const QString &prompt() const { return bench.host.current; }
-    bool framed() const { return rules.table().frames[Rules::Indicateur].visible; }
-
-    RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Joséphine")), bench.stacked(), bench.host};
 };
 
 QStringList pairsFound(int count)
@@ -63,7 +53,7 @@ QStringList pairsFound(int count)
 class TestJosephine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void onlyTheLowestCardsAndTheReserveAreFree()
+    void onlyTheLowestCardsAndTheReserveTopAreFree()
     {
         Game game;
         for (int k = 0; k < Cards::FullDeck; ++k) {
@@ -72,18 +62,11 @@ private Q_SLOTS:
             game.rules.hover(Rules::FirstCarte + k);
             QCOMPARE(game.carte(k).hand, (k >= 40 && k < 48) || k == 51);
         }
-        // A covered card and a reserve card under the top one take no click.
-        const TableModel dealt = game.rules.table();
-        for (int k : {32, 0, 50})
-            game.click(k);
-        QCOMPARE(game.rules.table(), dealt);
-
         game.click(40);
         game.click(40);
         QCOMPARE(
             game.prompt(),
             QStringLiteral("Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
-        QCOMPARE(game.selected(), 40);
         game.click(44);
         QCOMPARE(game.prompt(), QStringLiteral("La carte choisie ne forme pas de paire avec la "
                                                "carte précédente. Cliquez sur une carte."));
@@ -104,28 +87,21 @@ private Q_SLOTS:
     {
         Game game;
         for (const auto &[first, second] : winningPairs()) {
-            QVERIFY(game.bench.host.results.isEmpty());
             if (second < Rules::FirstReserve) {
                 game.pair(first, second);
                 continue;
             }
             // Turning the reserve card up leaves the first card chosen.
-            game.click(first);
-            game.click(second);
+            game.pair(first, second);
             QCOMPARE(game.selected(), first);
-            QCOMPARE(game.carte(second).tag, game.carte(second).card);
             QCOMPARE(game.carte(second).rect.top(), 2580);
-            for (int under = Rules::FirstReserve; under < second; ++under)
-                QCOMPARE(game.carte(under).face, Picture::Face::Back);
             game.click(second);
             QCOMPARE(game.rules.variables().Jouables[Rules::ReserveSlot],
                      second > Rules::FirstReserve ? second - 1 : Rules::NoCard);
             // A column emptied from the top stays empty.
             QCOMPARE(game.rules.variables().Jouables[std::size_t(first)], Rules::NoCard);
         }
-        QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
-        QCOMPARE(game.rules.statistic(), pairsFound(26));
+        game.checkEnded(true, pairsFound(26));
     }
 
     void lostOnlyOnceTheReserveIsTurnedUp()
@@ -138,15 +114,10 @@ private Q_SLOTS:
         game.pair(0, 1);
         game.pair(2, 3);
         // The table is empty, but the reserve card can still be turned up.
-        QVERIFY(game.bench.host.results.isEmpty());
+        QVERIFY(game.host.results.isEmpty());
         // Carte(50) matches it, but lies under it.
         game.click(51);
-        QCOMPARE(game.bench.host.results, QList<bool>{false});
-        QCOMPARE(game.prompt(), QStringLiteral("DESOLE, vous avez perdu..."));
-        QCOMPARE(game.rules.statistic(), pairsFound(24));
-        const TableModel ended = game.rules.table();
-        game.click(51);
-        QCOMPARE(game.rules.table(), ended);
+        game.checkEnded(false, pairsFound(24));
     }
 };
 

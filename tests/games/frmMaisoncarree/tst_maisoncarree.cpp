@@ -1,8 +1,5 @@
-#include "games/fakehost.h"
 #include "games/frmMaisoncarree/maisoncarreerules.h"
-#include "games/gamecatalog.h"
-
-#include <QTest>
+#include "games/frmcase.h"
 
 namespace {
 
@@ -25,21 +22,21 @@ QStringList cards(int suit, const QList<int> &ranks)
 
 // A game after JOUER: the nine square cards row by row, the stock from its top down, and the last
 // stock card; the cards not listed lie in between.
-struct Game {
+struct Game : FrmCase<Rules> {
     Game(const QStringList &square, const QStringList &stock, const QString &last = {})
+        : FrmCase(QStringLiteral("Carré"))
     {
         QStringList order = square;
         if (!last.isEmpty())
             order.append(last);
-        for (const QString &code : bench.state.decks.deck52) {
+        for (const QString &code : state.decks.deck52) {
             if (!order.contains(code) && !stock.contains(code))
                 order.append(code);
         }
         order += QStringList(stock.crbegin(), stock.crend());
-        bench.stack(order);
+        stack(order);
         rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
+        start();
     }
     void drop(int source, int target) { rules.drop(source, target, {}); }
     int reserveTop() const
@@ -58,19 +55,7 @@ struct Game {
         const int top = reserveTop();
         drop(stockCard(fromTop), top < 0 ? Rules::ReservePlace : top);
     }
-    void checkRefused(int source, int target)
-    {
-        const TableModel before = rules.table();
-        const Rules::Variables vars = rules.variables();
-        drop(source, target);
-        QCOMPARE(rules.table(), before);
-        QCOMPARE(rules.variables(), vars);
-    }
-    const Picture &carte(int index) const { return rules.table().at(index); }
-    const QString &prompt() const { return bench.host.current; }
-
-    RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Carré")), bench.stacked(), bench.host};
+    const Picture &carte(int index) const { return at(index); }
 };
 
 } // namespace
@@ -97,48 +82,26 @@ private Q_SLOTS:
         }
         QCOMPARE(game.carte(pile).rect.topLeft(), Rules::squarePosition(8));
         QVERIFY(!game.carte(pile).draggable && !game.carte(pile).hand);
-        QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
-        QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Cartes restantes: 9")});
+        game.checkEnded(true, {QStringLiteral("Cartes restantes: 9")});
     }
 
-    void refusedDropsAndAnAceOnAKing()
+    void reserveFrameAndANewDeal()
     {
-        Game game(cards(0, {13, 4, 5, 6, 7, 8, 9, 10, 11}), cards(2, {3, 1}));
-        game.rules.dragOver(stockCard(0), Rules::ReservePlace);
-        QVERIFY(game.rules.table().frames[Rules::Indicateur].visible);
-        game.drop(stockCard(0), -1);
-        QVERIFY(!game.rules.table().frames[Rules::Indicateur].visible);
-        game.checkRefused(stockCard(0), 1);            // a 3 on a 4
-        game.checkRefused(stockCard(0), stockCard(1)); // on the stock
-        game.checkRefused(1, 2);                       // square cards stay
-        game.toReserve(0);
-        game.drop(stockCard(1), 0);
-        QCOMPARE(game.carte(stockCard(1)).rect.topLeft(), Rules::squarePosition(0));
-        QVERIFY(!game.carte(0).visible);
-    }
-
-    void reserveKeepsItsOrder()
-    {
-        const QStringList stock = cards(1, {7, 8, 3});
-        Game game(cards(0, {11, 2, 4, 5, 6, 7, 8, 9, 10}), stock);
+        Game game(cards(0, {11, 2, 4, 5, 6, 7, 8, 9, 10}), cards(1, {7, 8, 3}));
         game.rules.hover(0);
         QCOMPARE(game.prompt(), QStringLiteral("Vous devez poser une DAME sur cette carte."));
-        game.toReserve(0);
-        // A reserve card let go on the reserve changes nothing, alone or on another.
-        game.checkRefused(stockCard(0), Rules::ReservePlace);
-        game.toReserve(1);
+        // The frame shows over the reserve and goes when the card is let go on the table.
+        game.rules.dragOver(stockCard(0), Rules::ReservePlace);
+        QVERIFY(game.framed());
+        game.drop(stockCard(0), -1);
+        QVERIFY(!game.framed());
+        for (int j = 0; j < 3; ++j)
+            game.toReserve(j);
         QCOMPARE(game.prompt(), ReservePrompt);
-        game.toReserve(2);
-        game.checkRefused(stockCard(2), stockCard(1));
-
         game.drop(stockCard(2), 1);
         QCOMPARE(game.carte(stockCard(2)).rect.topLeft(), Rules::squarePosition(1));
         QCOMPARE(game.reserveTop(), stockCard(1));
-        Rules::Variables expected;
-        expected.PileReserve[0] = stock[0];
-        expected.PileReserve[1] = stock[1];
-        QCOMPARE(game.rules.variables(), expected);
+
         game.rules.Distribution();
         QCOMPARE(game.rules.variables(), Rules::Variables{});
         QVERIFY(game.carte(stockCard(2)).face == Picture::Face::Back &&
@@ -163,12 +126,12 @@ private Q_SLOTS:
         Game game(square, {}, last);
         for (int j = 0; j < Cards::FullDeck - Rules::SquareSize; ++j)
             game.toReserve(j);
-        QCOMPARE(game.bench.host.results, fits ? QList<bool>{} : QList<bool>{false});
         // The end of the game is not overwritten by the reserve's prompt.
-        QCOMPARE(game.prompt(),
-                 fits ? ReservePrompt : QStringLiteral("DESOLE, vous avez perdu..."));
-        if (!fits)
-            QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Cartes restantes: 52")});
+        QVERIFY(!fits || game.host.results.isEmpty());
+        if (fits)
+            QCOMPARE(game.prompt(), ReservePrompt);
+        else
+            game.checkEnded(false, {QStringLiteral("Cartes restantes: 52")});
     }
 };
 

@@ -133,18 +133,40 @@ private Q_SLOTS:
         QCOMPARE(round.tags(), withJokers(dealtHearts(round)));
     }
 
-    void slidesToTheGoal()
+    // The hover tells what belongs where and frames what can slide; slides reach the goal.
+    void hoverAndSlidesToTheGoal()
     {
         Game game({ToPlace13}, KingFirst);
-        game.refuse(14);
+        game.hover(-1);
+        QCOMPARE(game.prompt(),
+                 QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle."));
         game.start();
         QCOMPARE(game.tags(), holeAt15());
         QVERIFY(!game.famille().enabled);
         QCOMPARE(game.place(0).face, Picture::Face::Icon);
         QCOMPARE(game.place(15).face, Picture::Face::None);
+        const QString joker = QStringLiteral("Glissez cette carte au début ou à la fin du jeu");
+        const auto belongs = [](const char *rank) {
+            return QStringLiteral("Vous devez mettre le %1 DE COEUR à cet emplacement").arg(rank);
+        };
+        const QList<std::tuple<int, QString, int>> moves{
+            {14, joker, 14},
+            {11, belongs("VALET"), 11},
+            {0, joker, Rules::NoPlace},
+            {13, belongs("ROI"), Rules::NoPlace},
+            {15,
+             QStringLiteral("Servez-vous de cette carte vierge pour glisser les cartes à leurs "
+                            "emplacements."),
+             Rules::NoPlace},
+            {-1, QStringLiteral("Glissez les cartes à la bonne place"), Rules::NoPlace}};
+        for (const auto &[place, prompt, slidable] : moves) {
+            game.hover(place);
+            QCOMPARE(game.prompt(), prompt);
+            QCOMPARE(game.slidable(), slidable);
+        }
         // Two places along the row, diagonal, or at the other end of the row above: no slide.
-        game.refuse(13);
-        game.refuse(10);
+        for (int place : {13, 10})
+            game.refuse(place);
         for (int place : {11, 7, 3})
             game.slide(place);
         QCOMPARE(game.place(7).card, QStringLiteral("3DECOEUR"));
@@ -161,41 +183,6 @@ private Q_SLOTS:
         QCOMPARE(game.prompt(), QStringLiteral("BRAVO, vous avez gagné..."));
         QCOMPARE(game.place(15).face, Picture::Face::Icon);
         QCOMPARE(game.rules.statistic(), QStringList{QStringLiteral("Famille affichée: COEUR")});
-        game.refuse(15);
-        QVERIFY(!game.famille().enabled);
-    }
-
-    void hoverShowsWhatBelongsWhereAndWhatCanSlide()
-    {
-        Game game({ToPlace13}, KingFirst);
-        const TableModel dealt = game.rules.table();
-        game.hover(14);
-        QCOMPARE(game.rules.table(), dealt);
-        game.hover(-1);
-        QCOMPARE(game.prompt(),
-                 QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle."));
-
-        game.start();
-        const QString joker = QStringLiteral("Glissez cette carte au début ou à la fin du jeu");
-        const auto belongs = [](const char *rank) {
-            return QStringLiteral("Vous devez mettre le %1 DE COEUR à cet emplacement").arg(rank);
-        };
-        const QList<std::tuple<int, QString, int>> moves{
-            {14, joker, 14},
-            {11, belongs("VALET"), 11},
-            {0, joker, Rules::NoPlace},
-            {13, belongs("ROI"), Rules::NoPlace},
-            {15,
-             QStringLiteral("Servez-vous de cette carte vierge pour glisser les cartes à leurs "
-                            "emplacements."),
-             Rules::NoPlace}};
-        for (const auto &[place, prompt, slidable] : moves) {
-            game.hover(place);
-            QCOMPARE(game.prompt(), prompt);
-            QCOMPARE(game.slidable(), slidable);
-        }
-        game.hover(-1);
-        QCOMPARE(game.prompt(), QStringLiteral("Glissez les cartes à la bonne place"));
     }
 
     // Anything but a list index gives hearts, and the file heals; a choice is kept and dealt.
@@ -211,11 +198,7 @@ private Q_SLOTS:
             game.rules.load();
             QCOMPARE(game.famille().text, QString::fromUtf8(suit));
             QCOMPARE(game.bench.settings.read(Section, Key), QString::fromUtf8(kept));
-            const QStringList tags = game.tags();
-            QCOMPARE(tags.count(Joker), 2);
-            QCOMPARE(tags.count(QString()), 1);
-            QCOMPARE(tags.filter(QString::fromUtf8(suit)).size(), 13);
-            QCOMPARE(QSet<QString>(tags.begin(), tags.end()).size(), 15);
+            QCOMPARE(game.tags().filter(QString::fromUtf8(suit)).size(), 13);
 
             game.rules.select(QStringLiteral("cboFamille"), 1);
             QCOMPARE(game.bench.settings.read(Section, Key), QStringLiteral("1"));

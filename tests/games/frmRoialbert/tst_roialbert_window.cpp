@@ -1,10 +1,10 @@
 #include "fakemainlink.h"
 #include "games/cardtable.h"
 #include "games/gameform.h"
+#include "games/mousegestures.h"
 #include "roialbertdeck.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <QTest>
 
 using namespace RoialbertDeck;
@@ -43,15 +43,12 @@ private Q_SLOTS:
         };
         const int from = at(8, 6);
         const int to = at(4, 4);
-        QTest::mousePress(form.Tapis, Qt::LeftButton, {}, grip(from));
-        for (QPoint position : {grip(from) + QPoint(20, 20), grip(to) + QPoint(0, 30)}) {
-            QMouseEvent event(QEvent::MouseMove, position, form.Tapis->mapToGlobal(position),
-                              Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(form.Tapis, &event);
-        }
+        MouseGestures::press(form.Tapis, grip(from));
+        MouseGestures::moveHeld(form.Tapis, grip(from) + QPoint(20, 20));
+        MouseGestures::moveHeld(form.Tapis, grip(to) + QPoint(0, 30));
         QCOMPARE(form.Tapis->dragSource(), from);
         QVERIFY(table.frames.at(Rules::Indicateur).visible);
-        QTest::mouseRelease(form.Tapis, Qt::LeftButton, {}, grip(to) + QPoint(0, 30));
+        MouseGestures::release(form.Tapis, grip(to) + QPoint(0, 30));
         for (int d = 0; d < run.size(); ++d)
             QCOMPARE(table.at(at(8, 6 + d)).rect.topLeft(),
                      QPoint(Rules::columnLeft(4), Rules::ColumnTop + Rules::RunStep * (5 + d)));

@@ -1,9 +1,8 @@
-#include "games/fakehost.h"
 #include "games/frmStephanie/stephanierules.h"
+#include "games/frmcase.h"
 #include "games/gamecatalog.h"
 
 #include <QSet>
-#include <QTest>
 
 namespace {
 
@@ -27,8 +26,8 @@ bool nineRanks(const Rules &rules)
 
 // Rules dealing Row, then the stock from its top card Carte(51) down: the ranks listed, then the
 // others by rank; started.
-struct Game {
-    explicit Game(const QList<int> &stock)
+struct Game : FrmCase<Rules> {
+    explicit Game(const QList<int> &stock) : FrmCase(QStringLiteral("Stéphanie"))
     {
         QList<int> topFirst = stock;
         for (int r = As; r <= Roi; ++r)
@@ -39,14 +38,12 @@ struct Game {
         QStringList deck;
         for (int r : std::as_const(order))
             deck.append(CardName(r, used[std::size_t(r)]++));
-        bench.stack(deck);
-        bench.host.state = &bench.state;
+        stack(deck);
         rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
+        start();
     }
     int top() const { return rules.variables().ProchaineCarte; }
-    const Picture &carte(int k) const { return rules.table().at(Rules::FirstCarte + k); }
+    const Picture &carte(int k) const { return at(Rules::FirstCarte + k); }
     void turn() { rules.click(Rules::FirstCarte + top()); }
     void drop(int target) { rules.drop(Rules::FirstCarte + top(), target, {}); }
     // The picture of a table card of that rank, else of the first free place, else -1.
@@ -65,18 +62,13 @@ struct Game {
     void playTop()
     {
         turn();
-        if (bench.state.gameInProgress)
+        if (state.gameInProgress)
             drop(target(rank(rules, top())));
     }
-    void checkRefused(int source, int target)
+    bool refused(int source, int target)
     {
-        const TableModel before = rules.table();
-        rules.drop(source, target, {});
-        QCOMPARE(rules.table(), before);
+        return unchanged([&] { rules.drop(source, target, {}); });
     }
-
-    RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Stéphanie")), bench.stacked(), bench.host};
 };
 
 QStringList familiesFound(int count)
@@ -132,51 +124,44 @@ private Q_SLOTS:
         QCOMPARE(game.rules.statistic(), familiesFound(1));
         for (int i = 0; i < 5; ++i)
             game.playTop();
-        QVERIFY(game.bench.host.results.isEmpty());
+        QVERIFY(game.host.results.isEmpty());
         QCOMPARE(game.carte(45).rect.topLeft(), Rules::placePosition(0)); // the 10
         QCOMPARE(game.carte(44).rect.topLeft(), Rules::placePosition(1)); // the valet
-        while (game.bench.state.gameInProgress)
+        while (game.state.gameInProgress)
             game.playTop();
-        QCOMPARE(game.bench.host.results, QList<bool>{true});
-        QCOMPARE(game.bench.host.current, QStringLiteral("BRAVO, vous avez gagné..."));
-        QCOMPARE(game.rules.statistic(), familiesFound(13));
+        game.checkEnded(true, familiesFound(13));
     }
 
     void refusedDropsThenLost()
     {
         Game game({As, As, As, 2, Dix, Valet});
         // Only the top card takes a click, and only once turned up can it be dropped.
-        game.checkRefused(Rules::FirstCarte + 51, Rules::FirstCarte + 0);
-        const TableModel dealt = game.rules.table();
-        game.rules.click(Rules::FirstCarte + 50);
-        QCOMPARE(game.rules.table(), dealt);
+        QVERIFY(game.refused(Rules::FirstCarte + 51, Rules::FirstCarte + 0));
+        QVERIFY(game.unchanged([&] { game.rules.click(Rules::FirstCarte + 50); }));
         for (int i = 0; i < 3; ++i)
             game.playTop();
 
         // The free place refuses a 2, whose column is on the table, and the 10 under it.
         game.turn();
         const int two = Rules::FirstCarte + game.top();
-        game.checkRefused(two, Rules::FirstPlace);
-        game.checkRefused(two - 1, Rules::FirstPlace);
+        QVERIFY(game.refused(two, Rules::FirstPlace) && game.refused(two - 1, Rules::FirstPlace));
         game.drop(game.target(2));
         QCOMPARE(game.carte(two).rect.topLeft(), QPoint(1320, 720));
-        game.checkRefused(two, Rules::FirstCarte + 1); // laid for good
+        QVERIFY(game.refused(two, Rules::FirstCarte + 1)); // laid for good
 
         // A 10 goes nowhere but to the free place: not on another rank, the stock, a finished
         // card or the bare table.
         game.turn();
         const int ten = Rules::FirstCarte + game.top();
         for (int target : {game.target(3), ten - 1, Rules::FirstCarte + 0, -1})
-            game.checkRefused(ten, target);
+            QVERIFY(game.refused(ten, target));
         game.drop(Rules::FirstPlace);
         QCOMPARE(game.carte(ten).rect.topLeft(), Rules::placePosition(0));
 
         // The valet has no column and no place is free.
         game.turn();
-        QCOMPARE(game.bench.host.results, QList<bool>{false});
-        QCOMPARE(game.bench.host.current, QStringLiteral("DESOLE, vous avez perdu..."));
+        game.checkEnded(false, familiesFound(1));
         QVERIFY(!game.carte(game.top()).draggable);
-        QCOMPARE(game.rules.statistic(), familiesFound(1));
     }
 };
 

@@ -3,9 +3,9 @@
 #include "games/frmVoyageuses1/voyageuses1rules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
+#include "games/mousegestures.h"
 #include "testapp.h"
 
-#include <QMouseEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -28,20 +28,14 @@ struct Window {
     const TableModel &table() { return rules().table(); }
     QPoint centre(int picture) { return form.Tapis->toPixels(table().at(picture).rect).center(); }
     int hand() { return Rules::FirstSabot + rules().state().IndexSabot; }
-    // Drags the card in hand to a point of the table with the button held, which QTest's own
-    // move does not carry, and lets go; tells whether the frame showed before letting go.
-    bool drag(QPoint target)
+    // Drags the card in hand to a point of the table with the button held, and lets go.
+    void drag(QPoint target)
     {
         const QPoint from = centre(hand());
-        QTest::mousePress(form.Tapis, Qt::LeftButton, {}, from);
-        for (QPoint position : {from + QPoint(20, 20), target}) {
-            QMouseEvent event(QEvent::MouseMove, position, form.Tapis->mapToGlobal(position),
-                              Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(form.Tapis, &event);
-        }
-        const bool framed = table().frames.at(Rules::Indicateur).visible;
-        QTest::mouseRelease(form.Tapis, Qt::LeftButton, {}, target);
-        return framed;
+        MouseGestures::press(form.Tapis, from);
+        MouseGestures::moveHeld(form.Tapis, from + QPoint(20, 20));
+        MouseGestures::moveHeld(form.Tapis, target);
+        MouseGestures::release(form.Tapis, target);
     }
     // The tip the table shows with the mouse resting at a point, or "" for none.
     QString toolTipAt(QPoint at)
@@ -62,23 +56,6 @@ struct Window {
 class TestVoyageuses1Window : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void stockCardIsDraggedHomeWithTheMouse()
-    {
-        Window w;
-        const QString card = w.table().at(w.hand()).card;
-        int own = 0;
-        while (Rules::ownCard(own) != card)
-            ++own;
-
-        // Let go on a wrong place: the card goes back to the hand.
-        const TableModel inHand = w.table();
-        QVERIFY(!w.drag(w.centre(Rules::FirstCarte + (own == 0 ? 1 : 0))));
-        QCOMPARE(w.table(), inHand);
-        QVERIFY(w.drag(w.centre(Rules::FirstCarte + own)));
-        QCOMPARE(w.table().at(Rules::FirstCarte + own).card, card);
-        QVERIFY(!w.table().frames.at(Rules::Indicateur).visible);
-    }
-
     // The card in hand is in automatic drag mode: a click on it, or letting it go over the
     // prompt or a button, changes nothing.
     void cardInHandIgnoresClicksAndDropsOnControls()

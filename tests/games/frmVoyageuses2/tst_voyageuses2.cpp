@@ -34,9 +34,9 @@ struct Game : SetDeckGame<Rules> {
             ++place;
         rules.drop(Rules::ImgSabot, Rules::FirstCarte + place, {});
     }
-    // No click, hover or drop on the places changes anything, but for a drop on the place
-    // allowed.
-    void checkInert(int allowed = -1)
+    // During the chain no click, hover or drop on the places changes anything, but for a drop
+    // on the place allowed.
+    void checkInert(int allowed)
     {
         checkRefused([&] {
             for (int place = 0; place < Rules::Places; ++place) {
@@ -69,7 +69,6 @@ private Q_SLOTS:
         if (exchanged)
             std::swap(order[5], order[6]);
         Game game(order);
-        game.checkInert(); // before JOUER
         game.start();
         QCOMPARE(game.host.current,
                  QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
@@ -112,13 +111,11 @@ private Q_SLOTS:
         game.rules.click(Rules::Places - 1);
         QCOMPARE(game.host.results, QList<bool>{!exchanged});
         QVERIFY(game.rules.statistic().isEmpty()); // no line of its own in the record
-        game.checkInert();                         // after the end
     }
 
     void chainVisitingEveryPlaceWinsWhenTheHoleFills()
     {
-        const Deal order = cycle(Rules::Places);
-        Game game(order);
+        Game game(cycle(Rules::Places));
         game.start();
         game.rules.click(0);
         for (int carried = 1; carried < Rules::Places; ++carried) {
@@ -126,11 +123,6 @@ private Q_SLOTS:
             QCOMPARE(game.hand().card, Rules::ownCard((carried + 1) % Rules::Places));
         }
         QVERIFY(game.host.results.isEmpty());
-        QStringList cards = game.rules.cardCodes();
-        cards.sort();
-        QStringList dealt(order.begin(), order.end());
-        dealt.sort();
-        QCOMPARE(cards, dealt); // the hand and the grid hold the deck, none twice
         game.carry();
         QCOMPARE(game.host.results, QList<bool>{true});
         QCOMPARE(game.host.current, QStringLiteral("BRAVO, vous avez gagné..."));
