@@ -236,24 +236,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored"); // after choosing the fifth entry
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("stored"); // after choosing that entry
         QTest::addColumn<QString>("dealTitle");
         QTest::newRow("Carnaval à Rio") << "Carnaval à Rio"
                                         << "cboSecondes"
-                                        << "temps"
-                                        << "5"
+                                        << "temps" << 4 << "5"
                                         << "VORELLES";
         QTest::newRow("L'annonce") << "L'annonce"
                                    << "cboAnnonce"
-                                   << "annonce"
-                                   << "4"
+                                   << "annonce" << 4 << "4"
                                    << "Nouvelle vorelle";
+        QTest::newRow("Pousse-pousse") << "Pousse-pousse"
+                                       << "cboFamille"
+                                       << "famille" << 0 << "0"
+                                       << "VORELLES";
     }
     void choiceIsKeptAndLockedDuringPlay()
     {
         QFETCH(QString, game);
         QFETCH(QString, list);
         QFETCH(QString, key);
+        QFETCH(int, entry);
         QFETCH(QString, stored);
         QFETCH(QString, dealTitle);
         TestApp app;
@@ -268,7 +272,7 @@ private Q_SLOTS:
             const auto form = open();
             auto *combo = qobject_cast<QComboBox *>(form->control(list));
             QVERIFY(combo && combo->isEnabled());
-            combo->activated(4); // what QComboBox emits when the player picks an entry
+            combo->activated(entry); // what QComboBox emits when the player picks an entry
             QCOMPARE(app.settings.read(QString::fromUtf8(info.caption), key), stored);
             form->Boutons_Click(0);
             QVERIFY(!combo->isEnabled());
@@ -278,7 +282,7 @@ private Q_SLOTS:
             QVERIFY(combo->isEnabled());
         }
         const auto reopened = open();
-        QCOMPARE(qobject_cast<QComboBox *>(reopened->control(list))->currentIndex(), 4);
+        QCOMPARE(qobject_cast<QComboBox *>(reopened->control(list))->currentIndex(), entry);
         if (game == QLatin1String("L'annonce")) // its counters are drawn in Courier New
             QVERIFY(
                 QFontInfo(reopened->control(QStringLiteral("lblAnnonce"))->font()).fixedPitch());
