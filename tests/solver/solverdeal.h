@@ -23,6 +23,7 @@ public:
     }
 
     const Rules &rules() const { return static_cast<const Rules &>(*m_rules); }
+    Rules &rules() { return static_cast<Rules &>(*m_rules); }
     const QString &tag(int picture) const { return m_rules->table().at(picture).tag; }
     // One entry per end of game, true when won.
     const QList<bool> &results() const { return m_bench.host.results; }
@@ -34,14 +35,34 @@ public:
         if (!over())
             m_rules->click(picture);
     }
-    // A move of a line as the window plays it: the click, then the partner's.
+    // A move of a line as the window plays it: a drop, or the click, then the partner's.
     void play(const SolverMove &move)
     {
-        QCOMPARE(move.action, SolverMove::Action::Click);
         QVERIFY2(!over(), "the line goes on after the end of the game");
+        if (move.action == SolverMove::Action::Drop) {
+            m_rules->drop(move.picture, move.target, move.dropTopLeft);
+            return;
+        }
+        QCOMPARE(move.action, SolverMove::Action::Click);
         click(move.picture);
         if (move.partner >= 0)
             click(move.partner);
+    }
+    // Whether an action of the player changes the table. A change is undone, with the end of
+    // the game it brought; the action reads what it needs of the table before that.
+    bool changes(const std::function<void(Rules &)> &action)
+    {
+        const RulesSnapshot start = m_rules->snapshot();
+        const TableModel before = m_rules->table();
+        const qsizetype ended = results().size();
+        const bool inProgress = m_bench.state.gameInProgress;
+        action(rules());
+        if (m_rules->table() == before)
+            return false;
+        m_rules->restore(start);
+        m_bench.host.results.resize(ended);
+        m_bench.state.gameInProgress = inProgress;
+        return true;
     }
     // The solver's answer from where the deal stands, its line played through the rules.
     SolverAnswer solveAndPlay(const Solver &solver)
