@@ -13,10 +13,14 @@
 // and stopped at the end of the game. Solvers' models and lines are checked against it.
 template <typename Rules> class SolverDeal {
 public:
-    SolverDeal(const QString &menuName, quint32 seed) : m_bench(seed)
+    // order: the cards dealt first, in place of the seeded shuffle.
+    SolverDeal(const QString &menuName, quint32 seed, const QStringList &order = {}) : m_bench(seed)
     {
         m_bench.host.state = &m_bench.state;
-        m_rules = (*RulesRegistry::rulesFor(menuName))(m_bench.context(), m_bench.host);
+        if (!order.isEmpty())
+            m_bench.stack(order);
+        m_rules = (*RulesRegistry::rulesFor(menuName))(
+            order.isEmpty() ? m_bench.context() : m_bench.stacked(), m_bench.host);
         m_rules->Distribution();
         m_bench.state.gameInProgress = true;
         m_rules->play();
@@ -35,7 +39,8 @@ public:
         if (!over())
             m_rules->click(picture);
     }
-    // A move of a line as the window plays it: a drop, or the click, then the partner's.
+    // A move of a line as the window plays it: a drop, or the click, then the partner's, then
+    // the game's own button.
     void play(const SolverMove &move)
     {
         QVERIFY2(!over(), "the line goes on after the end of the game");
@@ -47,6 +52,8 @@ public:
         click(move.picture);
         if (move.partner >= 0)
             click(move.partner);
+        if (!move.button.isEmpty() && !over())
+            m_rules->press(move.button);
     }
     // Whether an action of the player changes the table. A change is undone, with the end of
     // the game it brought; the action reads what it needs of the table before that.
@@ -90,7 +97,7 @@ struct LineTally {
 
 // Solves the deals of seeds 1 to `seeds`, each after `before` (a card selected first, say), and
 // plays every line through the rules: a winnable line wins, a lost one does not. Deals over at
-// JOUER have nothing to solve. At least `least` deals are winnable and lost.
+// JOUER or after `before` have nothing to solve. At least `least` deals are winnable and lost.
 template <typename Rules>
 void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds, LineTally least,
                      const std::function<void(SolverDeal<Rules> &, quint32)> &before)
@@ -101,6 +108,10 @@ void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds, L
         if (deal.over())
             continue;
         before(deal, seed);
+        if (QTest::currentTestFailed())
+            return;
+        if (deal.over())
+            continue;
         const SolverAnswer answer = deal.solveAndPlay(solver);
         if (QTest::currentTestFailed())
             return;
