@@ -13,16 +13,21 @@
 // and stopped at the end of the game. Solvers' models and lines are checked against it.
 template <typename Rules> class SolverDeal {
 public:
-    SolverDeal(const QString &menuName, quint32 seed) : m_bench(seed)
+    // order: the cards dealt first, in place of the seeded shuffle.
+    SolverDeal(const QString &menuName, quint32 seed, const QStringList &order = {}) : m_bench(seed)
     {
         m_bench.host.state = &m_bench.state;
-        m_rules = (*RulesRegistry::rulesFor(menuName))(m_bench.context(), m_bench.host);
+        if (!order.isEmpty())
+            m_bench.stack(order);
+        m_rules = (*RulesRegistry::rulesFor(menuName))(
+            order.isEmpty() ? m_bench.context() : m_bench.stacked(), m_bench.host);
         m_rules->Distribution();
         m_bench.state.gameInProgress = true;
         m_rules->play();
     }
 
     const Rules &rules() const { return static_cast<const Rules &>(*m_rules); }
+    Rules &rules() { return static_cast<Rules &>(*m_rules); }
     const QString &tag(int picture) const { return m_rules->table().at(picture).tag; }
     // One entry per end of game, true when won.
     const QList<bool> &results() const { return m_bench.host.results; }
@@ -34,14 +39,37 @@ public:
         if (!over())
             m_rules->click(picture);
     }
-    // A move of a line as the window plays it: the click, then the partner's.
+    // A move of a line as the window plays it: a drop, or the click, then the partner's, then
+    // the game's own button.
     void play(const SolverMove &move)
     {
-        QCOMPARE(move.action, SolverMove::Action::Click);
         QVERIFY2(!over(), "the line goes on after the end of the game");
+        if (move.action == SolverMove::Action::Drop) {
+            m_rules->drop(move.picture, move.target, move.dropTopLeft);
+            return;
+        }
+        QCOMPARE(move.action, SolverMove::Action::Click);
         click(move.picture);
         if (move.partner >= 0)
             click(move.partner);
+        if (!move.button.isEmpty() && !over())
+            m_rules->press(move.button);
+    }
+    // Whether an action of the player changes the table. A change is undone, with the end of
+    // the game it brought; the action reads what it needs of the table before that.
+    bool changes(const std::function<void(Rules &)> &action)
+    {
+        const RulesSnapshot start = m_rules->snapshot();
+        const TableModel before = m_rules->table();
+        const qsizetype ended = results().size();
+        const bool inProgress = m_bench.state.gameInProgress;
+        action(rules());
+        if (m_rules->table() == before)
+            return false;
+        m_rules->restore(start);
+        m_bench.host.results.resize(ended);
+        m_bench.state.gameInProgress = inProgress;
+        return true;
     }
     // The solver's answer from where the deal stands, its line played through the rules.
     SolverAnswer solveAndPlay(const Solver &solver)
@@ -69,7 +97,7 @@ struct LineTally {
 
 // Solves the deals of seeds 1 to `seeds`, each after `before` (a card selected first, say), and
 // plays every line through the rules: a winnable line wins, a lost one does not. Deals over at
-// JOUER have nothing to solve. At least `least` deals are winnable and lost.
+// JOUER or after `before` have nothing to solve. At least `least` deals are winnable and lost.
 template <typename Rules>
 void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds, LineTally least,
                      const std::function<void(SolverDeal<Rules> &, quint32)> &before)
@@ -80,6 +108,10 @@ void playSolvedLines(const QString &game, const Solver &solver, quint32 seeds, L
         if (deal.over())
             continue;
         before(deal, seed);
+        if (QTest::currentTestFailed())
+            return;
+        if (deal.over())
+            continue;
         const SolverAnswer answer = deal.solveAndPlay(solver);
         if (QTest::currentTestFailed())
             return;

@@ -1,87 +1,61 @@
-#include "games/fakehost.h"
 #include "games/frmMaisoncarree/maisoncarreerules.h"
-#include "games/gamecatalog.h"
 #include "solver/carre/carresolver.h"
 #include "solver/search/depthfirst.h"
+#include "solverdeal.h"
 
 #include <QTest>
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <random>
 
 namespace {
 
 using Rules = MaisoncarreeRules;
 using Move = CarreModel::Move;
-constexpr int OnReserve = CarreModel::Piles; // where a card lands: a pile 0 to 8, or the reserve
+using Deal = SolverDeal<Rules>;
 
-// A drop the rules accept: the card dragged, where it lands, and one target that does it.
-struct Drop {
-    int card = -1;
-    int place = -1;
-    int target = -1;
-};
+const QString Game = QStringLiteral("Carré");
 
-struct Deal {
-    explicit Deal(quint32 seed) : bench(seed)
-    {
-        bench.host.state = &bench.state;
-        rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
-    }
-    bool over() const { return !bench.host.results.isEmpty(); }
-    const Picture &carte(int k) const { return rules.table().at(Rules::FirstCarte + k); }
-    int placeOf(int k) const
-    {
-        const QPoint at = carte(k).rect.topLeft();
-        for (int pile = 0; pile < CarreModel::Piles; ++pile) {
-            if (Rules::squarePosition(pile) == at)
-                return pile;
-        }
-        return at == Rules::ReservePosition ? OnReserve : -1;
-    }
-    // Every drop of a shown picture on another that changes the table, found by trying each
-    // one and putting the game back; one per card and place.
-    std::vector<Drop> legalDrops()
-    {
-        const RulesSnapshot start = rules.snapshot();
-        const TableModel before = rules.table();
-        const qsizetype results = bench.host.results.size();
-        std::map<std::pair<int, int>, int> found;
-        for (int card = 0; card < CarreModel::Cards; ++card) {
-            if (!carte(card).visible)
-                continue;
-            for (int target = 0; target < before.pictures.size(); ++target) {
-                if (!before.at(target).visible)
-                    continue;
-                rules.drop(Rules::FirstCarte + card, target, {});
-                if (rules.table() == before)
-                    continue;
-                found.emplace(std::pair{card, placeOf(card)}, target);
-                rules.restore(start);
-                bench.host.results.resize(results);
-                bench.state.gameInProgress = true;
-            }
-        }
-        std::vector<Drop> drops;
-        for (const auto &[move, target] : found)
-            drops.push_back({move.first, move.second, target});
-        return drops;
-    }
+// A card and where it lands: a square pile 0 to 8, or the reserve.
+using Landing = std::pair<int, int>;
+constexpr int OnReserve = CarreModel::Piles;
 
-    RulesBench bench;
-    Rules rules{*GameCatalog::byMenuName(QStringLiteral("Carré")), bench.context(), bench.host};
-};
-
-std::vector<std::pair<int, int>> landings(const std::vector<Move> &moves)
+Landing landing(const Move &move)
 {
-    std::vector<std::pair<int, int>> out;
-    for (const Move &move : moves)
-        out.emplace_back(move.card, move.pile == CarreModel::None ? OnReserve : move.pile);
-    std::sort(out.begin(), out.end());
-    return out;
+    return {move.card, move.pile == CarreModel::None ? OnReserve : move.pile};
+}
+
+Landing landing(const Rules &rules, int card)
+{
+    const QPoint at = rules.table().at(Rules::FirstCarte + card).rect.topLeft();
+    for (int pile = 0; pile < CarreModel::Piles; ++pile) {
+        if (Rules::squarePosition(pile) == at)
+            return {card, pile};
+    }
+    return {card, at == Rules::ReservePosition ? OnReserve : -1};
+}
+
+// Every drop the rules take, found by dropping each shown card on each shown picture: one
+// target for each landing.
+std::map<Landing, int> legalDrops(Deal &deal)
+{
+    std::map<Landing, int> found;
+    const TableModel table = deal.rules().table();
+    for (int card = 0; card < CarreModel::Cards; ++card) {
+        for (int target = 0; target < table.pictures.size(); ++target) {
+            if (!table.at(Rules::FirstCarte + card).visible || !table.at(target).visible)
+                continue;
+            Landing landed;
+            if (deal.changes([&](Rules &rules) {
+                    rules.drop(Rules::FirstCarte + card, target, {});
+                    landed = landing(rules, card);
+                }))
+                found.emplace(landed, target);
+        }
+    }
+    return found;
 }
 
 void compare(const CarreModel &played, const CarreModel &read)
@@ -96,8 +70,8 @@ void compare(const CarreModel &played, const CarreModel &read)
     QCOMPARE(played.progress(), read.progress());
 }
 
-// The model with every legal move and a key naming the cards where they lie: nothing cut off,
-// nothing merged, to check the search's own against.
+// The model with every legal move, or the search's own, and a key naming the cards where they
+// lie: nothing merged, to check the search's cut-offs and merging against.
 template <bool EveryMove> struct PlainModel {
     using Move = CarreModel::Move;
     using Key = ByteKey;
@@ -140,10 +114,24 @@ int card(int rank, int n)
     return 4 * (rank - 1) + n;
 }
 
-Search::Outcome solve(const CarreModel &model)
+// A shuffled deal: its nine first cards on the square, the others in the stock.
+template <bool EveryMove> std::optional<PlainModel<EveryMove>> shuffled(std::mt19937 &random)
+{
+    std::array<int, CarreModel::Cards> deck{};
+    std::iota(deck.begin(), deck.end(), 0);
+    std::shuffle(deck.begin(), deck.end(), random);
+    std::array<int, CarreModel::Piles> tops{};
+    std::copy_n(deck.begin(), tops.size(), tops.begin());
+    PlainModel<EveryMove> plain;
+    if (!plain.model.set(byRank(), tops, {deck.begin() + tops.size(), deck.end()}, {}))
+        return std::nullopt;
+    return plain;
+}
+
+template <typename Model> Search::Outcome solve(const Model &model)
 {
     const std::atomic<bool> cancel{false};
-    return Search::DepthFirst<CarreModel>(cancel, Search::Limits{}).solve(model).outcome;
+    return Search::DepthFirst<Model>(cancel, Search::Limits{}).solve(model).outcome;
 }
 
 } // namespace
@@ -156,122 +144,93 @@ private Q_SLOTS:
     void theModelMovesInLockstepWithTheRules()
     {
         for (quint32 seed = 1; seed <= 60; ++seed) {
-            Deal deal(seed);
-            CarreModel model = *CarreSolver::model(deal.rules);
+            Deal deal(Game, seed);
+            CarreModel model = *CarreSolver::model(deal.rules());
             std::mt19937 pick(seed);
             for (;;) {
-                compare(model, *CarreSolver::model(deal.rules));
+                compare(model, *CarreSolver::model(deal.rules()));
                 std::vector<Move> moves;
                 model.legal(moves);
-                const std::vector<Drop> drops = deal.legalDrops();
-                std::vector<std::pair<int, int>> allowed;
-                for (const Drop &drop : drops)
-                    allowed.emplace_back(drop.card, drop.place);
-                QCOMPARE(allowed, landings(moves));
+                std::vector<Landing> landings;
+                for (const Move &move : moves)
+                    landings.push_back(landing(move));
+                std::sort(landings.begin(), landings.end());
+                const std::map<Landing, int> drops = legalDrops(deal);
+                std::vector<Landing> allowed;
+                for (const auto &[dropped, target] : drops)
+                    allowed.push_back(dropped);
+                QCOMPARE(allowed, landings);
                 if (deal.over() || drops.empty())
                     break;
-                const Drop drop = drops[pick() % drops.size()];
-                deal.rules.drop(Rules::FirstCarte + drop.card, drop.target, {});
-                model.play(*std::find_if(moves.begin(), moves.end(), [&](const Move &m) {
-                    return landings({m}).front() == std::pair{drop.card, drop.place};
-                }));
+                const auto drop = std::next(drops.begin(), long(pick() % drops.size()));
+                deal.rules().drop(Rules::FirstCarte + drop->first.first, drop->second, {});
+                model.play(*std::find_if(moves.begin(), moves.end(),
+                                         [&](const Move &m) { return landing(m) == drop->first; }));
             }
             QVERIFY(deal.over());
-            QCOMPARE(deal.bench.host.results, QList<bool>{model.won()});
+            QCOMPARE(deal.results(), QList<bool>{model.won()});
         }
     }
 
-    // From the deal or from a few random moves in, every winning line wins through the rules,
-    // and a lost deal's line is played through them to the end of a lost game.
+    // From the deal or from a few random drops in, every winning line wins through the rules,
+    // and a lost deal's line does not.
     void everyLineReplaysThroughTheRules()
     {
-        int winnable = 0;
-        int lost = 0;
-        for (quint32 seed = 1; seed <= 300; ++seed) {
-            Deal deal(seed);
+        playSolvedLines<Rules>(Game, CarreSolver{}, 300, {31, 31}, [](Deal &deal, quint32 seed) {
             std::mt19937 pick(seed);
             for (int step = int(seed % 3) * 5; step > 0; --step) {
-                const std::vector<Drop> drops = deal.legalDrops();
+                const std::map<Landing, int> drops = legalDrops(deal);
                 QVERIFY(!drops.empty());
-                const Drop drop = drops[pick() % drops.size()];
-                deal.rules.drop(Rules::FirstCarte + drop.card, drop.target, {});
+                const auto drop = std::next(drops.begin(), long(pick() % drops.size()));
+                deal.rules().drop(Rules::FirstCarte + drop->first.first, drop->second, {});
             }
-            const std::atomic<bool> cancel{false};
-            const SolverAnswer answer = CarreSolver{}.prepare(deal.rules)->run(cancel);
-            QVERIFY(answer.verdict != SolverAnswer::Verdict::Unknown);
-            for (const SolverMove &move : answer.line) {
-                QVERIFY(!deal.over());
-                const TableModel before = deal.rules.table();
-                deal.rules.drop(move.picture, move.target, move.dropTopLeft);
-                QVERIFY(!(deal.rules.table() == before));
-            }
-            const bool won = answer.verdict == SolverAnswer::Verdict::Winnable;
-            QCOMPARE(deal.bench.host.results, QList<bool>{won});
-            ++(won ? winnable : lost);
-        }
-        QVERIFY2(winnable > 30 && lost > 30,
-                 qPrintable(QStringLiteral("%1 winnable, %2 lost").arg(winnable).arg(lost)));
+        });
     }
 
     // The counting cut-off, the move it skips and the merging of alike piles and ranks change no
-    // verdict: small random positions solved both ways, and a deal where the reserve's card,
-    // though it fits, has to wait for its pile to come round again.
+    // verdict: small random positions solved both ways, whole deals with and without merging,
+    // and a deal where the reserve's card, though it fits, has to wait for its pile to come
+    // round again.
     void theCutOffsKeepTheVerdictExact()
     {
         std::mt19937 random(17);
         int winnable = 0;
         int tried = 0;
         for (int position = 0; position < 10000; ++position) {
-            std::array<int, CarreModel::Cards> deck{};
-            std::iota(deck.begin(), deck.end(), 0);
-            std::shuffle(deck.begin(), deck.end(), random);
-            std::array<int, CarreModel::Piles> tops{};
-            std::copy_n(deck.begin(), tops.size(), tops.begin());
-            PlainModel<true> plain;
-            QVERIFY(plain.model.set(byRank(), tops, {deck.begin() + tops.size(), deck.end()}, {}));
+            std::optional<PlainModel<true>> plain = shuffled<true>(random);
+            QVERIFY(plain);
             // Into the game by random moves, a card laid whenever one fits but now and then,
             // down to a stock and a reserve small enough to search without any cut-off.
-            while (plain.model.stockLeft() > 10) {
+            while (plain->model.stockLeft() > 10) {
                 std::vector<Move> moves;
-                plain.model.legal(moves);
+                plain->model.legal(moves);
                 const bool lay = moves.size() > 1 && random() % 6 != 0;
-                plain.play(lay ? moves[random() % (moves.size() - 1)] : moves.back());
+                plain->play(lay ? moves[random() % (moves.size() - 1)] : moves.back());
             }
-            if (plain.model.reserveSize() > 12)
+            if (plain->model.reserveSize() > 12)
                 continue;
             ++tried;
-            const std::atomic<bool> cancel{false};
-            const Search::Outcome exhaustive =
-                Search::DepthFirst<PlainModel<true>>(cancel, Search::Limits{}).solve(plain).outcome;
+            const Search::Outcome exhaustive = solve(*plain);
             QVERIFY(exhaustive != Search::Outcome::Unknown);
-            QCOMPARE(solve(plain.model), exhaustive);
+            QCOMPARE(solve(plain->model), exhaustive);
             winnable += exhaustive == Search::Outcome::Won ? 1 : 0;
         }
         QVERIFY2(winnable > 200 && tried - winnable > 200,
                  qPrintable(QStringLiteral("%1 of %2 winnable").arg(winnable).arg(tried)));
 
-        // Whole deals, the search's own moves with and without merging alike positions (a few
-        // too long to search unmerged are left out).
+        // A few deals too long to search unmerged are left out.
         int compared = 0;
         for (int deal = 0; deal < 1000; ++deal) {
-            std::array<int, CarreModel::Cards> deck{};
-            std::iota(deck.begin(), deck.end(), 0);
-            std::shuffle(deck.begin(), deck.end(), random);
-            std::array<int, CarreModel::Piles> tops{};
-            std::copy_n(deck.begin(), tops.size(), tops.begin());
-            PlainModel<false> plain;
-            QVERIFY(plain.model.set(byRank(), tops, {deck.begin() + tops.size(), deck.end()}, {}));
-            const std::atomic<bool> cancel{false};
-            const Search::Outcome unmerged =
-                Search::DepthFirst<PlainModel<false>>(cancel, Search::Limits{})
-                    .solve(plain)
-                    .outcome;
+            const std::optional<PlainModel<false>> plain = shuffled<false>(random);
+            QVERIFY(plain);
+            const Search::Outcome unmerged = solve(*plain);
             if (unmerged == Search::Outcome::Unknown)
                 continue;
             ++compared;
-            QCOMPARE(solve(plain.model), unmerged);
+            QCOMPARE(solve(plain->model), unmerged);
         }
         QVERIFY2(compared > 950, qPrintable(QString::number(compared)));
+
         // Piles showing 5 and 3 (the others out of reach); the reserve's 6 fits on the 5, but
         // the line that wins puts the stock's 5 on the reserve, lays the stock's 6 on that pile,
         // then the 4 on the 3 and the two reserve cards after it.

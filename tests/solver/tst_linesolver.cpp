@@ -1,13 +1,11 @@
-#include "games/fakehost.h"
-#include "games/frmDuodereve/duodereverules.h"
 #include "games/frmMariage/mariagerules.h"
-#include "games/frmPaquetsEscamotables/duorules.h"
 #include "games/linerules.h"
 #include "solver/line/betweenclearing.h"
 #include "solver/line/duoclearing.h"
 #include "solver/line/linesolver.h"
 #include "solver/search/cardbyte.h"
 #include "solver/search/depthfirst.h"
+#include "solverdeal.h"
 
 #include <QTest>
 #include <numeric>
@@ -16,11 +14,12 @@
 namespace {
 
 using Move = LineModel::Move;
+using Deal = SolverDeal<LineRules>;
 
 struct Game {
     const char *name;
-    RulesFactory make;
     LineSolver solver;
+    LineTally least; // of the seeded deals
 };
 
 // The deck in rank order, each rank in suit order: all three games can be won from it.
@@ -28,108 +27,85 @@ QStringList rankOrder()
 {
     QStringList order;
     for (int rank = 1; rank <= 13; ++rank) {
-        for (const char *suit : {"TREFLE", "CARREAU", "COEUR", "PIQUE"})
-            order.append(Cards::RankWord(rank) + QStringLiteral("DE") + QLatin1String(suit));
+        for (int suit = 0; suit < 4; ++suit)
+            order.append(CardName(rank, suit));
     }
     return order;
 }
 
-// A seeded deal of the real rules, or one of the deck in the order given, started as the window
-// starts it.
-struct Deal {
-    Deal(const Game &game, quint32 seed, const QStringList &order = {}) : bench(seed)
-    {
-        bench.host.state = &bench.state;
-        if (!order.isEmpty())
-            bench.stack(order);
-        rules = game.make(order.isEmpty() ? bench.context() : bench.stacked(), bench.host);
-        rules->Distribution();
-        bench.state.gameInProgress = true;
-        rules->play();
+bool isMariage(const Deal &deal)
+{
+    return dynamic_cast<const MariageRules *>(&deal.rules());
+}
+
+// One move of the model, played as the player would; whether the rules took it.
+bool apply(Deal &deal, const Move &move)
+{
+    LineRules &rules = deal.rules();
+    const CardLine &cards = rules.line();
+    const int before = cards.length();
+    if (move.place == LineModel::Deal) {
+        rules.click(rules.sabot());
+        return cards.length() == before + 1 || deal.over();
     }
-    LineRules &line() { return static_cast<LineRules &>(*rules); }
-    bool over() const { return !bench.host.results.isEmpty(); }
-    void play(const SolverMove &move)
-    {
-        if (move.action == SolverMove::Action::Drop) {
-            rules->drop(move.picture, move.target, move.dropTopLeft);
+    if (isMariage(deal)) {
+        rules.click(cards.picture(move.place));
+        if (move.span == 2)
+            rules.click(cards.picture(move.place + 1));
+        rules.press(QString::fromLatin1(MariageRules::Supprimer));
+        return cards.length() == before - move.span || deal.over();
+    }
+    for (const int side : {-1, 1}) {
+        if (move.place + side >= 0)
+            rules.drop(cards.picture(move.place), cards.picture(move.place + side), {});
+        if (cards.length() < before || deal.over())
+            return true;
+    }
+    return false;
+}
+
+// Selects the first card that may be removed, once the stock is dealt.
+void selectACard(Deal &deal)
+{
+    auto &rules = static_cast<MariageRules &>(deal.rules());
+    while (!rules.line().stockEmpty())
+        rules.click(rules.sabot());
+    for (int place = 0; place < rules.line().length(); ++place) {
+        if (rules.removable(place)) {
+            rules.click(rules.line().picture(place));
             return;
         }
-        rules->click(move.picture);
-        if (move.partner >= 0)
-            rules->click(move.partner);
-        if (!move.button.isEmpty())
-            rules->press(move.button);
     }
-    bool mariage() const { return dynamic_cast<const MariageRules *>(rules.get()); }
-    // One move of the model, played as the player would; whether the rules took it.
-    bool apply(const Move &move)
-    {
-        const CardLine &cards = line().line();
-        const int before = cards.length();
-        if (move.place == LineModel::Deal) {
-            rules->click(line().sabot());
-            return cards.length() == before + 1 || over();
-        }
-        if (mariage()) {
-            rules->click(cards.picture(move.place));
-            if (move.span == 2)
-                rules->click(cards.picture(move.place + 1));
-            rules->press(QString::fromLatin1(MariageRules::Supprimer));
-            return cards.length() == before - move.span || over();
-        }
-        for (const int side : {-1, 1}) {
-            if (move.place + side >= 0)
-                rules->drop(cards.picture(move.place), cards.picture(move.place + side), {});
-            if (cards.length() < before || over())
-                return true;
-        }
-        return false;
-    }
-    // Selects the first card that may be removed, once the stock is dealt.
-    void selectACard()
-    {
-        while (!line().line().stockEmpty())
-            rules->click(line().sabot());
-        for (int place = 0; place < line().line().length(); ++place) {
-            if (static_cast<MariageRules &>(*rules).removable(place)) {
-                rules->click(line().line().picture(place));
-                return;
-            }
-        }
-    }
-    // The slides the rules take, found by dragging every card over each of its neighbours and
-    // looking for the red frame; then the stock while it has cards.
-    std::vector<Move> legalMoves()
-    {
-        std::vector<Move> moves;
-        const CardLine &cards = line().line();
-        const TableModel &table = rules->table();
-        // Mariage's own test of what SUPPRIMER takes.
-        for (int place = 0; mariage() && place < cards.length(); ++place) {
-            for (const int span : {1, 2}) {
-                if (cards.framed(place, span))
-                    moves.push_back({std::uint8_t(place), std::uint8_t(span)});
-            }
-        }
-        for (int place = 0; !mariage() && place < cards.length(); ++place) {
-            for (const int side : {-1, 1}) {
-                if (place + side < 0)
-                    continue;
-                rules->hover(cards.picture(place)); // hides the frame
-                rules->dragOver(cards.picture(place), cards.picture(place + side));
-                if (table.frames.at(SlideRules::Indicateur).visible)
-                    moves.push_back({std::uint8_t(place)});
-            }
-        }
-        if (!cards.stockEmpty())
-            moves.push_back({LineModel::Deal});
-        return moves;
-    }
+}
 
-    RulesBench bench;
-    std::unique_ptr<GameRules> rules;
-};
+// The moves the rules take: Mariage's own test of what SUPPRIMER takes, or the slides found by
+// dragging every card over each of its neighbours and looking for the red frame; then the stock
+// while it has cards.
+std::vector<Move> legalMoves(Deal &deal)
+{
+    std::vector<Move> moves;
+    LineRules &rules = deal.rules();
+    const CardLine &cards = rules.line();
+    for (int place = 0; isMariage(deal) && place < cards.length(); ++place) {
+        for (const int span : {1, 2}) {
+            if (cards.framed(place, span))
+                moves.push_back({std::uint8_t(place), std::uint8_t(span)});
+        }
+    }
+    for (int place = 0; !isMariage(deal) && place < cards.length(); ++place) {
+        for (const int side : {-1, 1}) {
+            if (place + side < 0)
+                continue;
+            rules.hover(cards.picture(place)); // hides the frame
+            rules.dragOver(cards.picture(place), cards.picture(place + side));
+            if (rules.table().frames.at(SlideRules::Indicateur).visible)
+                moves.push_back({std::uint8_t(place)});
+        }
+    }
+    if (!cards.stockEmpty())
+        moves.push_back({LineModel::Deal});
+    return moves;
+}
 
 // A search's removals played through the model, Duo's as the drag of the card after the one
 // that leaves.
@@ -155,9 +131,10 @@ LineModel replay(LineModel model, const std::vector<LineClearing::Removal> &line
 
 const std::vector<Game> &games()
 {
-    static const std::vector<Game> all{{"Duo", MakeDuoRules, LineSolver::duo()},
-                                       {"Duo de rêve", MakeDuodereveRules, LineSolver::duoDeReve()},
-                                       {"Mariage", MakeMariageRules, LineSolver::mariage()}};
+    // Duo and Duo de rêve are as good as never won from a shuffled deck.
+    static const std::vector<Game> all{{"Duo", LineSolver::duo(), {0, 30}},
+                                       {"Duo de rêve", LineSolver::duoDeReve(), {0, 30}},
+                                       {"Mariage", LineSolver::mariage(), {30, 0}}};
     return all;
 }
 
@@ -172,17 +149,17 @@ private Q_SLOTS:
     {
         for (const Game &game : games()) {
             for (quint32 seed = 1; seed <= 150; ++seed) {
-                Deal deal(game, seed);
-                auto start = game.solver.model(*deal.rules);
+                Deal deal(QString::fromUtf8(game.name), seed);
+                auto start = game.solver.model(deal.rules());
                 QVERIFY(start);
                 LineModel model = *start;
                 std::mt19937 pick(seed);
                 while (!deal.over()) {
                     std::vector<Move> modelMoves;
                     model.legal(modelMoves);
-                    const std::vector<Move> legal = deal.legalMoves();
+                    const std::vector<Move> legal = legalMoves(deal);
                     QCOMPARE(modelMoves, legal);
-                    const CardLine &cards = deal.line().line();
+                    const CardLine &cards = deal.rules().line();
                     QCOMPARE(model.length(), cards.length());
                     for (int place = 0; place < cards.length(); ++place)
                         QCOMPARE(model.card(place), CardByte(cards.card(place)));
@@ -191,56 +168,37 @@ private Q_SLOTS:
                     const Move move = legal.size() > 1 && pick() % 4 != 0
                                           ? legal[pick() % (legal.size() - 1)]
                                           : legal[pick() % legal.size()];
-                    QVERIFY(deal.apply(move));
+                    QVERIFY(apply(deal, move));
                     model.play(move);
                 }
                 std::vector<Move> left;
                 model.legal(left);
                 QVERIFY(left.empty());
-                QCOMPARE(deal.bench.host.results, QList<bool>{model.won()});
+                QCOMPARE(deal.results(), QList<bool>{model.won()});
             }
         }
     }
 
-    // Every winning line wins through the real rules and every lost deal's best line is legal,
-    // from fresh deals, from positions part played (the stock partly dealt, cards gone, a
-    // Mariage card selected), and from a deck each game can clear.
+    // Every winning line wins through the real rules and every lost deal's line does not, from
+    // fresh deals, from positions part played (the stock partly dealt, cards gone, a Mariage
+    // card selected), and from the deck in rank order, which each game clears.
     void everyLineReplaysThroughTheRules()
     {
         for (const Game &game : games()) {
-            int winnable = 0;
-            int lost = 0;
-            for (quint32 seed = 1; seed <= 41; ++seed) {
-                Deal deal(game, seed, seed == 41 ? rankOrder() : QStringList{});
-                std::mt19937 pick(seed);
-                for (int step = 0; seed % 3 == 0 && step < 30 && !deal.over(); ++step) {
-                    const std::vector<Move> legal = deal.legalMoves();
-                    QVERIFY(deal.apply(legal[pick() % legal.size()]));
-                }
-                if (deal.mariage() && seed % 4 == 0)
-                    deal.selectACard();
-                if (deal.over())
-                    continue;
-                const std::atomic<bool> cancel{false};
-                const SolverAnswer answer = game.solver.prepare(*deal.rules)->run(cancel);
-                QVERIFY2(answer.verdict != SolverAnswer::Verdict::Unknown, game.name);
-                for (const SolverMove &move : answer.line) {
-                    QVERIFY(!deal.over());
-                    const TableModel before = deal.rules->table();
-                    deal.play(move);
-                    QVERIFY(deal.rules->table() != before);
-                }
-                if (answer.verdict == SolverAnswer::Verdict::Winnable) {
-                    ++winnable;
-                    QCOMPARE(deal.bench.host.results, QList<bool>{true});
-                } else {
-                    ++lost;
-                    QVERIFY(deal.bench.host.results != QList<bool>{true});
-                }
-                if (seed == 41)
-                    QCOMPARE(answer.verdict, SolverAnswer::Verdict::Winnable);
-            }
-            qInfo("%s: %d winnable, %d lost", game.name, winnable, lost);
+            const QString name = QString::fromUtf8(game.name);
+            playSolvedLines<LineRules>(
+                name, game.solver, 40, game.least, [](Deal &deal, quint32 seed) {
+                    std::mt19937 pick(seed);
+                    for (int step = 0; seed % 3 == 0 && step < 30 && !deal.over(); ++step) {
+                        const std::vector<Move> legal = legalMoves(deal);
+                        QVERIFY(apply(deal, legal[pick() % legal.size()]));
+                    }
+                    if (isMariage(deal) && seed % 4 == 0)
+                        selectACard(deal);
+                });
+            Deal ordered(name, 1, rankOrder());
+            QCOMPARE(ordered.solveAndPlay(game.solver).verdict, SolverAnswer::Verdict::Winnable);
+            QCOMPARE(ordered.results(), QList<bool>{true});
         }
     }
 
