@@ -73,11 +73,22 @@ Grid scrambled(std::mt19937 &random, int slides)
 class TestPousseSolver : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void databaseBuildGivesWayToACancel();
     void parityAgainstFullSearch();
     void shortestAgainstBreadthFirst();
     void solutionsReplayThroughTheRules();
     void summariesAndStoppedSearches();
 };
+
+// First, before anything built the databases: a raised flag stops their build, which starts
+// again at the next search (the tests below rely on those tables).
+void TestPousseSolver::databaseBuildGivesWayToACancel()
+{
+    const std::atomic<bool> raised{true};
+    QCOMPARE(PatternDatabase::instance(raised), nullptr);
+    QCOMPARE(PousseSolver::answer(goal(), raised).verdict, SolverAnswer::Verdict::Unknown);
+    QCOMPARE(PatternDatabase::instance(NoCancel), &PatternDatabase::instance());
+}
 
 // On boards small enough to search whole: the verdict for every arrangement of a 2 x 3 board of
 // distinct tiles, and for random arrangements of a 3 x 3 board, with and without two alike.
