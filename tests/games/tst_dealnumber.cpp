@@ -16,8 +16,7 @@ namespace {
 // One deal of a game (its table and the rules' variables, which hold the stock of some games),
 // dealt on a program that has shuffled with its own seed and melange before: a numbered deal owes
 // nothing to either.
-RulesSnapshot dealt(const RegisteredRules &game, quint32 number, quint32 seed,
-                    const QString &melange)
+RulesSnapshot dealt(const RulesFactory &game, quint32 number, quint32 seed, const QString &melange)
 {
     QTemporaryDir dir;
     SettingsStore settings(dir.filePath(QStringLiteral("t.ini")));
@@ -26,7 +25,7 @@ RulesSnapshot dealt(const RegisteredRules &game, quint32 number, quint32 seed,
     BuildCardTables(state);
     SeededRandom random(seed);
     QuietHost host;
-    std::unique_ptr<GameRules> rules = game.make({state, settings, random}, host);
+    std::unique_ptr<GameRules> rules = game({state, settings, random}, host);
     rules->Distribution();
     rules->deal(number);
     return rules->snapshot();
@@ -56,15 +55,8 @@ private Q_SLOTS:
                      "8DECARREAU,VALETDEPIQUE,5DEPIQUE,4DETREFLE,5DECARREAU"));
         QCOMPARE(DealNumber::Deck(4294967295u, 52).mid(0, 4),
                  QStringList({"ASDEPIQUE", "ROIDECARREAU", "3DETREFLE", "6DEPIQUE"}));
-        QCOMPARE(DealNumber::Deck(123, 52).mid(48),
-                 QStringList({"7DECARREAU", "5DEPIQUE", "ROIDEPIQUE", "ASDECARREAU"}));
-        QCOMPARE(DealNumber::Deck(2026, 32).join(QLatin1Char(',')),
-                 QStringLiteral("VALETDETREFLE,9DEPIQUE,ASDETREFLE,7DETREFLE,ASDECARREAU,"
-                                "9DECARREAU,ASDEPIQUE,10DECARREAU,ASDECOEUR,9DETREFLE,ROIDETREFLE,"
-                                "VALETDEPIQUE,7DECOEUR,8DETREFLE,10DECOEUR,8DECARREAU,7DECARREAU,"
-                                "DAMEDETREFLE,9DECOEUR,VALETDECARREAU,7DEPIQUE,10DEPIQUE,"
-                                "DAMEDECARREAU,ROIDEPIQUE,ROIDECOEUR,DAMEDEPIQUE,DAMEDECOEUR,"
-                                "8DECOEUR,8DEPIQUE,ROIDECARREAU,VALETDECOEUR,10DETREFLE"));
+        QCOMPARE(DealNumber::Deck(2026, 32).mid(0, 4),
+                 QStringList({"VALETDETREFLE", "9DEPIQUE", "ASDETREFLE", "7DETREFLE"}));
     }
 
     void parse()
@@ -87,10 +79,8 @@ private Q_SLOTS:
     void sameEverywhere()
     {
         QFETCH(QString, name);
-        const RegisteredRules &game =
-            *std::find_if(RulesRegistry::all().begin(), RulesRegistry::all().end(),
-                          [&](const RegisteredRules &rules) { return rules.menuName == name; });
-        for (quint32 number : {1u, 77u, 4294967295u}) {
+        const RulesFactory &game = *RulesRegistry::rulesFor(name);
+        for (quint32 number : {1u, DealNumber::Last}) {
             const RulesSnapshot first = dealt(game, number, 1, QStringLiteral("10"));
             QVERIFY(dealt(game, number, 99, QStringLiteral("0")).samePosition(first));
             const quint32 other = number == DealNumber::Last ? number - 1 : number + 1;
