@@ -77,6 +77,33 @@ private Q_SLOTS:
             }
         }
     }
+
+    void placesAreToldInTheGamesWords_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("member");
+        QTest::addColumn<QString>("words");
+        QTest::addRow("pyramid apex") << "Pyramide"
+                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1, carte 1";
+        QTest::addRow("pyramid base") << "Pyramide"
+                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8, carte 8";
+        QTest::addRow("foundation") << "Roi Albert"
+                                    << "Sabot" << 2 << "Fondation 3";
+    }
+    void placesAreToldInTheGamesWords()
+    {
+        QFETCH(QString, game);
+        QFETCH(QString, group);
+        QFETCH(int, member);
+        QFETCH(QString, words);
+        RulesBench bench;
+        const std::unique_ptr<GameRules> rules =
+            (*RulesRegistry::rulesFor(game))(bench.context(), bench.host);
+        rules->deal(0);
+        rules->load();
+        QCOMPARE(rules->placeName(rules->table().group(group)->first + member), words);
+    }
 };
 
 QTEST_MAIN(TestPlaceNames)
