@@ -1,3 +1,4 @@
+#include "games/dealnumber.h"
 #include "games/gamehistory.h"
 #include "games/gamehost.h"
 #include "games/rulesregistry.h"
@@ -16,12 +17,11 @@ namespace {
 // history and stops the game, as the window does.
 class Table final : public GameHost {
 public:
-    Table(const QString &game, quint32 seed)
+    Table(const QString &game, quint32 seed, const QString &melange = QStringLiteral("10"))
         : m_settings(m_dir.filePath(QStringLiteral("t.ini"))), m_random(seed)
     {
         BuildCardTables(state);
-        m_settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
-                         QStringLiteral("10"));
+        m_settings.write(QStringLiteral("parametres"), QStringLiteral("melange"), melange);
         rules = (*RulesRegistry::rulesFor(game))({state, m_settings, m_random}, *this);
         history = std::make_unique<GameHistory>(*rules, *this);
         rules->deal(0);
@@ -67,18 +67,20 @@ private:
     QString m_prompt;
 };
 
+void addGames()
+{
+    QTest::addColumn<QString>("name");
+    for (const RegisteredRules &rules : RulesRegistry::all())
+        QTest::newRow(rules.menuName.toUtf8().constData()) << rules.menuName;
+}
+
 } // namespace
 
 class TestUndo : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void undoAndRedoRestoreExactly_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const RegisteredRules &rules : RulesRegistry::all())
-            QTest::newRow(rules.menuName.toUtf8().constData()) << rules.menuName;
-    }
+    void undoAndRedoRestoreExactly_data() { addGames(); }
 
     // Moves, undos and redos in random order, each checked against the moves still done played
     // again from the deal on other rules of the same game. Then undo goes back step by step,
@@ -144,6 +146,56 @@ private Q_SLOTS:
         }
         if (name != QStringLiteral("Carnaval à Rio"))
             QVERIFY2(steps > 0, "no move was ever made");
+    }
+
+    // The generator is SplitMix64 and the deal function is fixed: these decks are the deals of
+    // these numbers in every version.
+    void vectors()
+    {
+        QCOMPARE(DealNumber::Generator(0).next(), 0xE220A8397B1DCDAFull);
+        QCOMPARE(DealNumber::Generator(1).next(), 0x910A2DEC89025CC1ull);
+        QCOMPARE(DealNumber::Deck(1, 52).join(QLatin1Char(',')),
+                 QStringLiteral(
+                     "10DECOEUR,7DECARREAU,7DECOEUR,3DETREFLE,VALETDECOEUR,3DECARREAU,ASDECOEUR,"
+                     "9DECOEUR,2DECOEUR,9DECARREAU,8DECOEUR,8DEPIQUE,9DETREFLE,ROIDECARREAU,"
+                     "6DETREFLE,ROIDEPIQUE,2DETREFLE,DAMEDEPIQUE,8DETREFLE,DAMEDECARREAU,"
+                     "4DECARREAU,VALETDECARREAU,3DEPIQUE,5DETREFLE,3DECOEUR,4DECOEUR,ROIDECOEUR,"
+                     "6DECARREAU,10DECARREAU,2DECARREAU,DAMEDETREFLE,ROIDETREFLE,4DEPIQUE,"
+                     "VALETDETREFLE,9DEPIQUE,6DECOEUR,ASDEPIQUE,5DECOEUR,2DEPIQUE,7DEPIQUE,"
+                     "DAMEDECOEUR,ASDECARREAU,6DEPIQUE,7DETREFLE,10DETREFLE,10DEPIQUE,ASDETREFLE,"
+                     "8DECARREAU,VALETDEPIQUE,5DEPIQUE,4DETREFLE,5DECARREAU"));
+        QCOMPARE(DealNumber::Deck(4294967295u, 52).mid(0, 4),
+                 QStringList({"ASDEPIQUE", "ROIDECARREAU", "3DETREFLE", "6DEPIQUE"}));
+        QCOMPARE(DealNumber::Deck(2026, 32).mid(0, 4),
+                 QStringList({"VALETDETREFLE", "9DEPIQUE", "ASDETREFLE", "7DETREFLE"}));
+    }
+
+    void parse()
+    {
+        QCOMPARE(DealNumber::Parse(QStringLiteral(" 123 ")), 123u);
+        QCOMPARE(DealNumber::Parse(QStringLiteral("4294967295")), 4294967295u);
+        for (const char *bad : {"0", "4294967296", "-5", "12a", "", "1.5"})
+            QCOMPARE(DealNumber::Parse(QString::fromLatin1(bad)), 0u);
+    }
+
+    // Every game deals the same table for the same number, whatever was shuffled before and
+    // whatever the shuffle setting (the grid of Pousse-pousse and the retried deals of Stéphanie
+    // draw from the number too); other numbers give other deals.
+    void sameDealForTheSameNumber_data() { addGames(); }
+    void sameDealForTheSameNumber()
+    {
+        QFETCH(QString, name);
+        const auto dealt = [&name](quint32 number, quint32 seed, const QString &melange) {
+            Table t(name, seed, melange);
+            t.rules->deal(number);
+            return t.rules->snapshot();
+        };
+        for (quint32 number : {1u, DealNumber::Last}) {
+            const RulesSnapshot first = dealt(number, 1, QStringLiteral("10"));
+            QVERIFY(dealt(number, 99, QStringLiteral("0")).samePosition(first));
+            const quint32 other = number == DealNumber::Last ? number - 1 : number + 1;
+            QVERIFY(!dealt(other, 1, QStringLiteral("10")).samePosition(first));
+        }
     }
 };
 
