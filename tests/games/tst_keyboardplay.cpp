@@ -4,6 +4,7 @@
 #include "games/controlwidgets.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
+#include "games/picturenames.h"
 #include "games/rulesregistry.h"
 #include "games/tablekeyboard.h"
 #include "games/tablenavigation.h"
@@ -13,6 +14,7 @@
 #include "solver/solverregistry.h"
 #include "testapp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -46,21 +48,106 @@ QString cards(const TableModel &table)
     return lines.join(QLatin1Char('\n'));
 }
 
+// Rules that write down every call they receive, over three pictures in a row — a card that is
+// dragged, a card that is clicked, an empty place — and a card parked far beyond the window, out
+// of sight and of reach.
+class RecordingRules final : public GameRules {
+public:
+    enum { Dragged, Clicked, Place, Parked };
+    RecordingRules(CoreContext context, GameHost &host)
+        : GameRules(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host)
+    {
+        m_table.addGroup(QStringLiteral("Carte"), 4);
+        for (int i = 0; i < 3; ++i)
+            m_table.at(i).rect.moveTopLeft(QPoint(120 + 1200 * i, 120));
+        m_table.at(Parked).rect.moveTopLeft(QPoint(20000, 20000));
+        m_table.at(Dragged).draggable = true;
+        m_table.at(Place).border = true;
+        m_table.frames.append(Frame{});
+    }
+    FormLayout layout() const override
+    {
+        FormLayout layout;
+        layout.area = QSize(6000, 3000);
+        layout.info = QRect(120, 1800, 3000, 600);
+        for (int i = 0; i < 4; ++i)
+            layout.buttons[std::size_t(i)] = QRect(4000, 120 + 360 * i, 1095, 315);
+        return layout;
+    }
+    void Distribution() override
+    {
+        shuffle();
+        m_table.at(Dragged).deal(QStringLiteral("DAMEDECOEUR"));
+        m_table.at(Dragged).face = Picture::Face::Front;
+        m_table.at(Clicked).deal(QStringLiteral("10DEPIQUE"));
+        m_table.at(Clicked).face = Picture::Face::Back;
+    }
+    void play() override { m_host.setPrompt(QStringLiteral("Sélectionnez une carte.")); }
+    void click(int i) override { calls << QStringLiteral("click %1").arg(i); }
+    void doubleClick(int i) override { calls << QStringLiteral("double %1").arg(i); }
+    void rightPress(int i) override { calls << QStringLiteral("right %1").arg(i); }
+    void hover(int i) override { calls << QStringLiteral("hover %1").arg(i); }
+    void dragOver(int source, int target) override
+    {
+        calls << QStringLiteral("over %1 %2").arg(source).arg(target);
+        m_table.frames[0].surround(m_table.at(target));
+        m_table.frames[0].visible = true;
+    }
+    void drop(int source, int target, QPoint at) override
+    {
+        calls << QStringLiteral("drop %1 %2 %3,%4").arg(source).arg(target).arg(at.x()).arg(at.y());
+        m_table.frames[0].visible = false;
+    }
+    QStringList calls;
+};
+
+// A game window maximized in an active area; its questions are answered No.
+struct Window {
+    Window(const QString &game, const RulesFactory &factory, quint32 seed = 1)
+    {
+        app.random = SeededRandom(seed);
+        app.set(Settings::Melange, QStringLiteral("10"));
+        app.dialogs.answers = {false};
+        form = new GameForm(*GameCatalog::byMenuName(game), app.context, main, factory);
+        QMdiSubWindow *sub = area.addSubWindow(form);
+        area.resize(800, 600);
+        area.show();
+        sub->showMaximized();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    TestApp app;
+    FakeMainLink main;
+    QMdiArea area;
+    QPointer<GameForm> form;
+};
+
+std::unique_ptr<Window> recording(RecordingRules *&rules)
+{
+    return std::make_unique<Window>(QStringLiteral("Monte-Carlo"),
+                                    [&rules](CoreContext context, GameHost &host) {
+                                        auto made = std::make_unique<RecordingRules>(context, host);
+                                        rules = made.get();
+                                        return made;
+                                    });
+}
+
 // One game window played by keys alone, beside a twin of its rules on the same deal played by
 // the calls the mouse makes.
 class KeyboardPlayer {
 public:
-    KeyboardPlayer(const QString &game, quint32 seed) : m_choices(seed)
+    KeyboardPlayer(const QString &game, quint32 seed)
+        : m_window(game, *RulesRegistry::rulesFor(game), seed), m_choices(seed)
     {
-        for (TestApp *app : {&m_app, &m_twinApp}) {
-            app->random = SeededRandom(seed);
-            app->set(Settings::Melange, QStringLiteral("10"));
-        }
-        m_app.dialogs.answers = {false};
-        const RulesFactory &make = *RulesRegistry::rulesFor(game);
+        m_twinApp.random = SeededRandom(seed);
+        m_twinApp.set(Settings::Melange, QStringLiteral("10"));
         // As the window loads: no game, the look, the deal, the game's own settings.
         m_host.state = &m_twinApp.state;
-        m_twin = make(m_twinApp.context.core(), m_host);
+        m_twin = (*RulesRegistry::rulesFor(game))(m_twinApp.context.core(), m_host);
         m_twinApp.state.gameInProgress = false;
         m_twin->applyLook(FileExists(m_twinApp.state.cardsFilePath));
         m_twin->Distribution();
@@ -71,25 +158,16 @@ public:
         if (game == QLatin1String("Pyramide") || game == QLatin1String("Roi Albert") ||
             game == QLatin1String("Pousse-pousse"))
             m_solver = SolverRegistry::solverFor(game);
-        m_form = new GameForm(*GameCatalog::byMenuName(game), m_app.context, m_main, make);
-        QMdiSubWindow *sub = m_area.addSubWindow(m_form);
-        m_area.resize(800, 600);
-        m_area.show();
-        sub->showMaximized();
-        QApplication::setActiveWindow(&m_area);
-        m_active = QTest::qWaitForWindowActive(&m_area);
     }
 
     // Plays until the game ends; "" when the window followed its twin all the way and they
     // ended alike, else what went wrong.
     QString play(int maxMoves)
     {
-        if (!m_active)
-            return QStringLiteral("the window did not become active");
         key(Qt::Key_J, Qt::AltModifier);
         m_twinApp.state.gameInProgress = true;
         m_twin->play();
-        if (!QTest::qWaitFor([this] { return !m_form->Boutons[0]->isEnabled(); }))
+        if (!QTest::qWaitFor([this] { return !m_window.form->Boutons[0]->isEnabled(); }))
             return QStringLiteral("Alt+J did not start the game");
         for (int moves = 0; moves < maxMoves && m_host.results.isEmpty(); ++moves) {
             const std::optional<PlayerAction> move = m_solver ? nextOfWinningLine() : choose();
@@ -100,12 +178,12 @@ public:
             if (!failure.isEmpty())
                 return QStringLiteral("move %1: %2").arg(moves).arg(failure);
             tick();
-            if (cards(m_form->rules().table()) != cards(m_twin->table()))
+            if (cards(m_window.form->rules().table()) != cards(m_twin->table()))
                 return QStringLiteral("move %1: the cards differ from the mouse's").arg(moves);
         }
         if (m_host.results.isEmpty())
             return QStringLiteral("no end after %1 moves").arg(maxMoves);
-        const auto &shown = m_app.dialogs.shown;
+        const auto &shown = m_window.app.dialogs.shown;
         if (shown.isEmpty() || !shown.last().question)
             return QStringLiteral("the window asked nothing at the end");
         m_won = shown.last().text.startsWith(QStringLiteral("BRAVO"));
@@ -240,7 +318,7 @@ private:
             break;
         case PlayerAction::Kind::Drag:
             key(Qt::Key_Space, Qt::ControlModifier);
-            if (m_form->Tapis->keyboard()->carried() != action.source)
+            if (m_window.form->Tapis->keyboard()->carried() != action.source)
                 return QStringLiteral("picture %1 was not picked up").arg(action.source);
             if (!focusOn(action.target, true))
                 return QStringLiteral("target %1 cannot be reached with picture %2")
@@ -257,15 +335,15 @@ private:
     // Tab to the game's button, Space, and Shift+Tab back to the table.
     QString press(const QString &control)
     {
-        QWidget *button = m_form->control(control);
+        QWidget *button = m_window.form->control(control);
         for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
             key(Qt::Key_Tab);
         if (QApplication::focusWidget() != button)
             return QStringLiteral("Tab never reaches %1").arg(control);
         key(Qt::Key_Space);
-        for (int i = 0; i < 20 && QApplication::focusWidget() != m_form->Tapis; ++i)
+        for (int i = 0; i < 20 && QApplication::focusWidget() != m_window.form->Tapis; ++i)
             key(Qt::Key_Backtab, Qt::ShiftModifier);
-        return QApplication::focusWidget() == m_form->Tapis
+        return QApplication::focusWidget() == m_window.form->Tapis
                    ? QString()
                    : QStringLiteral("Shift+Tab never comes back to the table");
     }
@@ -273,12 +351,13 @@ private:
     // The shortest way of keys from the focus to the picture, then those keys.
     bool focusOn(int picture, bool carrying)
     {
-        const TableKeyboard *keyboard = m_form->Tapis->keyboard();
-        const TableModel &table = m_form->rules().table();
+        const TableKeyboard *keyboard = m_window.form->Tapis->keyboard();
+        const TableModel &table = m_window.form->rules().table();
         QList<Spot> spots = keyboard->spots();
         if (carrying)
-            spots = TableNavigation::spots(table, m_form->rules().dragged(keyboard->carried()),
-                                           TableNavigation::reach(m_form->rules().layout().area));
+            spots = TableNavigation::spots(
+                table, m_window.form->rules().dragged(keyboard->carried()),
+                TableNavigation::reach(m_window.form->rules().layout().area));
         // Home and End go among the targets; the arrows start from the carried card's place.
         const QList<Spot> ends = spots;
         if (ends.isEmpty())
@@ -323,13 +402,13 @@ private:
             path.prepend(cameFrom.value(at).second);
         for (Qt::Key k : std::as_const(path))
             key(k);
-        return m_form->Tapis->keyboard()->focus() == picture;
+        return m_window.form->Tapis->keyboard()->focus() == picture;
     }
 
     // The rules' own timer runs out at once, in the window as in the twin.
     void tick()
     {
-        auto *timer = m_form->findChild<QTimer *>(QStringLiteral("rulesTimer"));
+        auto *timer = m_window.form->findChild<QTimer *>(QStringLiteral("rulesTimer"));
         for (int i = 0; i < 100 && timer && timer->isActive(); ++i) {
             QMetaObject::invokeMethod(timer, "timeout");
             if (m_twin->timerRunning() && m_host.results.isEmpty())
@@ -343,15 +422,11 @@ private:
         QTest::keyClick(QApplication::focusWidget(), k, modifiers);
     }
 
-    TestApp m_app;
+    Window m_window;
     TestApp m_twinApp;
     FakeHost m_host;
     std::unique_ptr<GameRules> m_twin;
-    FakeMainLink m_main;
-    QMdiArea m_area;
-    QPointer<GameForm> m_form;
     std::mt19937 m_choices;
-    bool m_active = false;
     bool m_won = false;
     std::unique_ptr<Solver> m_solver; // set for the games that follow a winning line
     bool m_planned = false;
@@ -365,6 +440,142 @@ private:
 class TestKeyboardPlay : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void theTableTakesTheFocusBeforeTheButtons()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
+        QCOMPARE(window->form->Tapis->keyboard()->focus(), int(RecordingRules::Dragged));
+        window->key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->form->Boutons[0]);
+        window->key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->form->Boutons[1]);
+        window->key(Qt::Key_Backtab, Qt::ShiftModifier);
+        window->key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
+        // The access keys still press the buttons while the table has the focus.
+        window->key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window->form->Boutons[0]->isEnabled());
+        QCOMPARE(window->form->lblInfo->text(), QStringLiteral("Sélectionnez une carte."));
+    }
+
+    void keysSendWhatTheMouseSends()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        window->key(Qt::Key_Right);
+        window->key(Qt::Key_Space);
+        window->key(Qt::Key_Return, Qt::ShiftModifier);
+        window->key(Qt::Key_Menu);
+        window->key(Qt::Key_F10, Qt::ShiftModifier);
+        window->key(Qt::Key_End);
+        window->key(Qt::Key_Left);
+        window->key(Qt::Key_Left);
+        window->key(Qt::Key_Left); // nothing further that way
+        window->key(Qt::Key_Home);
+        QCOMPARE(rules->calls, (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1",
+                                            "hover 1", "right 1", "hover 1", "right 1", "hover 2",
+                                            "hover 1", "hover 0", "hover 0"}));
+        QCOMPARE(window->form->Tapis->keyboard()->focus(), 0);
+    }
+
+    void aDragByKeyboardIsADragOfTheMouse()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        CardTable *table = window->form->Tapis;
+        const TableModel dealt = rules->table();
+        // Return on a card that is dragged picks it up, and never clicks it.
+        window->key(Qt::Key_Return);
+        QCOMPARE(table->keyboard()->carried(), int(RecordingRules::Dragged));
+        window->key(Qt::Key_Right);
+        window->key(Qt::Key_Right);
+        QVERIFY(rules->table().frames[0].visible);
+        window->key(Qt::Key_Escape);
+        QCOMPARE(table->keyboard()->carried(), -1);
+        QCOMPARE(rules->calls, (QStringList{"hover 0", "over 0 1", "over 0 2"}));
+        QCOMPARE(rules->table().pictures, dealt.pictures);
+
+        // Ctrl+Space, then over the clicked card and on to the place: dropped there.
+        rules->calls.clear();
+        window->key(Qt::Key_Home);
+        window->key(Qt::Key_Space, Qt::ControlModifier);
+        window->key(Qt::Key_End);
+        window->key(Qt::Key_Return);
+        const QPoint place = rules->table().at(RecordingRules::Place).rect.topLeft();
+        QCOMPARE(rules->calls,
+                 (QStringList{"hover 0", "over 0 2",
+                              QStringLiteral("drop 0 2 %1,%2").arg(place.x()).arg(place.y())}));
+        QCOMPARE(table->keyboard()->carried(), -1);
+
+        // Dropped back where it was, it is only put back; the other keys wait for the drop.
+        rules->calls.clear();
+        window->key(Qt::Key_Home);
+        window->key(Qt::Key_Space, Qt::ControlModifier);
+        window->key(Qt::Key_Return, Qt::ShiftModifier);
+        window->key(Qt::Key_Menu);
+        window->key(Qt::Key_Return);
+        QCOMPARE(rules->calls, QStringList{"hover 0"});
+    }
+
+    // One accessible child for each picture within reach, found where it shows and named by
+    // what it shows, then the table's own widgets; the focused card alone says it is focused,
+    // and a press of the reader clicks it.
+    void aScreenReaderHearsTheCardsOfMonteCarlo()
+    {
+        Window window(QStringLiteral("Monte-Carlo"),
+                      *RulesRegistry::rulesFor(QStringLiteral("Monte-Carlo")));
+        window.key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
+
+        CardTable *table = window.form->Tapis;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(table);
+        QVERIFY(iface);
+        const TableModel &model = window.form->rules().table();
+        const QList<TableNavigation::Spot> &spots = table->keyboard()->spots();
+        const qsizetype widgets =
+            table->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size();
+        QCOMPARE(iface->childCount(), spots.size() + widgets);
+        QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(window.form->lblInfo);
+        QVERIFY(iface->indexOfChild(prompt) >= spots.size());
+        QCOMPARE(prompt->text(QAccessible::Name), window.form->lblInfo->text());
+        const PictureGroup *grid = model.group(QStringLiteral("EspaceJeu"));
+        QVERIFY(grid);
+        QStringList gridNames;
+        for (int i = 0; i < spots.size(); ++i) {
+            QAccessibleInterface *child = iface->child(i);
+            QVERIFY(child && child->isValid());
+            QCOMPARE(iface->indexOfChild(child), i);
+            QCOMPARE(child->role(), QAccessible::Button);
+            const QPoint shows = table->mapToGlobal(
+                table->toPixels(QRect(spots.at(i).point, QSize(1, 1))).topLeft());
+            QCOMPARE(iface->childAt(shows.x(), shows.y()), child);
+            QVERIFY(child->rect().contains(shows));
+            const int index = spots.at(i).index;
+            const QString name = child->text(QAccessible::Name);
+            QCOMPARE(name, PictureNames::pictureName(model.at(index)));
+            if (index >= grid->first && index < grid->first + grid->count)
+                gridNames << name;
+        }
+        // The grid shows the first 25 cards of the deal, row by row.
+        QStringList dealt;
+        for (int k = 0; k < 25; ++k)
+            dealt << PictureNames::cardName(window.app.state.decks.deck52[std::size_t(k)]);
+        QCOMPARE(gridNames, dealt);
+        QCOMPARE(iface->child(0)->text(QAccessible::Description),
+                 QStringLiteral("Grille, rangée 1, colonne 1"));
+
+        window.key(Qt::Key_Right);
+        QAccessibleInterface *focused = iface->focusChild();
+        QCOMPARE(focused, iface->child(1));
+        QVERIFY(focused->state().focused);
+        QVERIFY(!iface->child(0)->state().focused);
+        // Monte-Carlo frames the card clicked: the reader sees it chosen.
+        focused->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(focused->state().selected);
+        QVERIFY(!iface->child(0)->state().selected);
+    }
+
     void gamesPlayToTheirEndByKeys_data()
     {
         QTest::addColumn<QString>("game");
