@@ -120,6 +120,11 @@ struct Window {
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
+    void keys(std::initializer_list<QKeyCombination> combinations)
+    {
+        for (const QKeyCombination combination : combinations)
+            key(combination.key(), combination.keyboardModifiers());
+    }
     TestApp app;
     FakeMainLink main;
     QMdiArea area;
@@ -450,8 +455,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), window->form->Boutons[0]);
         window->key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window->form->Boutons[1]);
-        window->key(Qt::Key_Backtab, Qt::ShiftModifier);
-        window->key(Qt::Key_Backtab, Qt::ShiftModifier);
+        window->keys({Qt::ShiftModifier | Qt::Key_Backtab, Qt::ShiftModifier | Qt::Key_Backtab});
         QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
         // The access keys still press the buttons while the table has the focus.
         window->key(Qt::Key_J, Qt::AltModifier);
@@ -463,16 +467,10 @@ private Q_SLOTS:
     {
         RecordingRules *rules = nullptr;
         auto window = recording(rules);
-        window->key(Qt::Key_Right);
-        window->key(Qt::Key_Space);
-        window->key(Qt::Key_Return, Qt::ShiftModifier);
-        window->key(Qt::Key_Menu);
-        window->key(Qt::Key_F10, Qt::ShiftModifier);
-        window->key(Qt::Key_End);
-        window->key(Qt::Key_Left);
-        window->key(Qt::Key_Left);
-        window->key(Qt::Key_Left); // nothing further that way
-        window->key(Qt::Key_Home);
+        // The third Left finds nothing further that way.
+        window->keys({Qt::Key_Right, Qt::Key_Space, Qt::ShiftModifier | Qt::Key_Return,
+                      Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10, Qt::Key_End, Qt::Key_Left,
+                      Qt::Key_Left, Qt::Key_Left, Qt::Key_Home});
         QCOMPARE(rules->calls, (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1",
                                             "hover 1", "right 1", "hover 1", "right 1", "hover 2",
                                             "hover 1", "hover 0", "hover 0"}));
@@ -488,8 +486,7 @@ private Q_SLOTS:
         // Return on a card that is dragged picks it up, and never clicks it.
         window->key(Qt::Key_Return);
         QCOMPARE(table->keyboard()->carried(), int(RecordingRules::Dragged));
-        window->key(Qt::Key_Right);
-        window->key(Qt::Key_Right);
+        window->keys({Qt::Key_Right, Qt::Key_Right});
         QVERIFY(rules->table().frames[0].visible);
         window->key(Qt::Key_Escape);
         QCOMPARE(table->keyboard()->carried(), -1);
@@ -498,10 +495,8 @@ private Q_SLOTS:
 
         // Ctrl+Space, then over the clicked card and on to the place: dropped there.
         rules->calls.clear();
-        window->key(Qt::Key_Home);
-        window->key(Qt::Key_Space, Qt::ControlModifier);
-        window->key(Qt::Key_End);
-        window->key(Qt::Key_Return);
+        window->keys(
+            {Qt::Key_Home, Qt::ControlModifier | Qt::Key_Space, Qt::Key_End, Qt::Key_Return});
         const QPoint place = rules->table().at(RecordingRules::Place).rect.topLeft();
         QCOMPARE(rules->calls,
                  (QStringList{"hover 0", "over 0 2",
@@ -510,11 +505,8 @@ private Q_SLOTS:
 
         // Dropped back where it was, it is only put back; the other keys wait for the drop.
         rules->calls.clear();
-        window->key(Qt::Key_Home);
-        window->key(Qt::Key_Space, Qt::ControlModifier);
-        window->key(Qt::Key_Return, Qt::ShiftModifier);
-        window->key(Qt::Key_Menu);
-        window->key(Qt::Key_Return);
+        window->keys({Qt::Key_Home, Qt::ControlModifier | Qt::Key_Space,
+                      Qt::ShiftModifier | Qt::Key_Return, Qt::Key_Menu, Qt::Key_Return});
         QCOMPARE(rules->calls, QStringList{"hover 0"});
     }
 
