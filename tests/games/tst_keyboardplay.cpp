@@ -1,17 +1,20 @@
+#include "fakehost.h"
 #include "fakemainlink.h"
 #include "games/cardtable.h"
 #include "games/controlwidgets.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
-#include "games/gameregistry.h"
+#include "games/picturenames.h"
 #include "games/rulesregistry.h"
 #include "games/tablekeyboard.h"
 #include "games/tablenavigation.h"
+#include "randomplayer.h"
 #include "settings/settingkeys.h"
 #include "shared/files.h"
-#include "solver/pyramide/pyramidesolver.h"
+#include "solver/solverregistry.h"
 #include "testapp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,50 +22,13 @@
 #include <QQueue>
 #include <QTest>
 #include <QTimer>
-#include <optional>
-#include <queue>
+#include <algorithm>
 #include <random>
-#include <string>
-#include <unordered_map>
 
 using TableNavigation::Direction;
 using TableNavigation::Spot;
 
 namespace {
-
-// The rules of the same deal without a window, given the player's moves as the mouse gives them.
-class Twin final : public GameHost {
-public:
-    Twin(const RulesFactory &make, TestApp &app) : m_app(app)
-    {
-        rules = make(app.context.core(), *this);
-        // As the window loads: no game, the look, the deal, the game's own settings.
-        app.state.gameInProgress = false;
-        rules->applyLook(FileExists(app.state.cardsFilePath));
-        rules->Distribution();
-        rules->load();
-    }
-    void jouer()
-    {
-        m_app.state.gameInProgress = true;
-        rules->play();
-    }
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool won) override
-    {
-        result = won;
-        m_app.state.gameInProgress = false;
-    }
-    void setTimer(int) override {}
-
-    std::unique_ptr<GameRules> rules;
-    std::optional<bool> result;
-
-private:
-    TestApp &m_app;
-    QString m_prompt;
-};
 
 // What the player sees of the cards: the hand pointer and the frames aside, which follow the
 // way the mouse or the focus went.
@@ -82,123 +48,134 @@ QString cards(const TableModel &table)
     return lines.join(QLatin1Char('\n'));
 }
 
-struct Observed {
-    QString cards;
-    QList<Frame> frames;
-    QString prompt;
-    bool operator==(const Observed &) const = default;
+// Rules that write down every call they receive, over three pictures in a row — a card that is
+// dragged, a card that is clicked, an empty place — and a card parked far beyond the window, out
+// of sight and of reach.
+class RecordingRules final : public GameRules {
+public:
+    enum { Dragged, Clicked, Place, Parked };
+    RecordingRules(CoreContext context, GameHost &host)
+        : GameRules(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host)
+    {
+        m_table.addGroup(QStringLiteral("Carte"), 4);
+        for (int i = 0; i < 3; ++i)
+            m_table.at(i).rect.moveTopLeft(QPoint(120 + 1200 * i, 120));
+        m_table.at(Parked).rect.moveTopLeft(QPoint(20000, 20000));
+        m_table.at(Dragged).draggable = true;
+        m_table.at(Place).border = true;
+        m_table.frames.append(Frame{});
+    }
+    FormLayout layout() const override
+    {
+        FormLayout layout;
+        layout.area = QSize(6000, 3000);
+        layout.info = QRect(120, 1800, 3000, 600);
+        for (int i = 0; i < 4; ++i)
+            layout.buttons[std::size_t(i)] = QRect(4000, 120 + 360 * i, 1095, 315);
+        return layout;
+    }
+    void Distribution() override
+    {
+        shuffle();
+        m_table.at(Dragged).deal(QStringLiteral("DAMEDECOEUR"));
+        m_table.at(Dragged).face = Picture::Face::Front;
+        m_table.at(Clicked).deal(QStringLiteral("10DEPIQUE"));
+        m_table.at(Clicked).face = Picture::Face::Back;
+    }
+    void play() override { m_host.setPrompt(QStringLiteral("Sélectionnez une carte.")); }
+    void click(int i) override { calls << QStringLiteral("click %1").arg(i); }
+    void doubleClick(int i) override { calls << QStringLiteral("double %1").arg(i); }
+    void rightPress(int i) override { calls << QStringLiteral("right %1").arg(i); }
+    void hover(int i) override { calls << QStringLiteral("hover %1").arg(i); }
+    void dragOver(int source, int target) override
+    {
+        calls << QStringLiteral("over %1 %2").arg(source).arg(target);
+        m_table.frames[0].surround(m_table.at(target));
+        m_table.frames[0].visible = true;
+    }
+    void drop(int source, int target, QPoint at) override
+    {
+        calls << QStringLiteral("drop %1 %2 %3,%4").arg(source).arg(target).arg(at.x()).arg(at.y());
+        m_table.frames[0].visible = false;
+    }
+    QStringList calls;
 };
 
-Observed observe(const Twin &twin)
-{
-    return {cards(twin.rules->table()), twin.rules->table().frames, twin.prompt()};
-}
-
-// The places to click, in turn, that put Pousse-pousse's grid in order: the two jokers at
-// either end, the ace to the king between them, the hole last but one. Weighted A* over the 16
-// places, the jokers alike; found in a moment, though not the shortest.
-QList<int> solveSlidingGrid(const TableModel &table)
-{
-    const PictureGroup *grid = table.group(QStringLiteral("EspaceJeu"));
-    if (!grid || grid->count != 16)
-        return {};
-    std::string start(16, '.');
-    for (int i = 0; i < 16; ++i) {
-        const QString &tag = table.at(grid->first + i).tag;
-        if (tag == QLatin1String("JEU"))
-            start[std::size_t(i)] = 'J';
-        else if (!tag.isEmpty())
-            start[std::size_t(i)] = char('a' + tag.toInt() - 1);
+// A game window maximized in an active area; its questions are answered No.
+struct Window {
+    Window(const QString &game, const RulesFactory &factory, quint32 seed = 1)
+    {
+        app.random = SeededRandom(seed);
+        app.set(Settings::Melange, QStringLiteral("10"));
+        app.dialogs.answers = {false};
+        form = new GameForm(*GameCatalog::byMenuName(game), app.context, main, factory);
+        QMdiSubWindow *sub = area.addSubWindow(form);
+        area.resize(800, 600);
+        area.show();
+        sub->showMaximized();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
     }
-    const std::string goal = "Jabcdefghijklm.J";
-    const auto distance = [](int a, int b) {
-        return std::abs(a % 4 - b % 4) + std::abs(a / 4 - b / 4);
-    };
-    const auto estimate = [&](const std::string &state) {
-        int total = 0;
-        QList<int> jokers;
-        for (int i = 0; i < 16; ++i) {
-            const char c = state[std::size_t(i)];
-            if (c == 'J')
-                jokers.append(i);
-            else if (c != '.')
-                total += distance(i, c - 'a' + 1);
-        }
-        return total + std::min(distance(jokers[0], 0) + distance(jokers[1], 15),
-                                distance(jokers[0], 15) + distance(jokers[1], 0));
-    };
-    using Entry = std::tuple<int, int, std::string>; // estimate, moves so far, state
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
-    std::unordered_map<std::string, std::pair<std::string, int>> cameFrom; // state: previous, click
-    open.emplace(estimate(start), 0, start);
-    cameFrom.emplace(start, std::make_pair(std::string(), -1));
-    while (!open.empty() && cameFrom.size() < 3'000'000) {
-        const auto [f, g, state] = open.top();
-        open.pop();
-        if (state == goal) {
-            QList<int> clicks;
-            for (std::string at = state; at != start; at = cameFrom.at(at).first)
-                clicks.prepend(cameFrom.at(at).second);
-            return clicks;
-        }
-        const int hole = int(state.find('.'));
-        for (const int step : {-4, 4, -1, 1}) {
-            const int from = hole + step;
-            if (from < 0 || from >= 16 || (std::abs(step) == 1 && from / 4 != hole / 4))
-                continue;
-            std::string next = state;
-            std::swap(next[std::size_t(hole)], next[std::size_t(from)]);
-            if (cameFrom.emplace(next, std::make_pair(state, from)).second)
-                open.emplace(g + 1 + 3 * estimate(next), g + 1, next);
-        }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
-    return {};
-}
-
-struct Move {
-    enum Kind { Click, Double, Right, Drag, Press } kind;
-    int picture = -1;
-    int target = -1;
-    QString control;
+    void keys(std::initializer_list<QKeyCombination> combinations)
+    {
+        for (const QKeyCombination combination : combinations)
+            key(combination.key(), combination.keyboardModifiers());
+    }
+    TestApp app;
+    FakeMainLink main;
+    QMdiArea area;
+    QPointer<GameForm> form;
 };
 
-// One game window played by keys alone, beside its twin played by the mouse's calls.
+std::unique_ptr<Window> recording(RecordingRules *&rules)
+{
+    return std::make_unique<Window>(QStringLiteral("Monte-Carlo"),
+                                    [&rules](CoreContext context, GameHost &host) {
+                                        auto made = std::make_unique<RecordingRules>(context, host);
+                                        rules = made.get();
+                                        return made;
+                                    });
+}
+
+// One game window played by keys alone, beside a twin of its rules on the same deal played by
+// the calls the mouse makes.
 class KeyboardPlayer {
 public:
-    KeyboardPlayer(const QString &game, quint32 seed, const QString &melange) : m_choices(seed)
+    KeyboardPlayer(const QString &game, quint32 seed)
+        : m_window(game, *RulesRegistry::rulesFor(game), seed), m_choices(seed)
     {
-        for (TestApp *app : {&m_app, &m_twinApp}) {
-            app->random = SeededRandom(seed);
-            app->set(Settings::Melange, melange);
-        }
-        m_app.dialogs.answers = {false};
-        const RulesFactory *make = RulesRegistry::rulesFor(game);
-        m_twin.emplace(*make, m_twinApp);
-        m_sliding = game == QLatin1String("Pousse-pousse");
-        m_pyramide = game == QLatin1String("Pyramide");
-        m_form = new GameForm(*GameCatalog::byMenuName(game), m_app.context, m_main, *make);
-        QMdiSubWindow *sub = m_area.addSubWindow(m_form);
-        m_area.resize(800, 600);
-        m_area.show();
-        sub->showMaximized();
-        QApplication::setActiveWindow(&m_area);
-        m_active = QTest::qWaitForWindowActive(&m_area);
+        m_twinApp.random = SeededRandom(seed);
+        m_twinApp.set(Settings::Melange, QStringLiteral("10"));
+        // As the window loads: no game, the look, the deal, the game's own settings.
+        m_host.state = &m_twinApp.state;
+        m_twin = (*RulesRegistry::rulesFor(game))(m_twinApp.context.core(), m_host);
+        m_twinApp.state.gameInProgress = false;
+        m_twin->applyLook(FileExists(m_twinApp.state.cardsFilePath));
+        m_twin->Distribution();
+        m_twin->load();
+        // Random moves seldom reach the end of these: Pyramide waits for the player to give up
+        // when no move is left, Roi Albert has no defeat, Pousse-pousse's grid is a puzzle. They
+        // follow their solver's winning line.
+        if (game == QLatin1String("Pyramide") || game == QLatin1String("Roi Albert") ||
+            game == QLatin1String("Pousse-pousse"))
+            m_solver = SolverRegistry::solverFor(game);
     }
 
-    // Plays until the game ends, or with untilEnd false until no move is left; "" when the
-    // window followed the mouse's twin all the way and they ended alike, else what went wrong.
-    QString play(int maxMoves, bool untilEnd = true)
+    // Plays until the game ends; "" when the window followed its twin all the way and they
+    // ended alike, else what went wrong.
+    QString play(int maxMoves)
     {
-        if (!m_active)
-            return QStringLiteral("the window did not become active");
         key(Qt::Key_J, Qt::AltModifier);
-        m_twin->jouer();
-        if (!QTest::qWaitFor([this] { return !m_form->Boutons[0]->isEnabled(); }))
+        m_twinApp.state.gameInProgress = true;
+        m_twin->play();
+        if (!QTest::qWaitFor([this] { return !m_window.form->Boutons[0]->isEnabled(); }))
             return QStringLiteral("Alt+J did not start the game");
-        for (int moves = 0; moves < maxMoves && !m_twin->result; ++moves) {
-            const std::optional<Move> move = choose();
-            if (!move && !untilEnd)
-                return {};
+        for (int moves = 0; moves < maxMoves && m_host.results.isEmpty(); ++moves) {
+            const std::optional<PlayerAction> move = m_solver ? nextOfWinningLine() : choose();
             if (!move)
                 return QStringLiteral("no move changes anything, yet the game goes on");
             ++m_moves;
@@ -206,193 +183,156 @@ public:
             if (!failure.isEmpty())
                 return QStringLiteral("move %1: %2").arg(moves).arg(failure);
             tick();
-            if (cards(m_form->rules().table()) != cards(m_twin->rules->table()))
+            if (cards(m_window.form->rules().table()) != cards(m_twin->table()))
                 return QStringLiteral("move %1: the cards differ from the mouse's").arg(moves);
         }
-        if (!m_twin->result)
-            return untilEnd ? QStringLiteral("no end after %1 moves").arg(maxMoves) : QString();
-        const auto &shown = m_app.dialogs.shown;
+        if (m_host.results.isEmpty())
+            return QStringLiteral("no end after %1 moves").arg(maxMoves);
+        const auto &shown = m_window.app.dialogs.shown;
         if (shown.isEmpty() || !shown.last().question)
             return QStringLiteral("the window asked nothing at the end");
-        const bool won = shown.last().text.startsWith(QStringLiteral("BRAVO"));
-        if (won != *m_twin->result)
+        m_won = shown.last().text.startsWith(QStringLiteral("BRAVO"));
+        if (m_won != m_host.results.first())
             return QStringLiteral("the window and the mouse ended differently");
-        m_won = won;
+        if (m_solver && !m_won)
+            return QStringLiteral("the winning line did not win");
         return {};
     }
 
     int keys() const { return m_keys; }
     int moves() const { return m_moves; }
-    bool ended() const { return m_twin->result.has_value(); }
     bool won() const { return m_won; }
 
 private:
-    int below(qsizetype n) { return n > 0 ? int(m_choices() % quint32(n)) : -1; }
-
-    // A move that changes what the player sees, tried on the twin: the first of many random
-    // tries that does. A try that changes nothing is a refused move, which changes nothing.
-    std::optional<Move> choose()
+    struct Observed {
+        QString cards;
+        QList<Frame> frames;
+        QString prompt;
+        bool ended;
+        bool operator==(const Observed &) const = default;
+    };
+    Observed observe() const
     {
-        GameRules &rules = *m_twin->rules;
-        if (m_sliding) {
-            // A puzzle that random moves never solve: the planned moves, one at a time.
-            if (m_plan.isEmpty())
-                m_plan = solveSlidingGrid(rules.table());
-            if (m_plan.isEmpty())
-                return std::nullopt;
-            const int picture =
-                rules.table().group(QStringLiteral("EspaceJeu"))->first + m_plan.takeFirst();
-            rules.hover(picture);
-            rules.click(picture);
-            return Move{Move::Click, picture, -1, {}};
-        }
-        if (m_pyramide)
-            return nextOfWinningLine();
-        // The tries that change nothing change no picture either, so one look at the table
-        // serves them all.
-        const QList<Spot> spots = TableNavigation::spots(rules.table());
-        for (int tries = 0; tries < 2000; ++tries) {
-            QList<Control> buttons;
-            for (const Control &control : rules.table().controls) {
-                if (control.kind == Control::Kind::Button && control.enabled && control.visible)
-                    buttons.append(control);
-            }
-            if (!buttons.isEmpty() && below(20) == 0) {
-                const Observed before = observe(*m_twin);
-                const Move move{Move::Press, -1, -1, buttons.at(below(buttons.size())).name};
-                rules.press(move.control);
-                if (observe(*m_twin) != before || m_twin->result)
-                    return move;
+        return {cards(m_twin->table()), m_twin->table().frames, m_host.current,
+                !m_host.results.isEmpty()};
+    }
+
+    // A move that changes what the player sees, tried on the twin: a card sent home by a double
+    // click when one goes, else the first of many random tries that does. A try that changes
+    // nothing is a refused move, which changes nothing.
+    std::optional<PlayerAction> choose()
+    {
+        using Kind = PlayerAction::Kind;
+        const QRect reach = TableNavigation::reach(m_twin->layout().area);
+        const QList<Spot> spots = TableNavigation::spots(m_twin->table(), {}, reach);
+        const auto within = [](const QList<Spot> &among, int picture) {
+            return std::any_of(among.begin(), among.end(),
+                               [picture](const Spot &spot) { return spot.index == picture; });
+        };
+        for (const Spot &spot : spots) {
+            if (!m_twin->table().at(spot.index).draggable)
                 continue;
-            }
-            if (spots.isEmpty())
-                return std::nullopt;
-            // A card sent home by a double click, when one goes, before anything else.
-            if (tries == 0) {
-                for (const Spot &spot : spots) {
-                    if (!rules.table().at(spot.index).draggable)
-                        continue;
-                    rules.hover(spot.index);
-                    const Observed before = observe(*m_twin);
-                    rules.doubleClick(spot.index);
-                    if (cards(rules.table()) != before.cards || m_twin->result)
-                        return Move{Move::Double, spot.index, -1, {}};
-                }
-            }
-            // Mostly a picture the game lets the player act on, as a player follows the hand.
-            QList<int> active;
-            for (const Spot &spot : spots) {
-                if (rules.table().at(spot.index).hand || rules.table().at(spot.index).draggable)
-                    active.append(spot.index);
-            }
-            const int picture = !active.isEmpty() && below(3) > 0
-                                    ? active.at(below(active.size()))
-                                    : spots.at(below(spots.size())).index;
-            Move move{Move::Click, picture, -1, {}};
-            const bool draggable = rules.table().at(picture).draggable;
-            rules.hover(picture);
-            const Observed before = observe(*m_twin);
-            if (draggable) {
-                const QList<int> group = rules.dragged(picture);
-                const QList<Spot> targets = TableNavigation::spots(rules.table(), group);
-                if (targets.isEmpty() || below(8) == 0) {
-                    move.kind = Move::Double;
-                    rules.doubleClick(picture);
-                } else {
-                    move.kind = Move::Drag;
-                    move.target = targets.at(below(targets.size())).index;
-                    rules.dragOver(picture, move.target);
-                    rules.drop(picture, move.target, rules.table().at(move.target).rect.topLeft());
-                }
-            } else {
-                switch (below(8)) {
-                case 0:
-                    move.kind = Move::Double;
-                    rules.click(picture);
-                    if (!m_twin->result)
-                        rules.doubleClick(picture);
-                    break;
-                case 1:
-                    move.kind = Move::Right;
-                    rules.rightPress(picture);
-                    break;
-                default:
-                    rules.click(picture);
-                }
-            }
-            if (cards(rules.table()) != before.cards || rules.table().frames != before.frames ||
-                m_twin->prompt() != before.prompt || m_twin->result)
-                return move;
+            const PlayerAction home{Kind::DoubleClick, spot.index, -1, {}};
+            m_twin->hover(spot.index);
+            const QString before = cards(m_twin->table());
+            apply(home);
+            if (cards(m_twin->table()) != before || !m_host.results.isEmpty())
+                return home;
+        }
+        for (int tries = 0; tries < 2000; ++tries) {
+            const PlayerAction action = PlayerAction::draw(*m_twin, m_choices);
+            if (action.kind == Kind::Select || action.kind == Kind::Tick ||
+                (action.kind != Kind::Press && !within(spots, action.source)))
+                continue;
+            if (action.source >= 0)
+                m_twin->hover(action.source);
+            // Space picks a card that is dragged up: such a card is double-clicked or dragged.
+            if ((action.kind == Kind::Click && m_twin->table().at(action.source).draggable) ||
+                (action.kind == Kind::Drag &&
+                 !within(
+                     TableNavigation::spots(m_twin->table(), m_twin->dragged(action.source), reach),
+                     action.target)))
+                continue;
+            const Observed before = observe();
+            apply(action);
+            if (observe() != before)
+                return action;
         }
         return std::nullopt;
     }
 
-    // Pyramide waits for the player to give up when no move is left, and random moves never
-    // reach its end: the solver's winning line, each action as the mouse gives it.
-    std::optional<Move> nextOfWinningLine()
+    // The solver's winning line, asked for at the first move, each action as the mouse gives it.
+    std::optional<PlayerAction> nextOfWinningLine()
     {
-        GameRules &rules = *m_twin->rules;
+        using Kind = PlayerAction::Kind;
         if (!m_planned) {
             m_planned = true;
             const std::atomic<bool> cancel{false};
-            const SolverAnswer answer = PyramideSolver{}.prepare(rules)->run(cancel);
+            const SolverAnswer answer = m_solver->prepare(*m_twin)->run(cancel);
             if (answer.verdict != SolverAnswer::Verdict::Winnable)
                 return std::nullopt;
-            for (const SolverMove &action : answer.line) {
-                if (action.action == SolverMove::Action::Drop) {
-                    m_line.append({Move::Drag, action.picture, action.target, {}});
-                } else if (action.action == SolverMove::Action::RightPress) {
-                    m_line.append({Move::Right, action.picture, -1, {}});
+            for (const SolverMove &move : answer.line) {
+                if (move.action == SolverMove::Action::Drop) {
+                    m_line.append({Kind::Drag, move.picture, move.target, {}});
+                } else if (move.action == SolverMove::Action::RightPress) {
+                    m_line.append({Kind::RightPress, move.picture, -1, {}});
+                } else if (move.action == SolverMove::Action::DoubleClick) {
+                    m_line.append({Kind::DoubleClick, move.picture, -1, {}});
                 } else {
-                    m_line.append({Move::Click, action.picture, -1, {}});
-                    if (action.partner >= 0)
-                        m_line.append({Move::Click, action.partner, -1, {}});
+                    m_line.append({Kind::Click, move.picture, -1, {}});
+                    if (move.partner >= 0)
+                        m_line.append({Kind::Click, move.partner, -1, {}});
                 }
             }
         }
         if (m_line.isEmpty())
             return std::nullopt;
-        const Move move = m_line.takeFirst();
-        rules.hover(move.picture);
-        if (move.kind == Move::Drag) {
-            rules.dragOver(move.picture, move.target);
-            rules.drop(move.picture, move.target, rules.table().at(move.target).rect.topLeft());
-        } else if (move.kind == Move::Right) {
-            rules.rightPress(move.picture);
-        } else {
-            rules.click(move.picture);
-        }
-        return move;
+        const PlayerAction action = m_line.takeFirst();
+        m_twin->hover(action.source);
+        apply(action);
+        return action;
     }
 
-    QString send(const Move &move)
+    // The action on the twin as the mouse makes it: a double click on a card that is not
+    // dragged clicks it first.
+    void apply(const PlayerAction &action)
     {
-        if (move.kind == Move::Press)
-            return press(move.control);
-        if (!focusOn(move.picture, false))
-            return QStringLiteral("picture %1 cannot be reached by the arrows").arg(move.picture);
-        switch (move.kind) {
-        case Move::Click:
-            key(Qt::Key_Space);
-            break;
-        case Move::Double:
+        if (action.kind == PlayerAction::Kind::DoubleClick &&
+            !m_twin->table().at(action.source).draggable) {
+            m_twin->click(action.source);
+            if (!m_host.results.isEmpty())
+                return;
+        }
+        action.apply(*m_twin);
+    }
+
+    // The same action by keys: Space clicks, Shift+Return double-clicks, the menu key is the
+    // right button, Ctrl+Space picks a card up and Return drops it.
+    QString send(const PlayerAction &action)
+    {
+        if (action.kind == PlayerAction::Kind::Press)
+            return press(action.control);
+        if (!focusOn(action.source, false))
+            return QStringLiteral("picture %1 cannot be reached by the arrows").arg(action.source);
+        switch (action.kind) {
+        case PlayerAction::Kind::DoubleClick:
             key(Qt::Key_Return, Qt::ShiftModifier);
             break;
-        case Move::Right:
+        case PlayerAction::Kind::RightPress:
             key(Qt::Key_Menu);
             break;
-        case Move::Drag:
+        case PlayerAction::Kind::Drag:
             key(Qt::Key_Space, Qt::ControlModifier);
-            if (m_form->Tapis->keyboard()->carried() != move.picture)
-                return QStringLiteral("picture %1 was not picked up").arg(move.picture);
-            if (!focusOn(move.target, true))
+            if (m_window.form->Tapis->keyboard()->carried() != action.source)
+                return QStringLiteral("picture %1 was not picked up").arg(action.source);
+            if (!focusOn(action.target, true))
                 return QStringLiteral("target %1 cannot be reached with picture %2")
-                    .arg(move.target)
-                    .arg(move.picture);
+                    .arg(action.target)
+                    .arg(action.source);
             key(Qt::Key_Return);
             break;
-        case Move::Press:
-            break;
+        default:
+            key(Qt::Key_Space);
         }
         return {};
     }
@@ -400,15 +340,15 @@ private:
     // Tab to the game's button, Space, and Shift+Tab back to the table.
     QString press(const QString &control)
     {
-        QWidget *button = m_form->control(control);
+        QWidget *button = m_window.form->control(control);
         for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
             key(Qt::Key_Tab);
         if (QApplication::focusWidget() != button)
             return QStringLiteral("Tab never reaches %1").arg(control);
         key(Qt::Key_Space);
-        for (int i = 0; i < 20 && QApplication::focusWidget() != m_form->Tapis; ++i)
+        for (int i = 0; i < 20 && QApplication::focusWidget() != m_window.form->Tapis; ++i)
             key(Qt::Key_Backtab, Qt::ShiftModifier);
-        return QApplication::focusWidget() == m_form->Tapis
+        return QApplication::focusWidget() == m_window.form->Tapis
                    ? QString()
                    : QStringLiteral("Shift+Tab never comes back to the table");
     }
@@ -416,11 +356,13 @@ private:
     // The shortest way of keys from the focus to the picture, then those keys.
     bool focusOn(int picture, bool carrying)
     {
-        const TableKeyboard *keyboard = m_form->Tapis->keyboard();
-        const TableModel &table = m_form->rules().table();
+        const TableKeyboard *keyboard = m_window.form->Tapis->keyboard();
+        const TableModel &table = m_window.form->rules().table();
         QList<Spot> spots = keyboard->spots();
         if (carrying)
-            spots = TableNavigation::spots(table, m_form->rules().dragged(keyboard->carried()));
+            spots = TableNavigation::spots(
+                table, m_window.form->rules().dragged(keyboard->carried()),
+                TableNavigation::reach(m_window.form->rules().layout().area));
         // Home and End go among the targets; the arrows start from the carried card's place.
         const QList<Spot> ends = spots;
         if (ends.isEmpty())
@@ -465,17 +407,17 @@ private:
             path.prepend(cameFrom.value(at).second);
         for (Qt::Key k : std::as_const(path))
             key(k);
-        return m_form->Tapis->keyboard()->focus() == picture;
+        return m_window.form->Tapis->keyboard()->focus() == picture;
     }
 
     // The rules' own timer runs out at once, in the window as in the twin.
     void tick()
     {
-        auto *timer = m_form->findChild<QTimer *>(QStringLiteral("rulesTimer"));
+        auto *timer = m_window.form->findChild<QTimer *>(QStringLiteral("rulesTimer"));
         for (int i = 0; i < 100 && timer && timer->isActive(); ++i) {
             QMetaObject::invokeMethod(timer, "timeout");
-            if (m_twin->rules->timerRunning() && !m_twin->result)
-                m_twin->rules->timerTick();
+            if (m_twin->timerRunning() && m_host.results.isEmpty())
+                m_twin->timerTick();
         }
     }
 
@@ -485,20 +427,15 @@ private:
         QTest::keyClick(QApplication::focusWidget(), k, modifiers);
     }
 
-    TestApp m_app;
+    Window m_window;
     TestApp m_twinApp;
-    FakeMainLink m_main;
-    QMdiArea m_area;
-    QPointer<GameForm> m_form;
-    std::optional<Twin> m_twin;
+    FakeHost m_host;
+    std::unique_ptr<GameRules> m_twin;
     std::mt19937 m_choices;
-    bool m_active = false;
     bool m_won = false;
-    bool m_sliding = false; // Pousse-pousse: the moves come from a solver
-    QList<int> m_plan;
-    bool m_pyramide = false; // Pyramide: the moves come from its solver's winning line
+    std::unique_ptr<Solver> m_solver; // set for the games that follow a winning line
     bool m_planned = false;
-    QList<Move> m_line;
+    QList<PlayerAction> m_line;
     int m_keys = 0;
     int m_moves = 0;
 };
@@ -508,13 +445,136 @@ private:
 class TestKeyboardPlay : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void theTableTakesTheFocusBeforeTheButtons()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
+        QCOMPARE(window->form->Tapis->keyboard()->focus(), int(RecordingRules::Dragged));
+        window->key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->form->Boutons[0]);
+        window->key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window->form->Boutons[1]);
+        window->keys({Qt::ShiftModifier | Qt::Key_Backtab, Qt::ShiftModifier | Qt::Key_Backtab});
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
+        // The access keys still press the buttons while the table has the focus.
+        window->key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window->form->Boutons[0]->isEnabled());
+        QCOMPARE(window->form->lblInfo->text(), QStringLiteral("Sélectionnez une carte."));
+    }
+
+    void keysSendWhatTheMouseSends()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        // The third Left finds nothing further that way.
+        window->keys({Qt::Key_Right, Qt::Key_Space, Qt::ShiftModifier | Qt::Key_Return,
+                      Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10, Qt::Key_End, Qt::Key_Left,
+                      Qt::Key_Left, Qt::Key_Left, Qt::Key_Home});
+        QCOMPARE(rules->calls, (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1",
+                                            "hover 1", "right 1", "hover 1", "right 1", "hover 2",
+                                            "hover 1", "hover 0", "hover 0"}));
+        QCOMPARE(window->form->Tapis->keyboard()->focus(), 0);
+    }
+
+    void aDragByKeyboardIsADragOfTheMouse()
+    {
+        RecordingRules *rules = nullptr;
+        auto window = recording(rules);
+        CardTable *table = window->form->Tapis;
+        const TableModel dealt = rules->table();
+        // Return on a card that is dragged picks it up, and never clicks it.
+        window->key(Qt::Key_Return);
+        QCOMPARE(table->keyboard()->carried(), int(RecordingRules::Dragged));
+        window->keys({Qt::Key_Right, Qt::Key_Right});
+        QVERIFY(rules->table().frames[0].visible);
+        window->key(Qt::Key_Escape);
+        QCOMPARE(table->keyboard()->carried(), -1);
+        QCOMPARE(rules->calls, (QStringList{"hover 0", "over 0 1", "over 0 2"}));
+        QCOMPARE(rules->table().pictures, dealt.pictures);
+
+        // Ctrl+Space, then over the clicked card and on to the place: dropped there.
+        rules->calls.clear();
+        window->keys(
+            {Qt::Key_Home, Qt::ControlModifier | Qt::Key_Space, Qt::Key_End, Qt::Key_Return});
+        const QPoint place = rules->table().at(RecordingRules::Place).rect.topLeft();
+        QCOMPARE(rules->calls,
+                 (QStringList{"hover 0", "over 0 2",
+                              QStringLiteral("drop 0 2 %1,%2").arg(place.x()).arg(place.y())}));
+        QCOMPARE(table->keyboard()->carried(), -1);
+
+        // Dropped back where it was, it is only put back; the other keys wait for the drop.
+        rules->calls.clear();
+        window->keys({Qt::Key_Home, Qt::ControlModifier | Qt::Key_Space,
+                      Qt::ShiftModifier | Qt::Key_Return, Qt::Key_Menu, Qt::Key_Return});
+        QCOMPARE(rules->calls, QStringList{"hover 0"});
+    }
+
+    // One accessible child for each picture within reach, found where it shows and named by
+    // what it shows, then the table's own widgets; the focused card alone says it is focused,
+    // and a press of the reader clicks it.
+    void aScreenReaderHearsTheCardsOfMonteCarlo()
+    {
+        Window window(QStringLiteral("Monte-Carlo"),
+                      *RulesRegistry::rulesFor(QStringLiteral("Monte-Carlo")));
+        window.key(Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
+
+        CardTable *table = window.form->Tapis;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(table);
+        QVERIFY(iface);
+        const TableModel &model = window.form->rules().table();
+        const QList<TableNavigation::Spot> &spots = table->keyboard()->spots();
+        const qsizetype widgets =
+            table->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size();
+        QCOMPARE(iface->childCount(), spots.size() + widgets);
+        QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(window.form->lblInfo);
+        QVERIFY(iface->indexOfChild(prompt) >= spots.size());
+        QCOMPARE(prompt->text(QAccessible::Name), window.form->lblInfo->text());
+        const PictureGroup *grid = model.group(QStringLiteral("EspaceJeu"));
+        QVERIFY(grid);
+        QStringList gridNames;
+        for (int i = 0; i < spots.size(); ++i) {
+            QAccessibleInterface *child = iface->child(i);
+            QVERIFY(child && child->isValid());
+            QCOMPARE(iface->indexOfChild(child), i);
+            QCOMPARE(child->role(), QAccessible::Button);
+            const QPoint shows = table->mapToGlobal(
+                table->toPixels(QRect(spots.at(i).point, QSize(1, 1))).topLeft());
+            QCOMPARE(iface->childAt(shows.x(), shows.y()), child);
+            QVERIFY(child->rect().contains(shows));
+            const int index = spots.at(i).index;
+            const QString name = child->text(QAccessible::Name);
+            QCOMPARE(name, PictureNames::pictureName(model.at(index)));
+            if (index >= grid->first && index < grid->first + grid->count)
+                gridNames << name;
+        }
+        // The grid shows the first 25 cards of the deal, row by row.
+        QStringList dealt;
+        for (int k = 0; k < 25; ++k)
+            dealt << PictureNames::cardName(window.app.state.decks.deck52[std::size_t(k)]);
+        QCOMPARE(gridNames, dealt);
+        QCOMPARE(iface->child(0)->text(QAccessible::Description),
+                 QStringLiteral("Grille, rangée 1, colonne 1"));
+
+        window.key(Qt::Key_Right);
+        QAccessibleInterface *focused = iface->focusChild();
+        QCOMPARE(focused, iface->child(1));
+        QVERIFY(focused->state().focused);
+        QVERIFY(!iface->child(0)->state().focused);
+        // Monte-Carlo frames the card clicked: the reader sees it chosen.
+        focused->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(focused->state().selected);
+        QVERIFY(!iface->child(0)->state().selected);
+    }
+
     void gamesPlayToTheirEndByKeys_data()
     {
         QTest::addColumn<QString>("game");
         QTest::addColumn<quint32>("seed");
         QVERIFY(!RulesRegistry::all().empty());
         for (const RegisteredRules &game : RulesRegistry::all()) {
-            // Roi Albert has no defeat: a deal that these moves win.
+            // Roi Albert has no defeat: a deal that can be won.
             const quint32 seed = game.menuName == QLatin1String("Roi Albert") ? 5 : 7;
             QTest::newRow(qPrintable(game.menuName)) << game.menuName << seed;
         }
@@ -524,12 +584,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, game);
         QFETCH(quint32, seed);
-        KeyboardPlayer player(game, seed, QStringLiteral("10"));
-        const QString failure = player.play(3000);
+        KeyboardPlayer player(game, seed);
+        const QString failure = player.play(5000);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        // Its seeded deal is winnable, and the keys follow the winning line to the end.
-        if (game == QLatin1String("Pyramide"))
-            QVERIFY(player.won());
         qInfo("%s: %s after %d moves, %d keys", qPrintable(game), player.won() ? "won" : "lost",
               player.moves(), player.keys());
     }
