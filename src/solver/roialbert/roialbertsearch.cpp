@@ -83,6 +83,7 @@ Search::Outcome search(const RoialbertModel &start, const std::atomic<bool> &can
                        std::vector<Move> &line)
 {
     constexpr std::size_t MostWaiting = 6'000'000;
+    line.clear();
     RoialbertSeen seen(std::size_t(budget) + 1);
     if (!seen.insert(start.key(), cancel))
         return Search::Outcome::Unknown;
