@@ -1,8 +1,9 @@
-#include "games/fakehost.h"
 #include "games/frmRoialbert/roialbertrules.h"
 #include "solver/roialbert/roialbertsearch.h"
+#include "solver/roialbert/roialbertseen.h"
 #include "solver/roialbert/roialbertsolver.h"
 #include "solver/search/cardbyte.h"
+#include "solver/solverdeal.h"
 
 #include <QTest>
 #include <algorithm>
@@ -15,19 +16,18 @@ using Model = RoialbertModel;
 using Move = Model::Move;
 constexpr int AnyFoundation = -2;
 
-// A seeded deal of the real rules, started as the window starts it.
-struct Deal {
-    explicit Deal(quint32 seed) : bench(seed)
+// A seeded deal of the real rules, with the drags and double clicks the lines of this game are
+// made of.
+struct Deal : SolverDeal<Rules> {
+    explicit Deal(quint32 seed) : SolverDeal(QStringLiteral("Roi Albert"), seed)
     {
-        bench.host.state = &bench.state;
-        rules.Distribution();
-        bench.state.gameInProgress = true;
-        rules.play();
         for (int k = 0; k < Cards::FullDeck; ++k)
-            pictureOf[CardByte(rules.table().at(Rules::FirstCarte + k).card)] = k;
+            pictureOf[CardByte(rules().table().at(Rules::FirstCarte + k).card)] = k;
     }
-    bool won() const { return bench.host.results == QList<bool>{true}; }
-    bool framed() const { return rules.table().frames.at(Rules::Indicateur).visible; }
+    bool won() const { return results() == QList<bool>{true}; }
+    bool framed() const { return rules().table().frames.at(Rules::Indicateur).visible; }
+    // The deal is not const: only its reading is.
+    Rules &player() { return const_cast<Rules &>(rules()); }
 
     // Every (dragged card, target) the rules' drag feedback accepts, any foundation counted as one.
     std::vector<std::pair<int, int>> rulesDrops()
@@ -35,11 +35,11 @@ struct Deal {
         std::vector<std::pair<int, int>> drops;
         for (int source = Rules::FirstCarte; source < Rules::FirstCarte + Cards::FullDeck;
              ++source) {
-            if (!rules.table().at(source).visible)
+            if (!rules().table().at(source).visible)
                 continue;
             for (int target = 0; target < Rules::FirstSabot + Rules::Foundations; ++target) {
-                rules.drop(source, -1, {}); // let go on the bare table: hides the frame
-                rules.dragOver(source, target);
+                player().drop(source, -1, {}); // let go on the bare table: hides the frame
+                player().dragOver(source, target);
                 if (framed())
                     drops.emplace_back(source,
                                        target >= Rules::FirstSabot ? AnyFoundation : target);
@@ -58,23 +58,21 @@ struct Deal {
             return Rules::FirstEspaceJeu + move.to;
         return picture(model.at(move.to, model.height(move.to) - 1));
     }
-    void play(const Model &model, const Move &move)
+    void playMove(const Model &model, const Move &move)
     {
         if (move.kind == Move::ToFoundation)
-            rules.doubleClick(picture(move.card));
+            player().doubleClick(picture(move.card));
         else
-            rules.drop(picture(move.card), target(model, move), {});
+            player().drop(picture(move.card), target(model, move), {});
     }
-    void play(const SolverMove &move)
+    void playMove(const SolverMove &move)
     {
         if (move.action == SolverMove::Action::DoubleClick)
-            rules.doubleClick(move.picture);
+            player().doubleClick(move.picture);
         else
-            rules.drop(move.picture, move.target, move.dropTopLeft);
+            player().drop(move.picture, move.target, move.dropTopLeft);
     }
 
-    RulesBench bench;
-    Rules rules{bench.context(), bench.host};
     std::array<int, 52> pictureOf{};
 };
 
@@ -89,10 +87,10 @@ private Q_SLOTS:
     {
         for (quint32 seed = 1; seed <= 25; ++seed) {
             Deal deal(seed);
-            Model model = *RoialbertSolver::model(deal.rules);
+            Model model = *RoialbertSolver::model(deal.rules());
             std::mt19937 pick(seed);
             for (int step = 0; step < 80 && !deal.won(); ++step) {
-                QCOMPARE(RoialbertSolver::model(deal.rules)->exactKey(), model.exactKey());
+                QCOMPARE(RoialbertSolver::model(deal.rules())->exactKey(), model.exactKey());
                 std::vector<Move> moves;
                 model.legal(moves);
                 std::vector<std::pair<int, int>> drops;
@@ -109,7 +107,7 @@ private Q_SLOTS:
                              [](const Move &m) { return m.kind == Move::ToFoundation; });
                 const Move move = !home.empty() && pick() % 2 ? home[pick() % home.size()]
                                                               : moves[pick() % moves.size()];
-                deal.play(model, move);
+                deal.playMove(model, move);
                 model.play(move);
             }
             QCOMPARE(deal.won(), model.won());
@@ -126,21 +124,21 @@ private Q_SLOTS:
             Deal deal(seed);
             std::mt19937 pick(seed);
             for (int step = 0; seed % 3 == 0 && step < 15; ++step) {
-                const Model model = *RoialbertSolver::model(deal.rules);
+                const Model model = *RoialbertSolver::model(deal.rules());
                 std::vector<Move> moves;
                 model.legal(moves);
                 if (!moves.empty())
-                    deal.play(model, moves[pick() % moves.size()]);
+                    deal.playMove(model, moves[pick() % moves.size()]);
             }
             const std::atomic<bool> cancel{false};
-            const SolverAnswer answer = RoialbertSolver{}.prepare(deal.rules)->run(cancel);
+            const SolverAnswer answer = RoialbertSolver{}.prepare(deal.rules())->run(cancel);
             if (answer.verdict == SolverAnswer::Verdict::Unknown)
                 continue;
             for (const SolverMove &move : answer.line) {
                 QVERIFY(!deal.won());
-                const Model::Key before = RoialbertSolver::model(deal.rules)->exactKey();
-                deal.play(move);
-                QVERIFY2(!(RoialbertSolver::model(deal.rules)->exactKey() == before),
+                const Model::Key before = RoialbertSolver::model(deal.rules())->exactKey();
+                deal.playMove(move);
+                QVERIFY2(!(RoialbertSolver::model(deal.rules())->exactKey() == before),
                          qPrintable(move.text));
             }
             if (answer.verdict == SolverAnswer::Verdict::Winnable) {
@@ -159,13 +157,37 @@ private Q_SLOTS:
     void aSearchOutOfBudgetIsUnknown()
     {
         Deal deal(3);
-        const Model model = *RoialbertSolver::model(deal.rules);
+        const Model model = *RoialbertSolver::model(deal.rules());
         const std::atomic<bool> cancel{false};
         const auto small = RoialbertSearch::solve(model, cancel, 5);
         QCOMPARE(small.outcome, Search::Outcome::Unknown);
         QVERIFY(small.line.empty());
         const std::atomic<bool> cancelled{true};
         QCOMPARE(RoialbertSearch::solve(model, cancelled).outcome, Search::Outcome::Unknown);
+    }
+
+    // The table of positions keeps every key through the move from its first block to the large
+    // one, finds no other, and refuses keys once full or stopped.
+    void theSeenTableKeepsEveryKeyItTook()
+    {
+        const auto keyOf = [](std::uint32_t i) {
+            const std::array<std::uint8_t, 4> bytes{std::uint8_t(i), std::uint8_t(i >> 8),
+                                                    std::uint8_t(i >> 16), std::uint8_t(i >> 24)};
+            return ByteKey::of(bytes, bytes.size());
+        };
+        const std::atomic<bool> going{false};
+        RoialbertSeen seen(50'000);
+        for (std::uint32_t i = 0; i < 100'000; i += 2)
+            QVERIFY(seen.insert(keyOf(i), going));
+        QVERIFY(!seen.insert(keyOf(1), going));
+        for (std::uint32_t i = 0; i < 100'000; ++i)
+            QCOMPARE(seen.contains(keyOf(i)), i % 2 == 0);
+        const std::atomic<bool> stopped{true};
+        RoialbertSeen cancelled(50'000);
+        std::uint32_t taken = 0;
+        while (cancelled.insert(keyOf(taken), stopped))
+            ++taken;
+        QVERIFY(taken > 1000 && taken < 50'000);
     }
 
     // A table the model cannot read (no deal yet, or a card out of its places) gives no model.

@@ -123,15 +123,15 @@ void RoialbertModel::legal(std::vector<Move> &out) const
     generate(out, true);
 }
 
-// How promising a position looks: cards cleared, empty columns, and few cards lying on the next
-// card each foundation wants or on a card they do not build on.
-int RoialbertModel::outlook() const
+// How promising a position looks: cards cleared (50 each), empty columns, and few cards lying on
+// the next card each foundation wants or on a card they do not build on.
+int RoialbertModel::outlook(int emptyWorth) const
 {
     int score = 50 * m_cleared;
     for (int c = 0; c < Columns; ++c) {
         const int h = height(c);
         if (h == 0)
-            score += 12;
+            score += emptyWorth;
         for (int depth = 0; depth < h; ++depth) {
             const std::uint8_t card = at(c, depth);
             if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
@@ -148,7 +148,7 @@ int RoialbertModel::outlook() const
 // A safe move to a foundation is the only move tried when there is one. The rest go best first,
 // by the outlook of the position each leads to; the order changes how soon a line is found, never
 // whether one is.
-void RoialbertModel::moves(std::vector<Move> &out) const
+void RoialbertModel::moves(std::vector<Move> &out, int emptyWorth) const
 {
     for (int c = 0; c < Columns; ++c) {
         const std::uint8_t card = top(c);
@@ -176,7 +176,7 @@ void RoialbertModel::moves(std::vector<Move> &out) const
             continue;
         RoialbertModel after = *this;
         after.play(move);
-        const int score = after.outlook();
+        const int score = after.outlook(emptyWorth);
         // Insertion keeps the generation order among equal scores.
         std::size_t place = count++;
         while (place > 0 && scored[place - 1].first < score) {

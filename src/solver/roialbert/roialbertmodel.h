@@ -49,8 +49,9 @@ public:
     // Every move the rules allow, each place a card could go counted once: all empty columns,
     // every start of a run, one foundation move per card.
     void legal(std::vector<Move> &out) const;
-    // The moves the search tries, best first (see the .cpp for what is left out and why).
-    void moves(std::vector<Move> &out) const;
+    // The moves the search tries, best first (see the .cpp for what is left out and why), an
+    // empty column counted as worth emptyWorth in the order.
+    void moves(std::vector<Move> &out, int emptyWorth) const;
     void play(const Move &move);
     // Takes back move, the last one played.
     void undo(const Move &move);
@@ -73,7 +74,7 @@ private:
     std::uint8_t top(int column) const;
     bool toFoundation(std::uint8_t card) const;
     bool safeToFoundation(std::uint8_t card) const;
-    int outlook() const;
+    int outlook(int emptyWorth) const;
     Key keyOf(const std::array<std::size_t, Columns> &order) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;

@@ -1,7 +1,8 @@
 #include "solver/roialbert/roialbertsearch.h"
 
-#include "solver/search/flatset.h"
+#include "solver/roialbert/roialbertseen.h"
 
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -11,14 +12,33 @@ namespace {
 
 using Move = RoialbertModel::Move;
 
-// One position of the line in progress: the move that led to it and its own moves, which lie in
-// one array shared by the whole line.
+// A move in two bytes (kind, card, from, to), so that the moves of a line hundreds of thousands
+// of positions deep take little room.
+using Packed = std::uint16_t;
+
+Packed pack(const Move &move)
+{
+    return Packed(move.kind | move.card << 2 | move.from << 8 | move.to << 12);
+}
+
+Move unpack(Packed packed)
+{
+    return {Move::Kind(packed & 3), std::uint8_t(packed >> 2 & 63), std::uint8_t(packed >> 8 & 15),
+            std::uint8_t(packed >> 12)};
+}
+
+// One position of the line in progress: where its moves start in the array shared by the whole
+// line, and the next one to try. Its moves end where the next position's start; the move that
+// led to a position is the one before its parent's next.
 struct Level {
-    Move played;
     std::uint32_t first = 0;
     std::uint32_t next = 0;
-    std::uint32_t end = 0;
 };
+
+// Each pass is an exact search of its own, on a fresh table, so the first that runs its course
+// answers. They differ in the order they try moves: the worth of an empty column against the 50
+// of a card cleared. Many deals whose line one order finds late the other finds early.
+constexpr std::array<int, 2> EmptyWorth{12, 24};
 
 // The line cut short wherever one legal move leads from a position of it straight to a later
 // one: the search's first line wanders, and the demonstration plays every move of it.
@@ -55,6 +75,75 @@ std::vector<Move> shortened(const RoialbertModel &start, const std::vector<Move>
     return shorter;
 }
 
+// The depth-first search itself: line gets the winning line, or for a lost deal the one that went
+// furthest. The moves waiting on the line get a block of their own, reserved at once (its pages
+// are only touched as the line grows); a line that would need more is left Unknown.
+Search::Outcome search(const RoialbertModel &start, const std::atomic<bool> &cancel,
+                       std::int64_t budget, int emptyWorth, std::int64_t &nodes,
+                       std::vector<Move> &line)
+{
+    constexpr std::size_t MostWaiting = 6'000'000;
+    line.clear();
+    RoialbertSeen seen(std::size_t(budget) + 1);
+    if (!seen.insert(start.key(), cancel))
+        return Search::Outcome::Unknown;
+    nodes = 1;
+    int best = start.progress();
+    RoialbertModel position = start;
+    std::vector<Move> generated;
+    std::vector<Packed> moves;
+    std::vector<Level> levels;
+    moves.reserve(MostWaiting);
+    levels.reserve(std::size_t(budget) + 1);
+    const auto append = [&] {
+        generated.clear();
+        position.moves(generated, emptyWorth);
+        levels.push_back({std::uint32_t(moves.size()), std::uint32_t(moves.size())});
+        for (const Move &move : generated)
+            moves.push_back(pack(move));
+    };
+    const auto lineOf = [&] {
+        std::vector<Move> played;
+        for (std::size_t i = 0; i + 1 < levels.size(); ++i)
+            played.push_back(unpack(moves[levels[i].next - 1]));
+        return played;
+    };
+    append();
+    while (true) {
+        Level &level = levels.back();
+        if (level.next == moves.size()) {
+            moves.resize(level.first);
+            levels.pop_back();
+            if (levels.empty())
+                return Search::Outcome::Lost;
+            position.undo(unpack(moves[levels.back().next - 1]));
+            continue;
+        }
+        const Move move = unpack(moves[level.next++]);
+        position.play(move);
+        if (position.won()) {
+            line = lineOf();
+            line.push_back(move);
+            return Search::Outcome::Won;
+        }
+        const ByteKey key = position.key();
+        if (seen.contains(key)) {
+            position.undo(move);
+            continue;
+        }
+        // Every position of Roi Albert has fewer than 512 moves.
+        if (nodes >= budget || moves.size() + 512 > MostWaiting || !seen.insert(key, cancel) ||
+            cancel.load(std::memory_order_relaxed))
+            return Search::Outcome::Unknown;
+        ++nodes;
+        append();
+        if (position.progress() > best) {
+            best = position.progress();
+            line = lineOf();
+        }
+    }
+}
+
 } // namespace
 
 Search::Result<Move> solve(const RoialbertModel &start, const std::atomic<bool> &cancel,
@@ -65,59 +154,16 @@ Search::Result<Move> solve(const RoialbertModel &start, const std::atomic<bool> 
         result.outcome = Search::Outcome::Won;
         return result;
     }
-    FlatSet<RoialbertModel::Key, RoialbertModel::KeyHash> seen(std::size_t(budget) + 1, cancel);
-    seen.insert(start.key());
-    result.nodes = 1;
-    int best = start.progress();
-    RoialbertModel position = start;
-    std::vector<Move> moves;
-    position.moves(moves);
-    std::vector<Level> levels{Level{Move{}, 0, 0, std::uint32_t(moves.size())}};
-    const auto lineOf = [&levels] {
-        std::vector<Move> line;
-        for (std::size_t i = 1; i < levels.size(); ++i)
-            line.push_back(levels[i].played);
-        return line;
-    };
-    while (true) {
-        Level &level = levels.back();
-        if (level.next == level.end) {
-            if (levels.size() == 1)
-                break;
-            position.undo(level.played);
-            moves.resize(level.first);
-            levels.pop_back();
-            continue;
-        }
-        const Move move = moves[level.next++];
-        position.play(move);
-        if (position.won()) {
-            levels.push_back({move, 0, 0, 0});
-            result.outcome = Search::Outcome::Won;
-            result.line = shortened(start, lineOf());
-            return result;
-        }
-        const RoialbertModel::Key key = position.key();
-        if (seen.contains(key)) {
-            position.undo(move);
-            continue;
-        }
-        if (result.nodes >= budget || cancel.load(std::memory_order_relaxed)) {
-            result.line.clear();
-            return result;
-        }
-        seen.insert(key);
-        ++result.nodes;
-        const auto first = std::uint32_t(moves.size());
-        position.moves(moves);
-        levels.push_back({move, first, first, std::uint32_t(moves.size())});
-        if (position.progress() > best) {
-            best = position.progress();
-            result.line = lineOf();
-        }
+    std::vector<Move> line;
+    for (const int emptyWorth : EmptyWorth) {
+        std::int64_t nodes = 0;
+        result.outcome = search(start, cancel, budget, emptyWorth, nodes, line);
+        result.nodes += nodes;
+        if (result.outcome != Search::Outcome::Unknown || cancel.load(std::memory_order_relaxed))
+            break;
     }
-    result.outcome = Search::Outcome::Lost;
-    result.line = shortened(start, result.line);
+    if (result.outcome != Search::Outcome::Unknown)
+        result.line = shortened(start, line);
     return result;
 }
 
