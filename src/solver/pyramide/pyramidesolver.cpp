@@ -10,8 +10,9 @@ using Model = PyramideModel;
 using Move = PyramideModel::Move;
 
 constexpr int FirstStockCarte = Rules::Places;
-// Each of the three searches: a full table stops it, so it holds as many positions as the budget.
-constexpr Search::Limits PhaseLimits{.nodes = 400'000, .tableEntries = 400'000};
+// Each of the three searches: a full table stops it, so it holds as many positions as the budget,
+// as many as the table's block of 2^20 slots holds at half load.
+constexpr Search::Limits PhaseLimits{.nodes = 520'000, .tableEntries = 520'000};
 
 int placePicture(int place)
 {
