@@ -223,7 +223,22 @@ void PyramideModel::moves(std::vector<Move> &out) const
             }
         }
     }
+    const std::size_t first = out.size();
     addDrops(out, m_narrow > 0);
+    if (m_order == 0)
+        return;
+    // Another order of the drops, the same for a position each time it is met. The removals
+    // stay first: they are what most lines need.
+    const auto rank = [this](const Move &move) {
+        std::uint64_t mixed =
+            m_order * 0x9E3779B97F4A7C15ull ^
+            (std::uint64_t(m_next) << 24 | std::uint64_t(move.kind) << 16 |
+             std::uint64_t(std::uint8_t(move.from)) << 8 | std::uint64_t(std::uint8_t(move.to)));
+        mixed = (mixed ^ (mixed >> 29)) * 0xBF58476D1CE4E5B9ull;
+        return mixed ^ (mixed >> 32);
+    };
+    std::sort(out.begin() + std::ptrdiff_t(first), out.end(),
+              [&rank](const Move &x, const Move &y) { return rank(x) < rank(y); });
 }
 
 bool PyramideModel::removalPossible() const
