@@ -99,7 +99,9 @@ private:
 
     const std::atomic<bool> &m_cancel;
     Search::Limits m_limits;
-    static constexpr std::size_t MaxDepth = 10000;
+    // Deep enough for the search over every move, whose lines of moves into holes run to tens
+    // of thousands of positions on some lost deals; the path then holds some 10 MiB.
+    static constexpr std::size_t MaxDepth = 100'000;
 
     std::int64_t m_nodes = 0;
     bool m_cut = false;
