@@ -322,8 +322,8 @@ void PyramideModel::play(const Move &move)
 
 PyramideModel::Key PyramideModel::key() const
 {
-    // No mirror images merged: a dealt pyramid is never symmetric, so a position and its mirror
-    // image hardly ever both arise, and one pass over the bytes is half the cost.
+    // No mirror images merged: a dealt pyramid is hardly ever symmetric, so a position and its
+    // mirror image seldom both arise, and one pass over the bytes is half the cost.
     std::array<std::uint8_t, Places + 3> bytes{};
     std::copy(m_value.begin(), m_value.end(), bytes.begin());
     bytes[Places] = std::uint8_t(m_next);
