@@ -63,6 +63,9 @@ public:
     // A narrow search tries only the shifts that uncover a card, at most shifts in a row: it may
     // miss a win, never finds a false one. 0 searches every move.
     void setNarrow(int shifts) { m_narrow = std::int8_t(shifts); }
+    // Order 0 tries the drops best first (a shift that uncovers a card, then the stock card's
+    // drops, then the other shifts); any other number tries them in an order of its own.
+    void setOrder(std::uint64_t order) { m_order = order; }
     int selected() const { return m_selected; }
 
     // The places of the row below that overlap a place (None for the base), and those of the
@@ -86,5 +89,6 @@ private:
     bool m_won = false;
     int m_cleared = 0;
     std::int8_t m_narrow = 0;
+    std::uint64_t m_order = 0;
     int m_shifts = 0; // shifts since the last other move
 };

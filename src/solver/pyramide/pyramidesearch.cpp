@@ -99,7 +99,10 @@ private:
 
     const std::atomic<bool> &m_cancel;
     Search::Limits m_limits;
-    static constexpr std::size_t MaxDepth = 10000;
+    // Deep enough for the search over every move, whose lines of moves into holes run to tens
+    // of thousands of positions on some lost deals; deeper, the path and its moves would take
+    // the memory a search may use.
+    static constexpr std::size_t MaxDepth = 40'000;
 
     std::int64_t m_nodes = 0;
     bool m_cut = false;

@@ -3,6 +3,8 @@
 #include "games/frmPyramide/pyramiderules.h"
 #include "solver/pyramide/pyramidesearch.h"
 
+#include <set>
+
 namespace {
 
 using Rules = PyramideRules;
@@ -10,8 +12,29 @@ using Model = PyramideModel;
 using Move = PyramideModel::Move;
 
 constexpr int FirstStockCarte = Rules::Places;
-// Each of the three searches: a full table stops it, so it holds as many positions as the budget.
-constexpr Search::Limits PhaseLimits{.nodes = 400'000, .tableEntries = 400'000};
+
+// One search of a deal: its width (see PyramideModel::setNarrow), its order of drops and its
+// budget, which also bounds its table (a full table stops a search).
+struct Pass {
+    int shifts;
+    std::uint64_t order;
+    std::int64_t nodes;
+};
+
+// The narrow searches' hardest deals are won deep in one order of the drops and near the start of
+// another: many short narrow searches, each in its own order, find more wins than a few long
+// ones. Only the last search, over every move, may answer that the deal is lost.
+std::vector<Pass> passes()
+{
+    constexpr std::uint64_t Orders = 40;
+    std::vector<Pass> list{{3, 0, 30'000}};
+    for (std::uint64_t order = 1; order <= Orders; ++order) {
+        list.push_back({3, order, 20'000});
+        list.push_back({5, order, 20'000});
+    }
+    list.push_back({0, 0, 300'000});
+    return list;
+}
 
 int placePicture(int place)
 {
@@ -65,17 +88,23 @@ public:
     {
         if (!m_position)
             return {};
-        // First among the moves that most wins take, a few shifts in a row at most, then, when
-        // that finds none, among all: only that search may say the deal is lost.
         Search::Result<Move> result;
         std::int64_t nodes = 0;
-        for (const int shifts : {3, 5, 0}) {
+        // A narrow search that went through all its moves answers the same in any order.
+        std::set<int> exhausted;
+        for (const Pass &pass : passes()) {
+            if (exhausted.count(pass.shifts) > 0)
+                continue;
             Model start = m_position->model;
-            start.setNarrow(shifts);
-            result = SolvePyramide(start, cancel, PhaseLimits);
+            start.setNarrow(pass.shifts);
+            start.setOrder(pass.order);
+            result = SolvePyramide(start, cancel,
+                                   {.nodes = pass.nodes, .tableEntries = std::size_t(pass.nodes)});
             nodes += result.nodes;
             if (result.outcome == Search::Outcome::Won || cancel.load())
                 break;
+            if (result.outcome == Search::Outcome::Lost)
+                exhausted.insert(pass.shifts);
         }
         SolverAnswer answer;
         answer.nodes = nodes;
