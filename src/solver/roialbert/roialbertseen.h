@@ -47,7 +47,7 @@ private:
     using Slot = std::array<std::uint32_t, 3>;
     struct Block {
         struct Free {
-            void operator()(Slot *slots) const { std::free(slots); }
+            void operator()(Slot *block) const { std::free(block); }
         };
         std::unique_ptr<Slot[], Free> slots;
         std::size_t size = 1;
