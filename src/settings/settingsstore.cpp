@@ -1,5 +1,6 @@
 #include "settings/settingsstore.h"
 
+#include "settings/binaryvalues.h"
 #include "settings/settingkeys.h"
 
 #include <QCoreApplication>
@@ -78,14 +79,16 @@ bool loses(const QByteArray &data)
 }
 
 // Every value as text, by "section/key". complete tells whether every key listed could be looked
-// up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b". A hand-edited value
-// with a bare comma comes back as a list: its text is kept.
+// up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b", another key's value
+// when the file has both. A hand-edited value with a bare comma comes back as a list: its text is
+// kept.
 QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
 {
     QMap<QString, QString> values;
     complete = true;
     for (const QString &key : settings.allKeys()) {
-        if (!settings.contains(key)) {
+        if (!settings.contains(key) || key.contains(QLatin1String("//")) ||
+            key.startsWith(QLatin1Char('/')) || key.endsWith(QLatin1Char('/'))) {
             complete = false;
             continue;
         }
@@ -104,7 +107,18 @@ SettingsStore::SettingsStore(const QString &iniPath) : m_path(iniPath)
     const bool present = QFileInfo(iniPath).isFile();
     if (present) {
         QFile file(iniPath);
-        m_unreadable = !file.open(QIODevice::ReadOnly) || loses(file.readAll());
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_unreadable = true;
+        } else {
+            const QByteArray data = file.readAll();
+            // Such a value is not read at all: it holds no text of ours, and decoding it can
+            // cost gigabytes.
+            if (HoldsBinaryValue(data)) {
+                m_unreadable = true;
+                return;
+            }
+            m_unreadable = loses(data);
+        }
     }
     const QSettings settings(iniPath, QSettings::IniFormat);
     bool complete = true;
@@ -131,7 +145,9 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
     if (m_unreadable)
         return false;
     QMap<QString, QString> values = m_values;
-    values.insert(section + QLatin1Char('/') + key, value);
+    // The reader drops a byte order mark that opens the bytes it decodes, which is where the
+    // writer puts one that follows escaped characters: it would not read back.
+    values.insert(section + QLatin1Char('/') + key, QString(value).remove(QChar(0xFEFF)));
     if (!save(values))
         return false;
     m_values = std::move(values);

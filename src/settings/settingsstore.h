@@ -16,8 +16,9 @@ public:
     // The stored text, or "" when the key does not exist.
     QString read(const QString &section, const QString &key) const;
 
-    // Creates or replaces the value and writes the file; false when the file cannot be written,
-    // which leaves both the file and the values read from it as they were.
+    // Creates or replaces the value, less any byte order mark, and writes the file; false when
+    // the file cannot be written, which leaves both the file and the values read from it as they
+    // were.
     bool write(const QString &section, const QString &key, const QString &value);
 
     // The same for a key of the shared section "parametres".
@@ -29,8 +30,9 @@ public:
     // True when the file exists but could not be read completely: it cannot be opened, it holds a
     // line that is neither a key, a section nor a comment, an unclosed quote or a backslash at
     // the end of a line carries the keys or sections after it into a value, or a key is written
-    // so that its value cannot be looked up. Writing would replace it with only what was read,
-    // so every write fails until setAsideUnreadable() has kept it.
+    // so that its value cannot be looked up, or a value holds a serialised variant instead of
+    // text (then nothing of it is read). Writing would replace it with only what was read, so
+    // every write fails until setAsideUnreadable() has kept it.
     bool unreadable() const { return m_unreadable; }
 
     // Moves the unreadable file to "<file>.illisible" ("<file>.illisible-2" and so on when that

@@ -73,8 +73,18 @@ private Q_SLOTS:
         QTest::newRow("ligne sans clé") << QByteArray("[parametres]\nmelange=3\nbonjour\n") << true;
         QTest::newRow("section non fermée") << QByteArray("[parametres\nmelange=3\n") << true;
         QTest::newRow("clé introuvable") << QByteArray("[parametres]\n/melange=3\n") << true;
+        QTest::newRow("clé lue comme une autre")
+            << QByteArray("[parametres]\n\\melange=3\nmelange=4\n") << true;
         QTest::newRow("octets quelconques")
             << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff=[", 13) << true;
+        // Qt would decode these as data streams; the first names a list of 1.4 billion items.
+        QTest::newRow("variant binaire")
+            << QByteArray("[parametres]\nfond=@Variant(\\0\\0\\0\\tQColor)\nmelange=3\n") << true;
+        QTest::newRow("variant binaire écrit en échappements, entre guillemets")
+            << QByteArray("[parametres]\nmelange=3\nfond= \"\\x40Var\"iant(\\0\\0\\0\\t)\n")
+            << true;
+        QTest::newRow("date binaire dans une liste, après une marque d'ordre")
+            << QByteArray("[parametres]\nfond=\"\"\xef\xbb\xbf@DateTime(\\0), 1 ; x\n") << true;
         QTest::newRow("commentaires")
             << QByteArray("; l'image \"bois\n[parametres]\nmelange=3 ; \"trois\nfond=1\n") << false;
         QTest::newRow("valeur sur deux lignes")
@@ -121,14 +131,17 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString ini = dir.filePath(u"vorelles.ini"_s);
-        const QStringList names{
-            u"\"JEAN"_s,         u"C:\\"_s,        u"A\\\nB"_s, u"L1\nL2\r\nL3\r"_s,
-            u" ; [X] = \"Y\""_s, u"@Variant(X)"_s, u"A,B, C"_s, u"\t\x01ÉLODIE ∑ 😀 "_s};
+        const QStringList names{u"\"JEAN"_s,           u"C:\\"_s,           u"A\\\nB"_s,
+                                u"L1\nL2\r\nL3\r"_s,   u" ; [X] = \"Y\""_s, u"@Variant(X)"_s,
+                                u"A,B, C"_s,           u"A, @Variant(B)"_s, u"é@DateTime(C)"_s,
+                                u"\t\x01ÉLODIE ∑ 😀 "_s};
         {
             SettingsStore store(ini);
             for (int i = 0; i < names.size(); ++i)
                 QVERIFY(store.write(Parametres, u"nom %1"_s.arg(i), names[i]));
             QVERIFY(store.setParameter(Settings::Melange, u"7"_s));
+            // Written after an escape, a byte order mark would be dropped on reading.
+            QVERIFY(store.write(Parametres, u"marque"_s, u"\a\uFEFFX"_s));
             QVERIFY(store.write(u"L'ANNONCE"_s, u"annonce"_s, u"2"_s));
         }
         SettingsStore reopened(ini);
@@ -136,6 +149,7 @@ private Q_SLOTS:
         for (int i = 0; i < names.size(); ++i)
             QCOMPARE(reopened.read(Parametres, u"nom %1"_s.arg(i)), names[i]);
         QCOMPARE(reopened.parameter(Settings::Melange), u"7"_s);
+        QCOMPARE(reopened.read(Parametres, u"marque"_s), u"\aX"_s);
         QCOMPARE(reopened.read(u"L'ANNONCE"_s, u"annonce"_s), u"2"_s);
     }
 
