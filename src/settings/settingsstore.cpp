@@ -78,10 +78,17 @@ bool loses(const QByteArray &data)
     return false;
 }
 
-// Every value as text, by "section/key". complete tells whether every key listed could be looked
-// up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b", another key's value
-// when the file has both. A hand-edited value with a bare comma comes back as a list: its text is
-// kept.
+// The reader drops a byte order mark that opens the bytes it decodes, which is where the writer
+// puts one that follows escaped characters: so none is kept, and every value reads back.
+QString withoutByteOrderMarks(QString text)
+{
+    return text.remove(QChar(0xFEFF));
+}
+
+// Every value as text, by "section/key", less any byte order mark. complete tells whether every key
+// listed could be looked up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b",
+// another key's value when the file has both. A hand-edited value with a bare comma comes back as a
+// list: its text is kept.
 QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
 {
     QMap<QString, QString> values;
@@ -93,9 +100,9 @@ QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
             continue;
         }
         const QVariant value = settings.value(key);
-        values.insert(key, value.typeId() == QMetaType::QStringList
-                               ? value.toStringList().join(QLatin1Char(','))
-                               : value.toString());
+        values.insert(key, withoutByteOrderMarks(value.typeId() == QMetaType::QStringList
+                                                     ? value.toStringList().join(QLatin1Char(','))
+                                                     : value.toString()));
     }
     return values;
 }
@@ -145,9 +152,7 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
     if (m_unreadable)
         return false;
     QMap<QString, QString> values = m_values;
-    // The reader drops a byte order mark that opens the bytes it decodes, which is where the
-    // writer puts one that follows escaped characters: it would not read back.
-    values.insert(section + QLatin1Char('/') + key, QString(value).remove(QChar(0xFEFF)));
+    values.insert(section + QLatin1Char('/') + key, withoutByteOrderMarks(value));
     if (!save(values))
         return false;
     m_values = std::move(values);

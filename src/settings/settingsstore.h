@@ -13,12 +13,12 @@ public:
     // $XDG_CONFIG_HOME/<appName>/<appName>.ini, ~/.config when the variable is unset.
     static QString defaultIniPath(const QString &appName);
 
-    // The stored text, or "" when the key does not exist.
+    // The stored text, or "" when the key does not exist. Byte order marks are left out, on
+    // reading and on writing.
     QString read(const QString &section, const QString &key) const;
 
-    // Creates or replaces the value, less any byte order mark, and writes the file; false when
-    // the file cannot be written, which leaves both the file and the values read from it as they
-    // were.
+    // Creates or replaces the value and writes the file; false when the file cannot be written,
+    // which leaves both the file and the values read from it as they were.
     bool write(const QString &section, const QString &key, const QString &value);
 
     // The same for a key of the shared section "parametres".

@@ -97,6 +97,8 @@ private Q_SLOTS:
         QTest::newRow("clés écrites à la main")
             << QByteArray("[parametres]\n  date de debut = 01/02/2003\nnom du joueur=ÉLODIE\n")
             << false;
+        QTest::newRow("marque d'ordre après une tabulation")
+            << QByteArray("[parametres]\nnom=\"\t\xef\xbb\xbfX\"\n") << false;
         QTest::newRow("vide") << QByteArray() << false;
     }
 
