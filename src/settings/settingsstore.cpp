@@ -43,7 +43,8 @@ bool isWellFormed(QByteArrayView line)
 // malformed, or an earlier entry runs on into it while it holds a key or a section.
 bool loses(const QByteArray &data)
 {
-    QByteArray text = data;
+    // The reader skips a byte order mark at the start of the file.
+    QByteArray text = data.startsWith("\xef\xbb\xbf") ? data.sliced(3) : data;
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     bool inQuotes = false;

@@ -73,6 +73,8 @@ private Q_SLOTS:
         QTest::newRow("ligne sans clé") << QByteArray("[parametres]\nmelange=3\nbonjour\n") << true;
         QTest::newRow("section non fermée") << QByteArray("[parametres\nmelange=3\n") << true;
         QTest::newRow("clé introuvable") << QByteArray("[parametres]\n/melange=3\n") << true;
+        QTest::newRow("clé vide après la marque d'ordre")
+            << QByteArray("\xef\xbb\xbf=3\n[parametres]\nmelange=3\n") << true;
         QTest::newRow("clé lue comme une autre")
             << QByteArray("[parametres]\n\\melange=3\nmelange=4\n") << true;
         QTest::newRow("octets quelconques")
