@@ -88,14 +88,14 @@ QString withoutByteOrderMarks(QString text)
 
 // Every value as text, by "section/key", less any byte order mark. complete tells whether every key
 // listed could be looked up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b",
-// another key's value when the file has both. A hand-edited value with a bare comma comes back as a
-// list: its text is kept.
+// another key's value when the file has both, and a key that is only a byte order mark comes out
+// empty. A hand-edited value with a bare comma comes back as a list: its text is kept.
 QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
 {
     QMap<QString, QString> values;
     complete = true;
     for (const QString &key : settings.allKeys()) {
-        if (!settings.contains(key) || key.contains(QLatin1String("//")) ||
+        if (key.isEmpty() || !settings.contains(key) || key.contains(QLatin1String("//")) ||
             key.startsWith(QLatin1Char('/')) || key.endsWith(QLatin1Char('/'))) {
             complete = false;
             continue;

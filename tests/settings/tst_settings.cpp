@@ -75,6 +75,8 @@ private Q_SLOTS:
         QTest::newRow("clé introuvable") << QByteArray("[parametres]\n/melange=3\n") << true;
         QTest::newRow("clé vide après la marque d'ordre")
             << QByteArray("\xef\xbb\xbf=3\n[parametres]\nmelange=3\n") << true;
+        QTest::newRow("clé faite d'une marque d'ordre")
+            << QByteArray("melange=3\n\xef\xbb\xbf=3\n") << true;
         QTest::newRow("clé lue comme une autre")
             << QByteArray("[parametres]\n\\melange=3\nmelange=4\n") << true;
         QTest::newRow("octets quelconques")
