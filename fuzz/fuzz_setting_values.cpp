@@ -1,6 +1,6 @@
 // Any text as a setting value: every reader of values gives a value in its range, and the text
 // written to the settings file reads back exactly, whatever quotes, backslashes, commas or line
-// breaks it holds, less any byte order mark.
+// breaks it holds, once made storable.
 #include "fuzzsupport.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalues.h"
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CardBackChoiceFromSetting(text);
 
     static SettingsStore store(FreshPath(".ini"));
-    const QString kept = QString(text).remove(QChar(0xFEFF));
+    const QString kept = SettingsStore::storable(text);
     if (!store.write(QStringLiteral("parametres"), QStringLiteral("nom du joueur"), text) ||
         store.read(QStringLiteral("parametres"), QStringLiteral("nom du joueur")) != kept)
         Broken("a value could not be written");

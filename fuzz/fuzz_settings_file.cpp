@@ -1,6 +1,6 @@
 // Any bytes as the settings file. The store never crashes or hangs. When it takes the file as
 // readable, Qt's reader has seen every key a line of the file names, and a write keeps every value
-// read (less any byte order mark) and adds the new one. When it does not, the file can be set aside
+// read (made storable) and adds the new one. When it does not, the file can be set aside
 // byte for byte and the store starts again from nothing.
 #include "fuzzsupport.h"
 #include "settings/settingsstore.h"
@@ -19,10 +19,9 @@ QMap<QString, QString> valuesOf(const QString &path)
     QMap<QString, QString> values;
     for (const QString &key : settings.allKeys()) {
         const QVariant value = settings.value(key);
-        QString text = value.typeId() == QMetaType::QStringList
-                           ? value.toStringList().join(QLatin1Char(','))
-                           : value.toString();
-        values.insert(key, text.remove(QChar(0xFEFF))); // the store keeps no byte order mark
+        values.insert(key, SettingsStore::storable(value.typeId() == QMetaType::QStringList
+                                                       ? value.toStringList().join(QLatin1Char(','))
+                                                       : value.toString()));
     }
     QFile::remove(fresh);
     return values;

@@ -79,14 +79,7 @@ bool loses(const QByteArray &data)
     return false;
 }
 
-// The reader drops a byte order mark that opens the bytes it decodes, which is where the writer
-// puts one that follows escaped characters: so none is kept, and every value reads back.
-QString withoutByteOrderMarks(QString text)
-{
-    return text.remove(QChar(0xFEFF));
-}
-
-// Every value as text, by "section/key", less any byte order mark. complete tells whether every key
+// Every value as text, by "section/key", as the file can hold it. complete tells whether every key
 // listed could be looked up: Qt lists a hand-written "a//b" as it stands but looks it up as "a/b",
 // another key's value when the file has both, and a key that is only a byte order mark comes out
 // empty. A hand-edited value with a bare comma comes back as a list: its text is kept.
@@ -101,9 +94,9 @@ QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
             continue;
         }
         const QVariant value = settings.value(key);
-        values.insert(key, withoutByteOrderMarks(value.typeId() == QMetaType::QStringList
-                                                     ? value.toStringList().join(QLatin1Char(','))
-                                                     : value.toString()));
+        values.insert(key, SettingsStore::storable(value.typeId() == QMetaType::QStringList
+                                                       ? value.toStringList().join(QLatin1Char(','))
+                                                       : value.toString()));
     }
     return values;
 }
@@ -135,6 +128,17 @@ SettingsStore::SettingsStore(const QString &iniPath) : m_path(iniPath)
         m_unreadable = true;
 }
 
+QString SettingsStore::storable(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text.remove(QChar::ByteOrderMark);
+}
+
 QString SettingsStore::defaultIniPath(const QString &appName)
 {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -153,7 +157,7 @@ bool SettingsStore::write(const QString &section, const QString &key, const QStr
     if (m_unreadable)
         return false;
     QMap<QString, QString> values = m_values;
-    values.insert(section + QLatin1Char('/') + key, withoutByteOrderMarks(value));
+    values.insert(section + QLatin1Char('/') + key, storable(value));
     if (!save(values))
         return false;
     m_values = std::move(values);

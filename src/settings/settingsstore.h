@@ -13,8 +13,8 @@ public:
     // $XDG_CONFIG_HOME/<appName>/<appName>.ini, ~/.config when the variable is unset.
     static QString defaultIniPath(const QString &appName);
 
-    // The stored text, or "" when the key does not exist. Byte order marks are left out, on
-    // reading and on writing.
+    // The stored text, or "" when the key does not exist. Every value read or written is first
+    // made storable().
     QString read(const QString &section, const QString &key) const;
 
     // Creates or replaces the value and writes the file; false when the file cannot be written,
@@ -26,6 +26,12 @@ public:
     bool setParameter(const char *key, const QString &value);
 
     QString path() const { return m_path; }
+
+    // The text as the file can hold it. Byte order marks are left out: the reader drops one that
+    // opens the bytes it decodes, which is where the writer puts one that follows escaped
+    // characters. A lone surrogate, which an escape can make but UTF-8 cannot hold, becomes
+    // U+FFFD.
+    static QString storable(QString text);
 
     // True when the file exists but could not be read completely: it cannot be opened, it holds a
     // line that is neither a key, a section nor a comment, an unclosed quote or a backslash at

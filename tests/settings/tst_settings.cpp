@@ -103,6 +103,8 @@ private Q_SLOTS:
             << false;
         QTest::newRow("marque d'ordre après une tabulation")
             << QByteArray("[parametres]\nnom=\"\t\xef\xbb\xbfX\"\n") << false;
+        QTest::newRow("demi-caractère échappé")
+            << QByteArray("[parametres]\nnom=A\\xdc00.\n") << false;
         QTest::newRow("vide") << QByteArray() << false;
     }
 
