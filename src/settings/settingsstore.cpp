@@ -45,7 +45,10 @@ bool loses(const QByteArray &data)
 {
     // The reader skips a byte order mark at the start of the file.
     QByteArray text = data.startsWith("\xef\xbb\xbf") ? data.sliced(3) : data;
+    // After a backslash, "\n\r" is one line break, like "\r\n"; elsewhere the empty line
+    // between its two halves changes nothing.
     text.replace("\r\n", "\n");
+    text.replace("\n\r", "\n");
     text.replace('\r', '\n');
     bool inQuotes = false;
     bool carried = false; // the line continues the entry of the line before
