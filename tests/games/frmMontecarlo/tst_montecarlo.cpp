@@ -105,33 +105,24 @@ QStringList remaining(int count)
 class TestMontecarlo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void wholeGameFromDealToDealAgain()
+    void wholeGameWonThenDealtAgain()
     {
         Game game(winningQueue());
-        const auto checkDealt = [&game] {
-            QCOMPARE(game.rules.variables(), Rules::Variables{});
-            for (int k = 0; k < Cards::FullDeck; ++k) {
-                QCOMPARE(game.carte(k).card, game.state.decks.deck52[std::size_t(k)]);
-                QVERIFY(game.faceDownInPile(k));
-            }
-            for (int i = 0; i < Rules::GridSize; ++i)
-                QVERIFY(game.place(i).visible && game.place(i).border &&
-                        game.place(i).face == Picture::Face::Back);
-        };
-        checkDealt();
         game.start();
-        QCOMPARE(game.grid(), game.queue.mid(0, Rules::GridSize));
-        QVERIFY(game.faceDownInPile(0) && game.faceDownInPile(49));
-        game.checkTurnedUp(51, 50);
-        QVERIFY(game.unchanged([&] { game.rules.click(Rules::FirstCarte + 51); }));
-
         for (int pair = 1; pair <= Cards::FullDeck / 2; ++pair) {
             game.pair(0, 1);
             QCOMPARE(game.grid(), game.queue.mid(2 * pair, Rules::GridSize));
         }
         game.checkEnded(true, remaining(0));
         game.rules.Distribution();
-        checkDealt();
+        QCOMPARE(game.rules.variables(), Rules::Variables{});
+        for (int k = 0; k < Cards::FullDeck; ++k) {
+            QCOMPARE(game.carte(k).card, game.state.decks.deck52[std::size_t(k)]);
+            QVERIFY(game.faceDownInPile(k));
+        }
+        for (int i = 0; i < Rules::GridSize; ++i)
+            QVERIFY(game.place(i).visible && game.place(i).border &&
+                    game.place(i).face == Picture::Face::Back);
     }
 
     // Places 0 and 2 share a suit but are not neighbours; the diagonal pair leaves, the rest
@@ -177,19 +168,11 @@ private Q_SLOTS:
         QCOMPARE(game.grid().mid(0, 4), game.queue.mid(2, 4));
     }
 
-    // Lost as soon as the grid has no pair, even with 25 cards left in the stock, and at JOUER
-    // when the first grid has none.
-    void lostWhenTheGridHasNoPair()
+    void lostAtJouerWhenTheFirstGridHasNoPair()
     {
-        Game game(QStringList{CardName(1, 2), CardName(1, 3)} + noPairGrid());
+        Game game(noPairGrid());
         game.start();
-        game.pair(0, 1);
-        QCOMPARE(game.grid(), noPairGrid());
         game.checkEnded(false, remaining(25));
-
-        Game atJouer(noPairGrid());
-        atJouer.start();
-        atJouer.checkEnded(false, remaining(25));
     }
 };
 

@@ -59,8 +59,6 @@ private Q_SLOTS:
             QCOMPARE(perColumn[c], c + 1);
         QCOMPARE(game.carte(0).card, QStringLiteral("ROIDETREFLE"));
         QCOMPARE(game.carte(0).tag, QStringLiteral("13REFLE"));
-        QCOMPARE(Rules::ConversionEtiquette(QStringLiteral("10DECARREAU")),
-                 QStringLiteral("10RREAU"));
         QVERIFY(game.carte(0).face == Picture::Face::Front && game.carte(0).draggable);
     }
 

@@ -1,5 +1,6 @@
 #include "fakemainlink.h"
 #include "games/cardtable.h"
+#include "games/fakehost.h"
 #include "games/gameform.h"
 #include "games/mousegestures.h"
 #include "roialbertdeck.h"
@@ -17,9 +18,9 @@ private Q_SLOTS:
     {
         TestApp app;
         BuildCardTables(app.state);
-        const QStringList run{card(8, "TREFLE"), card(7, "COEUR"), card(6, "PIQUE")};
+        const QStringList run{CardName(8, 0), CardName(7, 2), CardName(6, 3)};
         lay(app.state, app.settings,
-            {{at(4, 4), card(9, "CARREAU")},
+            {{at(4, 4), CardName(9, 1)},
              {at(8, 6), run[0]},
              {at(8, 7), run[1]},
              {at(8, 8), run[2]}});
@@ -30,7 +31,6 @@ private Q_SLOTS:
                           return std::make_unique<Rules>(
                               CoreContext{context.state, context.settings, noShuffle}, host);
                       });
-        QVERIFY(main.maximised);
         form.resize(1400, 900);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
