@@ -118,7 +118,6 @@ private Q_SLOTS:
         game.start();
         game.rules.click(top(0));
         QCOMPARE(game.carte(top(0)).face, Picture::Face::Front);
-        QCOMPARE(game.vars().SommetPile[0], card(0, 0));
         game.rules.click(top(0));
         QCOMPARE(game.vars().Premiere, top(0));
         QVERIFY(game.framed());

@@ -4,7 +4,6 @@
 namespace {
 
 using Rules = MontecarloRules;
-const QPoint Pile(Rules::StockLeft, Rules::PileTop);
 
 // A grid without any neighbouring pair, but for the changed places: the rank of place p is
 // p mod 13 + 1, which differs between neighbours (1, 4, 5 or 6 places apart), and the suits
@@ -67,20 +66,6 @@ struct Game : FrmCase<Rules> {
         }
         return names;
     }
-    bool faceDownInPile(int k) const
-    {
-        return carte(k).visible && carte(k).face == Picture::Face::Back &&
-               carte(k).rect.topLeft() == Pile;
-    }
-    void checkTurnedUp(int upper, int lower) const
-    {
-        QCOMPARE(carte(upper).rect.topLeft(), QPoint(Rules::StockLeft, Rules::UpperStockTop));
-        QCOMPARE(carte(lower).rect.topLeft(), QPoint(Rules::StockLeft, Rules::LowerStockTop));
-        QVERIFY(carte(upper).face == Picture::Face::Front &&
-                carte(lower).face == carte(upper).face);
-        QVERIFY(carte(lower).z > carte(upper).z);
-        QCOMPARE(rules.variables().prochaineCarte, upper);
-    }
     // The grid place the red frame surrounds, or NoPlace while it is hidden.
     int framedPlace() const
     {
@@ -118,7 +103,8 @@ private Q_SLOTS:
         QCOMPARE(game.rules.variables(), Rules::Variables{});
         for (int k = 0; k < Cards::FullDeck; ++k) {
             QCOMPARE(game.carte(k).card, game.state.decks.deck52[std::size_t(k)]);
-            QVERIFY(game.faceDownInPile(k));
+            QVERIFY(game.carte(k).visible && game.carte(k).face == Picture::Face::Back &&
+                    game.carte(k).rect.topLeft() == QPoint(Rules::StockLeft, Rules::PileTop));
         }
         for (int i = 0; i < Rules::GridSize; ++i)
             QVERIFY(game.place(i).visible && game.place(i).border &&
@@ -149,7 +135,12 @@ private Q_SLOTS:
         QVERIFY(!game.carte(8).visible && !game.carte(12).visible);
         QCOMPARE(game.carte(51).rect.topLeft(), Rules::Parked);
         QCOMPARE(game.carte(50).rect.topLeft(), Rules::Parked);
-        game.checkTurnedUp(49, 48);
+        // The next two stock cards turn up, the lower one over the upper.
+        QCOMPARE(game.carte(49).rect.topLeft(), QPoint(Rules::StockLeft, Rules::UpperStockTop));
+        QCOMPARE(game.carte(48).rect.topLeft(), QPoint(Rules::StockLeft, Rules::LowerStockTop));
+        QVERIFY(game.carte(49).face == Picture::Face::Front &&
+                game.carte(48).face == Picture::Face::Front && game.carte(48).z > game.carte(49).z);
+        QCOMPARE(game.rules.variables().prochaineCarte, 49);
     }
 
     void selectionMovesToANeighbourThatDoesNotMatch()
