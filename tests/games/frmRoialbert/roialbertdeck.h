@@ -12,6 +12,14 @@
 // falling value, with no shuffle.
 namespace RoialbertDeck {
 
+// rank 1 (as) to 13 (roi); suits "PIQUE", "COEUR", "CARREAU", "TREFLE".
+inline QString card(int rank, const char *suit)
+{
+    static const QStringList ranks =
+        QStringLiteral("AS 2 3 4 5 6 7 8 9 10 VALET DAME ROI").split(QLatin1Char(' '));
+    return ranks.at(rank - 1) + QStringLiteral("DE") + QString::fromLatin1(suit);
+}
+
 // The deal index of the card at depth d of column c (d = 0 at the head of the column).
 inline int at(int column, int depth)
 {

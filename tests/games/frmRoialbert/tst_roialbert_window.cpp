@@ -1,6 +1,5 @@
 #include "fakemainlink.h"
 #include "games/cardtable.h"
-#include "games/fakehost.h"
 #include "games/gameform.h"
 #include "games/mousegestures.h"
 #include "roialbertdeck.h"
@@ -18,9 +17,9 @@ private Q_SLOTS:
     {
         TestApp app;
         BuildCardTables(app.state);
-        const QStringList run{CardName(8, 0), CardName(7, 2), CardName(6, 3)};
+        const QStringList run{card(8, "TREFLE"), card(7, "COEUR"), card(6, "PIQUE")};
         lay(app.state, app.settings,
-            {{at(4, 4), CardName(9, 1)},
+            {{at(4, 4), card(9, "CARREAU")},
              {at(8, 6), run[0]},
              {at(8, 7), run[1]},
              {at(8, 8), run[2]}});
