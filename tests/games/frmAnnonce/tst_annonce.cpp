@@ -64,8 +64,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("turns");
         QTest::addColumn<int>("turned");
         QTest::addColumn<bool>("won");
-        QTest::newRow("match on the first card")
-            << u"0"_s << u"AS"_s << QString() << turnsFromAs(0, 12) << 1 << false;
         QTest::newRow("ROI, then AS")
             << u"12"_s << u"ROI"_s << u"AS"_s << turnsFromAs(1, 12) << 2 << false;
         QTest::newRow("match on the last card")

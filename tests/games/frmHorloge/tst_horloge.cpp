@@ -121,11 +121,7 @@ private Q_SLOTS:
         for (int hour = 1; hour <= Rules::Hours; ++hour) {
             for (int j = 0; j < Rules::PileSize; ++j) {
                 QVERIFY(game.host.results.isEmpty());
-                const int top = game.pileTop(hour);
-                game.rules.click(top);
-                QCOMPARE(game.at(top).rect.topLeft(),
-                         Rules::pilePosition(hour) + QPoint(Rules::TurnedShift, 0));
-                QCOMPARE(game.at(top).face, Picture::Face::Front);
+                game.rules.click(game.pileTop(hour));
             }
         }
         QCOMPARE(game.host.results, QList<bool>{true});
@@ -181,7 +177,6 @@ private Q_SLOTS:
         QVERIFY(game.host.results.isEmpty());
 
         if (kingsLeftInTheCentre) {
-            QCOMPARE(placed, Rules::Hours * Rules::PileSize);
             game.checkKingLaid(0, king(3));
             QCOMPARE(game.host.current, QStringLiteral("Cliquez sur la carte au milieu du jeu "
                                                        "pour continuer la vorelle."));
@@ -192,7 +187,6 @@ private Q_SLOTS:
             QCOMPARE(game.host.results, QList<bool>{true});
             return;
         }
-        QCOMPARE(placed, 3 * Rules::Hours);
         game.checkKingLaid(Rules::Kings - 1, king(3));
         QCOMPARE(game.host.current,
                  QStringLiteral("Cliquez sur les cartes restantes à découvrir."));

@@ -87,19 +87,12 @@ private Q_SLOTS:
     {
         Game game;
         for (const auto &[first, second] : winningPairs()) {
-            if (second < Rules::FirstReserve) {
-                game.pair(first, second);
-                continue;
-            }
-            // Turning the reserve card up leaves the first card chosen.
             game.pair(first, second);
-            QCOMPARE(game.selected(), first);
-            QCOMPARE(game.carte(second).rect.top(), 2580);
-            game.click(second);
-            QCOMPARE(game.rules.variables().Jouables[Rules::ReserveSlot],
-                     second > Rules::FirstReserve ? second - 1 : Rules::NoCard);
-            // A column emptied from the top stays empty.
-            QCOMPARE(game.rules.variables().Jouables[std::size_t(first)], Rules::NoCard);
+            if (second >= Rules::FirstReserve) { // turned up, it leaves the first card chosen
+                QCOMPARE(game.selected(), first);
+                QCOMPARE(game.carte(second).rect.top(), 2580);
+                game.click(second);
+            }
         }
         game.checkEnded(true, pairsFound(26));
     }

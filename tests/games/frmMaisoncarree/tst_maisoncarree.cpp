@@ -99,8 +99,6 @@ private Q_SLOTS:
             game.toReserve(j);
         QCOMPARE(game.prompt(), ReservePrompt);
         game.drop(stockCard(2), 1);
-        QCOMPARE(game.carte(stockCard(2)).rect.topLeft(), Rules::squarePosition(1));
-        QCOMPARE(game.reserveTop(), stockCard(1));
 
         game.rules.Distribution();
         QCOMPARE(game.rules.variables(), Rules::Variables{});

@@ -30,7 +30,6 @@ private Q_SLOTS:
                           return std::make_unique<Rules>(
                               CoreContext{context.state, context.settings, noShuffle}, host);
                       });
-        QVERIFY(main.maximised);
         form.resize(1400, 900);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
