@@ -100,9 +100,6 @@ private Q_SLOTS:
     {
         TableModel table = grid(3, 4);
         const auto spots = TableNavigation::spots(table);
-        QCOMPARE(spots.size(), 12);
-        QCOMPARE(spots.first().index, 0);
-        QCOMPARE(spots.last().index, 11);
         QCOMPARE(TableNavigation::next(spots, 5, Direction::Right), 6);
         QCOMPARE(TableNavigation::next(spots, 5, Direction::Left), 4);
         QCOMPARE(TableNavigation::next(spots, 5, Direction::Up), 1);
