@@ -89,10 +89,42 @@ struct Checkpoint {
     bool operator==(const Checkpoint &) const = default;
 };
 
-// The hand of a player whose mouse goes through the table widget, as in the game window.
-class TableMouse final : public PlayerHand {
+// The random player with its mouse on the table widget, wired to the rules as in the game
+// window. Between events the table's clock moves on by a random time, so that the player often
+// acts while cards are still moving.
+class AnimatedPlayer final : public PlayerHand {
 public:
-    explicit TableMouse(CardTable &table) : m_table(table) {}
+    AnimatedPlayer(const RulesFactory &makeRules, const QString &settingsPath, quint32 seed,
+                   bool animated)
+        : m_player(makeRules, settingsPath, seed)
+    {
+        GameRules &rules = m_player.rules();
+        const QSize area = rules.layout().area;
+        m_table.resize(area / 15);
+        m_table.setModel(&rules.table(), area);
+        m_table.setAnimated(animated);
+        m_table.motion()->setClock([this] { return m_now; });
+        m_table.setDragGroup([&rules](int source) { return rules.dragged(source); });
+        // Each signal reaches the rules, then the table hears of the change.
+        CardTable *t = &m_table;
+        QObject::connect(t, &CardTable::clicked, t, [&rules](int i) { rules.click(i); });
+        QObject::connect(t, &CardTable::doubleClicked, t,
+                         [&rules](int i) { rules.doubleClick(i); });
+        QObject::connect(t, &CardTable::rightPressed, t, [&rules](int i) { rules.rightPress(i); });
+        QObject::connect(t, &CardTable::hovered, t, [&rules](int i) { rules.hover(i); });
+        QObject::connect(t, &CardTable::dragMoved, t,
+                         [&rules](int s, int target) { rules.dragOver(s, target); });
+        QObject::connect(t, &CardTable::dropped, t,
+                         [&rules](int s, int target, QPoint at) { rules.drop(s, target, at); });
+        QObject::connect(t, &CardTable::clicked, t, &CardTable::modelChanged);
+        QObject::connect(t, &CardTable::doubleClicked, t, &CardTable::modelChanged);
+        QObject::connect(t, &CardTable::rightPressed, t, &CardTable::modelChanged);
+        QObject::connect(t, &CardTable::hovered, t, &CardTable::modelChanged);
+        QObject::connect(t, &CardTable::dragMoved, t, &CardTable::modelChanged);
+        QObject::connect(t, &CardTable::dropped, t, &CardTable::modelChanged);
+        m_player.setHand(*this);
+        m_table.modelChanged();
+    }
 
     void hover(QPoint at) override { MouseGestures::hover(&m_table, pixels(at)); }
     void click(QPoint at) override { MouseGestures::click(&m_table, pixels(at)); }
@@ -104,56 +136,6 @@ public:
     void press(QPoint at) override { MouseGestures::press(&m_table, pixels(at)); }
     void moveTo(QPoint at) override { MouseGestures::moveHeld(&m_table, pixels(at)); }
     void release(QPoint at) override { MouseGestures::release(&m_table, pixels(at)); }
-
-    // Whether the player ever acted while cards were moving.
-    bool moved() const { return m_moved; }
-
-private:
-    QPoint pixels(QPoint twips)
-    {
-        m_moved = m_moved || !m_table.motion()->sprites().isEmpty();
-        return m_table.toPixels(QRect(twips, QSize(1, 1))).topLeft();
-    }
-
-    CardTable &m_table;
-    bool m_moved = false;
-};
-
-// The random player with the mouse on the table widget. Between events the table's clock moves
-// on by a random time, so that the player often acts while cards are still moving.
-class AnimatedPlayer {
-public:
-    AnimatedPlayer(const RulesFactory &makeRules, const QString &settingsPath, quint32 seed,
-                   bool animated)
-        : m_player(makeRules, settingsPath, seed), m_mouse(m_table)
-    {
-        GameRules &rules = m_player.rules();
-        const QSize area = rules.layout().area;
-        m_table.resize(area / 15);
-        m_table.setModel(&rules.table(), area);
-        m_table.setAnimated(animated);
-        m_table.motion()->setClock([this] { return m_now; });
-        m_table.setDragGroup([&rules](int source) { return rules.dragged(source); });
-        const auto act = [this](const std::function<void()> &action) {
-            action();
-            m_table.modelChanged();
-        };
-        QObject::connect(&m_table, &CardTable::clicked, &m_table,
-                         [&rules, act](int i) { act([&] { rules.click(i); }); });
-        QObject::connect(&m_table, &CardTable::doubleClicked, &m_table,
-                         [&rules, act](int i) { act([&] { rules.doubleClick(i); }); });
-        QObject::connect(&m_table, &CardTable::rightPressed, &m_table,
-                         [&rules, act](int i) { act([&] { rules.rightPress(i); }); });
-        QObject::connect(&m_table, &CardTable::hovered, &m_table,
-                         [&rules, act](int i) { act([&] { rules.hover(i); }); });
-        QObject::connect(&m_table, &CardTable::dragMoved, &m_table,
-                         [&rules, act](int s, int t) { act([&] { rules.dragOver(s, t); }); });
-        QObject::connect(
-            &m_table, &CardTable::dropped, &m_table,
-            [&rules, act](int s, int t, QPoint at) { act([&] { rules.drop(s, t, at); }); });
-        m_player.setHand(m_mouse);
-        m_table.modelChanged();
-    }
 
     // What the deal looked like every 25 events; stops where a promise of the rules broke.
     QList<Checkpoint> play(int events)
@@ -176,13 +158,20 @@ public:
     }
 
     const QString &failure() const { return m_player.failure(); }
-    bool moved() const { return m_mouse.moved(); }
+    // Whether the player ever acted while cards were moving.
+    bool moved() const { return m_moved; }
 
 private:
+    QPoint pixels(QPoint twips)
+    {
+        m_moved = m_moved || !m_table.motion()->sprites().isEmpty();
+        return m_table.toPixels(QRect(twips, QSize(1, 1))).topLeft();
+    }
+
     RandomPlayer m_player;
     CardTable m_table;
-    TableMouse m_mouse;
     qint64 m_now = 0;
+    bool m_moved = false;
 };
 
 constexpr int Sessions = 3;
@@ -248,11 +237,8 @@ private Q_SLOTS:
         app.dialogs.answers = {true, true, true}; // new deals during a game
         FakeMainLink main;
         std::unique_ptr<GameForm> form(montecarlo(app, main));
-        form->Boutons_Click(0); // the grid is dealt from the pile, turning over
+        form->Boutons_Click(0); // the grid is dealt from the pile
         QVERIFY(form->Tapis->motion()->isRunning());
-        const QList<Sprite> dealt = form->Tapis->motion()->sprites();
-        QVERIFY(dealt.size() >= 25); // and the stock's top cards
-        QVERIFY(dealt.first().showsBack);
 
         // The options dialog shows the option checked, and its "&Valider" keeps it off.
         frmOptions options(app.context);
@@ -309,12 +295,9 @@ private Q_SLOTS:
             moved = moved || moving.moved();
             QCOMPARE(seen.size(), expected.size());
             for (qsizetype i = 0; i < seen.size(); ++i) {
-                QVERIFY2(seen.at(i) == expected.at(i),
-                         qPrintable(QStringLiteral("seed %1, event %2: %3 ends, %4 expected")
-                                        .arg(session)
-                                        .arg((i + 1) * 25)
-                                        .arg(seen.at(i).ends)
-                                        .arg(expected.at(i).ends)));
+                QVERIFY2(
+                    seen.at(i) == expected.at(i),
+                    qPrintable(QStringLiteral("seed %1, event %2").arg(session).arg(25 * i + 25)));
             }
         }
         QVERIFY(moved); // the player did act while cards were moving

