@@ -7,6 +7,7 @@
 #include "statisticslog.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +40,25 @@ QStringList sortedNames(StatisticsSortModel &sorted, int column, Qt::SortOrder o
     for (int r = 0; r < sorted.rowCount(); ++r)
         names.append(sorted.index(r, GameColumn).data().toString());
     return names;
+}
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// Runs vorelles-stats, or a copy of it, in the given folder.
+Run stats(const QStringList &arguments, const QString &folder = {},
+          const QString &binary = QStringLiteral(VORELLES_STATS_BINARY))
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(binary, arguments);
+    process.waitForFinished(60'000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -239,6 +259,60 @@ private Q_SLOTS:
                  QStringList({u"Carré"_s, u"Duo"_s, u"Carnaval à Rio"_s, u"Duo de rêve"_s}));
         QCOMPARE(sortedNames(sorted, GameColumn, Qt::DescendingOrder).last(), rowName(TotalRow));
         QCOMPARE(sorted.headerData(GameColumn, Qt::Horizontal).toString(), u"Vorelle\n▼"_s);
+    }
+
+    // Everyone's table, then one per player; without an argument, the log beside the tool.
+    void toolPrintsARowPerPlayerAndGame()
+    {
+        WrittenLog log;
+        log.add(u"L'ANNONCE"_s, u"BRUNO"_s, u"00:01:00"_s, true);
+        log.add(u"L'ANNONCE"_s, u"A;\"B\""_s, u"26:00:00"_s, false);
+        log.add(u"L'ANNONCE"_s, u"A;\"B\""_s, u"00:00:61"_s, false);
+        const Run run = stats({log.path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, u"vorelles-stats : 1 partie illisible ignorée\n"_s);
+        const QStringList lines = run.out.split(u'\n');
+        QCOMPARE(lines.size(), 3 * RowCount + 2);
+        QVERIFY(lines.contains(u"Tous les joueurs;L'annonce;2;1;1;50,0;1 perdue;1;1;00:01:00;"
+                               "13:00:30;13:00:30"_s));
+        QCOMPARE(lines[18], u"\"A;\"\"B\"\"\";Carnaval à Rio;0;0;0;;;;;;;"_s);
+        QVERIFY(lines[51].startsWith(u"BRUNO;Toutes les vorelles;1;1;0;"_s));
+        QCOMPARE(lines.last(), QString());
+
+        const QString copy = log.dir.filePath(u"vorelles-stats"_s);
+        QVERIFY(QFile::copy(QStringLiteral(VORELLES_STATS_BINARY), copy));
+        QCOMPARE(stats({}, {}, copy).out, run.out);
+    }
+
+    void toolRefusesBadInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString usage = u"utilisation : vorelles-stats [FICHIER]"_s;
+        QTest::newRow("missing") << QStringList{u"absent.rtf"_s}
+                                 << u"Le fichier des parties absent.rtf est introuvable."_s;
+        QTest::newRow("not a log") << QStringList{u"notes.rtf"_s}
+                                   << u"Le fichier des parties notes.rtf est illisible : Le "
+                                      "fichier n'est pas au format RTF."_s;
+        QTest::newRow("folder")
+            << QStringList{u"."_s}
+            << u"Impossible de lire le fichier des parties . : c'est un dossier"_s;
+        QTest::newRow("two files") << QStringList{u"a.rtf"_s, u"b.rtf"_s} << usage;
+        QTest::newRow("option") << QStringList{u"--aide"_s} << usage;
+    }
+
+    void toolRefusesBadInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QFile notes(dir.filePath(u"notes.rtf"_s));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("Bonjour") == 7);
+        notes.close();
+        const Run run = stats(arguments, dir.path());
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, u"vorelles-stats : "_s + message + u'\n');
+        QCOMPARE(run.out, QString());
     }
 };
 

@@ -102,9 +102,6 @@ private Q_SLOTS:
         window.ChartMois->lstVorelles->item(mc)->setCheckState(Qt::Checked);
         QCOMPARE(window.ChartMois->view->chart()->series().size(), 2);
         QCOMPARE(window.ChartMois->view->chart()->series().at(0)->name(), u"Monte-Carlo"_s);
-
-        frmStatistiques stranger(f.context, u"ZOÉ"_s, {});
-        QCOMPARE(stranger.cboJoueur->currentIndex(), 0);
     }
 
     void exportWritesTheChosenPlayersTable()
