@@ -76,9 +76,8 @@ private Q_SLOTS:
         QVERIFY(!splash.intro.isVisible() && !splash.intro.Timer1.isActive());
     }
 
-    // A settings file that cannot be read whole is set aside and the defaults replace it; one
-    // that cannot be set aside, or a first run that cannot write, leaves the folder as it was.
-    // Either way the player is told once.
+    // A settings file that cannot be read whole is set aside and the defaults replace it; when
+    // it cannot be set aside, or a first run cannot write, the player is told so, once.
     void settingsFaultsAreSaid_data()
     {
         QTest::addColumn<QByteArray>("content");
