@@ -53,13 +53,21 @@ struct Splash : TestApp {
 class TestStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The splash writes the first run's settings, refuses a second copy and gives way on its
+    // second tick.
     void splashWritesFirstRunSettingsThenGivesWay()
     {
         Splash splash;
         QVERIFY(splash.intro.start());
         QCOMPARE(splash.store.parameter(Settings::ImageDeFond),
                  splash.state.appFolder + u"bois.gif"_s);
-        QCOMPARE(splash.intro.Timer1.interval(), 1000);
+        SingleInstance again(SingleInstance::lockPathFor(splash.ini),
+                             splash.dir.filePath(u"run/autre.lock"_s));
+        frmIntro second(splash.splashContext, again);
+        QVERIFY(!second.start());
+        QCOMPARE(splash.dialogs.last().text, u"Le jeu est déja en cours."_s);
+        QCOMPARE(splash.dialogs.last().icon, UserDialogs::Icon::Information);
+
         QSignalSpy finished(&splash.intro, &frmIntro::finished);
         splash.intro.tick();
         QVERIFY(finished.isEmpty() && splash.intro.isVisible());
@@ -68,61 +76,46 @@ private Q_SLOTS:
         QVERIFY(!splash.intro.isVisible() && !splash.intro.Timer1.isActive());
     }
 
-    void unreadableSettingsAreKeptAndSaid()
-    {
-        const QByteArray content("GIF89a\x01\0\x01\0\x80\xff\n;[\n", 16);
-        Splash splash(content);
-        const QString kept = splash.ini + u".illisible"_s;
-        // One message, saying where the old file is; the defaults are then written without fail.
-        QCOMPARE(splash.start(), u"VORELLES|Le fichier des paramètres\n"_s + splash.ini +
-                                     u"\nne pouvait pas être lu entièrement. Il a été conservé "
-                                     "sous le nom\n"_s +
-                                     kept + u"\net les réglages par défaut le remplacent."_s);
-        QCOMPARE(readAll(kept), content);
-        SettingsStore written(splash.ini);
-        QCOMPARE(written.parameter(Settings::Melange), u"10"_s);
-    }
-
-    void settingsThatCannotBeWrittenAreSaid_data()
+    // A settings file that cannot be read whole is set aside and the defaults replace it; when
+    // it cannot be set aside, or a first run cannot write, the player is told so, once.
+    void settingsFaultsAreSaid_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("message");
-        QTest::newRow("premier lancement")
-            << QByteArray("<absent>")
-            << u"Impossible d'enregistrer les paramètres dans le fichier :\n%1\n"
-               "Le jeu utilisera les réglages par défaut."_s;
+        const QByteArray unreadable("GIF89a\x01\0\x01\0\x80\xff\n;[\n", 16);
         QTest::newRow("fichier illisible")
-            << QByteArray("[parametres]\nmelange=3\\\ndate%20de%20debut=01/01/2020\n")
-            << u"Le fichier des paramètres\n%1\nne peut pas être lu entièrement ni mis de côté. "
+            << unreadable << false
+            << u"Le fichier des paramètres\n<ini>\nne pouvait pas être lu entièrement. Il a été "
+               "conservé sous le nom\n<ini>.illisible\net les réglages par défaut le remplacent."_s;
+        QTest::newRow("premier lancement en lecture seule")
+            << QByteArray("<absent>") << true
+            << u"Impossible d'enregistrer les paramètres dans le fichier :\n<ini>\n"
+               "Le jeu utilisera les réglages par défaut."_s;
+        QTest::newRow("fichier illisible en lecture seule")
+            << unreadable << true
+            << u"Le fichier des paramètres\n<ini>\nne peut pas être lu entièrement ni mis de côté. "
                "Il est laissé tel quel et les réglages ne seront pas enregistrés."_s;
     }
 
-    void settingsThatCannotBeWrittenAreSaid()
+    void settingsFaultsAreSaid()
     {
         QFETCH(QByteArray, content);
+        QFETCH(bool, readOnly);
         QFETCH(QString, message);
         Splash splash(content);
-        QFile::setPermissions(splash.folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (readOnly)
+            QFile::setPermissions(splash.folder, QFile::ReadOwner | QFile::ExeOwner);
         ChildFaults faults;
-        faults.honourPermissions = true;
+        faults.honourPermissions = readOnly;
         const QString shown = RunInChild(faults, [&] { return splash.start(); });
         QFile::setPermissions(splash.folder,
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(shown, u"VORELLES|"_s + message.arg(splash.ini));
-        QCOMPARE(readAll(splash.ini), content);
-        QCOMPARE(QDir(splash.folder).entryList(QDir::Files).size(), content == "<absent>" ? 0 : 1);
-    }
-
-    void secondCopyIsRefused()
-    {
-        Splash splash;
-        SingleInstance first(SingleInstance::lockPathFor(splash.ini),
-                             splash.dir.filePath(u"run/v.lock"_s));
-        QCOMPARE(first.acquire(), SingleInstance::Lock::Taken);
-        QVERIFY(!splash.intro.start());
-        QCOMPARE(splash.dialogs.last().text, u"Le jeu est déja en cours."_s);
-        QCOMPARE(splash.dialogs.last().icon, UserDialogs::Icon::Information);
-        QVERIFY(!splash.intro.Timer1.isActive());
+        QCOMPARE(shown, u"VORELLES|"_s + message.replace(u"<ini>"_s, splash.ini));
+        if (!readOnly) { // set aside, then the defaults written
+            QCOMPARE(readAll(splash.ini + u".illisible"_s), content);
+            QCOMPARE(SettingsStore(splash.ini).parameter(Settings::Melange), u"10"_s);
+        }
     }
 
     void lockOfACrashedCopyIsTakenOver()

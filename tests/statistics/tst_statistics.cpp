@@ -7,6 +7,7 @@
 #include "statisticslog.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,7 +23,7 @@ int row(const QString &menuName)
     return int(GameCatalog::GameNames().indexOf(menuName));
 }
 
-// The texts of a row from the number of games played to the median time, joined by '|'.
+// The texts of a row from the given column to the median time, joined by '|'.
 QString texts(const GameSummary &summary, int from = PlayedColumn)
 {
     QStringList cells;
@@ -39,6 +40,25 @@ QStringList sortedNames(StatisticsSortModel &sorted, int column, Qt::SortOrder o
     for (int r = 0; r < sorted.rowCount(); ++r)
         names.append(sorted.index(r, GameColumn).data().toString());
     return names;
+}
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// Runs vorelles-stats, or a copy of it, in the given folder.
+Run stats(const QStringList &arguments, const QString &folder = {},
+          const QString &binary = QStringLiteral(VORELLES_STATS_BINARY))
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(binary, arguments);
+    process.waitForFinished(60'000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -101,40 +121,32 @@ private Q_SLOTS:
             QVERIFY2(!ParseClock(bad), qPrintable(bad));
     }
 
-    void streaksFollowTheFileWhenDatesDoNot()
+    // Written backwards, 32 days apart: every month once, the weekdays round the whole week.
+    // Dates come back as written, streaks follow the file and months the calendar.
+    void datesInFrenchStreaksByFileMonthsByCalendar()
     {
-        WrittenLog log;
-        for (const auto &[date, won] :
-             {std::pair{QDate(2025, 3, 9), false}, std::pair{QDate(2025, 1, 31), true},
-              std::pair{QDate(2025, 3, 1), true}, std::pair{QDate(2024, 2, 29), true}})
-            log.add(MonteCarlo, u"ALICE"_s, u"00:01:00"_s, won, QDateTime(date, QTime(12, 0)));
-        const QList<PlayedGame> games = log.read().games;
-        const GameSummary summary = summariseByGame(games, std::nullopt)[TotalRow];
-        QCOMPARE(summary.currentStreak, 3);
-        QCOMPARE(summary.longestLossStreak, 1);
-
-        const QList<MonthResults> months = resultsByMonth(games, u"ALICE"_s, std::nullopt);
-        QCOMPARE(months.size(), 3);
-        QCOMPARE(months[0].month, QDate(2024, 2, 1));
-        QCOMPARE(months[2].month, QDate(2025, 3, 1));
-        QVERIFY(months[2].played == 2 && months[2].won == 1);
-        QVERIFY(resultsByMonth(games, u"BRUNO"_s, std::nullopt).isEmpty());
-        QVERIFY(resultsByMonth(games, std::nullopt, row(u"Duo"_s)).isEmpty());
-    }
-
-    void frenchMonthAndDayNames()
-    {
-        // 32 days apart: one date in each month, and the weekdays go round the whole week.
         WrittenLog log;
         QList<QDateTime> dates;
         for (int i = 0; i < 12; ++i) {
-            dates.append(QDateTime(QDate(2026, 1, 1).addDays(32 * i), QTime(i + 12, 59, 7)));
-            log.add(MonteCarlo, u"ALICE"_s, u"00:01:00"_s, true, dates.constLast());
+            dates.append(QDateTime(QDate(2026, 12, 31).addDays(-32 * i), QTime(i + 12, 59, 7)));
+            log.add(MonteCarlo, u"ALICE"_s, u"00:01:00"_s, i != 8, dates.constLast());
         }
-        QList<QDateTime> read;
-        for (const PlayedGame &game : log.read().games)
-            read.append(game.when);
-        QCOMPARE(read, dates);
+        log.add(MonteCarlo, u"ALICE"_s, u"00:01:00"_s, true,
+                QDateTime(QDate(2026, 4, 2), QTime(12, 0)));
+        const QList<PlayedGame> games = log.read().games;
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(games[i].when, dates[i]);
+        const GameSummary summary = summariseByGame(games, std::nullopt)[TotalRow];
+        QCOMPARE(summary.currentStreak, 4);
+        QCOMPARE(summary.longestWinStreak, 8);
+
+        const QList<MonthResults> months = resultsByMonth(games, u"ALICE"_s, std::nullopt);
+        QCOMPARE(months.size(), 12);
+        QCOMPARE(months[0].month, QDate(2026, 1, 1));
+        QCOMPARE(months[11].month, QDate(2026, 12, 1));
+        QVERIFY(months[3].played == 2 && months[3].won == 1);
+        QVERIFY(resultsByMonth(games, u"BRUNO"_s, std::nullopt).isEmpty());
+        QVERIFY(resultsByMonth(games, std::nullopt, row(u"Duo"_s)).isEmpty());
 
         const QDateTime feb3(QDate(2025, 2, 3), QTime(7, 8, 9));
         const std::pair<QString, QDateTime> others[] = {
@@ -152,13 +164,12 @@ private Q_SLOTS:
 
     void unreadableRecordsAreSkippedAndCounted()
     {
-        const QLocale french(QLocale::French, QLocale::France);
         const QDateTime when(QDate(2026, 5, 1), QTime(8, 0));
         RichText text;
         const auto add = [&](const QString &caption, const QString &clock, const QString &result) {
             for (const RichTextRun &run :
                  RecordText({when, caption, u"ALICE"_s, clock, {u"Cartes restantes: 3"_s}, result},
-                            french))
+                            QLocale(QLocale::French, QLocale::France)))
                 appendText(text, run.text, run.bold);
         };
         const auto raw = [&](const QString &lines) { appendText(text, lines, false); };
@@ -210,81 +221,98 @@ private Q_SLOTS:
         QVERIFY(nested.status == LogFile::Status::Read && !nested.message.isEmpty());
         QCOMPARE(nested.records.games.size(), 2);
         QCOMPARE(readBytes("Vorelle: DUO").status, LogFile::Status::Unreadable);
-
-        const LogFile folder = ReadLogFile(log.dir.path());
-        QCOMPARE(folder.status, LogFile::Status::Unreadable);
-        QVERIFY(folder.message.endsWith(u"c'est un dossier"_s));
-        const LogFile missing = ReadLogFile(log.dir.filePath(u"absent.rtf"_s));
-        QCOMPARE(missing.status, LogFile::Status::Missing);
-        QVERIFY(missing.message.endsWith(u"absent.rtf est introuvable."_s));
     }
 
-    void csvGivesEveryRowWithItsFields()
-    {
-        WrittenLog log;
-        const QString player = u"A;\"B\""_s;
-        log.add(MonteCarlo, player, u"00:01:05"_s, true);
-        log.add(MonteCarlo, player, u"00:02:00"_s, false);
-        log.add(MonteCarlo, player, u"00:02:00"_s, false);
-        const QList<PlayedGame> games = log.read().games;
-        const QStringList lines =
-            QString::fromUtf8(csv({{everyone(), summariseByGame(games, std::nullopt)},
-                                   {player, summariseByGame(games, player)}}))
-                .split(u'\n');
-        QCOMPARE(lines.size(), 2 * RowCount + 2);
-        QCOMPARE(lines[0], u"joueur;vorelle;jouees;gagnees;perdues;pourcentage;serie_en_cours;"
-                           "plus_longue_serie_gagnee;plus_longue_serie_perdue;meilleur_temps;"
-                           "temps_moyen;temps_median"_s);
-        QCOMPARE(lines[1], u"Tous les joueurs;Carnaval à Rio;0;0;0;;;;;;;"_s);
-        QCOMPARE(lines[1 + row(u"Monte-Carlo"_s)],
-                 u"Tous les joueurs;Monte-Carlo;3;1;2;33,3;2 perdues;1;2;00:01:05;00:01:42;"
-                 "00:02:00"_s);
-        QVERIFY(lines[2 * RowCount].startsWith(u"\"A;\"\"B\"\"\";Toutes les vorelles;3;1;2;"_s));
-        QCOMPARE(lines.last(), QString());
-    }
-
-    void sortingKeepsDashesAndTheTotalLast()
+    // The odds come from the provider by menu name. Equal values keep the menu's order in both
+    // directions; dashes and then the total row stay last.
+    void oddsAndSorting()
     {
         WrittenLog log;
         log.add(u"DUO"_s, u"ALICE"_s, u"00:01:00"_s, false);
         log.add(MonteCarlo, u"ALICE"_s, u"00:01:00"_s, true);
         log.add(u"CARRE"_s, u"ALICE"_s, u"00:01:00"_s, false);
         log.add(u"CARRE"_s, u"ALICE"_s, u"00:01:00"_s, true);
-        StatisticsModel model;
-        model.setRows(summariseByGame(log.read().games, std::nullopt));
-        StatisticsSortModel sorted;
-        sorted.setSourceModel(&model);
-
-        const QString total = rowName(TotalRow);
-        const QStringList ascending = sortedNames(sorted, PercentColumn, Qt::AscendingOrder);
-        QCOMPARE(ascending.mid(0, 4),
-                 QStringList({u"Duo"_s, u"Carré"_s, u"Monte-Carlo"_s, u"Carnaval à Rio"_s}));
-        QCOMPARE(ascending.last(), total);
-        const QStringList descending = sortedNames(sorted, PercentColumn, Qt::DescendingOrder);
-        QCOMPARE(descending.mid(0, 4),
-                 QStringList({u"Monte-Carlo"_s, u"Carré"_s, u"Duo"_s, u"Carnaval à Rio"_s}));
-        QCOMPARE(descending.last(), total);
-        // Equal counts keep the menu's order, in both directions.
-        QCOMPARE(sortedNames(sorted, LostColumn, Qt::DescendingOrder).mid(0, 4),
-                 QStringList({u"Carré"_s, u"Duo"_s, u"Carnaval à Rio"_s, u"Duo de rêve"_s}));
-        QCOMPARE(sortedNames(sorted, GameColumn, Qt::DescendingOrder).last(), total);
-        QCOMPARE(sorted.headerData(GameColumn, Qt::Horizontal).toString(), u"Vorelle\n▼"_s);
-    }
-
-    void oddsComeFromTheProvider()
-    {
         QStringList asked;
         StatisticsModel model([&asked](const QString &name) -> std::optional<double> {
             asked.append(name);
             return name == u"Les voyageuses (1)"_s ? std::optional(0.30799) : std::nullopt;
         });
         QCOMPARE(asked, GameCatalog::GameNames());
+        model.setRows(summariseByGame(log.read().games, std::nullopt));
         const auto odds = [&model](int r) {
             return model.index(r, StatisticsModel::OddsColumn).data().toString();
         };
         QCOMPARE(odds(row(u"Les voyageuses (1)"_s)), u"30,80\u00A0%"_s);
-        QCOMPARE(odds(row(u"L'horloge"_s)), u"–"_s);
         QCOMPARE(odds(TotalRow), u"–"_s);
+
+        StatisticsSortModel sorted;
+        sorted.setSourceModel(&model);
+        const QStringList ascending = sortedNames(sorted, PercentColumn, Qt::AscendingOrder);
+        QCOMPARE(ascending.mid(0, 4),
+                 QStringList({u"Duo"_s, u"Carré"_s, u"Monte-Carlo"_s, u"Carnaval à Rio"_s}));
+        QCOMPARE(ascending.last(), rowName(TotalRow));
+        const QStringList descending = sortedNames(sorted, PercentColumn, Qt::DescendingOrder);
+        QCOMPARE(descending.mid(0, 4),
+                 QStringList({u"Monte-Carlo"_s, u"Carré"_s, u"Duo"_s, u"Carnaval à Rio"_s}));
+        QCOMPARE(descending.last(), rowName(TotalRow));
+        QCOMPARE(sortedNames(sorted, LostColumn, Qt::DescendingOrder).mid(0, 4),
+                 QStringList({u"Carré"_s, u"Duo"_s, u"Carnaval à Rio"_s, u"Duo de rêve"_s}));
+        QCOMPARE(sortedNames(sorted, GameColumn, Qt::DescendingOrder).last(), rowName(TotalRow));
+        QCOMPARE(sorted.headerData(GameColumn, Qt::Horizontal).toString(), u"Vorelle\n▼"_s);
+    }
+
+    // Everyone's table, then one per player; without an argument, the log beside the tool.
+    void toolPrintsARowPerPlayerAndGame()
+    {
+        WrittenLog log;
+        log.add(u"L'ANNONCE"_s, u"BRUNO"_s, u"00:01:00"_s, true);
+        log.add(u"L'ANNONCE"_s, u"A;\"B\""_s, u"26:00:00"_s, false);
+        log.add(u"L'ANNONCE"_s, u"A;\"B\""_s, u"00:00:61"_s, false);
+        const Run run = stats({log.path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, u"vorelles-stats : 1 partie illisible ignorée\n"_s);
+        const QStringList lines = run.out.split(u'\n');
+        QCOMPARE(lines.size(), 3 * RowCount + 2);
+        QVERIFY(lines.contains(u"Tous les joueurs;L'annonce;2;1;1;50,0;1 perdue;1;1;00:01:00;"
+                               "13:00:30;13:00:30"_s));
+        QCOMPARE(lines[18], u"\"A;\"\"B\"\"\";Carnaval à Rio;0;0;0;;;;;;;"_s);
+        QVERIFY(lines[51].startsWith(u"BRUNO;Toutes les vorelles;1;1;0;"_s));
+        QCOMPARE(lines.last(), QString());
+
+        const QString copy = log.dir.filePath(u"vorelles-stats"_s);
+        QVERIFY(QFile::copy(QStringLiteral(VORELLES_STATS_BINARY), copy));
+        QCOMPARE(stats({}, {}, copy).out, run.out);
+    }
+
+    void toolRefusesBadInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString usage = u"utilisation : vorelles-stats [FICHIER]"_s;
+        QTest::newRow("missing") << QStringList{u"absent.rtf"_s}
+                                 << u"Le fichier des parties absent.rtf est introuvable."_s;
+        QTest::newRow("not a log") << QStringList{u"notes.rtf"_s}
+                                   << u"Le fichier des parties notes.rtf est illisible : Le "
+                                      "fichier n'est pas au format RTF."_s;
+        QTest::newRow("folder")
+            << QStringList{u"."_s}
+            << u"Impossible de lire le fichier des parties . : c'est un dossier"_s;
+        QTest::newRow("two files") << QStringList{u"a.rtf"_s, u"b.rtf"_s} << usage;
+        QTest::newRow("option") << QStringList{u"--aide"_s} << usage;
+    }
+
+    void toolRefusesBadInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QFile notes(dir.filePath(u"notes.rtf"_s));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("Bonjour") == 7);
+        notes.close();
+        const Run run = stats(arguments, dir.path());
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, u"vorelles-stats : "_s + message + u'\n');
+        QCOMPARE(run.out, QString());
     }
 };
 

@@ -1,6 +1,4 @@
-#include "app/frmjeu.h"
 #include "games/gamecatalog.h"
-#include "games/gameregistry.h"
 #include "shared/files.h"
 #include "statistics/frmstatistiques.h"
 #include "statistics/statisticscharts.h"
@@ -28,26 +26,24 @@ int row(const QString &menuName)
     return int(GameCatalog::GameNames().indexOf(menuName));
 }
 
-// An application folder whose log the writer fills.
+// An application folder whose log the writer fills: two players, and a record whose clock
+// cannot be read.
 struct Folder : TestApp {
-    Folder() { log.path = LogPath(state); }
-
-    // Two players, and a record whose clock cannot be read.
-    void writeTwoPlayers()
+    Folder()
     {
+        log.path = LogPath(state);
         log.add(u"MONTE-CARLO"_s, u"BRUNO"_s, u"00:01:00"_s, true);
         log.add(u"MONTE-CARLO"_s, u"ALICE"_s, u"00:02:00"_s, false);
         log.add(u"DUO"_s, u"BRUNO"_s, u"00:03:00"_s, false);
         log.add(u"DUO"_s, u"BRUNO"_s, u"une heure"_s, true);
     }
-
-    QString cell(const frmStatistiques &window, int r, int column) const
-    {
-        return window.model.index(r, column).data().toString();
-    }
-
     WrittenLog log;
 };
+
+QString cell(const frmStatistiques &window, int r, int column)
+{
+    return window.model.index(r, column).data().toString();
+}
 
 QStringList filterItems(const QComboBox *box)
 {
@@ -70,8 +66,14 @@ class TestStatisticsWindow : public QObject {
 private Q_SLOTS:
     void opensOnTheCurrentPlayerAndFollowsTheFilter()
     {
+        TestApp empty;
+        frmStatistiques none(empty.context, u"ALICE"_s, {});
+        QCOMPARE(filterItems(none.cboJoueur), QStringList({u"Tous les joueurs"_s}));
+        QVERIFY(none.lblNote->text().endsWith(u"parties.rtf est introuvable."_s));
+        QCOMPARE(cell(none, Statistics::TotalRow, Statistics::PercentColumn), u"–"_s);
+        QVERIFY(empty.dialogs.shown.isEmpty());
+
         Folder f;
-        f.writeTwoPlayers();
         frmStatistiques window(f.context, u"BRUNO"_s, {});
         QCOMPARE(filterItems(window.cboJoueur),
                  QStringList({u"Tous les joueurs"_s, u"ALICE"_s, u"BRUNO"_s}));
@@ -80,9 +82,9 @@ private Q_SLOTS:
 
         const int mc = row(u"Monte-Carlo"_s);
         const int total = Statistics::TotalRow;
-        QCOMPARE(f.cell(window, mc, Statistics::PlayedColumn), u"1"_s);
-        QCOMPARE(f.cell(window, total, Statistics::PlayedColumn), u"2"_s);
-        QCOMPARE(f.cell(window, row(u"Pyramide"_s), Statistics::MeanTimeColumn), u"–"_s);
+        QCOMPARE(cell(window, mc, Statistics::PlayedColumn), u"1"_s);
+        QCOMPARE(cell(window, total, Statistics::PlayedColumn), u"2"_s);
+        QCOMPARE(cell(window, row(u"Pyramide"_s), Statistics::MeanTimeColumn), u"–"_s);
         const auto bars = [&] {
             const auto *series =
                 qobject_cast<QAbstractBarSeries *>(window.ChartParties->chart()->series().value(0));
@@ -92,33 +94,19 @@ private Q_SLOTS:
         QCOMPARE(bars(), 1.0);
 
         window.cboJoueur->setCurrentIndex(0);
-        QCOMPARE(f.cell(window, mc, Statistics::PlayedColumn), u"2"_s);
-        QCOMPARE(f.cell(window, total, Statistics::PercentColumn), u"33,3"_s);
+        QCOMPARE(cell(window, mc, Statistics::PlayedColumn), u"2"_s);
+        QCOMPARE(cell(window, total, Statistics::PercentColumn), u"33,3"_s);
         QCOMPARE(bars(), 2.0);
 
         QCOMPARE(window.ChartMois->view->chart()->series().size(), 1);
         window.ChartMois->lstVorelles->item(mc)->setCheckState(Qt::Checked);
         QCOMPARE(window.ChartMois->view->chart()->series().size(), 2);
         QCOMPARE(window.ChartMois->view->chart()->series().at(0)->name(), u"Monte-Carlo"_s);
-
-        frmStatistiques stranger(f.context, u"ZOÉ"_s, {});
-        QCOMPARE(stranger.cboJoueur->currentIndex(), 0);
-    }
-
-    void aMissingLogOpensAnEmptyTable()
-    {
-        Folder f;
-        frmStatistiques window(f.context, u"ALICE"_s, {});
-        QCOMPARE(filterItems(window.cboJoueur), QStringList({u"Tous les joueurs"_s}));
-        QVERIFY(window.lblNote->text().endsWith(u"parties.rtf est introuvable."_s));
-        QCOMPARE(f.cell(window, Statistics::TotalRow, Statistics::PercentColumn), u"–"_s);
-        QVERIFY(f.dialogs.shown.isEmpty());
     }
 
     void exportWritesTheChosenPlayersTable()
     {
         Folder f;
-        f.writeTwoPlayers();
         frmStatistiques window(f.context, u"ALICE"_s, {});
         window.exportTable(); // cancelled: no answer
         const QString path = f.dir.filePath(u"stats.csv"_s);
@@ -139,7 +127,6 @@ private Q_SLOTS:
     void fitsTheScreen()
     {
         Folder f;
-        f.writeTwoPlayers();
         frmStatistiques window(f.context, u"ALICE"_s, {});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -152,26 +139,6 @@ private Q_SLOTS:
         QCOMPARE(window.Tableau->horizontalScrollBar()->maximum(), 0);
         window.Tableau->sortByColumn(Statistics::LongestWinsColumn, Qt::DescendingOrder);
         QCOMPARE(window.Tableau->horizontalScrollBar()->maximum(), 0);
-    }
-
-    void theOptionsMenuOpensItAfterTheHistory()
-    {
-        TestApp app;
-        GameRegistry games(app.context);
-        DialogOpeners openers;
-        QStringList opened;
-        openers.history = [](QWidget *) {};
-        openers.statistics = [&opened](QWidget *, const QString &player) { opened.append(player); };
-        frmJeu jeu(app.context, games, openers);
-        QVERIFY(jeu.load());
-        const QList<QAction *> items = jeu.mnuOptions->actions();
-        QCOMPARE(items.indexOf(jeu.mnuStatistiques), items.indexOf(jeu.mnuDeOptions[0]) + 1);
-        jeu.txtJoueur->setText(u"LUCIE"_s);
-        jeu.mnuStatistiques->trigger();
-        QCOMPARE(opened, QStringList({u"LUCIE"_s}));
-
-        frmJeu without(app.context, games);
-        QVERIFY(!without.mnuStatistiques->isEnabled());
     }
 };
 
