@@ -6,6 +6,7 @@
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
+#include "mousegestures.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QHelpEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -78,12 +78,6 @@ struct LineWindow {
     QPoint centre(int picture) const
     {
         return form.Tapis->toPixels(rules.table().at(picture).rect).center();
-    }
-    void move(QPoint at, Qt::MouseButtons buttons)
-    {
-        QMouseEvent event(QEvent::MouseMove, at, form.Tapis->mapToGlobal(at), Qt::NoButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(form.Tapis, &event);
     }
 
     TestApp app;
@@ -207,11 +201,12 @@ private Q_SLOTS:
         const QString leaving = window.line.card(window.movable - 1);
         const QPoint start = window.centre(window.line.picture(window.movable));
         const QPoint target = window.centre(window.line.picture(window.movable - 1));
-        window.move(start, Qt::NoButton); // the hand and the drag come as the mouse passes
-        QTest::mousePress(window.form.Tapis, Qt::LeftButton, {}, start);
-        window.move(start + QPoint(-20, 10), Qt::LeftButton);
-        window.move(target, Qt::LeftButton);
-        QTest::mouseRelease(window.form.Tapis, Qt::LeftButton, {}, target);
+        CardTable *table = window.form.Tapis;
+        MouseGestures::hover(table, start); // the hand and the drag come as the mouse passes
+        MouseGestures::press(table, start);
+        MouseGestures::moveHeld(table, start + QPoint(-20, 10));
+        MouseGestures::moveHeld(table, target);
+        MouseGestures::release(table, target);
         QCOMPARE(window.line.state().gone, QStringList{leaving});
     }
 
