@@ -93,37 +93,12 @@ struct LineWindow {
 class TestGameWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The prompt line, each button and each control of a game's own show their tips under the
-    // mouse during a game: nothing covers them.
-    void everyControlShowsItsTooltip()
-    {
-        TestApp app;
-        answerQuestions(app);
-        FakeMainLink main;
-        for (const GameInfo &game : GameCatalog::all()) {
-            const QString name = QString::fromUtf8(game.menuName);
-            GameForm form(game, app.context, main, *GameRegistry::rulesFor(name));
-            form.resize(form.sizeHint());
-            form.show();
-            QVERIFY(startPlaying(form, app.state));
-            QList<std::pair<QWidget *, QString>> tips{
-                {form.lblInfo, QStringLiteral("Information")}};
-            for (std::size_t i = 0; i < form.Boutons.size(); ++i)
-                tips.append({form.Boutons[i], form.rules().layout().toolTips[i]});
-            for (const Control &control : form.rules().table().controls) {
-                if (!control.toolTip.isEmpty())
-                    tips.append({form.control(control.name), control.toolTip});
-            }
-            for (const auto &[widget, tip] : tips) {
-                QVERIFY2(widget && !tip.isEmpty(), qPrintable(name));
-                QCOMPARE(tipAt(form, widget->mapTo(&form, widget->rect().center())), tip);
-            }
-        }
-    }
-
-    // "Arrêter le jeu" leaves the cards as they are and names the only way on, whatever the
-    // mouse then passes over; DISTRIBUER deals again with the game's own prompt.
-    void aStoppedGameNamesTheWayOn()
+    // Every game window opened from the menu. During a game the prompt line, each button and
+    // each control of the game's own show their tips under the mouse: nothing covers them.
+    // "Arrêter le jeu" leaves the cards as they are and names the only way on, whatever the mouse
+    // then passes over; DISTRIBUER deals again with the game's own prompt. Restored, the window
+    // shrinks no further than where its buttons read in full.
+    void everyGameWindowFromTheMenu()
     {
         const QString stopped =
             QStringLiteral("Partie arrêtée. Appuyez sur le bouton DISTRIBUER pour une nouvelle "
@@ -140,6 +115,19 @@ private Q_SLOTS:
             auto *form = qobject_cast<GameForm *>(jeu.gameWindow());
             QVERIFY2(form, qPrintable(names[i]));
             QVERIFY(startPlaying(*form, app.state));
+            QList<std::pair<QWidget *, QString>> tips{
+                {form->lblInfo, QStringLiteral("Information")}};
+            for (std::size_t b = 0; b < form->Boutons.size(); ++b)
+                tips.append({form->Boutons[b], form->rules().layout().toolTips[b]});
+            for (const Control &control : form->rules().table().controls) {
+                if (!control.toolTip.isEmpty())
+                    tips.append({form->control(control.name), control.toolTip});
+            }
+            for (const auto &[widget, tip] : tips) {
+                QVERIFY2(widget && !tip.isEmpty(), qPrintable(names[i]));
+                QCOMPARE(tipAt(*form, widget->mapTo(form, widget->rect().center())), tip);
+            }
+
             jeu.stopGame();
             QVERIFY(!app.state.gameInProgress);
             QCOMPARE(form->prompt(), stopped);
@@ -152,33 +140,17 @@ private Q_SLOTS:
             QCOMPARE(form->prompt(), stopped);
             QCOMPARE(form->rules().table().pictures, before.pictures);
             QVERIFY(!form->Boutons[0]->isEnabled());
-
             form->Boutons[1]->click();
             QCOMPARE(form->prompt(), form->rules().layout().dealtPrompt);
             QVERIFY(form->Boutons[0]->isEnabled());
-        }
-    }
 
-    // A restored game window shrinks no further than where its buttons read in full (the
-    // prompts at that size are tried with the other sizes, in tst_gameform).
-    void gameWindowsKeepAUsableSize()
-    {
-        TestApp app;
-        FakeMainLink main;
-        QMdiArea area;
-        area.resize(1600, 1000);
-        area.show();
-        for (const GameInfo &game : GameCatalog::all()) {
-            const QString name = QString::fromUtf8(game.menuName);
-            auto *form = new GameForm(game, app.context, main,
-                                      *GameRegistry::rulesFor(name)); // owned by its sub window
-            QMdiSubWindow *sub = area.addSubWindow(form);
+            auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
             sub->showNormal();
             sub->resize(40, 30);
             const QSize design = form->sizeHint();
             QVERIFY2(form->width() >= design.width() * 0.6 &&
                          form->height() >= design.height() * 0.6,
-                     qPrintable(name));
+                     qPrintable(names[i]));
             QVERIFY(form->width() < design.width() && form->height() < design.height());
             for (QPushButton *button : form->Boutons) {
                 QStyleOptionButton option;
@@ -188,9 +160,8 @@ private Q_SLOTS:
                 const QFontMetrics metrics(button->font());
                 QVERIFY2(metrics.horizontalAdvance(button->text().remove(u'&')) <= room.width() &&
                              metrics.height() <= button->height(),
-                         qPrintable(name + u' ' + button->text()));
+                         qPrintable(names[i] + u' ' + button->text()));
             }
-            sub->close();
         }
     }
 
