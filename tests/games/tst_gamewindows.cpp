@@ -199,33 +199,24 @@ private Q_SLOTS:
     // The drop-down lists of the games that keep a setting of their own.
     void choiceIsKeptAndLockedDuringPlay_data()
     {
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("stored"); // after choosing that entry
         QTest::addColumn<QString>("dealTitle");
-        QTest::newRow("Carnaval à Rio") << "Carnaval à Rio"
-                                        << "cboSecondes"
-                                        << "temps" << 4 << "5"
+        QTest::newRow("Carnaval à Rio") << "temps" << 4 << "5"
                                         << "VORELLES";
-        QTest::newRow("L'annonce") << "L'annonce"
-                                   << "cboAnnonce"
-                                   << "annonce" << 4 << "4"
+        QTest::newRow("L'annonce") << "annonce" << 4 << "4"
                                    << "Nouvelle vorelle";
-        QTest::newRow("Pousse-pousse") << "Pousse-pousse"
-                                       << "cboFamille"
-                                       << "famille" << 0 << "0"
+        QTest::newRow("Pousse-pousse") << "famille" << 0 << "0"
                                        << "VORELLES";
     }
     void choiceIsKeptAndLockedDuringPlay()
     {
-        QFETCH(QString, game);
-        QFETCH(QString, list);
         QFETCH(QString, key);
         QFETCH(int, entry);
         QFETCH(QString, stored);
         QFETCH(QString, dealTitle);
+        const QString game = QString::fromUtf8(QTest::currentDataTag());
         TestApp app;
         BuildCardTables(app.state); // the main window's load does it in the program
         FakeMainLink main;
@@ -236,7 +227,7 @@ private Q_SLOTS:
         };
         {
             const auto form = open();
-            auto *combo = qobject_cast<QComboBox *>(form->control(list));
+            auto *combo = form->findChild<QComboBox *>();
             QVERIFY(combo && combo->isEnabled());
             combo->activated(entry); // what QComboBox emits when the player picks an entry
             QCOMPARE(app.settings.read(QString::fromUtf8(info.caption), key), stored);
@@ -248,7 +239,7 @@ private Q_SLOTS:
             QVERIFY(combo->isEnabled());
         }
         const auto reopened = open();
-        QCOMPARE(qobject_cast<QComboBox *>(reopened->control(list))->currentIndex(), entry);
+        QCOMPARE(reopened->findChild<QComboBox *>()->currentIndex(), entry);
         if (game == QLatin1String("L'annonce")) // its counters are drawn in Courier New
             QVERIFY(
                 QFontInfo(reopened->control(QStringLiteral("lblAnnonce"))->font()).fixedPitch());
