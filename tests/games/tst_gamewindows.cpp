@@ -2,18 +2,15 @@
 #include "fakemainlink.h"
 #include "games/cardtable.h"
 #include "games/frmMariage/mariagerules.h"
-#include "games/frmPaquetsEscamotables/duorules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
-#include "mousegestures.h"
 #include "testapp.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QHelpEvent>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -58,35 +55,6 @@ bool startPlaying(GameForm &form, const AppState &state)
     }
     return false;
 }
-
-// A line game window played with the mouse, its stock clicked until a card lies alone between
-// two alike cards.
-struct LineWindow {
-    LineWindow(const char *name, const GameForm::RulesFactory &make)
-        : form(*GameCatalog::byMenuName(QString::fromUtf8(name)), app.context, main, make),
-          rules(static_cast<const LineRules &>(form.rules())), line(rules.line())
-    {
-        form.resize(1100, 760);
-        form.show();
-        form.Boutons[0]->click();
-        while (!line.stockEmpty() && movable == CardLine::NoPlace) {
-            QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(rules.sabot()));
-            for (int place = 1; place < line.length() && movable < 0; ++place)
-                movable = line.framed(place, 1) ? place : CardLine::NoPlace;
-        }
-    }
-    QPoint centre(int picture) const
-    {
-        return form.Tapis->toPixels(rules.table().at(picture).rect).center();
-    }
-
-    TestApp app;
-    FakeMainLink main;
-    GameForm form;
-    const LineRules &rules;
-    const CardLine &line;
-    int movable = CardLine::NoPlace;
-};
 
 } // namespace
 
@@ -165,35 +133,37 @@ private Q_SLOTS:
         }
     }
 
-    void duoCardIsDraggedOntoTheCardBefore()
-    {
-        LineWindow window("Duo", MakeDuoRules);
-        QVERIFY(window.main.maximised && window.movable > 0);
-        const QString leaving = window.line.card(window.movable - 1);
-        const QPoint start = window.centre(window.line.picture(window.movable));
-        const QPoint target = window.centre(window.line.picture(window.movable - 1));
-        CardTable *table = window.form.Tapis;
-        MouseGestures::hover(table, start); // the hand and the drag come as the mouse passes
-        MouseGestures::press(table, start);
-        MouseGestures::moveHeld(table, start + QPoint(-20, 10));
-        MouseGestures::moveHeld(table, target);
-        MouseGestures::release(table, target);
-        QCOMPARE(window.line.state().gone, QStringList{leaving});
-    }
-
     // A button of the game's own answers its access key.
     void mariageSupprimerAnswersAltS()
     {
-        LineWindow window("Mariage", MakeMariageRules);
-        QVERIFY(window.movable > 0);
-        const QString leaving = window.line.card(window.movable);
-        QTest::mouseClick(window.form.Tapis, Qt::LeftButton, {},
-                          window.centre(window.line.picture(window.movable)));
-        window.form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window.form));
-        QTest::keyClick(&window.form, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(window.line.state().gone, QStringList{leaving});
-        QVERIFY(!window.form.control(QString::fromLatin1(MariageRules::Supprimer))->isEnabled());
+        TestApp app;
+        FakeMainLink main;
+        GameForm form(*GameCatalog::byMenuName(QStringLiteral("Mariage")), app.context, main,
+                      MakeMariageRules);
+        const auto &rules = static_cast<const LineRules &>(form.rules());
+        const CardLine &line = rules.line();
+        const auto click = [&](int picture) {
+            QTest::mouseClick(form.Tapis, Qt::LeftButton, {},
+                              form.Tapis->toPixels(rules.table().at(picture).rect).center());
+        };
+        form.resize(1100, 760);
+        form.show();
+        form.Boutons[0]->click();
+        // The stock dealt until a card lies alone between two alike cards.
+        int movable = CardLine::NoPlace;
+        while (!line.stockEmpty() && movable == CardLine::NoPlace) {
+            click(rules.sabot());
+            for (int place = 1; place < line.length() && movable < 0; ++place)
+                movable = line.framed(place, 1) ? place : CardLine::NoPlace;
+        }
+        QVERIFY(movable > 0);
+        const QString leaving = line.card(movable);
+        click(line.picture(movable));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(line.state().gone, QStringList{leaving});
+        QVERIFY(!form.control(QString::fromLatin1(MariageRules::Supprimer))->isEnabled());
     }
 
     // The drop-down lists of the games that keep a setting of their own.

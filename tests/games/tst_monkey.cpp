@@ -33,13 +33,12 @@ bool showsWholeText(const QLabel *label)
 // One game window played at random from a seed.
 class Monkey {
 public:
-    Monkey(const GameInfo &game, quint32 seed)
-        : m_random(seed), m_name(QString::fromUtf8(game.menuName))
+    Monkey(const GameInfo &game, quint32 seed) : m_random(seed)
     {
         m_app.random = SeededRandom(seed);
         m_app.dialogs.onShow = [this](const FakeDialogs::Shown &shown) { answer(shown); };
-        m_form = std::make_unique<GameForm>(game, m_app.context, m_main,
-                                            *GameRegistry::rulesFor(m_name));
+        m_form = std::make_unique<GameForm>(
+            game, m_app.context, m_main, *GameRegistry::rulesFor(QString::fromUtf8(game.menuName)));
         m_form->resize(m_form->sizeHint());
         m_form->show();
         m_deck = cards();
@@ -103,8 +102,7 @@ private:
     QPoint somewhere()
     {
         const TableModel &table = m_form->rules().table();
-        QList<int> shown;
-        QList<int> live;
+        QList<int> shown, live;
         for (int i = 0; i < table.pictures.size(); ++i) {
             if (table.at(i).visible)
                 (table.at(i).hand ? live : shown).append(i);
@@ -210,7 +208,6 @@ private:
     }
 
     QRandomGenerator m_random;
-    QString m_name;
     TestApp m_app;
     FakeMainLink m_main;
     std::unique_ptr<GameForm> m_form;
