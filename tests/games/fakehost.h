@@ -17,11 +17,7 @@
 // The window side of a game's rules, recorded: every prompt and every end of game.
 class FakeHost final : public GameHost {
 public:
-    void setPrompt(const QString &text) override
-    {
-        prompts.append(text);
-        current = text;
-    }
+    void setPrompt(const QString &text) override { current = text; }
     QString prompt() const override { return current; }
     void gameOver(bool won) override
     {
@@ -32,7 +28,6 @@ public:
     void setTimer(int intervalMs) override { timerInterval = intervalMs; }
 
     QString current;
-    QStringList prompts;
     QList<bool> results; // one entry per finished game, true when won
     int timerInterval = 0;
     // When set, the end of a game stops the game in progress, as the window does.

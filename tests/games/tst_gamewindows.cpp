@@ -2,7 +2,6 @@
 #include "fakemainlink.h"
 #include "games/cardtable.h"
 #include "games/frmMariage/mariagerules.h"
-#include "games/frmPaquetsEscamotables/duorules.h"
 #include "games/gamecatalog.h"
 #include "games/gameform.h"
 #include "games/gameregistry.h"
@@ -12,9 +11,7 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QHelpEvent>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -59,77 +56,17 @@ bool startPlaying(GameForm &form, const AppState &state)
     return false;
 }
 
-// A line game window played with the mouse, its stock clicked until a card lies alone between
-// two alike cards.
-struct LineWindow {
-    LineWindow(const char *name, const GameForm::RulesFactory &make)
-        : form(*GameCatalog::byMenuName(QString::fromUtf8(name)), app.context, main, make),
-          rules(static_cast<const LineRules &>(form.rules())), line(rules.line())
-    {
-        form.resize(1100, 760);
-        form.show();
-        form.Boutons[0]->click();
-        while (!line.stockEmpty() && movable == CardLine::NoPlace) {
-            QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(rules.sabot()));
-            for (int place = 1; place < line.length() && movable < 0; ++place)
-                movable = line.framed(place, 1) ? place : CardLine::NoPlace;
-        }
-    }
-    QPoint centre(int picture) const
-    {
-        return form.Tapis->toPixels(rules.table().at(picture).rect).center();
-    }
-    void move(QPoint at, Qt::MouseButtons buttons)
-    {
-        QMouseEvent event(QEvent::MouseMove, at, form.Tapis->mapToGlobal(at), Qt::NoButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(form.Tapis, &event);
-    }
-
-    TestApp app;
-    FakeMainLink main;
-    GameForm form;
-    const LineRules &rules;
-    const CardLine &line;
-    int movable = CardLine::NoPlace;
-};
-
 } // namespace
 
 class TestGameWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The prompt line, each button and each control of a game's own show their tips under the
-    // mouse during a game: nothing covers them.
-    void everyControlShowsItsTooltip()
-    {
-        TestApp app;
-        answerQuestions(app);
-        FakeMainLink main;
-        for (const GameInfo &game : GameCatalog::all()) {
-            const QString name = QString::fromUtf8(game.menuName);
-            GameForm form(game, app.context, main, *GameRegistry::rulesFor(name));
-            form.resize(form.sizeHint());
-            form.show();
-            QVERIFY(startPlaying(form, app.state));
-            QList<std::pair<QWidget *, QString>> tips{
-                {form.lblInfo, QStringLiteral("Information")}};
-            for (std::size_t i = 0; i < form.Boutons.size(); ++i)
-                tips.append({form.Boutons[i], form.rules().layout().toolTips[i]});
-            for (const Control &control : form.rules().table().controls) {
-                if (!control.toolTip.isEmpty())
-                    tips.append({form.control(control.name), control.toolTip});
-            }
-            for (const auto &[widget, tip] : tips) {
-                QVERIFY2(widget && !tip.isEmpty(), qPrintable(name));
-                QCOMPARE(tipAt(form, widget->mapTo(&form, widget->rect().center())), tip);
-            }
-        }
-    }
-
-    // "Arrêter le jeu" leaves the cards as they are and names the only way on, whatever the
-    // mouse then passes over; DISTRIBUER deals again with the game's own prompt.
-    void aStoppedGameNamesTheWayOn()
+    // Every game window opened from the menu. During a game the prompt line, each button and
+    // each control of the game's own show their tips under the mouse: nothing covers them.
+    // "Arrêter le jeu" leaves the cards as they are and names the only way on, whatever the mouse
+    // then passes over; DISTRIBUER deals again with the game's own prompt. Restored, the window
+    // shrinks no further than where its buttons read in full.
+    void everyGameWindowFromTheMenu()
     {
         const QString stopped =
             QStringLiteral("Partie arrêtée. Appuyez sur le bouton DISTRIBUER pour une nouvelle "
@@ -146,6 +83,19 @@ private Q_SLOTS:
             auto *form = qobject_cast<GameForm *>(jeu.gameWindow());
             QVERIFY2(form, qPrintable(names[i]));
             QVERIFY(startPlaying(*form, app.state));
+            QList<std::pair<QWidget *, QString>> tips{
+                {form->lblInfo, QStringLiteral("Information")}};
+            for (std::size_t b = 0; b < form->Boutons.size(); ++b)
+                tips.append({form->Boutons[b], form->rules().layout().toolTips[b]});
+            for (const Control &control : form->rules().table().controls) {
+                if (!control.toolTip.isEmpty())
+                    tips.append({form->control(control.name), control.toolTip});
+            }
+            for (const auto &[widget, tip] : tips) {
+                QVERIFY2(widget && !tip.isEmpty(), qPrintable(names[i]));
+                QCOMPARE(tipAt(*form, widget->mapTo(form, widget->rect().center())), tip);
+            }
+
             jeu.stopGame();
             QVERIFY(!app.state.gameInProgress);
             QCOMPARE(form->prompt(), stopped);
@@ -158,33 +108,17 @@ private Q_SLOTS:
             QCOMPARE(form->prompt(), stopped);
             QCOMPARE(form->rules().table().pictures, before.pictures);
             QVERIFY(!form->Boutons[0]->isEnabled());
-
             form->Boutons[1]->click();
             QCOMPARE(form->prompt(), form->rules().layout().dealtPrompt);
             QVERIFY(form->Boutons[0]->isEnabled());
-        }
-    }
 
-    // A restored game window shrinks no further than where its buttons read in full (the
-    // prompts at that size are tried with the other sizes, in tst_gameform).
-    void gameWindowsKeepAUsableSize()
-    {
-        TestApp app;
-        FakeMainLink main;
-        QMdiArea area;
-        area.resize(1600, 1000);
-        area.show();
-        for (const GameInfo &game : GameCatalog::all()) {
-            const QString name = QString::fromUtf8(game.menuName);
-            auto *form = new GameForm(game, app.context, main,
-                                      *GameRegistry::rulesFor(name)); // owned by its sub window
-            QMdiSubWindow *sub = area.addSubWindow(form);
+            auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
             sub->showNormal();
             sub->resize(40, 30);
             const QSize design = form->sizeHint();
             QVERIFY2(form->width() >= design.width() * 0.6 &&
                          form->height() >= design.height() * 0.6,
-                     qPrintable(name));
+                     qPrintable(names[i]));
             QVERIFY(form->width() < design.width() && form->height() < design.height());
             for (QPushButton *button : form->Boutons) {
                 QStyleOptionButton option;
@@ -194,72 +128,65 @@ private Q_SLOTS:
                 const QFontMetrics metrics(button->font());
                 QVERIFY2(metrics.horizontalAdvance(button->text().remove(u'&')) <= room.width() &&
                              metrics.height() <= button->height(),
-                         qPrintable(name + u' ' + button->text()));
+                         qPrintable(names[i] + u' ' + button->text()));
             }
-            sub->close();
         }
-    }
-
-    void duoCardIsDraggedOntoTheCardBefore()
-    {
-        LineWindow window("Duo", MakeDuoRules);
-        QVERIFY(window.main.maximised && window.movable > 0);
-        const QString leaving = window.line.card(window.movable - 1);
-        const QPoint start = window.centre(window.line.picture(window.movable));
-        const QPoint target = window.centre(window.line.picture(window.movable - 1));
-        window.move(start, Qt::NoButton); // the hand and the drag come as the mouse passes
-        QTest::mousePress(window.form.Tapis, Qt::LeftButton, {}, start);
-        window.move(start + QPoint(-20, 10), Qt::LeftButton);
-        window.move(target, Qt::LeftButton);
-        QTest::mouseRelease(window.form.Tapis, Qt::LeftButton, {}, target);
-        QCOMPARE(window.line.state().gone, QStringList{leaving});
     }
 
     // A button of the game's own answers its access key.
     void mariageSupprimerAnswersAltS()
     {
-        LineWindow window("Mariage", MakeMariageRules);
-        QVERIFY(window.movable > 0);
-        const QString leaving = window.line.card(window.movable);
-        QTest::mouseClick(window.form.Tapis, Qt::LeftButton, {},
-                          window.centre(window.line.picture(window.movable)));
-        window.form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window.form));
-        QTest::keyClick(&window.form, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(window.line.state().gone, QStringList{leaving});
-        QVERIFY(!window.form.control(QString::fromLatin1(MariageRules::Supprimer))->isEnabled());
+        TestApp app;
+        FakeMainLink main;
+        GameForm form(*GameCatalog::byMenuName(QStringLiteral("Mariage")), app.context, main,
+                      MakeMariageRules);
+        const auto &rules = static_cast<const LineRules &>(form.rules());
+        const CardLine &line = rules.line();
+        const auto click = [&](int picture) {
+            QTest::mouseClick(form.Tapis, Qt::LeftButton, {},
+                              form.Tapis->toPixels(rules.table().at(picture).rect).center());
+        };
+        form.resize(1100, 760);
+        form.show();
+        form.Boutons[0]->click();
+        // The stock dealt until a card lies alone between two alike cards.
+        int movable = CardLine::NoPlace;
+        while (!line.stockEmpty() && movable == CardLine::NoPlace) {
+            click(rules.sabot());
+            for (int place = 1; place < line.length() && movable < 0; ++place)
+                movable = line.framed(place, 1) ? place : CardLine::NoPlace;
+        }
+        QVERIFY(movable > 0);
+        const QString leaving = line.card(movable);
+        click(line.picture(movable));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(line.state().gone, QStringList{leaving});
+        QVERIFY(!form.control(QString::fromLatin1(MariageRules::Supprimer))->isEnabled());
     }
 
     // The drop-down lists of the games that keep a setting of their own.
     void choiceIsKeptAndLockedDuringPlay_data()
     {
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("stored"); // after choosing that entry
         QTest::addColumn<QString>("dealTitle");
-        QTest::newRow("Carnaval à Rio") << "Carnaval à Rio"
-                                        << "cboSecondes"
-                                        << "temps" << 4 << "5"
+        QTest::newRow("Carnaval à Rio") << "temps" << 4 << "5"
                                         << "VORELLES";
-        QTest::newRow("L'annonce") << "L'annonce"
-                                   << "cboAnnonce"
-                                   << "annonce" << 4 << "4"
+        QTest::newRow("L'annonce") << "annonce" << 4 << "4"
                                    << "Nouvelle vorelle";
-        QTest::newRow("Pousse-pousse") << "Pousse-pousse"
-                                       << "cboFamille"
-                                       << "famille" << 0 << "0"
+        QTest::newRow("Pousse-pousse") << "famille" << 0 << "0"
                                        << "VORELLES";
     }
     void choiceIsKeptAndLockedDuringPlay()
     {
-        QFETCH(QString, game);
-        QFETCH(QString, list);
         QFETCH(QString, key);
         QFETCH(int, entry);
         QFETCH(QString, stored);
         QFETCH(QString, dealTitle);
+        const QString game = QString::fromUtf8(QTest::currentDataTag());
         TestApp app;
         BuildCardTables(app.state); // the main window's load does it in the program
         FakeMainLink main;
@@ -270,7 +197,7 @@ private Q_SLOTS:
         };
         {
             const auto form = open();
-            auto *combo = qobject_cast<QComboBox *>(form->control(list));
+            auto *combo = form->findChild<QComboBox *>();
             QVERIFY(combo && combo->isEnabled());
             combo->activated(entry); // what QComboBox emits when the player picks an entry
             QCOMPARE(app.settings.read(QString::fromUtf8(info.caption), key), stored);
@@ -282,7 +209,7 @@ private Q_SLOTS:
             QVERIFY(combo->isEnabled());
         }
         const auto reopened = open();
-        QCOMPARE(qobject_cast<QComboBox *>(reopened->control(list))->currentIndex(), entry);
+        QCOMPARE(reopened->findChild<QComboBox *>()->currentIndex(), entry);
         if (game == QLatin1String("L'annonce")) // its counters are drawn in Courier New
             QVERIFY(
                 QFontInfo(reopened->control(QStringLiteral("lblAnnonce"))->font()).fixedPitch());

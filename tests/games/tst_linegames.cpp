@@ -171,20 +171,6 @@ private Q_SLOTS:
         QVERIFY(!game.sabot().visible);
     }
 
-    void queenOfHeartsFirstKingOfHeartsLast()
-    {
-        // In the deck table's order both lie inside the deck.
-        for (Kind kind : {Reve, Mariage}) {
-            Game game(kind, {});
-            game.start();
-            game.deal(Cards::FullDeck - 1);
-            QCOMPARE(game.line().card(0), codes("D♥").first());
-            QVERIFY(game.sabot().visible);
-            game.deal();
-            QCOMPARE(game.line().card(game.line().length() - 1), codes("R♥").first());
-        }
-    }
-
     void dragAcrossTheRowBreak_data()
     {
         QTest::addColumn<int>("kind");

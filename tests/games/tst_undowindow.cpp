@@ -7,7 +7,6 @@
 #include "games/gameform.h"
 #include "games/gameregistry.h"
 #include "games/rulesregistry.h"
-#include "randomplayer.h"
 #include "testapp.h"
 
 #include <QAction>
@@ -17,43 +16,18 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTest>
+#include <random>
 
 namespace {
 
-// An action of the player as the table widget reports it.
-void send(GameForm &form, const PlayerAction &action)
-{
-    CardTable *table = form.Tapis;
-    switch (action.kind) {
-    case PlayerAction::Kind::Click:
-        Q_EMIT table->clicked(action.source);
-        break;
-    case PlayerAction::Kind::DoubleClick:
-        Q_EMIT table->doubleClicked(action.source);
-        break;
-    case PlayerAction::Kind::RightPress:
-        Q_EMIT table->rightPressed(action.source);
-        break;
-    case PlayerAction::Kind::Drag:
-        Q_EMIT table->dragMoved(action.source, action.target);
-        Q_EMIT table->dropped(action.source, action.target,
-                              form.rules().table().at(std::max(action.target, 0)).rect.topLeft());
-        break;
-    default:
-        break;
-    }
-}
-
-// Random actions until one is a move that can be undone; the table just before it.
+// Clicks on random pictures, as the table reports them, until one makes a move that can be
+// undone; the table just before it.
 TableModel moveOnce(GameForm &form, quint32 seed)
 {
     std::mt19937 random(seed);
     for (int i = 0; i < 2000; ++i) {
         const TableModel before = form.rules().table();
-        const PlayerAction action = PlayerAction::draw(form.rules(), random);
-        if (action.kind == PlayerAction::Kind::Drag && action.target < 0)
-            continue;
-        send(form, action);
+        Q_EMIT form.Tapis->clicked(int(random() % quint32(before.pictures.size())));
         if (form.canUndo())
             return before;
     }
@@ -151,9 +125,8 @@ private Q_SLOTS:
     {
         Window w(QStringLiteral("L'horloge"));
         w.play();
-        std::mt19937 random(5);
-        for (int i = 0; i < 20; ++i)
-            send(*w.form, PlayerAction::draw(w.form->rules(), random));
+        for (int i = 0; i < 200; ++i)
+            Q_EMIT w.form->Tapis->clicked(i % int(w.form->rules().table().pictures.size()));
         QVERIFY(!w.items->annuler->isEnabled());
         QVERIFY(!w.items->retablir->isEnabled());
         QVERIFY(w.items->rejouer->isEnabled());
