@@ -1,81 +1,16 @@
 #include "settings/binaryvalues.h"
 
+#include "settings/inientries.h"
+
 #include <QString>
 #include <QStringDecoder>
 #include <string>
 
 namespace {
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-bool isLineBreak(char c)
-{
-    return c == '\n' || c == '\r';
-}
-
-// One entry: [start, end) of the data, and its first '=' outside quotes or -1.
-struct Entry {
-    qsizetype start = 0;
-    qsizetype end = 0;
-    qsizetype equals = -1;
-};
-
-// The entry from pos on, the way the reader cuts them: blank lines and comment lines are
-// skipped, a line break inside quotes or after a backslash continues the entry, an unquoted ';'
-// ends it. False when nothing is left.
-bool nextEntry(QByteArrayView data, qsizetype &pos, Entry &entry)
-{
-    qsizetype start = pos;
-    while (start < data.size() && isSpace(data[start]))
-        ++start;
-    qsizetype equals = -1;
-    bool inQuotes = false;
-    qsizetype i = start;
-    bool ended = false;
-    while (i < data.size() && !ended) {
-        const char c = data[i++];
-        if (c == '=') {
-            if (!inQuotes && equals < 0)
-                equals = i - 1;
-        } else if (isLineBreak(c)) {
-            if (i == start + 1)
-                ++start;
-            else if (!inQuotes)
-                ended = true;
-        } else if (c == '\\') {
-            if (i < data.size()) {
-                const char escaped = data[i++];
-                if (i < data.size() && isLineBreak(escaped) && isLineBreak(data[i]) &&
-                    data[i] != escaped)
-                    ++i;
-            }
-        } else if (c == '"') {
-            inQuotes = !inQuotes;
-        } else if (c == ';') {
-            if (i == start + 1) {
-                while (i < data.size() && !isLineBreak(data[i]))
-                    ++i;
-                while (i < data.size() && isSpace(data[i]))
-                    ++i;
-                start = i;
-            } else if (!inQuotes) {
-                ended = true;
-            }
-        }
-    }
-    if (ended)
-        --i;
-    pos = i;
-    entry = {start, i, equals};
-    return i > start;
 }
 
 int digitValue(char c, int base)
@@ -113,7 +48,7 @@ qsizetype unescape(QByteArrayView value, qsizetype i, QString &out)
         out += QChar(code);
         return i;
     }
-    if (isLineBreak(c) && i < value.size() && isLineBreak(value[i]) && value[i] != c)
+    if (IsIniLineBreak(c) && i < value.size() && IsIniLineBreak(value[i]) && value[i] != c)
         ++i;
     return i;
 }
@@ -169,14 +104,13 @@ bool valueIsBinary(QByteArrayView value)
 
 bool HoldsBinaryValue(QByteArrayView ini)
 {
-    if (ini.startsWith("\xef\xbb\xbf"))
-        ini = ini.sliced(3);
+    const QByteArrayView body = IniBody(ini);
     qsizetype pos = 0;
-    Entry entry;
-    while (nextEntry(ini, pos, entry)) {
-        if (ini[entry.start] == '[' || entry.equals < 0)
+    IniEntry entry;
+    while (NextIniEntry(body, pos, entry)) {
+        if (body[entry.start] == '[' || entry.equals < 0)
             continue;
-        if (valueIsBinary(ini.sliced(entry.equals + 1, entry.end - entry.equals - 1)))
+        if (valueIsBinary(body.sliced(entry.equals + 1, entry.end - entry.equals - 1)))
             return true;
     }
     return false;

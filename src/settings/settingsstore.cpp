@@ -1,6 +1,7 @@
 #include "settings/settingsstore.h"
 
 #include "settings/binaryvalues.h"
+#include "settings/inientries.h"
 #include "settings/settingkeys.h"
 
 #include <QCoreApplication>
@@ -26,58 +27,31 @@ QByteArrayView trimmed(QByteArrayView line)
     return line;
 }
 
-// A line the reader understands on its own: a section, a comment, or a named key with its value.
-bool isWellFormed(QByteArrayView line)
+// True when some entry of the file cannot be read as it stands: a section without its ']', a line
+// that is neither a key nor a section, a key without a name, or an entry that a quote or a
+// backslash carries on into a line holding a key or a section, which a rewrite would lose.
+bool loses(QByteArrayView file)
 {
-    if (line.isEmpty() || line.front() == ';')
-        return true;
-    if (line.front() == '[')
-        return line.contains(']');
-    const qsizetype equals = line.indexOf('=');
-    return equals > 0 && !trimmed(line.first(equals)).isEmpty();
-}
-
-// Walks the file the way the INI reader splits it into entries: a line break ends an entry
-// unless it comes inside quotes or right after a backslash, and an unquoted ';' starts a comment
-// running to the end of the line. True when some line cannot be read as it stands: it is
-// malformed, or an earlier entry runs on into it while it holds a key or a section.
-bool loses(const QByteArray &data)
-{
-    // The reader skips a byte order mark at the start of the file.
-    QByteArray text = data.startsWith("\xef\xbb\xbf") ? data.sliced(3) : data;
-    // After a backslash, "\n\r" is one line break, like "\r\n"; elsewhere the empty line
-    // between its two halves changes nothing.
-    text.replace("\r\n", "\n");
-    text.replace("\n\r", "\n");
-    text.replace('\r', '\n');
-    bool inQuotes = false;
-    bool carried = false; // the line continues the entry of the line before
-    for (const QByteArrayView line : text.split('\n')) {
-        const QByteArrayView content = trimmed(line);
-        if (carried) {
-            if (content.startsWith('[') || content.contains('='))
+    const QByteArrayView body = IniBody(file);
+    qsizetype pos = 0;
+    IniEntry entry;
+    while (NextIniEntry(body, pos, entry)) {
+        const QByteArrayView text = body.sliced(entry.start, entry.end - entry.start);
+        qsizetype firstBreak = 0;
+        while (firstBreak < text.size() && !IsIniLineBreak(text[firstBreak]))
+            ++firstBreak;
+        if (text.front() == '[') {
+            if (!text.first(firstBreak).contains(']'))
                 return true;
-        } else {
-            inQuotes = false;
-            if (!isWellFormed(content))
+        } else if (entry.equals < 0 ||
+                   trimmed(body.sliced(entry.start, entry.equals - entry.start)).isEmpty()) {
+            return true;
+        }
+        const QByteArray carried = text.sliced(firstBreak).toByteArray().replace('\r', '\n');
+        for (const QByteArray &line : carried.split('\n')) {
+            if (trimmed(line).startsWith('[') || line.contains('='))
                 return true;
-            if (!content.isEmpty() && content.front() == ';')
-                continue;
         }
-        bool escaped = false;
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            const char c = line[i];
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inQuotes = !inQuotes;
-            } else if (c == ';' && !inQuotes) {
-                break;
-            }
-        }
-        carried = inQuotes || escaped;
     }
     return false;
 }
