@@ -53,6 +53,7 @@ qsizetype unescape(QByteArrayView value, qsizetype i, QString &out)
     return i;
 }
 
+// Qt also wants a closing ')'. No text of ours opens so, so the check leaves that out.
 bool isBinary(const QString &item)
 {
     return item.startsWith(QLatin1String("@Variant(")) ||
