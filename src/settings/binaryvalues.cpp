@@ -8,11 +8,6 @@
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 int digitValue(char c, int base)
 {
     int value = -1;
@@ -48,7 +43,7 @@ qsizetype unescape(QByteArrayView value, qsizetype i, QString &out)
         out += QChar(code);
         return i;
     }
-    if (IsIniLineBreak(c) && i < value.size() && IsIniLineBreak(value[i]) && value[i] != c)
+    if (i < value.size() && IsIniLineBreakPair(c, value[i]))
         ++i;
     return i;
 }
@@ -70,7 +65,7 @@ bool valueIsBinary(QByteArrayView value)
     bool inQuotes = false;
     qsizetype i = 0;
     const auto skipBlanks = [&] {
-        while (i < value.size() && isBlank(value[i]))
+        while (i < value.size() && IsIniBlank(value[i]))
             ++i;
     };
     skipBlanks();

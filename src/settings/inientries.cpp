@@ -4,14 +4,24 @@ namespace {
 
 bool isSpace(char c)
 {
-    return c == ' ' || c == '\t' || IsIniLineBreak(c);
+    return IsIniBlank(c) || IsIniLineBreak(c);
 }
 
 } // namespace
 
+bool IsIniBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 bool IsIniLineBreak(char c)
 {
     return c == '\n' || c == '\r';
+}
+
+bool IsIniLineBreakPair(char first, char second)
+{
+    return IsIniLineBreak(first) && IsIniLineBreak(second) && first != second;
 }
 
 QByteArrayView IniBody(QByteArrayView file)
@@ -42,8 +52,7 @@ bool NextIniEntry(QByteArrayView body, qsizetype &pos, IniEntry &entry)
             // The escaped character, and with it the other half of a two-character line break.
             if (i < body.size()) {
                 const char escaped = body[i++];
-                if (i < body.size() && IsIniLineBreak(escaped) && IsIniLineBreak(body[i]) &&
-                    body[i] != escaped)
+                if (i < body.size() && IsIniLineBreakPair(escaped, body[i]))
                     ++i;
             }
         } else if (c == '"') {

@@ -20,4 +20,7 @@ QByteArrayView IniBody(QByteArrayView file);
 // ';' ends it. False when nothing is left.
 bool NextIniEntry(QByteArrayView body, qsizetype &pos, IniEntry &entry);
 
+bool IsIniBlank(char c);
 bool IsIniLineBreak(char c);
+// "\r\n" or "\n\r": one line break after a backslash.
+bool IsIniLineBreakPair(char first, char second);

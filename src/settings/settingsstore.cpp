@@ -13,16 +13,11 @@
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 QByteArrayView trimmed(QByteArrayView line)
 {
-    while (!line.isEmpty() && isBlank(line.front()))
+    while (!line.isEmpty() && IsIniBlank(line.front()))
         line = line.sliced(1);
-    while (!line.isEmpty() && isBlank(line.back()))
+    while (!line.isEmpty() && IsIniBlank(line.back()))
         line.chop(1);
     return line;
 }
