@@ -24,7 +24,8 @@ QByteArrayView trimmed(QByteArrayView line)
 
 // True when some entry of the file cannot be read as it stands: a section without its ']', a line
 // that is neither a key nor a section, a key without a name, or an entry that a quote or a
-// backslash carries on into a line holding a key or a section, which a rewrite would lose.
+// backslash carries on into a line holding a key or a section (anywhere on it), which a rewrite
+// would lose.
 bool loses(QByteArrayView file)
 {
     const QByteArrayView body = IniBody(file);
@@ -42,7 +43,17 @@ bool loses(QByteArrayView file)
                    trimmed(body.sliced(entry.start, entry.equals - entry.start)).isEmpty()) {
             return true;
         }
-        const QByteArray carried = text.sliced(firstBreak).toByteArray().replace('\r', '\n');
+        if (firstBreak == text.size())
+            continue;
+        // The lines carried onto are looked at whole, comment included: read on its own, as a
+        // hand edit may leave it, the text after a ';' can be a key.
+        qsizetype lineEnd = entry.end;
+        while (lineEnd < body.size() && !IsIniLineBreak(body[lineEnd]))
+            ++lineEnd;
+        const QByteArray carried =
+            body.sliced(entry.start + firstBreak, lineEnd - entry.start - firstBreak)
+                .toByteArray()
+                .replace('\r', '\n');
         for (const QByteArray &line : carried.split('\n')) {
             if (trimmed(line).startsWith('[') || line.contains('='))
                 return true;

@@ -72,6 +72,8 @@ private Q_SLOTS:
             << QByteArray("[parametres]\nmelange=3\\\r\n[POUSSE-POUSSE]\r\nfamille=2\r\n") << true;
         QTest::newRow("section emportée par une fin de ligne à l'envers")
             << QByteArray("[parametres]\nmelange=3\\\n\r[POUSSE-POUSSE]\nfamille=2\n") << true;
+        QTest::newRow("clé après un commentaire, sur une ligne emportée")
+            << QByteArray("[parametres]\nnom=\"A\nB\" ; x\"=1\n") << true;
         QTest::newRow("ligne sans clé") << QByteArray("[parametres]\nmelange=3\nbonjour\n") << true;
         QTest::newRow("section non fermée") << QByteArray("[parametres\nmelange=3\n") << true;
         QTest::newRow("clé introuvable") << QByteArray("[parametres]\n/melange=3\n") << true;
