@@ -3,14 +3,14 @@
 // on, the resident memory across 1,000 such moves, and the CPU time once all cards rest.
 // Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_animation
 
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/linerules.h"
-#include "games/mousegestures.h"
+#include "games/line/linerules.h"
 #include "games/tablemotion.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
+#include "table/mousegestures.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ std::unique_ptr<GameForm> open(TestApp &app, FakeMainLink &main, const char *nam
 {
     const QString menuName = QString::fromUtf8(name);
     auto form = std::make_unique<GameForm>(*GameCatalog::byMenuName(menuName), app.context, main,
-                                           *GameRegistry::rulesFor(menuName));
+                                           GameCatalog::rulesFor(menuName));
     form->resize(1600, 1000);
     form->show();
     QCoreApplication::processEvents();

@@ -4,14 +4,14 @@
 // and handed to the worker). Each game is measured with the animation on and off.
 // Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_click [CLICKS]
 
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/linerules.h"
-#include "games/mousegestures.h"
+#include "games/line/linerules.h"
 #include "settings/settingkeys.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
+#include "table/mousegestures.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -71,7 +71,7 @@ void clicks(const char *name, bool animated, int count)
     FakeMainLink main;
     const QString menuName = QString::fromUtf8(name);
     GameForm form(*GameCatalog::byMenuName(menuName), app.context, main,
-                  *GameRegistry::rulesFor(menuName));
+                  GameCatalog::rulesFor(menuName));
     form.resize(800, 600);
     form.show();
     QCoreApplication::processEvents();

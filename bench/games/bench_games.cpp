@@ -7,18 +7,18 @@
 // [idle seconds | lines | roialbert | horloge | storm]
 
 #include "app/frmjeu.h"
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/frmHorloge/horlogerules.h"
-#include "games/frmRoialbert/roialbertdeck.h"
-#include "games/frmVoyageuses1/voyageuses1rules.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/linerules.h"
+#include "games/horloge/horlogerules.h"
+#include "games/line/linerules.h"
+#include "games/roialbert/roialbertdeck.h"
+#include "games/voyageuses1/voyageuses1rules.h"
 #include "shared/files.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfwriter.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -113,7 +113,7 @@ GameForm *openGame(TestApp &app, FakeMainLink &main, const char *name)
 {
     const QString menuName = QString::fromUtf8(name);
     return new GameForm(*GameCatalog::byMenuName(menuName), app.context, main,
-                        *GameRegistry::rulesFor(menuName));
+                        GameCatalog::rulesFor(menuName));
 }
 
 void appendToLongLog()
@@ -278,10 +278,11 @@ void roiAlbert()
          {at(8, 8), card(5, "TREFLE")}});
     FakeMainLink main;
     NoShuffle noShuffle;
-    GameForm form(*GameCatalog::byMenuName(QStringLiteral("Roi Albert")), app.context, main,
-                  [&noShuffle](CoreContext context, GameHost &host) {
+    const GameInfo &game = GameCatalog::byId(GameId::Roialbert);
+    GameForm form(game, app.context, main,
+                  [&noShuffle, &game](CoreContext context, GameHost &host) {
                       return std::make_unique<RoialbertRules>(
-                          CoreContext{context.state, context.settings, noShuffle}, host);
+                          game, CoreContext{context.state, context.settings, noShuffle}, host);
                   });
     form.resize(1920, 1080);
     form.show();

@@ -6,15 +6,16 @@
 // in wall clock and in CPU time of the thread (which leaves out other processes on a busy machine),
 // the nodes, the lengths, and the peak resident memory.
 
-#include "games/frmPoussePousse/poussepousserules.h"
+#include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/poussepousse/patterndatabase.h"
+#include "games/poussepousse/poussepousserules.h"
+#include "games/poussepousse/poussesolver.h"
 #include "games/quiethost.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
-#include "solver/poussepousse/patterndatabase.h"
-#include "solver/poussepousse/poussesolver.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -80,7 +81,8 @@ int main(int argc, char *argv[])
     settings.setParameter(Settings::Melange, QStringLiteral("10"));
     SeededRandom random(seed);
     QuietHost host;
-    PoussePousseRules rules({state, settings, random}, host);
+    PoussePousseRules rules(GameCatalog::byId(GameId::PoussePousse), {state, settings, random},
+                            host);
     const std::atomic<bool> cancel{false};
 
     std::vector<double> times;

@@ -6,10 +6,9 @@
 // default; one core, so that the search and the thread that cancels it share it as on a busy
 // machine)
 
+#include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
-#include "games/gamecatalog.h"
-#include "games/rulesregistry.h"
-#include "solver/solverregistry.h"
+#include "solver/solver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -40,8 +39,8 @@ void bench(const QString &menu, int deals)
 {
     RulesBench table(1);
     table.host.state = &table.state;
-    const auto rules = (*RulesRegistry::rulesFor(menu))(table.context(), table.host);
-    const auto solver = SolverRegistry::solverFor(menu);
+    const auto rules = GameCatalog::rulesFor(menu)(table.context(), table.host);
+    const auto solver = GameCatalog::solverFor(menu);
     const double idle = maxResidentMiB();
     std::vector<double> millis;
     std::vector<double> stops;
@@ -103,7 +102,7 @@ int main(int argc, char *argv[])
     if (games.isEmpty()) {
         for (const GameInfo &info : GameCatalog::all()) {
             const QString menu = QString::fromUtf8(info.menuName);
-            if (RulesRegistry::rulesFor(menu) && SolverRegistry::solverFor(menu))
+            if (GameCatalog::rulesFor(menu) && GameCatalog::solverFor(menu))
                 games.append(menu);
         }
     }

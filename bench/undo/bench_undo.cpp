@@ -2,13 +2,14 @@
 // as the window keeps them (whole snapshots), measured as the heap they hold. Also the time to
 // take one snapshot. Run: build/bench/bench_undo [steps]
 
+#include "catalog/gamecatalog.h"
 #include "games/gamehistory.h"
 #include "games/gamehost.h"
 #include "games/gamerules.h"
 #include "games/randomplayer.h"
-#include "games/rulesregistry.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/randomsource.h"
 
 #include <QElapsedTimer>
@@ -52,10 +53,10 @@ int main(int argc, char *argv[])
     BenchHost host;
 
     // The game whose table holds the most pictures and controls.
-    const RegisteredRules *largest = nullptr;
+    const GameInfo *largest = nullptr;
     qsizetype most = 0;
-    for (const RegisteredRules &game : RulesRegistry::all()) {
-        auto rules = game.make({state, settings, random}, host);
+    for (const GameInfo &game : GameCatalog::all()) {
+        auto rules = game.makeRules(game, {state, settings, random}, host);
         rules->Distribution();
         const qsizetype size = rules->table().pictures.size() + rules->table().controls.size();
         if (size > most) {
@@ -64,7 +65,8 @@ int main(int argc, char *argv[])
         }
     }
 
-    std::unique_ptr<GameRules> rules = largest->make({state, settings, random}, host);
+    std::unique_ptr<GameRules> rules =
+        largest->makeRules(*largest, {state, settings, random}, host);
     GameHistory history(*rules, host);
     std::mt19937 choices(1);
     // The snapshots as the history holds them; a game over is dealt again and played on, so that

@@ -3,6 +3,7 @@
 #include "app/singleinstance.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "settings/storedkeys.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "shared/pictures.h"

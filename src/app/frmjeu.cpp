@@ -2,20 +2,21 @@
 
 #include "app/frmfond.h"
 #include "app/solvermenu.h"
-#include "app/uppercasevalidator.h"
-#include "games/dealmenu.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
+#include "catalog/gamecatalog.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/colours.h"
 #include "shared/files.h"
 #include "shared/gameclock.h"
 #include "shared/helppage.h"
 #include "shared/pictures.h"
+#include "shared/uppercasevalidator.h"
 #include "shared/userdialogs.h"
+#include "table/dealmenu.h"
+#include "table/gameform.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -261,7 +262,6 @@ void frmJeu::BuildGameList()
     mnuDeVorelleItems.clear();
     for (int k = 0; k < GameCatalog::GameNames().size(); ++k) {
         QAction *item = mnuDeVorelle->addAction(GameCatalog::menuCaption(k));
-        item->setEnabled(m_games.available(GameCatalog::GameNames().at(k)));
         // The check mark is the launcher's to set, never a click's.
         connect(item, &QAction::triggered, this, [this, k, item] {
             item->setChecked(!item->isChecked());
@@ -278,8 +278,7 @@ void frmJeu::openStartupGame()
         return;
     for (int k = 0; k < mnuDeVorelleItems.size(); ++k) {
         if (mnuDeVorelleItems[k]->text().endsWith(wanted, Qt::CaseSensitive)) {
-            if (mnuDeVorelleItems[k]->isEnabled())
-                mnuDeVorelle_Click(k);
+            mnuDeVorelle_Click(k);
             return;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/mainwindowlink.h"
+#include "table/mainwindowlink.h"
 
 #include <QAction>
 #include <QLabel>

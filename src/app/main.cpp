@@ -3,7 +3,7 @@
 #include "app/frmjeu.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
-#include "games/gameregistry.h"
+#include "catalog/gamecatalog.h"
 #include "history/frmhistorique.h"
 #include "options/frmoptions.h"
 #include "settings/settingsstore.h"
@@ -14,8 +14,8 @@
 #include "shared/files.h"
 #include "shared/randomsource.h"
 #include "shared/userdialogs.h"
-#include "solver/odds/chanceodds.h"
 #include "statistics/frmstatistiques.h"
+#include "table/gameregistry.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -74,13 +74,15 @@ int main(int argc, char *argv[])
     std::unique_ptr<frmJeu> main;
     QObject::connect(&intro, &frmIntro::finished, &app, [&] {
         DialogOpeners openers;
-        openers.options = [&context](QWidget *parent) { ShowOptions(parent, context); };
         openers.about = [&context](QWidget *parent) { ShowAbout(parent, context); };
+        openers.options = [&context, about = openers.about](QWidget *parent) {
+            ShowOptions(parent, context, about);
+        };
         openers.history = [&context](QWidget *parent) { ShowHistory(parent, context); };
         openers.statistics = [&context](QWidget *parent, const QString &player) {
             ShowStatistics(parent, context, player,
                            [](const QString &game) -> std::optional<double> {
-                               if (const std::optional<ExactOdds> odds = ChanceOdds(game))
+                               if (const std::optional<ExactOdds> odds = GameCatalog::odds(game))
                                    return odds->probability;
                                return std::nullopt;
                            });

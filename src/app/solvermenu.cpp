@@ -1,9 +1,9 @@
 #include "app/solvermenu.h"
 
-#include "games/gameform.h"
-#include "games/solverpanel.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "table/gameform.h"
+#include "table/solverpanel.h"
 
 #include <QAction>
 #include <QMenu>

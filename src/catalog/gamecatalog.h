@@ -1,35 +1,42 @@
 #pragma once
 
+#include "games/gameinfo.h"
+#include "games/gamerules.h"
+#include "solver/odds/chanceodds.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <span>
 
-// The identity of every game: the name in the game menu, its window, caption, tag, help page and
-// deck. The launcher, the game windows and the record log all read it from here.
-struct GameInfo {
-    const char *menuName;   // as listed in the game menu, "Les voyageuses (1)"
-    const char *windowName; // "frmVoyageuses1"
-    const char *caption;    // window caption and name in the log, "LES VOYAGEUSES (1)"
-    const char *tag;        // marks the window as a game window, never empty
-    const char *helpPage;   // "voyageuses1.htm"
-    int deckSize;           // 32 or 52
-};
-
+// The table of games: every game's names, its rules, its solver and its odds, in one place. The
+// launcher, the game windows, the record log, the statistics, the tools and the tests read it.
 namespace GameCatalog {
 
-// All sixteen games, in the order of the game menu.
+// All sixteen games, in the order of the game menu (the order of GameId).
 std::span<const GameInfo> all();
+
+const GameInfo &byId(GameId id);
+const GameInfo *byMenuName(const QString &menuName);
 
 // The names of the game menu, in menu order; Stephanie is the sixteenth.
 const QStringList &GameNames();
-
-const GameInfo *byMenuName(const QString &menuName);
-const GameInfo *byCaption(const QString &caption);
 
 // Menu caption of item k: k + 1, six spaces below 10 and four from 10 on, then the name.
 QString menuCaption(int index);
 
 // The game name a menu caption carries: the caption without its first two characters, trimmed.
 QString nameFromCaption(const QString &caption);
+
+// The rules factory of a game bound to its row, or an empty factory for an unknown name.
+RulesFactory rulesFor(const QString &menuName);
+
+// A new solver for a game, or nullptr for an unknown name or a game without one.
+std::unique_ptr<Solver> solverFor(const QString &menuName);
+
+// The exact odds of a game of pure chance, nothing for any other game.
+std::optional<ExactOdds> odds(const QString &menuName);
+// The exact probability written out, truncated to that many significant digits ("0,2028...").
+QString oddsDecimals(const QString &menuName, int significant);
 
 } // namespace GameCatalog

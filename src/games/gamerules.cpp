@@ -1,11 +1,12 @@
 #include "games/gamerules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "games/recordstatistic.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/recordlog.h"
 
 GameRules::GameRules(const GameInfo &info, CoreContext context, GameHost &host)

@@ -1,11 +1,11 @@
 #include "options/frmoptions.h"
 
-#include "about/frmabout.h"
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "options/clicklabel.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalues.h"
+#include "settings/storedkeys.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "shared/cardback.h"
@@ -56,8 +56,10 @@ quint32 squareColour(const QLabel *square)
 
 } // namespace
 
-frmOptions::frmOptions(AppContext &context, QWidget *parent)
-    : QDialog(parent), m_context(context), m_pictureFolder(context.state.appFolder)
+frmOptions::frmOptions(AppContext &context, QWidget *parent,
+                       std::function<void(QWidget *)> showAbout)
+    : QDialog(parent), m_context(context), m_showAbout(std::move(showAbout)),
+      m_pictureFolder(context.state.appFolder)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("OPTIONS"));
@@ -96,8 +98,10 @@ void frmOptions::connectControls()
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, cmdAide,
             &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
-            [this] { ShowAbout(this, m_context); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this, [this] {
+        if (m_showAbout)
+            m_showAbout(this);
+    });
 
     connect(cmdChangerCarte, &QPushButton::clicked, this, &frmOptions::changeCardBack);
     connect(imgCarte, &ClickLabel::doubleClicked, this, &frmOptions::changeCardBack);
@@ -416,8 +420,8 @@ bool frmOptions::showPicture(QLabel *preview, const QString &path)
     return true;
 }
 
-void ShowOptions(QWidget *parent, AppContext &context)
+void ShowOptions(QWidget *parent, AppContext &context, std::function<void(QWidget *)> showAbout)
 {
-    frmOptions dialog(context, parent);
+    frmOptions dialog(context, parent, std::move(showAbout));
     dialog.exec();
 }

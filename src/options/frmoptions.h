@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 struct AppContext;
 class ClickLabel;
@@ -20,7 +21,9 @@ class QStackedLayout;
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(AppContext &context, QWidget *parent = nullptr);
+    // showAbout opens the about box for F2; empty, F2 does nothing.
+    explicit frmOptions(AppContext &context, QWidget *parent = nullptr,
+                        std::function<void(QWidget *)> showAbout = {});
 
     // Shows page index and highlights its tab.
     void lblMenu_Click(int index);
@@ -98,9 +101,11 @@ private:
     static bool showPicture(QLabel *preview, const QString &path);
 
     AppContext &m_context;
+    std::function<void(QWidget *)> m_showAbout;
     QStackedLayout *m_pages;
     QString m_pictureFolder;
 };
 
 // Opens the dialog modally; the caller re-applies the look once it returns.
-void ShowOptions(QWidget *parent, AppContext &context);
+void ShowOptions(QWidget *parent, AppContext &context,
+                 std::function<void(QWidget *)> showAbout = {});

@@ -1,8 +1,8 @@
 #include "options/frmoptions.h"
 
-#include "app/uppercasevalidator.h"
 #include "options/clicklabel.h"
 #include "shared/pictures.h"
+#include "shared/uppercasevalidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,5 @@
 #include "settings/settingkeys.h"
 
-#include "settings/settingsstore.h"
-
 #include <array>
 #include <cstring>
 
@@ -51,29 +49,6 @@ QString firstRunValue(const Key &key, const QDate &today, const QString &appFold
         break;
     }
     return QString::fromUtf8(key.value);
-}
-
-bool isFirstRun(const SettingsStore &store)
-{
-    return store.parameter(DateDeDebut).isEmpty();
-}
-
-bool writeFirstRunSettings(SettingsStore &store, const QDate &today, const QString &appFolder)
-{
-    bool ok = true;
-    for (const Key &key : Table) {
-        if (key.initial == Initial::GameWindowSets || key.initial == Initial::OptionsSet)
-            continue;
-        ok = store.write(QString::fromLatin1(key.section), QString::fromLatin1(key.name),
-                         firstRunValue(key, today, appFolder)) &&
-             ok;
-    }
-    return ok;
-}
-
-bool animationWanted(const SettingsStore &store)
-{
-    return store.parameter(AnimerDeplacements).trimmed() != QLatin1String("0");
 }
 
 QString gameDefault(const char *section, const char *name)

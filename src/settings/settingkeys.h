@@ -4,8 +4,6 @@
 #include <QString>
 #include <span>
 
-class SettingsStore;
-
 // Every key the program reads or writes, with its section and first-run value.
 namespace Settings {
 
@@ -56,15 +54,6 @@ std::span<const Key> allKeys();
 
 // The first-run value of a "parametres" key.
 QString firstRunValue(const Key &key, const QDate &today, const QString &appFolder);
-
-// True when "date de debut" is missing: the program has never run under this name.
-bool isFirstRun(const SettingsStore &store);
-
-// Writes the eleven "parametres" keys in table order; false if the file could not be written.
-bool writeFirstRunSettings(SettingsStore &store, const QDate &today, const QString &appFolder);
-
-// Whether cards glide to their places: on unless "animer les deplacements" is "0".
-bool animationWanted(const SettingsStore &store);
 
 // The default a game window writes for its own key when it is missing or empty.
 QString gameDefault(const char *section, const char *name);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/cards.h"
+#include "shared/decktables.h"
 
 #include <QString>
 

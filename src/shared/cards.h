@@ -1,15 +1,13 @@
 #pragma once
 
+#include "shared/decktables.h"
+
 #include <QString>
-#include <array>
 
 class RandomSource;
 
 // Card codes: rank word + "DE" + suit word ("ROIDEPIQUE", "10DECOEUR"); "" is no card.
 namespace Cards {
-
-inline constexpr int SmallDeck = 32;
-inline constexpr int FullDeck = 52;
 
 // 1 for "AS" up to 13 for "ROI", read from the first two characters; 0 for anything else.
 int CardValue(const QString &code);
@@ -26,12 +24,6 @@ bool isRed(const QString &code);
 bool isCardCode(const QString &code);
 
 } // namespace Cards
-
-// The two shared deck tables; each shuffle starts from the order the previous one left.
-struct DeckTables {
-    std::array<QString, Cards::SmallDeck> deck32;
-    std::array<QString, Cards::FullDeck> deck52;
-};
 
 struct AppState;
 

@@ -1,6 +1,6 @@
 #include "statistics/gamestatistics.h"
 
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 
 #include <QCollator>
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "statistics/logrecords.h"
 
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "shared/rtf/rtfreader.h"
 #include "statistics/recordfields.h"
 

@@ -1,10 +1,10 @@
-#include "games/cardtable.h"
+#include "table/cardtable.h"
 
-#include "games/tableaccessible.h"
-#include "games/tablekeyboard.h"
 #include "games/tablemotion.h"
 #include "shared/picturefile.h"
 #include "shared/pictures.h"
+#include "table/tableaccessible.h"
+#include "table/tablekeyboard.h"
 
 #include <QApplication>
 #include <QMouseEvent>

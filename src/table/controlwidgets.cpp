@@ -1,6 +1,6 @@
-#include "games/controlwidgets.h"
+#include "table/controlwidgets.h"
 
-#include "games/cardtable.h"
+#include "table/cardtable.h"
 
 #include <QComboBox>
 #include <QHelpEvent>

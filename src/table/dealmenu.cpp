@@ -1,8 +1,8 @@
-#include "games/dealmenu.h"
+#include "table/dealmenu.h"
 
 #include "games/dealnumber.h"
-#include "games/gameform.h"
 #include "shared/userdialogs.h"
+#include "table/gameform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,12 +1,9 @@
-#include "games/gameform.h"
+#include "table/gameform.h"
 
-#include "games/cardtable.h"
-#include "games/controlwidgets.h"
-#include "games/gamecatalog.h"
-#include "games/mainwindowlink.h"
-#include "games/solverpanel.h"
+#include "catalog/gamecatalog.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "settings/storedkeys.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "shared/cardback.h"
@@ -16,7 +13,10 @@
 #include "shared/helppage.h"
 #include "shared/recordlog.h"
 #include "shared/userdialogs.h"
-#include "solver/solverregistry.h"
+#include "table/cardtable.h"
+#include "table/controlwidgets.h"
+#include "table/mainwindowlink.h"
+#include "table/solverpanel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -96,7 +96,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
         act([&] { m_rules->drop(source, target, at); });
     });
     qApp->installEventFilter(this);
-    if (auto solver = SolverRegistry::solverFor(QString::fromUtf8(info.menuName)))
+    if (auto solver = GameCatalog::solverFor(QString::fromUtf8(info.menuName)))
         m_solverPanel = new SolverPanel(*this, context, std::move(solver));
 
     // Loading: the prompt, no game in progress, the look, then the first deal.

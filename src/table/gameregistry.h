@@ -1,19 +1,15 @@
 #pragma once
 
-#include "games/gameform.h"
-#include "games/mainwindowlink.h"
+#include "table/mainwindowlink.h"
 
 struct AppContext;
 
-// The game windows the launcher can open: one entry per game whose rules exist, by menu name.
+// Opens the window of any game of the table of games: every game plays in a GameForm made from
+// its row.
 class GameRegistry final : public GameWindows {
 public:
     explicit GameRegistry(AppContext &context) : m_context(context) {}
-    bool available(const QString &menuName) const override;
     QWidget *create(const QString &menuName, MainWindowLink &main) override;
-
-    // The rules factory of a game, or nullptr while the game has none.
-    static const GameForm::RulesFactory *rulesFor(const QString &menuName);
 
 private:
     AppContext &m_context;

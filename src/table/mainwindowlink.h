@@ -22,7 +22,6 @@ class QWidget;
 class GameWindows {
 public:
     virtual ~GameWindows() = default;
-    virtual bool available(const QString &menuName) const = 0;
     // A new game window for the menu name, or nullptr. The widget carries a non-empty "tag"
     // property, which is how the main window recognises a game window.
     virtual QWidget *create(const QString &menuName, MainWindowLink &main) = 0;

@@ -1,12 +1,12 @@
-#include "games/solverpanel.h"
+#include "table/solverpanel.h"
 
-#include "games/cardtable.h"
-#include "games/gameform.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "solver/positionkey.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "games/tableaccessible.h"
+#include "table/tableaccessible.h"
 
-#include "games/cardtable.h"
 #include "games/picturenames.h"
-#include "games/tablekeyboard.h"
+#include "table/cardtable.h"
+#include "table/tablekeyboard.h"
 
 #include <QPointer>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "games/tablekeyboard.h"
+#include "table/tablekeyboard.h"
 
-#include "games/cardtable.h"
-#include "games/tableaccessible.h"
+#include "table/cardtable.h"
+#include "table/tableaccessible.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "app/frmjeu.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
+#include "catalog/gamecatalog.h"
 #include "settings/settingkeys.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -18,10 +18,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Game windows that are plain tagged widgets, for every game but Duo.
+// Game windows that are plain tagged widgets.
 class FakeGames final : public GameWindows {
 public:
-    bool available(const QString &menuName) const override { return menuName != u"Duo"_s; }
     QWidget *create(const QString &menuName, MainWindowLink &) override
     {
         created.append(menuName);
@@ -156,7 +155,6 @@ private Q_SLOTS:
         QTest::newRow("end of a caption") << u"Rio"_s << u"Carnaval à Rio"_s;
         QTest::newRow("none") << u"Aucune"_s << QString();
         QTest::newRow("case matters") << u"pyramide"_s << QString();
-        QTest::newRow("game without window") << u"Duo"_s << QString();
     }
 
     void startupGameMatchesTheEndOfACaption()

@@ -1,9 +1,9 @@
 #include "app/frmjeu.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/solverpanel.h"
+#include "catalog/gamecatalog.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
+#include "table/solverpanel.h"
 #include "testapp.h"
 
 #include <QLabel>

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
 #include "games/noshuffle.h"
 #include "games/tablemodel.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/corecontext.h"
 #include "shared/randomsource.h"
 
@@ -83,8 +85,8 @@ struct RulesBench {
 
 // A game's rules on a bench, dealing the deck tables as the test writes them, the shuffle off,
 // and stopped at the end of a game as the window stops them.
-template <typename Rules> struct SetDeckGame : RulesBench {
-    SetDeckGame() : rules(stacked(), host)
+template <typename Rules, GameId Id> struct SetDeckGame : RulesBench {
+    SetDeckGame() : rules(GameCatalog::byId(Id), stacked(), host)
     {
         host.state = &state;
         settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
@@ -108,10 +110,10 @@ template <typename Rules> struct SetDeckGame : RulesBench {
     void checkRefused(const std::function<void()> &action)
     {
         const TableModel before = rules.table();
-        const typename Rules::State was = rules.state();
+        const typename Rules::Variables was = rules.variables();
         action();
         QCOMPARE(rules.table(), before);
-        QCOMPARE(rules.state(), was);
+        QCOMPARE(rules.variables(), was);
     }
 
     Rules rules;

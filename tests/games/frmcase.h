@@ -1,7 +1,7 @@
 #pragma once
 
+#include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
-#include "games/rulesregistry.h"
 
 #include <QTest>
 #include <functional>
@@ -11,8 +11,7 @@
 // test lays them out (the shuffle off), stopped at the end of a game as the window stops them.
 template <typename Rules> struct FrmCase : RulesBench {
     explicit FrmCase(const QString &game)
-        : made((*RulesRegistry::rulesFor(game))(stacked(), host)),
-          rules(static_cast<Rules &>(*made))
+        : made(GameCatalog::rulesFor(game)(stacked(), host)), rules(static_cast<Rules &>(*made))
     {
         host.state = &state;
         settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
 #include "games/gamerules.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/randomsource.h"
 
 #include <QList>

@@ -1,5 +1,4 @@
-#include "games/gamecatalog.h"
-#include "games/rulesregistry.h"
+#include "catalog/gamecatalog.h"
 #include "randomplayer.h"
 
 #include <QDir>
@@ -28,19 +27,19 @@ private Q_SLOTS:
     void everyGameKeepsItsCards_data()
     {
         QTest::addColumn<QString>("game");
-        QVERIFY(!RulesRegistry::all().empty());
-        for (const RegisteredRules &game : RulesRegistry::all())
-            QTest::newRow(qPrintable(game.menuName)) << game.menuName;
+        QVERIFY(!GameCatalog::all().empty());
+        for (const GameInfo &game : GameCatalog::all())
+            QTest::newRow(game.menuName) << QString::fromUtf8(game.menuName);
     }
 
     void everyGameKeepsItsCards()
     {
         QFETCH(QString, game);
-        const RulesFactory *rules = RulesRegistry::rulesFor(game);
+        const RulesFactory rules = GameCatalog::rulesFor(game);
         QVERIFY(rules && GameCatalog::byMenuName(game));
         int ends = 0;
         for (int session = 1; session <= Sessions; ++session) {
-            RandomPlayer player(*rules,
+            RandomPlayer player(rules,
                                 m_dir->filePath(game.toLatin1().toHex() + QStringLiteral(".ini")),
                                 quint32(session));
             const QString failure = player.play(EventsPerSession);

@@ -1,6 +1,6 @@
+#include "catalog/gamecatalog.h"
 #include "fakehost.h"
 #include "games/picturenames.h"
-#include "games/rulesregistry.h"
 #include "games/tablenavigation.h"
 #include "randomplayer.h"
 
@@ -171,8 +171,8 @@ private Q_SLOTS:
     void everyPictureIsPlacedInTheGamesWords_data()
     {
         QTest::addColumn<int>("game");
-        for (std::size_t i = 0; i < RulesRegistry::all().size(); ++i)
-            QTest::newRow(RulesRegistry::all()[i].menuName.toUtf8().constData()) << int(i);
+        for (std::size_t i = 0; i < GameCatalog::all().size(); ++i)
+            QTest::newRow(GameCatalog::all()[i].menuName) << int(i);
     }
 
     // Through seeded games played at random, from the deal on, so that the cards reach every
@@ -180,11 +180,12 @@ private Q_SLOTS:
     void everyPictureIsPlacedInTheGamesWords()
     {
         QFETCH(int, game);
-        const RegisteredRules &entry = RulesRegistry::all()[std::size_t(game)];
+        const GameInfo &entry = GameCatalog::all()[std::size_t(game)];
         for (quint32 seed : {1u, 2u}) {
             RulesBench bench(seed);
             bench.host.state = &bench.state;
-            const std::unique_ptr<GameRules> rules = entry.make(bench.context(), bench.host);
+            const std::unique_ptr<GameRules> rules =
+                entry.makeRules(entry, bench.context(), bench.host);
             std::mt19937 random(seed);
             for (int step = 0; step < 300; ++step) {
                 if (!bench.state.gameInProgress) {
@@ -205,7 +206,7 @@ private Q_SLOTS:
     {
         const auto placeName = [](const QString &game, const QString &group, int member) {
             RulesBench bench;
-            const auto rules = (*RulesRegistry::rulesFor(game))(bench.context(), bench.host);
+            const auto rules = GameCatalog::rulesFor(game)(bench.context(), bench.host);
             rules->deal(0);
             rules->load();
             return rules->placeName(rules->table().group(group)->first + member);

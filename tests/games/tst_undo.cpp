@@ -1,10 +1,11 @@
+#include "catalog/gamecatalog.h"
 #include "games/dealnumber.h"
 #include "games/gamehistory.h"
 #include "games/gamehost.h"
-#include "games/rulesregistry.h"
 #include "randomplayer.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/randomsource.h"
 
 #include <QTemporaryDir>
@@ -22,7 +23,7 @@ public:
     {
         BuildCardTables(state);
         m_settings.write(QStringLiteral("parametres"), QStringLiteral("melange"), melange);
-        rules = (*RulesRegistry::rulesFor(game))({state, m_settings, m_random}, *this);
+        rules = GameCatalog::rulesFor(game)({state, m_settings, m_random}, *this);
         history = std::make_unique<GameHistory>(*rules, *this);
         rules->deal(0);
         rules->load();
@@ -70,8 +71,8 @@ private:
 void addGames()
 {
     QTest::addColumn<QString>("name");
-    for (const RegisteredRules &rules : RulesRegistry::all())
-        QTest::newRow(rules.menuName.toUtf8().constData()) << rules.menuName;
+    for (const GameInfo &rules : GameCatalog::all())
+        QTest::newRow(rules.menuName) << QString::fromUtf8(rules.menuName);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalues.h"
+#include "settings/storedkeys.h"
 #include "support/childfaults.h"
 
 #include <QDir>

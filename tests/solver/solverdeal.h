@@ -1,7 +1,7 @@
 #pragma once
 
+#include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
-#include "games/rulesregistry.h"
 #include "solver/solver.h"
 
 #include <QTest>
@@ -19,7 +19,7 @@ public:
         m_bench.host.state = &m_bench.state;
         if (!order.isEmpty())
             m_bench.stack(order);
-        m_rules = (*RulesRegistry::rulesFor(menuName))(
+        m_rules = GameCatalog::rulesFor(menuName)(
             order.isEmpty() ? m_bench.context() : m_bench.stacked(), m_bench.host);
         m_rules->Distribution();
         m_bench.state.gameInProgress = true;

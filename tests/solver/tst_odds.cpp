@@ -1,7 +1,7 @@
 #include "autoplayer.h"
+#include "catalog/gamecatalog.h"
 #include "games/voyageuses/voyageusesrules.h"
 #include "solver/odds/bignumber.h"
-#include "solver/odds/chanceodds.h"
 
 #include <QProcess>
 #include <QTest>
@@ -102,15 +102,15 @@ void TestOdds::closedForms()
     BigNumber oneWins;
     for (int k = 0; k <= 28; ++k)
         oneWins += choose(28, k) * BigNumber::factorial(k + 3) * 4;
-    QCOMPARE(ChanceOdds(QStringLiteral("Les voyageuses (1)"))->fraction,
+    QCOMPARE(GameCatalog::odds(QStringLiteral("Les voyageuses (1)"))->fraction,
              ExactFraction::reduced(oneWins, BigNumber::factorial(32)).text());
     BigNumber twoWins;
     for (int k = 0; k <= 31; ++k)
         twoWins += BigNumber::factorial(31).dividedBy(BigNumber::factorial(31 - k)).quotient;
-    QCOMPARE(ChanceOdds(QStringLiteral("Les voyageuses (2)"))->fraction,
+    QCOMPARE(GameCatalog::odds(QStringLiteral("Les voyageuses (2)"))->fraction,
              ExactFraction::reduced(twoWins, BigNumber::factorial(32)).text());
     // About e / 32.
-    QVERIFY(std::abs(ChanceOdds(QStringLiteral("Les voyageuses (2)"))->probability -
+    QVERIFY(std::abs(GameCatalog::odds(QStringLiteral("Les voyageuses (2)"))->probability -
                      std::exp(1.0) / 32) < 1e-12);
 }
 
@@ -139,7 +139,7 @@ void TestOdds::againstThePlayedRules()
         QVERIFY(result);
         won += *result ? 1 : 0;
     }
-    const double exact = ChanceOdds(game)->probability;
+    const double exact = GameCatalog::odds(game)->probability;
     const Interval measured = wilson(won, deals);
     QVERIFY2(measured.low <= exact && exact <= measured.high,
              qPrintable(QStringLiteral("%1 : exact %2, %3 gagnées sur %4")
@@ -154,7 +154,7 @@ void TestOdds::oddsCommand()
 {
     const Run run = autoplay({u"horloge"_qs, u"--odds"_qs});
     QCOMPARE(run.status, 0);
-    const std::optional<ExactOdds> odds = ChanceOdds(u"L'horloge"_qs);
+    const std::optional<ExactOdds> odds = GameCatalog::odds(u"L'horloge"_qs);
     QVERIFY(run.lines.contains(u"fraction : "_qs + odds->fraction));
     const QString printed = run.lines.filter(u"probabilité : "_qs).value(0).section(u' ', 2);
     QVERIFY2(printed.size() >= 14, qPrintable(run.lines.join(u'\n')));

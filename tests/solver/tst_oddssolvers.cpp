@@ -1,15 +1,15 @@
+#include "catalog/gamecatalog.h"
+#include "games/annonce/annonceposition.h"
+#include "games/annonce/annoncerules.h"
 #include "games/fakehost.h"
-#include "games/frmAnnonce/annoncerules.h"
-#include "games/frmHorloge/horlogerules.h"
-#include "games/frmStephanie/stephanierules.h"
-#include "games/frmVoyageuses1/voyageuses1rules.h"
-#include "games/frmVoyageuses2/voyageuses2rules.h"
-#include "solver/chance/annonceposition.h"
-#include "solver/chance/horlogeposition.h"
-#include "solver/chance/stephanieposition.h"
-#include "solver/chance/voyageuses1position.h"
-#include "solver/chance/voyageuses2position.h"
-#include "solver/solverregistry.h"
+#include "games/horloge/horlogeposition.h"
+#include "games/horloge/horlogerules.h"
+#include "games/stephanie/stephanieposition.h"
+#include "games/stephanie/stephanierules.h"
+#include "games/voyageuses1/voyageuses1position.h"
+#include "games/voyageuses1/voyageuses1rules.h"
+#include "games/voyageuses2/voyageuses2position.h"
+#include "games/voyageuses2/voyageuses2rules.h"
 
 #include <QTest>
 #include <numeric>
@@ -41,12 +41,13 @@ bool playThrough(GameRules &rules, const SolverMove &move)
 // from the rules must be the one the compact position reached, the rules must have taken the
 // move, and the game must end as the solver said. Halfway, the solver asked again from there
 // must give the rest of the same line.
-template <typename Position> void lockstep(const QString &game, const RulesFactory &make)
+template <typename Position> void lockstep(const QString &game)
 {
     RulesBench bench(7);
     bench.host.state = &bench.state;
-    const std::unique_ptr<GameRules> rules = make(bench.context(), bench.host);
-    const std::unique_ptr<Solver> solver = SolverRegistry::solverFor(game);
+    const std::unique_ptr<GameRules> rules =
+        GameCatalog::rulesFor(game)(bench.context(), bench.host);
+    const std::unique_ptr<Solver> solver = GameCatalog::solverFor(game);
     QVERIFY(solver);
     const std::atomic<bool> cancel{false};
     int won = 0;
@@ -95,16 +96,17 @@ template <typename Position> void lockstep(const QString &game, const RulesFacto
 }
 
 // The rules deal the bench's deck, JOUER is pressed, and the game's solver's line is played.
-SolverAnswer solveStacked(RulesBench &bench, const RulesFactory &make, const QString &game)
+SolverAnswer solveStacked(RulesBench &bench, const QString &game)
 {
     bench.host.state = &bench.state;
     bench.settings.write(u"parametres"_qs, u"melange"_qs, u"0"_qs);
-    const std::unique_ptr<GameRules> rules = make(bench.stacked(), bench.host);
+    const std::unique_ptr<GameRules> rules =
+        GameCatalog::rulesFor(game)(bench.stacked(), bench.host);
     rules->Distribution();
     bench.state.gameInProgress = true;
     rules->play();
     const std::atomic<bool> cancel{false};
-    const SolverAnswer answer = SolverRegistry::solverFor(game)->prepare(*rules)->run(cancel);
+    const SolverAnswer answer = GameCatalog::solverFor(game)->prepare(*rules)->run(cancel);
     for (const SolverMove &move : answer.line) {
         if (!playThrough(*rules, move))
             break;
@@ -117,17 +119,11 @@ SolverAnswer solveStacked(RulesBench &bench, const RulesFactory &make, const QSt
 class TestOddsSolvers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void voyageuses1()
-    {
-        lockstep<Voyageuses1Position>(u"Les voyageuses (1)"_qs, MakeVoyageuses1Rules);
-    }
-    void voyageuses2()
-    {
-        lockstep<Voyageuses2Position>(u"Les voyageuses (2)"_qs, MakeVoyageuses2Rules);
-    }
-    void annonce() { lockstep<AnnoncePosition>(u"L'annonce"_qs, MakeAnnonceRules); }
-    void horloge() { lockstep<HorlogePosition>(u"L'horloge"_qs, MakeHorlogeRules); }
-    void stephanie() { lockstep<StephaniePosition>(u"Stéphanie"_qs, MakeStephanieRules); }
+    void voyageuses1() { lockstep<Voyageuses1Position>(u"Les voyageuses (1)"_qs); }
+    void voyageuses2() { lockstep<Voyageuses2Position>(u"Les voyageuses (2)"_qs); }
+    void annonce() { lockstep<AnnoncePosition>(u"L'annonce"_qs); }
+    void horloge() { lockstep<HorlogePosition>(u"L'horloge"_qs); }
+    void stephanie() { lockstep<StephaniePosition>(u"Stéphanie"_qs); }
     void firstPickOfVoyageuses2();
     void stephanieWins();
     void gameSummaries();
@@ -150,8 +146,7 @@ void TestOddsSolvers::firstPickOfVoyageuses2()
             RulesBench bench;
             for (std::size_t place = 0; place < own.size(); ++place)
                 bench.state.decks.deck32[place] = VoyageusesRules::ownCard(own[place]);
-            const SolverAnswer answer =
-                solveStacked(bench, MakeVoyageuses2Rules, u"Les voyageuses (2)"_qs);
+            const SolverAnswer answer = solveStacked(bench, u"Les voyageuses (2)"_qs);
             const bool lost = second && cycle >= 2 && cycle < 30;
             QCOMPARE(bench.host.results, QList<bool>{!lost});
             // Tried every first card before saying lost.
@@ -175,19 +170,18 @@ void TestOddsSolvers::stephanieWins()
     }
     RulesBench bench;
     bench.stack(deck + stock);
-    const SolverAnswer answer = solveStacked(bench, MakeStephanieRules, u"Stéphanie"_qs);
+    const SolverAnswer answer = solveStacked(bench, u"Stéphanie"_qs);
     QCOMPARE(answer.line.size(), 2 * 43);
     QCOMPARE(bench.host.results, QList<bool>{true});
 }
 
 void TestOddsSolvers::gameSummaries()
 {
-    QCOMPARE(SolverRegistry::solverFor(u"Les voyageuses (1)"_qs)->gameSummary(),
+    QCOMPARE(GameCatalog::solverFor(u"Les voyageuses (1)"_qs)->gameSummary(),
              u"Chances de gagner : 30,80 %"_qs);
     for (const QString &game :
          {u"Les voyageuses (2)"_qs, u"L'annonce"_qs, u"L'horloge"_qs, u"Stéphanie"_qs})
-        QVERIFY(
-            SolverRegistry::solverFor(game)->gameSummary().startsWith(u"Chances de gagner : "_qs));
+        QVERIFY(GameCatalog::solverFor(game)->gameSummary().startsWith(u"Chances de gagner : "_qs));
 }
 
 QTEST_GUILESS_MAIN(TestOddsSolvers)

@@ -1,4 +1,4 @@
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "shared/rtf/rtfwriter.h"
 #include "statistics/gamestatistics.h"
 #include "statistics/recordfields.h"

@@ -1,4 +1,4 @@
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "shared/files.h"
 #include "statistics/frmstatistiques.h"
 #include "statistics/statisticscharts.h"

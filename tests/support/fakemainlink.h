@@ -1,7 +1,7 @@
 #pragma once
 
-#include "games/mainwindowlink.h"
 #include "shared/gameclock.h"
+#include "table/mainwindowlink.h"
 
 // The main window as a game window sees it, with a clock that only counts calls.
 class FakeMainLink final : public MainWindowLink {

@@ -1,6 +1,8 @@
 #include "testapp.h"
 
 #include "settings/settingkeys.h"
+#include "settings/storedkeys.h"
+#include "shared/cards.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,17 +1,16 @@
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/rulesregistry.h"
+#include "games/randomplayer.h"
 #include "games/tablemotion.h"
 #include "mousegestures.h"
-#include "randomplayer.h"
 #include "settings/settingkeys.h"
 #include "shared/files.h"
 #include "shared/pictures.h"
 #include "shared/recordlog.h"
 #include "shared/rtf/rtfreader.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -115,7 +114,7 @@ QStringList longestPrompts(const QString &game, const QString &settingsPath)
 {
     QSet<QString> seen;
     for (quint32 seed = 1; seed <= 3; ++seed) {
-        RandomPlayer player(*RulesRegistry::rulesFor(game), settingsPath, seed);
+        RandomPlayer player(GameCatalog::rulesFor(game), settingsPath, seed);
         for (int i = 0; i < 3000 && player.event(); ++i)
             seen.insert(player.prompt());
     }
@@ -332,7 +331,7 @@ private Q_SLOTS:
             const QString name = QString::fromUtf8(game.menuName);
             const QStringList prompts =
                 longestPrompts(name, app.dir.filePath(QStringLiteral("play.ini")));
-            GameForm form(game, app.context, main, *GameRegistry::rulesFor(name));
+            GameForm form(game, app.context, main, GameCatalog::rulesFor(name));
             form.show();
             const QList<QSize> sizes{form.minimumSize(), form.sizeHint(),   QSize(800, 560),
                                      QSize(1024, 700),   QSize(1600, 1000), QSize(1920, 1200),

@@ -1,10 +1,10 @@
 #include "app/frmjeu.h"
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/frmMariage/mariagerules.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
+#include "games/mariage/mariagerules.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
 #include "testapp.h"
 
 #include <QApplication>
@@ -139,7 +139,7 @@ private Q_SLOTS:
         TestApp app;
         FakeMainLink main;
         GameForm form(*GameCatalog::byMenuName(QStringLiteral("Mariage")), app.context, main,
-                      MakeMariageRules);
+                      GameCatalog::rulesFor(QStringLiteral("Mariage")));
         const auto &rules = static_cast<const LineRules &>(form.rules());
         const CardLine &line = rules.line();
         const auto click = [&](int picture) {
@@ -162,7 +162,7 @@ private Q_SLOTS:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(line.state().gone, QStringList{leaving});
+        QTRY_COMPARE(line.variables().gone, QStringList{leaving});
         QVERIFY(!form.control(QString::fromLatin1(MariageRules::Supprimer))->isEnabled());
     }
 
@@ -192,8 +192,7 @@ private Q_SLOTS:
         FakeMainLink main;
         const GameInfo &info = *GameCatalog::byMenuName(game);
         const auto open = [&] {
-            return std::make_unique<GameForm>(info, app.context, main,
-                                              *GameRegistry::rulesFor(game));
+            return std::make_unique<GameForm>(info, app.context, main, GameCatalog::rulesFor(game));
         };
         {
             const auto form = open();

@@ -1,17 +1,16 @@
-#include "fakehost.h"
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/controlwidgets.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
+#include "games/fakehost.h"
 #include "games/picturenames.h"
-#include "games/rulesregistry.h"
-#include "games/tablekeyboard.h"
+#include "games/randomplayer.h"
 #include "games/tablenavigation.h"
-#include "randomplayer.h"
 #include "settings/settingkeys.h"
 #include "shared/files.h"
-#include "solver/solverregistry.h"
+#include "solver/solver.h"
+#include "table/cardtable.h"
+#include "table/controlwidgets.h"
+#include "table/gameform.h"
+#include "table/tablekeyboard.h"
 #include "testapp.h"
 
 #include <QAccessible>
@@ -138,13 +137,13 @@ std::unique_ptr<Window> recording(RecordingRules *&rules)
 class KeyboardPlayer {
 public:
     KeyboardPlayer(const QString &game, quint32 seed)
-        : m_window(game, *RulesRegistry::rulesFor(game), seed), m_choices(seed)
+        : m_window(game, GameCatalog::rulesFor(game), seed), m_choices(seed)
     {
         m_twinApp.random = SeededRandom(seed);
         m_twinApp.set(Settings::Melange, QStringLiteral("10"));
         // As the window loads: no game, the look, the deal, the game's own settings.
         m_host.state = &m_twinApp.state;
-        m_twin = (*RulesRegistry::rulesFor(game))(m_twinApp.context.core(), m_host);
+        m_twin = GameCatalog::rulesFor(game)(m_twinApp.context.core(), m_host);
         m_twinApp.state.gameInProgress = false;
         m_twin->applyLook(FileExists(m_twinApp.state.cardsFilePath));
         m_twin->Distribution();
@@ -248,7 +247,7 @@ private:
         using Kind = PlayerAction::Kind;
         const std::atomic<bool> cancel{false};
         const SolverAnswer answer =
-            SolverRegistry::solverFor(m_twin->info().menuName)->prepare(*m_twin)->run(cancel);
+            GameCatalog::solverFor(m_twin->info().menuName)->prepare(*m_twin)->run(cancel);
         for (const SolverMove &move : answer.line) {
             const Kind kind = move.action == SolverMove::Action::Drop          ? Kind::Drag
                               : move.action == SolverMove::Action::RightPress  ? Kind::RightPress
@@ -458,7 +457,7 @@ private Q_SLOTS:
     void aScreenReaderHearsTheCardsOfMonteCarlo()
     {
         Window window(QStringLiteral("Monte-Carlo"),
-                      *RulesRegistry::rulesFor(QStringLiteral("Monte-Carlo")));
+                      GameCatalog::rulesFor(QStringLiteral("Monte-Carlo")));
         window.key(Qt::Key_J, Qt::AltModifier);
         QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
 
@@ -500,11 +499,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("game");
         QTest::addColumn<quint32>("seed");
-        QVERIFY(!RulesRegistry::all().empty());
-        for (const RegisteredRules &game : RulesRegistry::all()) {
+        QVERIFY(!GameCatalog::all().empty());
+        for (const GameInfo &game : GameCatalog::all()) {
             // Roi Albert has no defeat: a deal that can be won.
-            const quint32 seed = game.menuName == QLatin1String("Roi Albert") ? 5 : 7;
-            QTest::newRow(qPrintable(game.menuName)) << game.menuName << seed;
+            const quint32 seed = GameId::Roialbert == game.id ? 5 : 7;
+            QTest::newRow(game.menuName) << QString::fromUtf8(game.menuName) << seed;
         }
     }
 

@@ -1,10 +1,10 @@
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/solverpanel.h"
 #include "mousegestures.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
+#include "table/solverpanel.h"
 #include "testapp.h"
 
 #include <QComboBox>
@@ -38,7 +38,7 @@ public:
         m_app.random = SeededRandom(seed);
         m_app.dialogs.onShow = [this](const FakeDialogs::Shown &shown) { answer(shown); };
         m_form = std::make_unique<GameForm>(
-            game, m_app.context, m_main, *GameRegistry::rulesFor(QString::fromUtf8(game.menuName)));
+            game, m_app.context, m_main, GameCatalog::rulesFor(QString::fromUtf8(game.menuName)));
         m_form->resize(m_form->sizeHint());
         m_form->show();
         m_deck = cards();

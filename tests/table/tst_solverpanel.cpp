@@ -1,14 +1,14 @@
 #include "app/solvermenu.h"
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
 #include "games/noshuffle.h"
-#include "games/rulesregistry.h"
-#include "games/solverpanel.h"
 #include "settings/settingkeys.h"
+#include "shared/cards.h"
 #include "shared/files.h"
 #include "shared/recordlog.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/solverpanel.h"
 #include "testapp.h"
 
 #include <QAction>
@@ -41,7 +41,7 @@ struct Window {
         BuildCardTables(app.state);
         stackDeck(app.state, stride);
         form = new GameForm(*GameCatalog::byMenuName(game), context, main,
-                            *RulesRegistry::rulesFor(game));
+                            GameCatalog::rulesFor(game));
         area.addSubWindow(form)->showMaximized();
         area.resize(800, 600);
         area.show();

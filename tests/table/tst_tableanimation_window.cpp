@@ -1,14 +1,13 @@
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/rulesregistry.h"
+#include "games/randomplayer.h"
 #include "games/tablemotion.h"
 #include "mousegestures.h"
 #include "options/frmoptions.h"
-#include "randomplayer.h"
 #include "settings/settingkeys.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
 #include "testapp.h"
 
 #include <QCheckBox>
@@ -76,7 +75,7 @@ GameForm *montecarlo(TestApp &app, FakeMainLink &main)
 {
     const QString name = QStringLiteral("Monte-Carlo");
     auto *form = new GameForm(*GameCatalog::byMenuName(name), app.context, main,
-                              *GameRegistry::rulesFor(name));
+                              GameCatalog::rulesFor(name));
     form->Tapis->motion()->setClock([] { return qint64(0); });
     return form;
 }
@@ -269,9 +268,9 @@ private Q_SLOTS:
     void everyGameEndsAsWithoutMoves_data()
     {
         QTest::addColumn<QString>("game");
-        QVERIFY(!RulesRegistry::all().empty());
-        for (const RegisteredRules &game : RulesRegistry::all())
-            QTest::newRow(qPrintable(game.menuName)) << game.menuName;
+        QVERIFY(!GameCatalog::all().empty());
+        for (const GameInfo &game : GameCatalog::all())
+            QTest::newRow(game.menuName) << QString::fromUtf8(game.menuName);
     }
 
     // The same player, event for event, with the table animating and without: every deal goes
@@ -279,7 +278,7 @@ private Q_SLOTS:
     void everyGameEndsAsWithoutMoves()
     {
         QFETCH(QString, game);
-        const RulesFactory &rules = *RulesRegistry::rulesFor(game);
+        const RulesFactory &rules = GameCatalog::rulesFor(game);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         bool moved = false;

@@ -1,12 +1,11 @@
 #include "app/frmjeu.h"
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/dealmenu.h"
 #include "games/dealnumber.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/gameregistry.h"
-#include "games/rulesregistry.h"
+#include "table/cardtable.h"
+#include "table/dealmenu.h"
+#include "table/gameform.h"
+#include "table/gameregistry.h"
 #include "testapp.h"
 
 #include <QAction>
@@ -48,7 +47,7 @@ struct Window {
     explicit Window(const QString &name)
     {
         form = new GameForm(*GameCatalog::byMenuName(name), app.context, main,
-                            *RulesRegistry::rulesFor(name));
+                            GameCatalog::rulesFor(name));
         area.addSubWindow(form)->show();
         items = new DealMenu(&menu, &area, app.dialogs);
         area.resize(1000, 760);

@@ -8,7 +8,7 @@
 #include "oddscommands.h"
 #include "solvecommand.h"
 
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -30,7 +30,7 @@ int usage(const QString &problem)
 {
     QStringList names;
     for (const AutoplayGame &game : Autoplay::games())
-        names.append(QStringLiteral("« %1 »").arg(QString::fromUtf8(game.menuName)));
+        names.append(QStringLiteral("« %1 »").arg(QString::fromUtf8(game.info->menuName)));
     print(stderr, QStringLiteral("autoplay : %1\n"
                                  "usage : autoplay JEU DONNES [--seed GRAINE] [--melange M]\n"
                                  "jeux : %2\n")
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     const AutoplayGame *game = Autoplay::find(args.at(0));
     if (!game)
         return usage(QStringLiteral("jeu inconnu « %1 ».").arg(args.at(0)));
-    const int deckSize = GameCatalog::byMenuName(QString::fromUtf8(game->menuName))->deckSize;
+    const int deckSize = game->info->deckSize;
     QString problem;
     const std::optional<Autoplay::DealRun> run =
         Autoplay::parseDealRun(args.mid(1), deckSize, problem);
@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
                          "gagnées : %5\n"
                          "taux de réussite : %6 (intervalle de confiance à 95 % : %7 à %8)\n"
                          "donnes par seconde : %9\n")
-              .arg(QString::fromUtf8(game->menuName), QString::number(run->deals),
+              .arg(QString::fromUtf8(game->info->menuName), QString::number(run->deals),
                    QString::number(run->seed), QString::number(run->melange), QString::number(won),
                    percent(french, rate.rate), percent(french, rate.low),
                    percent(french, rate.high),

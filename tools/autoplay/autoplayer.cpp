@@ -1,18 +1,14 @@
 #include "autoplayer.h"
 
-#include "games/frmAnnonce/annoncerules.h"
-#include "games/frmHorloge/horlogerules.h"
-#include "games/frmStephanie/stephanierules.h"
-#include "games/frmVoyageuses1/voyageuses1rules.h"
-#include "games/frmVoyageuses2/voyageuses2rules.h"
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "settings/settingkeys.h"
+#include "shared/cards.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -21,13 +17,21 @@ using FirstMove = AutoplayGame::FirstMove;
 // Far more actions than any deal of these games needs (a few per card).
 constexpr int MostActions = 2000;
 
-const std::array<AutoplayGame, 5> Games{{
-    {"Les voyageuses (1)", MakeVoyageuses1Rules},
-    {"Les voyageuses (2)", MakeVoyageuses2Rules, FirstMove::AnyCard},
-    {"L'annonce", MakeAnnonceRules},
-    {"L'horloge", MakeHorlogeRules},
-    {"Stéphanie", MakeStephanieRules},
-}};
+// The games with exact odds are those the deal alone decides; in Les voyageuses (2) the player
+// only picks the first card.
+const std::vector<AutoplayGame> &chanceGames()
+{
+    static const std::vector<AutoplayGame> games = [] {
+        std::vector<AutoplayGame> list;
+        for (const GameInfo &info : GameCatalog::all()) {
+            if (info.odds)
+                list.push_back({&info, info.id == GameId::Voyageuses2 ? FirstMove::AnyCard
+                                                                      : FirstMove::Forced});
+        }
+        return list;
+    }();
+    return games;
+}
 
 } // namespace
 
@@ -35,15 +39,14 @@ namespace Autoplay {
 
 std::span<const AutoplayGame> games()
 {
-    return Games;
+    return chanceGames();
 }
 
 const AutoplayGame *find(const QString &name)
 {
-    for (const AutoplayGame &game : Games) {
-        const GameInfo *info = GameCatalog::byMenuName(QString::fromUtf8(game.menuName));
-        const QString window = QString::fromUtf8(info->windowName).mid(3); // without "frm"
-        if (name.compare(QString::fromUtf8(game.menuName), Qt::CaseInsensitive) == 0 ||
+    for (const AutoplayGame &game : chanceGames()) {
+        const QString window = QString::fromUtf8(game.info->windowName).mid(3); // without "frm"
+        if (name.compare(QString::fromUtf8(game.info->menuName), Qt::CaseInsensitive) == 0 ||
             name.compare(window, Qt::CaseInsensitive) == 0)
             return &game;
     }
@@ -109,7 +112,7 @@ Autoplayer::Autoplayer(const AutoplayGame &game, quint32 seed, int melange)
 {
     BuildCardTables(m_state);
     m_settings.setParameter(Settings::Melange, QString::number(melange));
-    m_rules = game.makeRules({m_state, m_settings, m_random}, *this);
+    m_rules = game.info->makeRules(*game.info, {m_state, m_settings, m_random}, *this);
 }
 
 void Autoplayer::gameOver(bool won)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "games/gamerules.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -19,14 +20,13 @@ struct AutoplayGame {
         Forced,  // the only move there is, from JOUER on
         AnyCard, // the first card is picked at random among the cards of the table
     };
-    const char *menuName; // as in the game menu, "L'horloge"
-    std::function<std::unique_ptr<GameRules>(CoreContext, GameHost &)> makeRules;
+    const GameInfo *info;
     FirstMove firstMove = FirstMove::Forced;
 };
 
 namespace Autoplay {
 
-// The games autoplay knows, one entry each.
+// The games autoplay knows, the games of pure chance of the table of games, one entry each.
 std::span<const AutoplayGame> games();
 // A game by its menu name or its window name without "frm" ("horloge"), case aside.
 const AutoplayGame *find(const QString &name);

@@ -2,13 +2,13 @@
 
 #include "autoplayer.h"
 
+#include "catalog/gamecatalog.h"
 #include "games/dealnumber.h"
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
 #include "games/quiethost.h"
-#include "games/rulesregistry.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/randomsource.h"
 
 #include <QTemporaryDir>
@@ -40,8 +40,7 @@ QStringList dealtDeck(const GameInfo &info, quint32 number)
     BuildCardTables(state);
     SeededRandom random(0);
     QuietHost host;
-    const RulesFactory *make = RulesRegistry::rulesFor(QString::fromUtf8(info.menuName));
-    std::unique_ptr<GameRules> rules = (*make)({state, settings, random}, host);
+    std::unique_ptr<GameRules> rules = info.makeRules(info, {state, settings, random}, host);
     rules->deal(number);
     if (info.deckSize == Cards::SmallDeck)
         return QStringList(state.decks.deck32.begin(), state.decks.deck32.end());
@@ -67,7 +66,7 @@ int RunDealCommand(const QStringList &args, QString &out, QString &err)
     if (args.isEmpty())
         return usage(QStringLiteral("il faut un jeu."), err);
     const GameInfo *info = findGame(args.at(0));
-    if (!info || !RulesRegistry::rulesFor(QString::fromUtf8(info->menuName)))
+    if (!info || !GameCatalog::rulesFor(QString::fromUtf8(info->menuName)))
         return usage(QStringLiteral("jeu inconnu « %1 ».").arg(args.at(0)), err);
     quint32 number = 0;
     bool printDeck = false;

@@ -1,16 +1,14 @@
 #include "oddscommands.h"
 
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/poussepousse/poussesolver.h"
 #include "games/quiethost.h"
-#include "games/rulesregistry.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
+#include "shared/cards.h"
 #include "shared/randomsource.h"
-#include "solver/odds/chanceodds.h"
-#include "solver/poussepousse/poussesolver.h"
-#include "solver/solverregistry.h"
 
 #include <QFile>
 #include <QSet>
@@ -22,9 +20,20 @@ namespace {
 
 constexpr int BadInput = 2;
 const QString PousseName = QStringLiteral("Pousse-pousse");
-const QStringList ChanceGames{QStringLiteral("Les voyageuses (1)"),
-                              QStringLiteral("Les voyageuses (2)"), QStringLiteral("L'annonce"),
-                              QStringLiteral("L'horloge"), QStringLiteral("Stéphanie")};
+
+// The games of pure chance: those of the table of games with exact odds.
+const QStringList &chanceGames()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (const GameInfo &game : GameCatalog::all()) {
+            if (game.odds)
+                list.append(QString::fromUtf8(game.menuName));
+        }
+        return list;
+    }();
+    return names;
+}
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -43,7 +52,7 @@ QString gameNamed(const QString &name)
 {
     for (const GameInfo &game : GameCatalog::all()) {
         const QString menu = QString::fromUtf8(game.menuName);
-        if (menu != PousseName && !ChanceGames.contains(menu))
+        if (menu != PousseName && !chanceGames().contains(menu))
             continue;
         for (const QString &known :
              {menu, QString::fromUtf8(game.windowName).mid(3), QString::fromUtf8(game.tag)}) {
@@ -185,13 +194,13 @@ SolverAnswer solveChanceDeck(const QString &game, const QStringList &codes)
     NoShuffle still;
     QuietHost host;
     const std::unique_ptr<GameRules> rules =
-        (*RulesRegistry::rulesFor(game))({state, settings, still}, host);
+        GameCatalog::rulesFor(game)({state, settings, still}, host);
     rules->Distribution();
     rules->load();
     state.gameInProgress = true;
     rules->play();
     const std::atomic<bool> cancel{false};
-    return SolverRegistry::solverFor(game)->prepare(*rules)->run(cancel);
+    return GameCatalog::solverFor(game)->prepare(*rules)->run(cancel);
 }
 
 SolverAnswer solveGrid(const QStringList &codes)
@@ -257,14 +266,14 @@ int solve(const QStringList &args)
 
 int odds(const QString &game)
 {
-    const std::optional<ExactOdds> odds = ChanceOdds(game);
+    const std::optional<ExactOdds> odds = GameCatalog::odds(game);
     if (!odds)
         return refuse(QStringLiteral("« %1 » n'est pas un jeu de pur hasard.").arg(game));
     print(stdout, QStringLiteral("%1 : probabilité exacte de gagner, chaque ordre du paquet "
                                  "également probable\n"
                                  "probabilité : %2\n"
                                  "fraction : %3\n")
-                      .arg(game, ChanceOddsDecimals(game, 17), odds->fraction));
+                      .arg(game, GameCatalog::oddsDecimals(game, 17), odds->fraction));
     return 0;
 }
 
@@ -284,7 +293,7 @@ std::optional<int> dispatch(const QStringList &args)
         if (game.isEmpty() || game == PousseName)
             return refuse(QStringLiteral("les chances exactes sont celles des jeux de pur "
                                          "hasard : %1.")
-                              .arg(ChanceGames.join(QStringLiteral(", "))));
+                              .arg(chanceGames().join(QStringLiteral(", "))));
         return odds(game);
     }
     return std::nullopt;

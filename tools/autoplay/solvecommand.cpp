@@ -1,16 +1,14 @@
 #include "solvecommand.h"
 
 #include "autoplayer.h"
-#include "games/frmMontecarlo/montecarlorules.h"
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
-#include "games/rulesregistry.h"
+#include "games/montecarlo/montecarlorules.h"
+#include "games/montecarlo/montecarlosolver.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
-#include "solver/montecarlo/montecarlosolver.h"
-#include "solver/solverregistry.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -53,7 +51,7 @@ const GameInfo *findGame(const QString &name)
         const QString window = QString::fromUtf8(info.windowName).mid(3);
         if ((name.compare(menu, Qt::CaseInsensitive) == 0 ||
              name.compare(window, Qt::CaseInsensitive) == 0) &&
-            RulesRegistry::rulesFor(menu) && SolverRegistry::solverFor(menu))
+            GameCatalog::rulesFor(menu) && GameCatalog::solverFor(menu))
             return &info;
     }
     return nullptr;
@@ -64,7 +62,7 @@ QString gameNames()
     QStringList names;
     for (const GameInfo &info : GameCatalog::all()) {
         const QString menu = QString::fromUtf8(info.menuName);
-        if (RulesRegistry::rulesFor(menu) && SolverRegistry::solverFor(menu))
+        if (GameCatalog::rulesFor(menu) && GameCatalog::solverFor(menu))
             names.append(QStringLiteral("« %1 »").arg(menu));
     }
     return names.join(QStringLiteral(", "));
@@ -80,7 +78,7 @@ public:
         BuildCardTables(m_state);
         m_settings.setParameter(Settings::Melange, QString::number(melange));
         const QString menu = QString::fromUtf8(info.menuName);
-        rules = (*RulesRegistry::rulesFor(menu))({m_state, m_settings, random}, *this);
+        rules = GameCatalog::rulesFor(menu)({m_state, m_settings, random}, *this);
         deckSize = info.deckSize;
     }
     std::span<QString> deck()
@@ -173,7 +171,7 @@ SolverAnswer solveDeck(const GameInfo &info, const QStringList &codes)
         deck[i] = codes.at(qsizetype(i));
     table.deal();
     const std::atomic<bool> cancel{false};
-    const auto solver = SolverRegistry::solverFor(QString::fromUtf8(info.menuName));
+    const auto solver = GameCatalog::solverFor(QString::fromUtf8(info.menuName));
     return solver->prepare(*table.rules)->run(cancel);
 }
 
@@ -295,7 +293,7 @@ int SolveCommand::solveDeals(const QStringList &args)
         return fail(problem);
 
     const QString menu = QString::fromUtf8(info->menuName);
-    const auto solver = SolverRegistry::solverFor(menu);
+    const auto solver = GameCatalog::solverFor(menu);
     SeededRandom random{quint32(run->seed)};
     Table table(*info, random, int(run->melange));
     KeptOrder kept;

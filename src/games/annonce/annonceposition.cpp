@@ -1,6 +1,6 @@
-#include "solver/chance/annonceposition.h"
+#include "games/annonce/annonceposition.h"
 
-#include "games/frmAnnonce/annoncerules.h"
+#include "games/annonce/annoncerules.h"
 
 #include <algorithm>
 

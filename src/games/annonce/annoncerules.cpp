@@ -1,7 +1,7 @@
-#include "games/frmAnnonce/annoncerules.h"
+#include "games/annonce/annoncerules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "settings/settingkeys.h"
 
 namespace {
@@ -33,8 +33,8 @@ QString remaining(int count)
 
 } // namespace
 
-AnnonceRules::AnnonceRules(CoreContext context, GameHost &host)
-    : GameRules(*GameCatalog::byMenuName(QStringLiteral("L'annonce")), context, host)
+AnnonceRules::AnnonceRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
 {
     keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck, QStringLiteral("Carte"));
@@ -184,7 +184,8 @@ QString AnnonceRules::placeName(int index) const
                : QStringLiteral("Tas des cartes retournées");
 }
 
-std::unique_ptr<GameRules> MakeAnnonceRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeAnnonceRules(const GameInfo &info, CoreContext context,
+                                            GameHost &host)
 {
-    return std::make_unique<AnnonceRules>(context, host);
+    return std::make_unique<AnnonceRules>(info, context, host);
 }

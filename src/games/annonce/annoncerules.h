@@ -22,7 +22,7 @@ public:
         bool operator==(const Variables &) const = default;
     };
 
-    AnnonceRules(CoreContext context, GameHost &host);
+    AnnonceRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -52,4 +52,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeAnnonceRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeAnnonceRules(const GameInfo &info, CoreContext context,
+                                            GameHost &host);

@@ -1,7 +1,7 @@
-#include "games/frmCarnavalaRio/carnavalariorules.h"
+#include "games/carnavalario/carnavalariorules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "games/picturenames.h"
 #include "settings/settingkeys.h"
 
@@ -28,8 +28,8 @@ QStringList seconds()
 
 } // namespace
 
-CarnavalaRioRules::CarnavalaRioRules(CoreContext context, GameHost &host)
-    : GameRules(*GameCatalog::byMenuName(QStringLiteral("Carnaval à Rio")), context, host)
+CarnavalaRioRules::CarnavalaRioRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
 {
     keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::SmallDeck, QStringLiteral("Carte"));
@@ -207,7 +207,8 @@ QString CarnavalaRioRules::placeName(int index) const
     return isCarte(index) ? PictureNames::gridPlace(index - FirstCarte, Columns) : QString();
 }
 
-std::unique_ptr<GameRules> MakeCarnavalaRioRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeCarnavalaRioRules(const GameInfo &info, CoreContext context,
+                                                 GameHost &host)
 {
-    return std::make_unique<CarnavalaRioRules>(context, host);
+    return std::make_unique<CarnavalaRioRules>(info, context, host);
 }

@@ -30,7 +30,7 @@ public:
         bool operator==(const Variables &) const = default;
     };
 
-    CarnavalaRioRules(CoreContext context, GameHost &host);
+    CarnavalaRioRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -62,4 +62,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeCarnavalaRioRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeCarnavalaRioRules(const GameInfo &info, CoreContext context,
+                                                 GameHost &host);

@@ -1,4 +1,4 @@
-#include "solver/carre/carremodel.h"
+#include "games/carre/carremodel.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "games/frmMaisoncarree/maisoncarreerules.h"
+#include "games/carre/carrerules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <algorithm>
 
@@ -267,8 +267,8 @@ QString MaisoncarreeRules::placeName(int index) const
     return {};
 }
 
-std::unique_ptr<GameRules> MakeMaisoncarreeRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeMaisoncarreeRules(const GameInfo &info, CoreContext context,
+                                                 GameHost &host)
 {
-    return std::make_unique<MaisoncarreeRules>(*GameCatalog::byMenuName(QStringLiteral("Carré")),
-                                               context, host);
+    return std::make_unique<MaisoncarreeRules>(info, context, host);
 }

@@ -63,4 +63,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeMaisoncarreeRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeMaisoncarreeRules(const GameInfo &info, CoreContext context,
+                                                 GameHost &host);

@@ -1,6 +1,6 @@
-#include "solver/carre/carresolver.h"
+#include "games/carre/carresolver.h"
 
-#include "games/frmMaisoncarree/maisoncarreerules.h"
+#include "games/carre/carrerules.h"
 #include "solver/search/depthfirst.h"
 #include "solver/search/searchanswer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/carre/carremodel.h"
+#include "games/carre/carremodel.h"
 #include "solver/solver.h"
 
 #include <optional>

@@ -21,3 +21,11 @@ ExactFraction horloge();
 ExactFraction stephanie();
 
 } // namespace ChanceCounts
+
+// The share Count gives, counted at the first call only, then kept: a function-local static, so
+// counted once even when the first calls come from two threads.
+template <ExactFraction (*Count)()> const ExactFraction &CountedOnce()
+{
+    static const ExactFraction share = Count();
+    return share;
+}

@@ -69,14 +69,14 @@ private:
 
 template <typename Position> class ChanceSolver final : public Solver {
 public:
-    explicit ChanceSolver(QString menuName) : m_menuName(std::move(menuName)) {}
+    explicit ChanceSolver(const ExactFraction &(*odds)()) : m_odds(odds) {}
 
     std::unique_ptr<SolverTask> prepare(const GameRules &rules) const override
     {
         return std::make_unique<ChanceTask<Position>>(Position::read(rules));
     }
-    QString gameSummary() const override { return ChanceOddsSummary(m_menuName); }
+    QString gameSummary() const override { return OddsSummary(m_odds()); }
 
 private:
-    QString m_menuName;
+    const ExactFraction &(*m_odds)();
 };

@@ -1,7 +1,6 @@
-#include "solver/chance/tablebook.h"
+#include "games/chance/tablebook.h"
 
 #include "games/tablemodel.h"
-#include "games/voyageuses/voyageusesrules.h"
 #include "shared/cards.h"
 
 #include <QHash>
@@ -38,20 +37,6 @@ TableBook::TableBook(const TableModel &table)
 int TableBook::cardNumber(const QString &code)
 {
     return numbers().value(code, -1);
-}
-
-int TableBook::ownPlace(const QString &code)
-{
-    for (int place = 0; place < VoyageusesRules::Places; ++place) {
-        if (VoyageusesRules::ownCard(place) == code)
-            return place;
-    }
-    return -1;
-}
-
-int TableBook::ownCardNumber(int place)
-{
-    return place < 0 ? -1 : cardNumber(VoyageusesRules::ownCard(place));
 }
 
 QString TableBook::cardCode(int number)

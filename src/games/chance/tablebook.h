@@ -20,10 +20,6 @@ public:
     static int cardNumber(const QString &code);
     static QString cardCode(int number);
     static int value(int number) { return number < 0 ? 0 : number % 13 + 1; }
-    // In both games of voyageuses every place owns one card: the place a card code owns, -1 for
-    // any other code, and the number of the card a place owns, -1 for no place.
-    static int ownPlace(const QString &code);
-    static int ownCardNumber(int place);
 
     // "Carte(12)".
     QString name(int picture) const { return m_names.value(picture); }

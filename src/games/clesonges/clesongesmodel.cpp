@@ -1,4 +1,4 @@
-#include "solver/clesonges/clesongesmodel.h"
+#include "games/clesonges/clesongesmodel.h"
 
 void CleSongesModel::set(const std::array<int, 32> &ranks, const std::array<int, Piles> &left,
                          const std::array<bool, Piles> &faceUp, int selected)

@@ -1,7 +1,7 @@
-#include "games/frmCleSonges/clesongesrules.h"
+#include "games/clesonges/clesongesrules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <algorithm>
 
@@ -40,8 +40,8 @@ bool isFaceDown(const QString &tag)
 
 } // namespace
 
-CleSongesRules::CleSongesRules(CoreContext context, GameHost &host)
-    : GameRules(*GameCatalog::byMenuName(QStringLiteral("La clé des songes")), context, host)
+CleSongesRules::CleSongesRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
 {
     keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::SmallDeck, QStringLiteral("Carte"));
@@ -239,7 +239,8 @@ QString CleSongesRules::placeName(int index) const
         .arg((at.top() - ColumnTop) / ColumnStep + 1);
 }
 
-std::unique_ptr<GameRules> MakeCleSongesRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeCleSongesRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host)
 {
-    return std::make_unique<CleSongesRules>(context, host);
+    return std::make_unique<CleSongesRules>(info, context, host);
 }

@@ -32,7 +32,7 @@ public:
         bool operator==(const Variables &) const = default;
     };
 
-    CleSongesRules(CoreContext context, GameHost &host);
+    CleSongesRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -62,4 +62,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeCleSongesRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeCleSongesRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host);

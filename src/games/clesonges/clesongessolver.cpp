@@ -1,6 +1,6 @@
-#include "solver/clesonges/clesongessolver.h"
+#include "games/clesonges/clesongessolver.h"
 
-#include "games/frmCleSonges/clesongesrules.h"
+#include "games/clesonges/clesongesrules.h"
 #include "solver/search/depthfirst.h"
 #include "solver/search/searchanswer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/clesonges/clesongesmodel.h"
+#include "games/clesonges/clesongesmodel.h"
 #include "solver/solver.h"
 
 #include <optional>

@@ -1,14 +1,13 @@
-#include "games/frmPaquetsEscamotables/duorules.h"
+#include "games/duo/duorules.h"
 
-#include "games/gamecatalog.h"
-#include "games/linerules.h"
+#include "games/gameinfo.h"
+#include "games/line/linerules.h"
 
-std::unique_ptr<GameRules> MakeDuoRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeDuoRules(const GameInfo &info, CoreContext context, GameHost &host)
 {
     // Carte(52) is never shown: it only reads as the empty place after a full line.
     return std::make_unique<SlideRules>(
-        *GameCatalog::byMenuName(QStringLiteral("Duo")), context, host,
-        LineRules::Setup{.shownPlaces = Cards::FullDeck},
+        info, context, host, LineRules::Setup{.shownPlaces = Cards::FullDeck},
         SlideRules::Slide{.target = -1,
                           .draggedLeaves = false,
                           .prompt =

@@ -1,13 +1,14 @@
-#include "games/frmDuodereve/duodereverules.h"
+#include "games/duodereve/duodereverules.h"
 
-#include "games/gamecatalog.h"
-#include "games/linerules.h"
+#include "games/gameinfo.h"
+#include "games/line/linerules.h"
 
-std::unique_ptr<GameRules> MakeDuodereveRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeDuodereveRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host)
 {
     // Carte(52) shows as the empty place after a full line.
     return std::make_unique<SlideRules>(
-        *GameCatalog::byMenuName(QStringLiteral("Duo de rêve")), context, host,
+        info, context, host,
         LineRules::Setup{.borders = true, .order = LineRules::Order::QueenFirstKingLast},
         SlideRules::Slide{.target = 1,
                           .draggedLeaves = true,

@@ -1,6 +1,6 @@
-#include "solver/chance/horlogeposition.h"
+#include "games/horloge/horlogeposition.h"
 
-#include "games/frmHorloge/horlogerules.h"
+#include "games/horloge/horlogerules.h"
 
 #include <algorithm>
 
@@ -34,8 +34,8 @@ std::optional<HorlogePosition> HorlogePosition::read(const GameRules &rules)
     for (int k = 0; k < Centre; ++k)
         at.centre[std::size_t(k)] =
             qint8(TableBook::cardNumber(table.at(Rules::FirstSabot + k).card));
-    at.indexSabot = game->state().IndexSabot;
-    at.kings = game->state().NbRois;
+    at.indexSabot = game->variables().IndexSabot;
+    at.kings = game->variables().NbRois;
     // A card the table does not name (no deal yet, or a game already over) leaves no position
     // to search: the moves would lead nowhere.
     const auto unknown = [](qint8 number) { return number < 0; };

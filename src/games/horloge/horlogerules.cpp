@@ -1,7 +1,7 @@
-#include "games/frmHorloge/horlogerules.h"
+#include "games/horloge/horlogerules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <array>
 
@@ -39,10 +39,10 @@ bool isKing(const QString &card)
 
 } // namespace
 
-HorlogeRules::HorlogeRules(CoreContext context, GameHost &host)
-    : GameRules(*GameCatalog::byMenuName(QStringLiteral("L'horloge")), context, host)
+HorlogeRules::HorlogeRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
 {
-    keepState(m_state);
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck, QStringLiteral("Carte"));
     m_table.addGroup(QStringLiteral("Sabot"), Kings, QStringLiteral("Carte"));
     m_table.frames.append(Frame{});
@@ -104,7 +104,7 @@ FormLayout HorlogeRules::layout() const
 void HorlogeRules::Distribution()
 {
     shuffle();
-    m_state = State{};
+    m_vars = Variables{};
     indicateur().visible = false;
     m_table.topZ = m_table.bottomZ = 0;
     for (int i = 0; i < Cards::FullDeck; ++i) {
@@ -135,7 +135,7 @@ void HorlogeRules::Distribution()
 
 void HorlogeRules::play()
 {
-    sabot(m_state.IndexSabot).hand = true;
+    sabot(m_vars.IndexSabot).hand = true;
     m_host.setPrompt(QStringLiteral(
         "Cliquez sur la première carte au milieu du jeu pour commencer la vorelle."));
 }
@@ -144,15 +144,15 @@ void HorlogeRules::click(int picture)
 {
     if (!inProgress())
         return;
-    if (m_state.IndexSabot != NoCentre && picture == FirstSabot + m_state.IndexSabot)
+    if (m_vars.IndexSabot != NoCentre && picture == FirstSabot + m_vars.IndexSabot)
         turnCentreCard();
-    else if (m_state.IndexSabot == NoCentre && isHourCard(picture) && isFaceDown(picture))
+    else if (m_vars.IndexSabot == NoCentre && isHourCard(picture) && isFaceDown(picture))
         turnHourCard(picture);
 }
 
 void HorlogeRules::turnCentreCard()
 {
-    const int index = FirstSabot + m_state.IndexSabot;
+    const int index = FirstSabot + m_vars.IndexSabot;
     Picture &card = m_table.at(index);
     card.draggable = true;
     card.hand = true;
@@ -210,7 +210,7 @@ void HorlogeRules::placeCard(int source, int target)
 void HorlogeRules::layKing(int source, const QString &goOn)
 {
     Picture &hand = m_table.at(source);
-    Picture &place = carte(m_state.NbRois);
+    Picture &place = carte(m_vars.NbRois);
     place.card = hand.card;
     place.tag = Faux;
     place.face = Picture::Face::Front;
@@ -218,13 +218,13 @@ void HorlogeRules::layKing(int source, const QString &goOn)
     hand.deal(QString());
     hand.visible = false;
     hand.draggable = false;
-    ++m_state.NbRois;
-    --m_state.IndexSabot;
-    if (m_state.IndexSabot == NoCentre) {
+    ++m_vars.NbRois;
+    --m_vars.IndexSabot;
+    if (m_vars.IndexSabot == NoCentre) {
         m_host.setPrompt(QStringLiteral("Cliquez sur les cartes restantes à découvrir."));
         return;
     }
-    sabot(m_state.IndexSabot).hand = true;
+    sabot(m_vars.IndexSabot).hand = true;
     m_host.setPrompt(goOn);
 }
 
@@ -248,9 +248,9 @@ QStringList HorlogeRules::cardCodes() const
 // Every hour card is placed but kings are left in the centre: the player turns them.
 bool HorlogeRules::onlyKingsInCentre() const
 {
-    if (m_state.IndexSabot == NoCentre)
+    if (m_vars.IndexSabot == NoCentre)
         return false;
-    for (int k = 0; k <= m_state.IndexSabot; ++k) {
+    for (int k = 0; k <= m_vars.IndexSabot; ++k) {
         if (!isKing(m_table.at(FirstSabot + k).card))
             return false;
     }
@@ -286,7 +286,8 @@ QString HorlogeRules::placeName(int picture) const
                                                                 : QStringLiteral("Carte en main");
 }
 
-std::unique_ptr<GameRules> MakeHorlogeRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeHorlogeRules(const GameInfo &info, CoreContext context,
+                                            GameHost &host)
 {
-    return std::make_unique<HorlogeRules>(context, host);
+    return std::make_unique<HorlogeRules>(info, context, host);
 }

@@ -17,10 +17,10 @@ public:
     static constexpr int Kings = 4;
     static constexpr int NoCentre = -1; // IndexSabot once the four kings are found
 
-    struct State {
+    struct Variables {
         qint16 IndexSabot = Kings - 1; // the centre card in play
         qint16 NbRois = 0;             // kings laid in the column
-        bool operator==(const State &) const = default;
+        bool operator==(const Variables &) const = default;
     };
 
     // Picture indices in table(): Carte(0..3) are the column of kings, Carte(4h..4h + 3) the pile
@@ -35,7 +35,7 @@ public:
     // How far right a card turned up on its pile lies.
     static constexpr int TurnedShift = 100;
 
-    HorlogeRules(CoreContext context, GameHost &host);
+    HorlogeRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -49,7 +49,7 @@ public:
     // The cards of the clock, the column of kings and the centre.
     QStringList cardCodes() const override;
 
-    const State &state() const { return m_state; }
+    const Variables &variables() const { return m_vars; }
     // The hour of a pile card, 1 to 12.
     static int hourOf(int picture);
     // Whether a card has the rank of an hour; a king belongs to none.
@@ -73,7 +73,8 @@ private:
     bool onlyKingsInCentre() const;
     void FinDePartie();
 
-    State m_state;
+    Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeHorlogeRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeHorlogeRules(const GameInfo &info, CoreContext context,
+                                            GameHost &host);

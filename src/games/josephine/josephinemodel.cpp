@@ -1,4 +1,4 @@
-#include "solver/josephine/josephinemodel.h"
+#include "games/josephine/josephinemodel.h"
 
 void JosephineModel::set(const std::array<int, 52> &ranks, const std::array<int, Columns + 1> &free,
                          bool reserveFaceDown, int selected)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/pairs/pairmove.h"
+#include "games/pairs/pairmove.h"
 #include "solver/search/bytekey.h"
 
 #include <array>

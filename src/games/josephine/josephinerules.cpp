@@ -1,7 +1,7 @@
-#include "games/frmJosephine/josephinerules.h"
+#include "games/josephine/josephinerules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <algorithm>
 
@@ -211,8 +211,8 @@ QString JosephineRules::placeName(int index) const
     return QStringLiteral("Colonne %1, carte %2").arg(k % Columns + 1).arg(k / Columns + 1);
 }
 
-std::unique_ptr<GameRules> MakeJosephineRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeJosephineRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host)
 {
-    return std::make_unique<JosephineRules>(*GameCatalog::byMenuName(QStringLiteral("Joséphine")),
-                                            context, host);
+    return std::make_unique<JosephineRules>(info, context, host);
 }

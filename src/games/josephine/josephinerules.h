@@ -71,4 +71,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeJosephineRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeJosephineRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host);

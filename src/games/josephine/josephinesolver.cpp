@@ -1,6 +1,6 @@
-#include "solver/josephine/josephinesolver.h"
+#include "games/josephine/josephinesolver.h"
 
-#include "games/frmJosephine/josephinerules.h"
+#include "games/josephine/josephinerules.h"
 #include "solver/search/depthfirst.h"
 #include "solver/search/searchanswer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/josephine/josephinemodel.h"
+#include "games/josephine/josephinemodel.h"
 #include "solver/solver.h"
 
 #include <optional>

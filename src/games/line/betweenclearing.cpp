@@ -1,4 +1,4 @@
-#include "solver/line/betweenclearing.h"
+#include "games/line/betweenclearing.h"
 
 #include <array>
 

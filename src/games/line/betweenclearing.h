@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/line/lineclearing.h"
+#include "games/line/lineclearing.h"
 
 // Duo de rêve and Mariage: a card, or with twoAtOnce two neighbouring cards, lying between two
 // alike cards leaves the line; the game is won when only first and last are left, in that order.

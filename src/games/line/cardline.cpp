@@ -1,4 +1,4 @@
-#include "games/cardline.h"
+#include "games/line/cardline.h"
 
 #include <algorithm>
 
@@ -35,9 +35,9 @@ void CardLine::reset(int shown, QStringList deal)
             m_table.bringToFront(picture(place));
         }
     }
-    m_state.prochaineCarte = int(deal.size()) - 1;
-    m_state.deal = std::move(deal);
-    m_state.gone.clear();
+    m_vars.prochaineCarte = int(deal.size()) - 1;
+    m_vars.deal = std::move(deal);
+    m_vars.gone.clear();
 }
 
 int CardLine::dealNext()
@@ -45,8 +45,8 @@ int CardLine::dealNext()
     const int place = length();
     if (stockEmpty() || place >= Capacity)
         return NoPlace;
-    put(place, m_state.deal.at(m_state.prochaineCarte));
-    --m_state.prochaineCarte;
+    put(place, m_vars.deal.at(m_vars.prochaineCarte));
+    --m_vars.prochaineCarte;
     return place;
 }
 
@@ -104,7 +104,7 @@ void CardLine::closeUp(int place, int count)
     if (place < 0 || count < 1 || place + count > end)
         return;
     for (int i = place; i < place + count; ++i)
-        m_state.gone.append(card(i));
+        m_vars.gone.append(card(i));
     for (int i = place + count; i < end; ++i)
         put(i - count, card(i));
     for (int i = end - count; i < end; ++i)
@@ -113,11 +113,11 @@ void CardLine::closeUp(int place, int count)
 
 QStringList CardLine::cards() const
 {
-    QStringList all = m_state.gone;
+    QStringList all = m_vars.gone;
     for (int place = 0; place < length(); ++place)
         all.append(card(place));
-    for (int k = 0; k <= m_state.prochaineCarte; ++k)
-        all.append(m_state.deal.at(k));
+    for (int k = 0; k <= m_vars.prochaineCarte; ++k)
+        all.append(m_vars.deal.at(k));
     return all;
 }
 

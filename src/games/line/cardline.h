@@ -16,11 +16,11 @@ public:
     static constexpr int StockEmpty = -1;            // ProchaineCarte once everything is dealt
     static constexpr int NoPlace = -1;
 
-    struct State {
+    struct Variables {
         QStringList deal;                // the deal list, dealt from its end
         int prochaineCarte = StockEmpty; // ProchaineCarte: the next card of the deal list
         QStringList gone;                // the cards that left the game, in order
-        bool operator==(const State &) const = default;
+        bool operator==(const Variables &) const = default;
     };
 
     // places pictures from first on, the first 52 of which can hold cards; the others only read
@@ -32,10 +32,10 @@ public:
     // Empties every place, lays out and shows the first shown ones, hides the others, and takes
     // a new deal list.
     void reset(int shown, QStringList deal);
-    const State &state() const { return m_state; }
+    const Variables &variables() const { return m_vars; }
     // For the rules, which keep it in their snapshots.
-    State &state() { return m_state; }
-    bool stockEmpty() const { return m_state.prochaineCarte == StockEmpty; }
+    Variables &variables() { return m_vars; }
+    bool stockEmpty() const { return m_vars.prochaineCarte == StockEmpty; }
     // Deals the next card of the stock to the first empty place and returns that place, or
     // NoPlace when the stock is empty.
     int dealNext();
@@ -70,5 +70,5 @@ private:
     int m_first;
     int m_places;
     bool m_borders;
-    State m_state;
+    Variables m_vars;
 };

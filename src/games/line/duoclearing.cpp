@@ -1,6 +1,6 @@
-#include "solver/line/duoclearing.h"
+#include "games/line/duoclearing.h"
 
-#include "solver/line/masktable.h"
+#include "games/line/masktable.h"
 
 #include <algorithm>
 #include <array>

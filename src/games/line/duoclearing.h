@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/line/lineclearing.h"
+#include "games/line/lineclearing.h"
 
 #include <atomic>
 

@@ -1,4 +1,4 @@
-#include "solver/line/linemodel.h"
+#include "games/line/linemodel.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "games/linerules.h"
+#include "games/line/linerules.h"
 
 #include "games/gamehost.h"
 
@@ -24,7 +24,7 @@ LineRules::LineRules(const GameInfo &info, CoreContext context, GameHost &host, 
              setup.borders),
       m_setup(setup)
 {
-    keepState(m_line.state());
+    keepState(m_line.variables());
     m_table.addGroup(QStringLiteral("Sabot"), 1);
     m_table.at(sabot()).rect.moveTopLeft(StockPosition);
     for (int i = 0; i < setup.frames; ++i)

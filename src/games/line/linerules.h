@@ -1,7 +1,7 @@
 #pragma once
 
-#include "games/cardline.h"
 #include "games/gamerules.h"
+#include "games/line/cardline.h"
 
 // What the games played on one line of cards share: the line and the stock beside it, the deal,
 // JOUER, a click on the stock and the end check. A game adds its deal order and its move.
@@ -43,6 +43,8 @@ public:
     // The deal list with the king of hearts moved to its start and the queen of hearts to its
     // end, each by exchange with the card found there; the list is dealt from its end.
     static QStringList queenFirstKingLast(QStringList deal);
+    // Cards are selected and wait for the game's button (Mariage).
+    virtual bool choosing() const { return false; }
 
 protected:
     // A click on a place of the line.

@@ -1,9 +1,8 @@
-#include "solver/line/linesolver.h"
+#include "games/line/linesolver.h"
 
-#include "games/frmMariage/mariagerules.h"
-#include "games/linerules.h"
-#include "solver/line/betweenclearing.h"
-#include "solver/line/duoclearing.h"
+#include "games/line/betweenclearing.h"
+#include "games/line/duoclearing.h"
+#include "games/line/linerules.h"
 #include "solver/search/cardbyte.h"
 
 #include <algorithm>
@@ -34,9 +33,10 @@ constexpr std::int64_t DuoNodes = 2'000'000;
 
 class LineTask final : public SolverTask {
 public:
-    LineTask(const std::optional<LineModel> &model, const LineModel::Rules &rules, int sabot,
-             bool dropChoice)
-        : m_model(model), m_rules(rules), m_sabot(sabot), m_dropChoice(dropChoice)
+    LineTask(const std::optional<LineModel> &model, const LineModel::Rules &rules, QString button,
+             int sabot, bool dropChoice)
+        : m_model(model), m_rules(rules), m_button(std::move(button)), m_sabot(sabot),
+          m_dropChoice(dropChoice)
     {
     }
     SolverAnswer run(const std::atomic<bool> &cancel) override
@@ -85,7 +85,7 @@ private:
             played.action = SolverMove::Action::Click;
             played.picture = LineRules::FirstCarte + move.place;
             played.partner = move.span == 2 ? played.picture + 1 : -1;
-            played.button = QString::fromLatin1(MariageRules::Supprimer);
+            played.button = m_button;
             played.framed = {played.picture};
             if (move.span == 2)
                 played.framed.append(played.partner);
@@ -106,6 +106,7 @@ private:
 
     std::optional<LineModel> m_model;
     LineModel::Rules m_rules;
+    QString m_button;
     int m_sabot;
     bool m_dropChoice;
 };
@@ -125,15 +126,6 @@ LineSolver LineSolver::duoDeReve()
                        .secondLeft = CardByte(QStringLiteral("ROIDECOEUR"))});
 }
 
-LineSolver LineSolver::mariage()
-{
-    return LineSolver({.dropBefore = false,
-                       .draggedLeaves = true,
-                       .twoAtOnce = true,
-                       .firstLeft = CardByte(QStringLiteral("DAMEDECOEUR")),
-                       .secondLeft = CardByte(QStringLiteral("ROIDECOEUR"))});
-}
-
 std::optional<LineModel> LineSolver::model(const GameRules &rules) const
 {
     const auto *game = dynamic_cast<const LineRules *>(&rules);
@@ -144,7 +136,7 @@ std::optional<LineModel> LineSolver::model(const GameRules &rules) const
     for (int place = 0; place < line.length(); ++place)
         cards.push_back(CardByte(line.card(place)));
     std::vector<std::uint8_t> stock;
-    const CardLine::State &state = line.state();
+    const CardLine::Variables &state = line.variables();
     for (int next = state.prochaineCarte; next >= 0 && next < state.deal.size(); --next)
         stock.push_back(CardByte(state.deal.at(next)));
     LineModel model;
@@ -156,7 +148,6 @@ std::optional<LineModel> LineSolver::model(const GameRules &rules) const
 std::unique_ptr<SolverTask> LineSolver::prepare(const GameRules &rules) const
 {
     const auto *game = dynamic_cast<const LineRules *>(&rules);
-    const auto *mariage = dynamic_cast<const MariageRules *>(&rules);
-    const bool chosen = mariage && mariage->variables().Selection1 != MariageRules::NoSelection;
-    return std::make_unique<LineTask>(model(rules), m_rules, game ? game->sabot() : -1, chosen);
+    return std::make_unique<LineTask>(model(rules), m_rules, m_button, game ? game->sabot() : -1,
+                                      game && game->choosing());
 }

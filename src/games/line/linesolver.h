@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/line/linemodel.h"
+#include "games/line/linemodel.h"
 #include "solver/solver.h"
 
 #include <optional>
@@ -8,10 +8,14 @@
 // Duo, Duo de rêve and Mariage: the line games whose cards leave from between two alike cards.
 class LineSolver final : public Solver {
 public:
-    explicit LineSolver(const LineModel::Rules &rules) : m_rules(rules) {}
+    // button: the game's button that takes the selected cards away (Mariage), or "".
+    explicit LineSolver(const LineModel::Rules &rules, QString button = {})
+        : m_rules(rules), m_button(std::move(button))
+    {
+    }
     static LineSolver duo();
     static LineSolver duoDeReve();
-    static LineSolver mariage();
+    static LineSolver mariage(); // in Mariage's folder, beside the button it names
 
     std::unique_ptr<SolverTask> prepare(const GameRules &rules) const override;
     // The model of the rules' position, nothing for rules of another kind.
@@ -20,4 +24,5 @@ public:
 
 private:
     LineModel::Rules m_rules;
+    QString m_button;
 };

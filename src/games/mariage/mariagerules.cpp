@@ -1,7 +1,7 @@
-#include "games/frmMariage/mariagerules.h"
+#include "games/mariage/mariagerules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <cstdlib>
 
@@ -20,8 +20,8 @@ const QString SelectNeighbour =
 
 } // namespace
 
-MariageRules::MariageRules(CoreContext context, GameHost &host)
-    : LineRules(*GameCatalog::byMenuName(QStringLiteral("Mariage")), context, host,
+MariageRules::MariageRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : LineRules(info, context, host,
                 {.places = Places,
                  .shownPlaces = Places,
                  .borders = true,
@@ -141,7 +141,8 @@ void MariageRules::SupprimerCartes(int first, int count)
     resetChoice();
 }
 
-std::unique_ptr<GameRules> MakeMariageRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeMariageRules(const GameInfo &info, CoreContext context,
+                                            GameHost &host)
 {
-    return std::make_unique<MariageRules>(context, host);
+    return std::make_unique<MariageRules>(info, context, host);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/linerules.h"
+#include "games/line/linerules.h"
 
 #include <memory>
 
@@ -21,7 +21,7 @@ public:
         bool operator==(const Variables &) const = default;
     };
 
-    MariageRules(CoreContext context, GameHost &host);
+    MariageRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     void hover(int picture) override;
     // SUPPRIMER
@@ -31,6 +31,7 @@ public:
     // The card may be selected: alone, or with the card before or after it, it lies between two
     // alike cards. The king of hearts is always last, so it never may.
     bool removable(int place) const;
+    bool choosing() const override { return m_vars.Selection1 != NoSelection; }
 
 protected:
     void cardClicked(int place) override;
@@ -47,4 +48,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeMariageRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeMariageRules(const GameInfo &info, CoreContext context,
+                                            GameHost &host);

@@ -1,4 +1,4 @@
-#include "solver/montecarlo/montecarlomodel.h"
+#include "games/montecarlo/montecarlomodel.h"
 
 #include "solver/search/cardbyte.h"
 

@@ -1,7 +1,7 @@
-#include "games/frmMontecarlo/montecarlorules.h"
+#include "games/montecarlo/montecarlorules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "games/picturenames.h"
 
 #include <array>
@@ -291,8 +291,8 @@ QString MontecarloRules::placeName(int index) const
     }
 }
 
-std::unique_ptr<GameRules> MakeMontecarloRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeMontecarloRules(const GameInfo &info, CoreContext context,
+                                               GameHost &host)
 {
-    return std::make_unique<MontecarloRules>(
-        *GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), context, host);
+    return std::make_unique<MontecarloRules>(info, context, host);
 }

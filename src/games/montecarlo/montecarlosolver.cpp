@@ -1,6 +1,6 @@
-#include "solver/montecarlo/montecarlosolver.h"
+#include "games/montecarlo/montecarlosolver.h"
 
-#include "games/frmMontecarlo/montecarlorules.h"
+#include "games/montecarlo/montecarlorules.h"
 #include "solver/search/depthfirst.h"
 #include "solver/search/searchanswer.h"
 

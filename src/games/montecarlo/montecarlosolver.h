@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/montecarlo/montecarlomodel.h"
+#include "games/montecarlo/montecarlomodel.h"
 #include "solver/solver.h"
 
 #include <optional>

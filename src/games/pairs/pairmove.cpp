@@ -1,4 +1,4 @@
-#include "solver/pairs/pairmove.h"
+#include "games/pairs/pairmove.h"
 
 SolverMove PairClicks(const PairMove &move, int firstCard, QString (*place)(int card),
                       const QString &turnUp)

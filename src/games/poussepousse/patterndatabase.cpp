@@ -1,4 +1,4 @@
-#include "solver/poussepousse/patterndatabase.h"
+#include "games/poussepousse/patterndatabase.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/poussepousse/slidinggrid.h"
+#include "games/poussepousse/slidinggrid.h"
 
 #include <array>
 #include <atomic>

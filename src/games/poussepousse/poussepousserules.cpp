@@ -1,7 +1,7 @@
-#include "games/frmPoussePousse/poussepousserules.h"
+#include "games/poussepousse/poussepousserules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "games/picturenames.h"
 #include "settings/settingkeys.h"
 #include "shared/appstate.h"
@@ -35,8 +35,8 @@ const QString Famille = QStringLiteral("cboFamille");
 
 } // namespace
 
-PoussePousseRules::PoussePousseRules(CoreContext context, GameHost &host)
-    : GameRules(*GameCatalog::byMenuName(QStringLiteral("Pousse-pousse")), context, host)
+PoussePousseRules::PoussePousseRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
 {
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("EspaceJeu"), Places);
@@ -266,7 +266,8 @@ QString PoussePousseRules::placeName(int index) const
     return p == NoPlace ? QString() : PictureNames::gridPlace(p, Columns);
 }
 
-std::unique_ptr<GameRules> MakePoussePousseRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakePoussePousseRules(const GameInfo &info, CoreContext context,
+                                                 GameHost &host)
 {
-    return std::make_unique<PoussePousseRules>(context, host);
+    return std::make_unique<PoussePousseRules>(info, context, host);
 }

@@ -26,7 +26,7 @@ public:
     static constexpr int GoalHole = 14;
     static constexpr int LastJoker = 15;
 
-    PoussePousseRules(CoreContext context, GameHost &host);
+    PoussePousseRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -56,4 +56,5 @@ private:
     void FinDePartie();
 };
 
-std::unique_ptr<GameRules> MakePoussePousseRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakePoussePousseRules(const GameInfo &info, CoreContext context,
+                                                 GameHost &host);

@@ -1,6 +1,6 @@
-#include "solver/poussepousse/poussesearch.h"
+#include "games/poussepousse/poussesearch.h"
 
-#include "solver/poussepousse/patterndatabase.h"
+#include "games/poussepousse/patterndatabase.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "solver/poussepousse/poussesolver.h"
+#include "games/poussepousse/poussesolver.h"
 
-#include "games/frmPoussePousse/poussepousserules.h"
-#include "solver/poussepousse/poussesearch.h"
+#include "games/poussepousse/poussepousserules.h"
+#include "games/poussepousse/poussesearch.h"
 
 namespace {
 

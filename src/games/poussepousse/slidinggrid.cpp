@@ -1,4 +1,4 @@
-#include "solver/poussepousse/slidinggrid.h"
+#include "games/poussepousse/slidinggrid.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "solver/pyramide/pyramidemodel.h"
+#include "games/pyramide/pyramidemodel.h"
 
 #include <algorithm>
 

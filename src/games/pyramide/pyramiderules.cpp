@@ -1,7 +1,7 @@
-#include "games/frmPyramide/pyramiderules.h"
+#include "games/pyramide/pyramiderules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <algorithm>
 
@@ -379,8 +379,8 @@ QString PyramideRules::placeName(int picture) const
     return picture >= FirstCarte && picture < FirstPlace ? QStringLiteral("Pioche") : QString();
 }
 
-std::unique_ptr<GameRules> MakePyramideRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakePyramideRules(const GameInfo &info, CoreContext context,
+                                             GameHost &host)
 {
-    return std::make_unique<PyramideRules>(*GameCatalog::byMenuName(QStringLiteral("Pyramide")),
-                                           context, host);
+    return std::make_unique<PyramideRules>(info, context, host);
 }

@@ -78,4 +78,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakePyramideRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakePyramideRules(const GameInfo &info, CoreContext context,
+                                             GameHost &host);

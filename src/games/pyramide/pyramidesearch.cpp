@@ -1,4 +1,4 @@
-#include "solver/pyramide/pyramidesearch.h"
+#include "games/pyramide/pyramidesearch.h"
 
 #include "solver/search/flatset.h"
 

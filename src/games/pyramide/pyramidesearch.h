@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/pyramide/pyramidemodel.h"
+#include "games/pyramide/pyramidemodel.h"
 #include "solver/search/depthfirst.h"
 
 #include <atomic>

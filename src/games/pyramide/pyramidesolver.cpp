@@ -1,7 +1,7 @@
-#include "solver/pyramide/pyramidesolver.h"
+#include "games/pyramide/pyramidesolver.h"
 
-#include "games/frmPyramide/pyramiderules.h"
-#include "solver/pyramide/pyramidesearch.h"
+#include "games/pyramide/pyramiderules.h"
+#include "games/pyramide/pyramidesearch.h"
 
 #include <set>
 

@@ -1,4 +1,4 @@
-#include "solver/roialbert/roialbertmodel.h"
+#include "games/roialbert/roialbertmodel.h"
 
 #include <algorithm>
 

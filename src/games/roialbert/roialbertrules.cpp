@@ -1,7 +1,7 @@
-#include "games/frmRoialbert/roialbertrules.h"
+#include "games/roialbert/roialbertrules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 
 #include <algorithm>
 #include <array>
@@ -57,8 +57,8 @@ QString foundationPrompt(const Picture &foundation)
 
 } // namespace
 
-RoialbertRules::RoialbertRules(CoreContext context, GameHost &host)
-    : GameRules(*GameCatalog::byMenuName(QStringLiteral("Roi Albert")), context, host)
+RoialbertRules::RoialbertRules(const GameInfo &info, CoreContext context, GameHost &host)
+    : GameRules(info, context, host)
 {
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("EspaceJeu"), Columns);
@@ -342,7 +342,8 @@ QString RoialbertRules::placeName(int picture) const
         .arg((at.top() - ColumnTop) / RunStep + 1);
 }
 
-std::unique_ptr<GameRules> MakeRoialbertRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeRoialbertRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host)
 {
-    return std::make_unique<RoialbertRules>(context, host);
+    return std::make_unique<RoialbertRules>(info, context, host);
 }

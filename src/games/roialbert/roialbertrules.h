@@ -32,7 +32,7 @@ public:
     static constexpr int FirstSabot = FirstEspaceJeu + Columns;
     enum FrameIndex { Indicateur };
 
-    RoialbertRules(CoreContext context, GameHost &host);
+    RoialbertRules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -73,4 +73,5 @@ private:
     Frame &indicateur() { return m_table.frames[Indicateur]; }
 };
 
-std::unique_ptr<GameRules> MakeRoialbertRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeRoialbertRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host);

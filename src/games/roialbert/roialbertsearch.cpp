@@ -1,6 +1,6 @@
-#include "solver/roialbert/roialbertsearch.h"
+#include "games/roialbert/roialbertsearch.h"
 
-#include "solver/roialbert/roialbertseen.h"
+#include "games/roialbert/roialbertseen.h"
 
 #include <array>
 #include <unordered_map>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/roialbert/roialbertmodel.h"
+#include "games/roialbert/roialbertmodel.h"
 #include "solver/search/depthfirst.h"
 
 #include <atomic>

@@ -1,7 +1,7 @@
-#include "solver/roialbert/roialbertsolver.h"
+#include "games/roialbert/roialbertsolver.h"
 
-#include "games/frmRoialbert/roialbertrules.h"
-#include "solver/roialbert/roialbertsearch.h"
+#include "games/roialbert/roialbertrules.h"
+#include "games/roialbert/roialbertsearch.h"
 #include "solver/search/cardbyte.h"
 #include "solver/search/searchanswer.h"
 

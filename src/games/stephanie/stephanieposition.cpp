@@ -1,6 +1,6 @@
-#include "solver/chance/stephanieposition.h"
+#include "games/stephanie/stephanieposition.h"
 
-#include "games/frmStephanie/stephanierules.h"
+#include "games/stephanie/stephanierules.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "games/frmStephanie/stephanierules.h"
+#include "games/stephanie/stephanierules.h"
 
-#include "games/gamecatalog.h"
 #include "games/gamehost.h"
+#include "games/gameinfo.h"
 #include "shared/appstate.h"
 
 #include <QSet>
@@ -313,8 +313,8 @@ QString StephanieRules::placeName(int index) const
     return QStringLiteral("Pioche");
 }
 
-std::unique_ptr<GameRules> MakeStephanieRules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeStephanieRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host)
 {
-    return std::make_unique<StephanieRules>(*GameCatalog::byMenuName(QStringLiteral("Stéphanie")),
-                                            context, host);
+    return std::make_unique<StephanieRules>(info, context, host);
 }

@@ -83,4 +83,5 @@ private:
     Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeStephanieRules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeStephanieRules(const GameInfo &info, CoreContext context,
+                                              GameHost &host);

@@ -1,4 +1,4 @@
-#include "solver/odds/chancecounts.h"
+#include "games/chance/chancecounts.h"
 
 #include <map>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "games/voyageuses/voyageusesrules.h"
 
-#include "games/gamecatalog.h"
+#include "games/gameinfo.h"
 #include "games/picturenames.h"
 
 #include <algorithm>
@@ -24,9 +24,9 @@ const std::array<QString, VoyageusesRules::Columns> ColumnRanks{
 
 } // namespace
 
-VoyageusesRules::VoyageusesRules(const QString &menuName, CoreContext context, GameHost &host,
+VoyageusesRules::VoyageusesRules(const GameInfo &info, CoreContext context, GameHost &host,
                                  Lefts lefts, const QString &hand, int handCount)
-    : GameRules(*GameCatalog::byMenuName(menuName), context, host), m_lefts(lefts), m_hand(hand)
+    : GameRules(info, context, host), m_lefts(lefts), m_hand(hand)
 {
     m_table.addGroup(QStringLiteral("Carte"), Places, QStringLiteral("Carte"));
     m_table.addGroup(QStringLiteral("Couleurs"), Rows, QStringLiteral("Pique"));

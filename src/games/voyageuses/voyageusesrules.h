@@ -47,7 +47,7 @@ protected:
     };
     // hand names the group of the pictures that hold the card in hand, of which there are
     // handCount.
-    VoyageusesRules(const QString &menuName, CoreContext context, GameHost &host, Lefts lefts,
+    VoyageusesRules(const GameInfo &info, CoreContext context, GameHost &host, Lefts lefts,
                     const QString &hand, int handCount);
 
     // The window's controls in the column right of the grid.

@@ -1,6 +1,7 @@
-#include "solver/chance/voyageuses1position.h"
+#include "games/voyageuses1/voyageuses1position.h"
 
-#include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/voyageuses/voyageusesbook.h"
+#include "games/voyageuses1/voyageuses1rules.h"
 
 #include <algorithm>
 
@@ -20,12 +21,13 @@ std::optional<Voyageuses1Position> Voyageuses1Position::read(const GameRules &ru
     at.book = std::make_shared<const TableBook>(table);
     for (int place = 0; place < Places; ++place) {
         at.card[std::size_t(place)] =
-            qint8(TableBook::ownPlace(table.at(Rules::FirstCarte + place).card));
-        at.state[std::size_t(place)] = qint8(game->state().EtatPlace[std::size_t(place)]);
+            qint8(VoyageusesBook::ownPlace(table.at(Rules::FirstCarte + place).card));
+        at.state[std::size_t(place)] = qint8(game->variables().EtatPlace[std::size_t(place)]);
     }
     for (int k = 0; k < StockSize; ++k)
-        at.stock[std::size_t(k)] = qint8(TableBook::ownPlace(table.at(Rules::FirstSabot + k).card));
-    at.indexSabot = game->state().IndexSabot;
+        at.stock[std::size_t(k)] =
+            qint8(VoyageusesBook::ownPlace(table.at(Rules::FirstSabot + k).card));
+    at.indexSabot = game->variables().IndexSabot;
     // A stock card still to carry that the table does not name (no deal yet) leaves no position
     // to search: its chain would start nowhere.
     const auto unknown = [](qint8 place) { return place < 0; };
@@ -45,13 +47,14 @@ QList<SolverMove> Voyageuses1Position::moves() const
         const int source = Rules::FirstSabot + indexSabot;
         const int carried = stock[std::size_t(indexSabot)];
         if (!holding)
-            return {book->click(source, TableBook::ownCardNumber(carried))};
-        return {book->drop(source, TableBook::ownCardNumber(carried), Rules::FirstCarte + carried)};
+            return {book->click(source, VoyageusesBook::ownCardNumber(carried))};
+        return {book->drop(source, VoyageusesBook::ownCardNumber(carried),
+                           Rules::FirstCarte + carried)};
     }
     for (int place = 0; place < Places; ++place) {
         if (state[std::size_t(place)] == Unresolved)
             return {book->click(Rules::FirstCarte + place,
-                                TableBook::ownCardNumber(card[std::size_t(place)]))};
+                                VoyageusesBook::ownCardNumber(card[std::size_t(place)]))};
     }
     return {};
 }

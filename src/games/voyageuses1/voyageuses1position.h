@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/chance/tablebook.h"
+#include "games/chance/tablebook.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/voyageuses1/voyageuses1rules.h"
 
 #include "games/gamehost.h"
 #include "shared/cards.h"
@@ -18,11 +18,11 @@ bool isAce(const QString &card)
 
 } // namespace
 
-Voyageuses1Rules::Voyageuses1Rules(CoreContext context, GameHost &host)
-    : VoyageusesRules(QStringLiteral("Les voyageuses (1)"), context, host,
-                      {PlaceLeft, CouleurLeft, SideLeft}, QStringLiteral("picSabot"), StockSize)
+Voyageuses1Rules::Voyageuses1Rules(const GameInfo &info, CoreContext context, GameHost &host)
+    : VoyageusesRules(info, context, host, {PlaceLeft, CouleurLeft, SideLeft},
+                      QStringLiteral("picSabot"), StockSize)
 {
-    keepState(m_state);
+    keepState(m_vars);
 }
 
 bool Voyageuses1Rules::isAcePlace(int place)
@@ -64,7 +64,7 @@ void Voyageuses1Rules::Distribution()
 
 void Voyageuses1Rules::dealFromDeck()
 {
-    m_state = State{};
+    m_vars = Variables{};
     layGrid();
     // The ace places show empty: their cards make the stock.
     for (int k = 0; k < StockSize; ++k) {
@@ -92,11 +92,11 @@ void Voyageuses1Rules::click(int picture)
 {
     if (!inProgress())
         return;
-    if (isStock(picture) && m_state.IndexSabot != NoStock) {
+    if (isStock(picture) && m_vars.IndexSabot != NoStock) {
         turnStockCard();
-    } else if (isPlace(picture) && m_state.IndexSabot == NoStock &&
-               m_state.EtatPlace[std::size_t(picture - FirstCarte)] == PlaceState::Unresolved) {
-        reveal(picture - FirstCarte, m_state.EtatPlace);
+    } else if (isPlace(picture) && m_vars.IndexSabot == NoStock &&
+               m_vars.EtatPlace[std::size_t(picture - FirstCarte)] == PlaceState::Unresolved) {
+        reveal(picture - FirstCarte, m_vars.EtatPlace);
         FinDePartie();
     }
 }
@@ -105,7 +105,7 @@ void Voyageuses1Rules::click(int picture)
 // click brings the card in hand back to the hand position.
 void Voyageuses1Rules::turnStockCard()
 {
-    const int index = FirstSabot + m_state.IndexSabot;
+    const int index = FirstSabot + m_vars.IndexSabot;
     Picture &card = m_table.at(index);
     card.rect.moveTopLeft(HandPosition);
     card.face = Picture::Face::Front;
@@ -117,8 +117,8 @@ void Voyageuses1Rules::turnStockCard()
 
 void Voyageuses1Rules::hover(int picture)
 {
-    if (inProgress() && m_state.IndexSabot == NoStock && isPlace(picture) &&
-        m_state.EtatPlace[std::size_t(picture - FirstCarte)] == PlaceState::Unresolved)
+    if (inProgress() && m_vars.IndexSabot == NoStock && isPlace(picture) &&
+        m_vars.EtatPlace[std::size_t(picture - FirstCarte)] == PlaceState::Unresolved)
         m_table.at(picture).hand = true;
 }
 
@@ -143,7 +143,7 @@ void Voyageuses1Rules::dropOnPlace(int source, int place)
     hand.deal(home.card);
     home.deal(arrived);
     home.face = Picture::Face::Front;
-    m_state.EtatPlace[std::size_t(place)] = PlaceState::Right;
+    m_vars.EtatPlace[std::size_t(place)] = PlaceState::Right;
     if (!isAce(arrived)) {
         hand.rect.moveTopLeft(HandPosition);
         m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit désiré."));
@@ -151,19 +151,19 @@ void Voyageuses1Rules::dropOnPlace(int source, int place)
     }
     // An ace place is empty, so the chain ends with an empty hand.
     hand.visible = false;
-    --m_state.IndexSabot;
-    if (m_state.IndexSabot != NoStock) {
+    --m_vars.IndexSabot;
+    if (m_vars.IndexSabot != NoStock) {
         m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous."));
         return;
     }
-    if (anyUnresolved(m_state.EtatPlace))
+    if (anyUnresolved(m_vars.EtatPlace))
         m_host.setPrompt(QStringLiteral("Cliquez sur les cartes restantes."));
     FinDePartie();
 }
 
 void Voyageuses1Rules::FinDePartie()
 {
-    endWhenResolved(m_state.EtatPlace);
+    endWhenResolved(m_vars.EtatPlace);
 }
 
 QString Voyageuses1Rules::placeName(int picture) const
@@ -173,7 +173,8 @@ QString Voyageuses1Rules::placeName(int picture) const
     return gridPlaceName(picture);
 }
 
-std::unique_ptr<GameRules> MakeVoyageuses1Rules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeVoyageuses1Rules(const GameInfo &info, CoreContext context,
+                                                GameHost &host)
 {
-    return std::make_unique<Voyageuses1Rules>(context, host);
+    return std::make_unique<Voyageuses1Rules>(info, context, host);
 }

@@ -13,15 +13,15 @@ public:
     static constexpr int StockSize = 4;
     static constexpr int NoStock = -1; // IndexSabot once the four aces are home
 
-    struct State {
+    struct Variables {
         PlaceStates EtatPlace{};
         qint16 IndexSabot = StockSize - 1;
-        bool operator==(const State &) const = default;
+        bool operator==(const Variables &) const = default;
     };
 
     static constexpr int FirstSabot = FirstHand;
 
-    Voyageuses1Rules(CoreContext context, GameHost &host);
+    Voyageuses1Rules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -32,7 +32,7 @@ public:
     void drop(int source, int target, QPoint topLeft) override;
     QString placeName(int picture) const override;
 
-    const State &state() const { return m_state; }
+    const Variables &variables() const { return m_vars; }
     static bool isAcePlace(int place);
     // The place that deals the stock card k.
     static int stockSource(int k);
@@ -50,7 +50,8 @@ private:
     void dropOnPlace(int source, int place);
     void FinDePartie();
 
-    State m_state;
+    Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeVoyageuses1Rules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeVoyageuses1Rules(const GameInfo &info, CoreContext context,
+                                                GameHost &host);

@@ -1,6 +1,7 @@
-#include "solver/chance/voyageuses2position.h"
+#include "games/voyageuses2/voyageuses2position.h"
 
-#include "games/frmVoyageuses2/voyageuses2rules.h"
+#include "games/voyageuses/voyageusesbook.h"
+#include "games/voyageuses2/voyageuses2rules.h"
 
 #include <algorithm>
 
@@ -21,14 +22,14 @@ std::optional<Voyageuses2Position> Voyageuses2Position::read(const GameRules &ru
     bool untouched = true;
     for (int place = 0; place < Places; ++place) {
         at.card[std::size_t(place)] =
-            qint8(TableBook::ownPlace(table.at(Rules::FirstCarte + place).card));
-        const auto etat = game->state().EtatPlace[std::size_t(place)];
+            qint8(VoyageusesBook::ownPlace(table.at(Rules::FirstCarte + place).card));
+        const auto etat = game->variables().EtatPlace[std::size_t(place)];
         at.state[std::size_t(place)] = qint8(etat);
         untouched = untouched && etat == Rules::PlaceState::Unresolved;
     }
-    at.hand = TableBook::ownPlace(table.at(Rules::ImgSabot).card);
+    at.hand = VoyageusesBook::ownPlace(table.at(Rules::ImgSabot).card);
     // Before JOUER the deal is read as the first pick will find it.
-    at.firstPick = game->state().PremierClic || (untouched && at.hand < 0);
+    at.firstPick = game->variables().PremierClic || (untouched && at.hand < 0);
     return at;
 }
 
@@ -38,16 +39,16 @@ QList<SolverMove> Voyageuses2Position::moves() const
     if (firstPick) {
         for (int place = 0; place < Places; ++place)
             choices.append(book->click(Rules::FirstCarte + place,
-                                       TableBook::ownCardNumber(card[std::size_t(place)])));
+                                       VoyageusesBook::ownCardNumber(card[std::size_t(place)])));
         return choices;
     }
     if (hand >= 0)
-        return {
-            book->drop(Rules::ImgSabot, TableBook::ownCardNumber(hand), Rules::FirstCarte + hand)};
+        return {book->drop(Rules::ImgSabot, VoyageusesBook::ownCardNumber(hand),
+                           Rules::FirstCarte + hand)};
     for (int place = 0; place < Places; ++place) {
         if (state[std::size_t(place)] == Unresolved)
             return {book->click(Rules::FirstCarte + place,
-                                TableBook::ownCardNumber(card[std::size_t(place)]))};
+                                VoyageusesBook::ownCardNumber(card[std::size_t(place)]))};
     }
     return choices;
 }

@@ -1,4 +1,4 @@
-#include "games/frmVoyageuses2/voyageuses2rules.h"
+#include "games/voyageuses2/voyageuses2rules.h"
 
 #include "games/gamehost.h"
 
@@ -14,11 +14,11 @@ const QString Faux = QStringLiteral("FAUX");
 
 } // namespace
 
-Voyageuses2Rules::Voyageuses2Rules(CoreContext context, GameHost &host)
-    : VoyageusesRules(QStringLiteral("Les voyageuses (2)"), context, host,
-                      {PlaceLeft, CouleurLeft, SideLeft}, QStringLiteral("imgSabot"), 1)
+Voyageuses2Rules::Voyageuses2Rules(const GameInfo &info, CoreContext context, GameHost &host)
+    : VoyageusesRules(info, context, host, {PlaceLeft, CouleurLeft, SideLeft},
+                      QStringLiteral("imgSabot"), 1)
 {
-    keepState(m_state);
+    keepState(m_vars);
     imgSabot().rect.moveTopLeft(HandPosition);
 }
 
@@ -43,7 +43,7 @@ bool Voyageuses2Rules::chainGoesOn() const
 void Voyageuses2Rules::Distribution()
 {
     shuffle();
-    m_state = State{};
+    m_vars = Variables{};
     layGrid();
     Picture &hand = imgSabot();
     hand.tag = Faux;
@@ -57,7 +57,7 @@ void Voyageuses2Rules::Distribution()
 
 void Voyageuses2Rules::play()
 {
-    m_state.PremierClic = true;
+    m_vars.PremierClic = true;
     m_host.setPrompt(
         QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
 }
@@ -67,10 +67,10 @@ void Voyageuses2Rules::click(int picture)
     if (!inProgress() || !isPlace(picture) || chainGoesOn())
         return;
     const int place = picture - FirstCarte;
-    if (m_state.PremierClic) {
+    if (m_vars.PremierClic) {
         pickUp(place);
-    } else if (m_state.EtatPlace[std::size_t(place)] != PlaceState::Right) {
-        reveal(place, m_state.EtatPlace);
+    } else if (m_vars.EtatPlace[std::size_t(place)] != PlaceState::Right) {
+        reveal(place, m_vars.EtatPlace);
         FinDePartie();
     }
 }
@@ -87,8 +87,8 @@ void Voyageuses2Rules::pickUp(int place)
     hole.tag = Faux;
     hole.card.clear();
     hole.face = Picture::Face::None;
-    m_state.EtatPlace[std::size_t(place)] = PlaceState::Wrong;
-    m_state.PremierClic = false;
+    m_vars.EtatPlace[std::size_t(place)] = PlaceState::Wrong;
+    m_vars.PremierClic = false;
     m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit voulu."));
 }
 
@@ -98,7 +98,7 @@ void Voyageuses2Rules::hover(int picture)
     if (inProgress() && isPlace(picture))
         carte(picture - FirstCarte).hand =
             !chainGoesOn() &&
-            m_state.EtatPlace[std::size_t(picture - FirstCarte)] != PlaceState::Right;
+            m_vars.EtatPlace[std::size_t(picture - FirstCarte)] != PlaceState::Right;
 }
 
 // A drag that ends anywhere takes the frame away; only the card's own place accepts it.
@@ -118,7 +118,7 @@ void Voyageuses2Rules::dropOnPlace(int place)
     hand.card = home.card;
     home.deal(arrived);
     home.face = Picture::Face::Front;
-    m_state.EtatPlace[std::size_t(place)] = PlaceState::Right;
+    m_vars.EtatPlace[std::size_t(place)] = PlaceState::Right;
     if (!chainGoesOn()) { // the card has filled the hole
         hand.face = Picture::Face::None;
         hand.draggable = false;
@@ -133,7 +133,7 @@ void Voyageuses2Rules::dropOnPlace(int place)
 
 void Voyageuses2Rules::FinDePartie()
 {
-    if (!endWhenResolved(m_state.EtatPlace))
+    if (!endWhenResolved(m_vars.EtatPlace))
         m_host.setPrompt(
             QStringLiteral("Cliquez maintenant sur le(s) carte(s) non découverte(s)."));
 }
@@ -143,7 +143,8 @@ QString Voyageuses2Rules::placeName(int picture) const
     return picture == ImgSabot ? QStringLiteral("Carte en main") : gridPlaceName(picture);
 }
 
-std::unique_ptr<GameRules> MakeVoyageuses2Rules(CoreContext context, GameHost &host)
+std::unique_ptr<GameRules> MakeVoyageuses2Rules(const GameInfo &info, CoreContext context,
+                                                GameHost &host)
 {
-    return std::make_unique<Voyageuses2Rules>(context, host);
+    return std::make_unique<Voyageuses2Rules>(info, context, host);
 }

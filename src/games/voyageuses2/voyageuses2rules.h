@@ -10,15 +10,15 @@
 // face down are turned one by one.
 class Voyageuses2Rules final : public VoyageusesRules {
 public:
-    struct State {
+    struct Variables {
         PlaceStates EtatPlace{};
         bool PremierClic = false; // the next click on a place picks up the first card
-        bool operator==(const State &) const = default;
+        bool operator==(const Variables &) const = default;
     };
 
     static constexpr int ImgSabot = FirstHand;
 
-    Voyageuses2Rules(CoreContext context, GameHost &host);
+    Voyageuses2Rules(const GameInfo &info, CoreContext context, GameHost &host);
 
     FormLayout layout() const override;
     void Distribution() override;
@@ -29,7 +29,7 @@ public:
     void drop(int source, int target, QPoint topLeft) override;
     QString placeName(int picture) const override;
 
-    const State &state() const { return m_state; }
+    const Variables &variables() const { return m_vars; }
 
 private:
     bool isHeld(int picture) const override;
@@ -40,7 +40,8 @@ private:
     void dropOnPlace(int place);
     void FinDePartie();
 
-    State m_state;
+    Variables m_vars;
 };
 
-std::unique_ptr<GameRules> MakeVoyageuses2Rules(CoreContext context, GameHost &host);
+std::unique_ptr<GameRules> MakeVoyageuses2Rules(const GameInfo &info, CoreContext context,
+                                                GameHost &host);

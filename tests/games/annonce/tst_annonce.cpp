@@ -1,4 +1,4 @@
-#include "games/frmAnnonce/annoncerules.h"
+#include "games/annonce/annoncerules.h"
 #include "games/frmcase.h"
 
 using namespace Qt::StringLiterals;

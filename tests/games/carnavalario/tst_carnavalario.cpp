@@ -1,4 +1,4 @@
-#include "games/frmCarnavalaRio/carnavalariorules.h"
+#include "games/carnavalario/carnavalariorules.h"
 #include "games/frmcase.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "games/frmMaisoncarree/maisoncarreerules.h"
+#include "games/carre/carrerules.h"
 #include "games/frmcase.h"
 
 namespace {
@@ -134,4 +134,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestMaisoncarree)
-#include "tst_maisoncarree.moc"
+#include "tst_carre.moc"

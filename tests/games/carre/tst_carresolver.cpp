@@ -1,7 +1,7 @@
-#include "games/frmMaisoncarree/maisoncarreerules.h"
-#include "solver/carre/carresolver.h"
+#include "games/carre/carrerules.h"
+#include "games/carre/carresolver.h"
 #include "solver/search/depthfirst.h"
-#include "solverdeal.h"
+#include "solver/solverdeal.h"
 
 #include <QTest>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "games/frmCleSonges/clesongesrules.h"
+#include "games/clesonges/clesongesrules.h"
 #include "games/frmcase.h"
 
 namespace {

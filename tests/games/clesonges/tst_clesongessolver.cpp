@@ -1,6 +1,6 @@
-#include "games/frmCleSonges/clesongesrules.h"
-#include "solver/clesonges/clesongessolver.h"
-#include "solverdeal.h"
+#include "games/clesonges/clesongesrules.h"
+#include "games/clesonges/clesongessolver.h"
+#include "solver/solverdeal.h"
 
 #include <QTest>
 #include <random>

@@ -1,5 +1,5 @@
 #include "games/fakehost.h"
-#include "games/frmHorloge/horlogerules.h"
+#include "games/horloge/horlogerules.h"
 
 #include <QTest>
 
@@ -59,16 +59,16 @@ Clock roundTheClock(const std::array<QString, Rules::Kings> &centre, int kingDep
     return clock;
 }
 
-struct Game : SetDeckGame<Rules> {
+struct Game : SetDeckGame<Rules, GameId::Horloge> {
     explicit Game(const Clock &clock)
     {
         state.decks.deck52 = clock.deal();
         rules.Distribution();
     }
-    int centreTop() const { return Rules::FirstSabot + rules.state().IndexSabot; }
+    int centreTop() const { return Rules::FirstSabot + rules.variables().IndexSabot; }
     bool holding() const
     {
-        return rules.state().IndexSabot != Rules::NoCentre && at(centreTop()).draggable &&
+        return rules.variables().IndexSabot != Rules::NoCentre && at(centreTop()).draggable &&
                at(centreTop()).visible;
     }
     // What the window finds under the mouse on an hour's pile: the card on top there.

@@ -1,5 +1,5 @@
-#include "games/frmJosephine/josephinerules.h"
 #include "games/frmcase.h"
+#include "games/josephine/josephinerules.h"
 
 namespace {
 

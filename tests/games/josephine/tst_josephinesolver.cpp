@@ -1,6 +1,6 @@
-#include "games/frmJosephine/josephinerules.h"
-#include "solver/josephine/josephinesolver.h"
-#include "solverdeal.h"
+#include "games/josephine/josephinerules.h"
+#include "games/josephine/josephinesolver.h"
+#include "solver/solverdeal.h"
 
 #include <QTest>
 #include <algorithm>

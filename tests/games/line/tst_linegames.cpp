@@ -1,7 +1,7 @@
+#include "games/duo/duorules.h"
+#include "games/duodereve/duodereverules.h"
 #include "games/fakehost.h"
-#include "games/frmDuodereve/duodereverules.h"
-#include "games/frmMariage/mariagerules.h"
-#include "games/frmPaquetsEscamotables/duorules.h"
+#include "games/mariage/mariagerules.h"
 
 #include <QTest>
 
@@ -38,8 +38,7 @@ const QString Hearts = QStringLiteral(
 const QString OneMove = QStringLiteral("D♥ 2♦ R♣ 6♠ 9♠ 3♥ 2♣ V♣ 10♦ A♥ 5♦ 7♣");
 
 enum Kind { Duo, Reve, Mariage };
-using Make = std::unique_ptr<GameRules> (*)(CoreContext, GameHost &);
-constexpr std::array<Make, 3> Makers{MakeDuoRules, MakeDuodereveRules, MakeMariageRules};
+constexpr std::array<GameId, 3> Games{GameId::Duo, GameId::DuoDeReve, GameId::Mariage};
 constexpr std::array<int, 3> DropOffsets{-1, 1, 0}; // Mariage selects and removes instead
 
 // A line game dealing the cards listed, in their order, then the others of the deck table.
@@ -51,7 +50,8 @@ struct Game {
             order.append(order.contains(code) ? QStringList() : QStringList{code});
         std::reverse(order.begin(), order.end()); // the deal list is dealt from its end
         bench.stack(order);
-        owned = Makers[kind](bench.stacked(), bench.host);
+        const GameInfo &info = GameCatalog::byId(Games[kind]);
+        owned = info.makeRules(info, bench.stacked(), bench.host);
         rules = static_cast<LineRules *>(owned.get());
         mariage = dynamic_cast<MariageRules *>(rules);
         rules->Distribution();
@@ -162,7 +162,7 @@ private Q_SLOTS:
         }
         QCOMPARE(game.cards(), codes(left));
         if (won && kind != Duo) // the last to leave lay alone between the queen and the king
-            QCOMPARE(game.line().state().gone.last(), codes("V♥").first());
+            QCOMPARE(game.line().variables().gone.last(), codes("V♥").first());
         QCOMPARE(game.bench.host.results, QList<bool>{won});
         QCOMPARE(game.prompt(), won ? QStringLiteral("BRAVO, vous avez gagné...")
                                     : QStringLiteral("DESOLE, vous avez perdu..."));
@@ -216,7 +216,7 @@ private Q_SLOTS:
         QVERIFY(game.framing(SlideRules::Indicateur, target));
         game.drop(9, target);
         QCOMPARE(game.cards(), codes(left));
-        QCOMPARE(game.line().state().gone, codes(gone));
+        QCOMPARE(game.line().variables().gone, codes(gone));
         // The frame goes, and so does the mark of the card that was in place 9.
         QVERIFY(!game.table().frames.at(SlideRules::Indicateur).visible);
         QVERIFY(!game.place(9).hand && !game.place(9).draggable);
@@ -281,7 +281,7 @@ private Q_SLOTS:
         game.click(2);
         game.supprimer();
         QCOMPARE(game.cards(), codes("D♥ 2♦ 6♦ 9♠ 3♥ 2♣ V♣ 10♦ 7♦ 2♠ 4♣"));
-        QCOMPARE(game.line().state().gone, codes("A♥ 5♥ D♣"));
+        QCOMPARE(game.line().variables().gone, codes("A♥ 5♥ D♣"));
     }
 };
 

@@ -1,11 +1,11 @@
-#include "games/frmMariage/mariagerules.h"
-#include "games/linerules.h"
-#include "solver/line/betweenclearing.h"
-#include "solver/line/duoclearing.h"
-#include "solver/line/linesolver.h"
+#include "games/line/betweenclearing.h"
+#include "games/line/duoclearing.h"
+#include "games/line/linerules.h"
+#include "games/line/linesolver.h"
+#include "games/mariage/mariagerules.h"
 #include "solver/search/cardbyte.h"
 #include "solver/search/depthfirst.h"
-#include "solverdeal.h"
+#include "solver/solverdeal.h"
 
 #include <QTest>
 #include <numeric>

@@ -1,5 +1,5 @@
-#include "games/frmMontecarlo/montecarlorules.h"
 #include "games/frmcase.h"
+#include "games/montecarlo/montecarlorules.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "games/frmMontecarlo/montecarlorules.h"
-#include "solver/montecarlo/montecarlosolver.h"
-#include "solverdeal.h"
+#include "games/montecarlo/montecarlorules.h"
+#include "games/montecarlo/montecarlosolver.h"
+#include "solver/solverdeal.h"
 
 #include <QTest>
 #include <algorithm>

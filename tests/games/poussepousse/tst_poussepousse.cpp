@@ -1,5 +1,5 @@
 #include "games/fakehost.h"
-#include "games/frmPoussePousse/poussepousserules.h"
+#include "games/poussepousse/poussepousserules.h"
 
 #include <QTest>
 
@@ -24,7 +24,8 @@ public:
 struct Game {
     explicit Game(const QList<float> &draws = {}, const QStringList &heartOrder = {},
                   const QString &melange = QStringLiteral("0"))
-        : rules(CoreContext{bench.state, bench.settings,
+        : rules(GameCatalog::byId(GameId::PoussePousse),
+                CoreContext{bench.state, bench.settings,
                             draws.isEmpty() ? static_cast<RandomSource &>(bench.random) : random},
                 bench.host)
     {

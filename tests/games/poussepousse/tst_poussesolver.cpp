@@ -1,8 +1,8 @@
 #include "games/fakehost.h"
-#include "games/frmPoussePousse/poussepousserules.h"
-#include "solver/poussepousse/patterndatabase.h"
-#include "solver/poussepousse/poussesolver.h"
-#include "solver/poussepousse/slidinggrid.h"
+#include "games/poussepousse/patterndatabase.h"
+#include "games/poussepousse/poussepousserules.h"
+#include "games/poussepousse/poussesolver.h"
+#include "games/poussepousse/slidinggrid.h"
 
 #include <QHash>
 #include <QTest>
@@ -148,7 +148,7 @@ void TestPousseSolver::solutionsReplayThroughTheRules()
 {
     RulesBench bench(23);
     bench.host.state = &bench.state;
-    PoussePousseRules rules(bench.context(), bench.host);
+    PoussePousseRules rules(GameCatalog::byId(GameId::PoussePousse), bench.context(), bench.host);
     rules.load();
     const std::unique_ptr<Solver> solver = MakePousseSolver();
     for (int deal = 0; deal < 3; ++deal) {

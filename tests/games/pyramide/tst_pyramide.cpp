@@ -1,5 +1,5 @@
-#include "games/frmPyramide/pyramiderules.h"
 #include "games/frmcase.h"
+#include "games/pyramide/pyramiderules.h"
 
 namespace {
 

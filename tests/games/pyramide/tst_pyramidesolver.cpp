@@ -1,8 +1,8 @@
+#include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
-#include "games/frmPyramide/pyramiderules.h"
-#include "games/gamecatalog.h"
-#include "solver/pyramide/pyramidesearch.h"
-#include "solver/pyramide/pyramidesolver.h"
+#include "games/pyramide/pyramiderules.h"
+#include "games/pyramide/pyramidesearch.h"
+#include "games/pyramide/pyramidesolver.h"
 
 #include <QTest>
 #include <deque>

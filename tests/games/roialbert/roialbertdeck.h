@@ -1,8 +1,8 @@
 #pragma once
 
-#include "games/frmRoialbert/roialbertrules.h"
-#include "games/gamecatalog.h"
+#include "catalog/gamecatalog.h"
 #include "games/noshuffle.h"
+#include "games/roialbert/roialbertrules.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 

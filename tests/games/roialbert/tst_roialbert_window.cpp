@@ -1,8 +1,8 @@
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/gameform.h"
-#include "games/mousegestures.h"
 #include "roialbertdeck.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/mousegestures.h"
 #include "testapp.h"
 
 #include <QTest>
@@ -25,10 +25,11 @@ private Q_SLOTS:
              {at(8, 8), run[2]}});
         FakeMainLink main;
         NoShuffle noShuffle;
-        GameForm form(*GameCatalog::byMenuName(QStringLiteral("Roi Albert")), app.context, main,
-                      [&noShuffle](CoreContext context, GameHost &host) {
+        const GameInfo &game = GameCatalog::byId(GameId::Roialbert);
+        GameForm form(game, app.context, main,
+                      [&noShuffle, &game](CoreContext context, GameHost &host) {
                           return std::make_unique<Rules>(
-                              CoreContext{context.state, context.settings, noShuffle}, host);
+                              game, CoreContext{context.state, context.settings, noShuffle}, host);
                       });
         form.resize(1400, 900);
         form.show();

@@ -1,7 +1,7 @@
-#include "games/frmRoialbert/roialbertrules.h"
-#include "solver/roialbert/roialbertsearch.h"
-#include "solver/roialbert/roialbertseen.h"
-#include "solver/roialbert/roialbertsolver.h"
+#include "games/roialbert/roialbertrules.h"
+#include "games/roialbert/roialbertsearch.h"
+#include "games/roialbert/roialbertseen.h"
+#include "games/roialbert/roialbertsolver.h"
 #include "solver/search/cardbyte.h"
 #include "solver/solverdeal.h"
 
@@ -194,7 +194,7 @@ private Q_SLOTS:
     void noModelWithoutAFullDeal()
     {
         RulesBench bench;
-        Rules rules{bench.context(), bench.host};
+        Rules rules{GameCatalog::byId(GameId::Roialbert), bench.context(), bench.host};
         QVERIFY(!RoialbertSolver::model(rules));
         Model model;
         std::array<std::vector<std::uint8_t>, Model::Columns> columns;

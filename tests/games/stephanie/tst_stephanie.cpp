@@ -1,6 +1,6 @@
-#include "games/frmStephanie/stephanierules.h"
+#include "catalog/gamecatalog.h"
 #include "games/frmcase.h"
-#include "games/gamecatalog.h"
+#include "games/stephanie/stephanierules.h"
 
 #include <QSet>
 

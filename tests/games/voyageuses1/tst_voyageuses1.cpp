@@ -1,5 +1,5 @@
 #include "games/fakehost.h"
-#include "games/frmVoyageuses1/voyageuses1rules.h"
+#include "games/voyageuses1/voyageuses1rules.h"
 
 #include <QTest>
 
@@ -22,14 +22,14 @@ Deal withChain(const QList<int> &chain = {})
     return order;
 }
 
-struct Game : SetDeckGame<Rules> {
+struct Game : SetDeckGame<Rules, GameId::Voyageuses1> {
     explicit Game(const Deal &order)
     {
         state.decks.deck32 = order;
         rules.Distribution();
         start();
     }
-    int inHand() const { return Rules::FirstSabot + rules.state().IndexSabot; }
+    int inHand() const { return Rules::FirstSabot + rules.variables().IndexSabot; }
     void carry(int hand)
     {
         int place = 0;
@@ -41,7 +41,7 @@ struct Game : SetDeckGame<Rules> {
     QStringList playStock()
     {
         QStringList turned;
-        while (rules.state().IndexSabot != Rules::NoStock) {
+        while (rules.variables().IndexSabot != Rules::NoStock) {
             const int hand = inHand();
             rules.click(Rules::FirstSabot);
             turned.append(at(hand).card);
@@ -78,7 +78,7 @@ private Q_SLOTS:
                      Rules::isAcePlace(place) ? Picture::Face::None : Picture::Face::Back);
         QCOMPARE(game.playStock(), QStringList({order[31], order[23], order[15], order[7]}));
         game.rules.Distribution();
-        QCOMPARE(game.rules.state(), Rules::State{});
+        QCOMPARE(game.rules.variables(), Rules::Variables{});
         for (const Picture &picture : game.rules.table().pictures)
             QVERIFY(!picture.hand && !picture.draggable);
     }

@@ -1,9 +1,10 @@
+#include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/cardtable.h"
-#include "games/frmVoyageuses1/voyageuses1rules.h"
-#include "games/gamecatalog.h"
-#include "games/gameform.h"
-#include "games/mousegestures.h"
+#include "games/voyageuses1/voyageuses1rules.h"
+#include "shared/cards.h"
+#include "table/cardtable.h"
+#include "table/gameform.h"
+#include "table/mousegestures.h"
 #include "testapp.h"
 
 #include <QTest>
@@ -27,7 +28,7 @@ struct Window {
     const Rules &rules() { return static_cast<const Rules &>(form.rules()); }
     const TableModel &table() { return rules().table(); }
     QPoint centre(int picture) { return form.Tapis->toPixels(table().at(picture).rect).center(); }
-    int hand() { return Rules::FirstSabot + rules().state().IndexSabot; }
+    int hand() { return Rules::FirstSabot + rules().variables().IndexSabot; }
     // Drags the card in hand to a point of the table with the button held, and lets go.
     void drag(QPoint target)
     {
@@ -48,7 +49,7 @@ struct Window {
     TestApp app;
     FakeMainLink main;
     GameForm form{*GameCatalog::byMenuName(QStringLiteral("Les voyageuses (1)")), app.context, main,
-                  MakeVoyageuses1Rules};
+                  GameCatalog::rulesFor(QStringLiteral("Les voyageuses (1)"))};
 };
 
 } // namespace

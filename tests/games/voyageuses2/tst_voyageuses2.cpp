@@ -1,5 +1,5 @@
 #include "games/fakehost.h"
-#include "games/frmVoyageuses2/voyageuses2rules.h"
+#include "games/voyageuses2/voyageuses2rules.h"
 
 #include <QTest>
 
@@ -17,7 +17,7 @@ Deal atHome()
     return order;
 }
 
-struct Game : SetDeckGame<Rules> {
+struct Game : SetDeckGame<Rules, GameId::Voyageuses2> {
     explicit Game(const Deal &order)
     {
         state.decks.deck32 = order;
@@ -89,7 +89,7 @@ private Q_SLOTS:
         for (int place = 0; place < Rules::Places - 1; ++place) {
             game.rules.click(place);
             if (place == 5) { // turned up wrong: a click shows it again, no more
-                QCOMPARE(game.rules.state().EtatPlace[5], State::Wrong);
+                QCOMPARE(game.rules.variables().EtatPlace[5], State::Wrong);
                 const TableModel wrong = game.rules.table();
                 game.rules.click(place);
                 QCOMPARE(game.rules.table(), wrong);

@@ -1,0 +1,13 @@
+#include "games/line/linesolver.h"
+#include "games/mariage/mariagerules.h"
+#include "solver/search/cardbyte.h"
+
+LineSolver LineSolver::mariage()
+{
+    return LineSolver({.dropBefore = false,
+                       .draggedLeaves = true,
+                       .twoAtOnce = true,
+                       .firstLeft = CardByte(QStringLiteral("DAMEDECOEUR")),
+                       .secondLeft = CardByte(QStringLiteral("ROIDECOEUR"))},
+                      QString::fromLatin1(MariageRules::Supprimer));
+}
