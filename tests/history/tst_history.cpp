@@ -151,6 +151,8 @@ private Q_SLOTS:
             << u"\n[dimanche 6 décembre 2026 - 09:05:03]\nVorelle: MONTE-CARLO\nJoueur: "_s << kept;
         QTest::newRow("not RTF") << QByteArray("Joueur: Alice\r\n") << QString() << kept;
         QTest::newRow("empty") << QByteArray("") << QString() << QString();
+        // What a crash of the file system leaves is no empty log.
+        QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << QString() << kept;
         QTest::newRow("missing") << QByteArray() << QString()
                                  << u"Le fichier PARTIES.RTF est introuvable.\nCelui-ci devrait "
                                     "se trouver dans le dossier: <folder>"_s;
