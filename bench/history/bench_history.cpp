@@ -1,6 +1,9 @@
 // Times the history window on large logs: opening it, one search hit, the HTML and text exports;
-// then the statistics window opening on the same logs.
-// Usage: bench_history [runs], 5 runs by default; prints the median of each figure.
+// then the statistics window opening on the same logs. With "paragraph", only the history window
+// on logs whose text is one paragraph without a line break or a blank (of 300 KB and 10 MB, or of
+// the sizes given in KB), opened and then laid out whole.
+// Usage: bench_history [runs] [paragraph [KB...]], 5 runs by default; prints the median of each
+// figure.
 
 #include "history/frmhistorique.h"
 #include "settings/settingsstore.h"
@@ -120,6 +123,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 5;
+    const bool paragraph = argc > 2 && qstrcmp(argv[2], "paragraph") == 0;
 
     QTemporaryDir dir;
     AppState state;
@@ -131,6 +135,42 @@ int main(int argc, char *argv[])
     QtDesktopOpener opener;
     NoPrinter printer;
     AppContext context{state, settings, random, dialogs, opener, printer};
+
+    if (paragraph) {
+        std::printf("%10s %11s %11s %13s %12s\n", "log (MB)", "load (ms)", "open (ms)",
+                    "open CPU (ms)", "layout (ms)");
+        QList<qsizetype> sizes{300'000, 10'000'000};
+        if (argc > 3)
+            sizes.clear();
+        for (int i = 3; i < argc; ++i)
+            sizes.append(qsizetype(QString::fromLocal8Bit(argv[i]).toLongLong()) * 1000);
+        for (const qsizetype size : std::as_const(sizes)) {
+            const QByteArray log =
+                writeRtf({{QStringLiteral("abcdefghij").repeated(size / 10), false}});
+            QFile file(LogPath(state));
+            if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
+                qFatal("cannot write the log");
+            file.close();
+            std::vector<double> load, open, openCpu, layout;
+            for (int run = 0; run < runs; ++run) {
+                std::optional<frmHistorique> window;
+                double cpu = 0;
+                load.push_back(milliseconds([&] { window.emplace(context); }, &cpu));
+                open.push_back(load.back() + milliseconds(
+                                                 [&] {
+                                                     window->show();
+                                                     QApplication::processEvents();
+                                                 },
+                                                 &cpu));
+                openCpu.push_back(cpu);
+                layout.push_back(milliseconds(
+                    [&] { window->RTF->document()->documentLayout()->documentSize(); }));
+            }
+            std::printf("%10.1f %11.1f %11.1f %13.1f %12.1f\n", double(log.size()) / 1e6,
+                        median(load), median(open), median(openCpu), median(layout));
+        }
+        return 0;
+    }
 
     // "open" is the whole opening: "load" (construct and read the log) then the first showing.
     // The view lays the text out lazily, so the first search hit far from the top also lays out

@@ -69,6 +69,9 @@ bool frmIntro::start()
         move(screen->availableGeometry().center() - rect().center());
     show();
 
+    // After the lock: a copy still running may be writing (the store keeps younger files too).
+    m_context.settings.removeLeftovers();
+
     SettingsStore &settings = m_context.settings;
     if ((!settings.unreadable() || setAsideUnreadableSettings()) &&
         Settings::isFirstRun(settings) &&

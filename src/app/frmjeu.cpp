@@ -159,6 +159,7 @@ void frmJeu::createStatusBar()
     txtJoueur->setObjectName(QStringLiteral("txtJoueur"));
     txtJoueur->setToolTip(QStringLiteral("Nom du joueur"));
     txtJoueur->setValidator(new UpperCaseValidator(txtJoueur));
+    txtJoueur->setMaxLength(Settings::NomDuJoueurLongueurMax);
     QFont nameFont;
     nameFont.setFamilies(
         {QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});

@@ -1,6 +1,7 @@
 #include "options/frmoptions.h"
 
 #include "options/clicklabel.h"
+#include "settings/settingkeys.h"
 #include "shared/pictures.h"
 #include "shared/uppercasevalidator.h"
 
@@ -243,6 +244,7 @@ QFrame *frmOptions::createDiversPage()
     txtNomJoueur = new QLineEdit;
     txtNomJoueur->setToolTip(QStringLiteral("Nom du joueur"));
     txtNomJoueur->setValidator(new UpperCaseValidator(txtNomJoueur));
+    txtNomJoueur->setMaxLength(Settings::NomDuJoueurLongueurMax);
     chkNomJoueur = new QCheckBox(QStringLiteral("Nom par défaut"));
     lblCouleurs[0] = makeColourSquare(QStringLiteral("Couleur du texte de la barre d'état"));
     lblCouleurs[1] = makeColourSquare(QStringLiteral("Couleur du fond de la barre d'état"));

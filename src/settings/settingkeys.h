@@ -15,6 +15,8 @@ inline constexpr char Fond[] = "fond";
 inline constexpr char ImageDeFond[] = "image de fond";
 inline constexpr char DosDesCartes[] = "dos des cartes";
 inline constexpr char NomDuJoueur[] = "nom du joueur";
+// The longest name the boxes take: every record of the log holds the name.
+inline constexpr int NomDuJoueurLongueurMax = 64;
 inline constexpr char NomParDefaut[] = "nom par defaut";
 inline constexpr char Melange[] = "melange";
 inline constexpr char CouleurFondEtat[] = "couleur fond etat";

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <cstdio>
 
@@ -86,7 +87,8 @@ QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString &iniPath) : m_path(iniPath)
+SettingsStore::SettingsStore(const QString &iniPath)
+    : m_path(iniPath), m_opened(QDateTime::currentDateTimeUtc())
 {
     const bool present = QFileInfo(iniPath).isFile();
     if (present) {
@@ -153,8 +155,7 @@ bool SettingsStore::save(const QMap<QString, QString> &values)
     // takes a file of the same size and time as one it has read for that same file. So the new
     // file is written under a name of its own, read back under another, and takes the place of
     // the settings file only when it holds every value.
-    const QFileInfo info(m_path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : m_path;
+    const QString target = writtenPath();
     const QString stem =
         target + QStringLiteral(".%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_saves);
     const QString written = stem + QStringLiteral(".tmp");
@@ -179,6 +180,26 @@ bool SettingsStore::save(const QMap<QString, QString> &values)
         QFile::remove(checked);
     }
     return ok;
+}
+
+QString SettingsStore::writtenPath() const
+{
+    const QFileInfo info(m_path);
+    return info.isSymLink() ? info.symLinkTarget() : m_path;
+}
+
+void SettingsStore::removeLeftovers() const
+{
+    const QFileInfo target(writtenPath());
+    const QRegularExpression ours(QLatin1Char('^') + QRegularExpression::escape(target.fileName()) +
+                                  QStringLiteral("\\.[0-9]+-[0-9]+\\.(tmp|lu)$"));
+    const QDir folder = target.dir();
+    for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+        // Younger files may be another copy's write under way.
+        if (!file.isSymLink() && ours.match(file.fileName()).hasMatch() &&
+            file.lastModified() < m_opened)
+            QFile::remove(file.filePath());
+    }
 }
 
 QString SettingsStore::parameter(const char *key) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
@@ -46,11 +47,19 @@ public:
     // could not be moved: then it stays unreadable and untouched.
     QString setAsideUnreadable();
 
+    // Removes what writes of this store left behind when the program was killed during them:
+    // files named as save() names its temporary files ("<file>.<pid>-<n>.tmp" and ".lu") beside
+    // the settings file, last modified before the store was opened. Nothing else is touched.
+    void removeLeftovers() const;
+
 private:
     bool save(const QMap<QString, QString> &values);
+    // The file a save replaces: the target of a symbolic link, else the settings file itself.
+    QString writtenPath() const;
 
     QString m_path;
     QMap<QString, QString> m_values; // by "section/key"
     bool m_unreadable = false;
     int m_saves = 0;
+    QDateTime m_opened;
 };

@@ -93,3 +93,14 @@ QString SaveFileAtomically(const QString &path, const QByteArray &data)
         return file.errorString();
     return {};
 }
+
+QString KeepCopyBeside(const QString &path, const QString &suffix, const QByteArray &data,
+                       QString &failure)
+{
+    const QString base = path + suffix;
+    QString kept = base;
+    for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+        kept = base + QLatin1Char('-') + QString::number(n);
+    failure = SaveFileAtomically(kept, data);
+    return failure.isEmpty() ? kept : QString();
+}

@@ -40,3 +40,9 @@ QString LogPath(const AppState &state);
 // size limit leaves the previous file exactly as it was. Returns "" on success, else the reason
 // for the user, in French.
 QString SaveFileAtomically(const QString &path, const QByteArray &data);
+
+// Writes data, as SaveFileAtomically() does, to path + suffix, or to path + suffix + "-2", "-3"
+// and so on when that name is taken: an existing file is never replaced. Returns the path
+// written, or "" with the reason for the user, in French, in failure.
+QString KeepCopyBeside(const QString &path, const QString &suffix, const QByteArray &data,
+                       QString &failure);

@@ -4,6 +4,7 @@
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
 
+#include <QDir>
 #include <QFile>
 
 QLocale RecordLocale()
@@ -44,9 +45,37 @@ RichText RecordText(const GameRecord &record, const QLocale &locale)
     return text;
 }
 
+AppendedLog AppendToLog(const QByteArray &log, const RichText &text)
+{
+    if (log.isEmpty())
+        return {writeRtf(text), false, {}, false};
+    const RtfReadResult read = readRtf(log);
+    if (read.closingBrace >= 0) {
+        QByteArray added = writeRtfText(text);
+        // A group resets what the file left in force at its end; one is needed too when the
+        // text would run on from a control word just before the brace.
+        if (!read.writerStateAtEnd || !added.startsWith('\\'))
+            added = "{\\plain\\f0\\fs20\\uc1\\ansicpg1252 " + added + '}';
+        QByteArray bytes;
+        bytes.reserve(log.size() + added.size());
+        bytes.append(log.first(read.closingBrace))
+            .append(added)
+            .append(log.sliced(read.closingBrace));
+        return {bytes, false, {}, false};
+    }
+    RichText kept = read.text;
+    for (const RichTextRun &run : text)
+        appendText(kept, run.text, run.bold);
+    return {writeRtf(kept), true,
+            read.status == RtfReadResult::Status::Ok
+                ? QStringLiteral("Le texte ajouté à la fin du fichier n'y serait pas lu.")
+                : read.message,
+            !read.text.isEmpty()};
+}
+
 QString RecordGame(const QString &logPath, const GameRecord &record, const QLocale &locale)
 {
-    RichText log;
+    QByteArray before;
     QFile existing(logPath);
     if (existing.exists()) {
         if (!existing.open(QIODevice::ReadOnly)) {
@@ -54,22 +83,35 @@ QString RecordGame(const QString &logPath, const GameRecord &record, const QLoca
                    existing.errorString() +
                    QStringLiteral(").\nLa partie n'a pas été enregistrée.");
         }
-        RtfReadResult read = readRtf(existing.readAll());
-        if (read.status != RtfReadResult::Status::Ok) {
+        before = existing.readAll();
+        existing.close();
+    }
+    const AppendedLog appended = AppendToLog(before, RecordText(record, locale));
+    QString keptAs;
+    if (appended.rewritten) {
+        QString failure;
+        keptAs = KeepCopyBeside(logPath, QStringLiteral(".illisible"), before, failure);
+        if (keptAs.isEmpty()) {
             return QStringLiteral("Le fichier des parties PARTIES.RTF est illisible : ") +
-                   read.message +
-                   QStringLiteral("\nIl a été laissé tel quel et la partie n'a pas été "
+                   appended.reason + QStringLiteral("\nIl n'a pas pu être mis de côté (") +
+                   failure +
+                   QStringLiteral(").\nIl a été laissé tel quel et la partie n'a pas été "
                                   "enregistrée.");
         }
-        log = std::move(read.text);
     }
-    for (const RichTextRun &run : RecordText(record, locale))
-        appendText(log, run.text, run.bold);
-
-    const QString failure = SaveFileAtomically(logPath, writeRtf(log));
+    const QString failure = SaveFileAtomically(logPath, appended.bytes);
     if (!failure.isEmpty()) {
         return QStringLiteral("Impossible d'enregistrer la partie dans le fichier PARTIES.RTF (") +
                failure + QStringLiteral(").\nL'historique précédent est intact.");
+    }
+    if (!keptAs.isEmpty()) {
+        return QStringLiteral("Le fichier des parties PARTIES.RTF était illisible : ") +
+               appended.reason + QStringLiteral("\nIl a été conservé tel quel sous le nom\n") +
+               QDir::toNativeSeparators(keptAs) +
+               QStringLiteral("\net la partie a été enregistrée dans un nouveau fichier "
+                              "PARTIES.RTF") +
+               (appended.textKept ? QStringLiteral(", qui reprend ce qui a pu en être lu.")
+                                  : QStringLiteral("."));
     }
     return {};
 }

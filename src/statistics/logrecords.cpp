@@ -131,18 +131,38 @@ LogFile ReadLogFile(const QString &path)
         log.message = QStringLiteral("Le fichier des parties %1 est introuvable.").arg(shownPath);
         return log;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Qt words the common causes in English: they are told here in French.
-        const QFileInfo info(path);
-        const QString reason = info.isDir()         ? QStringLiteral("c'est un dossier")
-                               : !info.isReadable() ? QStringLiteral("accès refusé")
-                                                    : file.errorString();
+    const auto refuse = [&](const QString &reason) {
         log.status = LogFile::Status::Unreadable;
         log.message = QStringLiteral("Impossible de lire le fichier des parties %1 : %2")
                           .arg(shownPath, reason);
         return log;
+    };
+    const QString tooLarge =
+        QStringLiteral("il dépasse %1 Mo, la taille la plus grande lue").arg(MaxLogFileSize >> 20);
+    // Checked before opening: opening a pipe waits for a writer, and a device may never end.
+    const QFileInfo info(path);
+    if (info.isDir())
+        return refuse(QStringLiteral("c'est un dossier"));
+    if (!info.isFile())
+        return refuse(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    if (info.size() > MaxLogFileSize)
+        return refuse(tooLarge);
+    if (!file.open(QIODevice::ReadOnly)) {
+        // Qt words the common causes in English: they are told here in French.
+        return refuse(!info.isReadable() ? QStringLiteral("accès refusé") : file.errorString());
     }
-    const RtfReadResult read = readRtf(file.readAll());
+    // Read in pieces up to the limit: the file may have grown since it was looked at.
+    QByteArray data;
+    data.reserve(qsizetype(info.size()));
+    while (data.size() <= MaxLogFileSize) {
+        const QByteArray piece = file.read(qint64(1) << 20);
+        if (piece.isEmpty())
+            break;
+        data += piece;
+    }
+    if (data.size() > MaxLogFileSize)
+        return refuse(tooLarge);
+    const RtfReadResult read = readRtf(data);
     if (read.status == RtfReadResult::Status::NotRtf) {
         log.status = LogFile::Status::Unreadable;
         log.message = QStringLiteral("Le fichier des parties %1 est illisible : %2")

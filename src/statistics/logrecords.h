@@ -35,7 +35,11 @@ struct LogFile {
     LogRecords records;
 };
 
-// Reads the log file with the history window's reader.
+// The largest log read, far above years of games (a record takes about 200 bytes).
+inline constexpr qint64 MaxLogFileSize = qint64(256) << 20;
+
+// Reads the log file with the history window's reader. Anything but a regular file (a device, a
+// pipe), or a file larger than MaxLogFileSize, is refused as Unreadable without being read.
 LogFile ReadLogFile(const QString &path);
 
 // "1 partie illisible ignorée", "3 parties illisibles ignorées"; empty for none.

@@ -118,6 +118,32 @@ private Q_SLOTS:
         }
     }
 
+    // The temporary files of settings writes that a kill cut short are removed at the start.
+    // Any other file stays, and so does one written since the store opened: a copy already
+    // running may be writing it.
+    void leftoversOfKilledWritesAreRemoved()
+    {
+        Splash splash;
+        const auto create = [&](const QString &name, qint64 age) {
+            QFile file(splash.folder + u'/' + name);
+            return file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush() &&
+                   file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                    QFileDevice::FileModificationTime);
+        };
+        const QStringList leftovers{u"vorelles.ini.19624-2.tmp"_s, u"vorelles.ini.7-13.lu"_s};
+        const QStringList others{u"vorelles.ini.tmp"_s, u"vorelles.ini.19624-2.tmp.bak"_s,
+                                 u"autre.ini.19624-2.tmp"_s, u"vorelles.ini.x-2.tmp"_s,
+                                 u"vorelles.ini.19624-.lu"_s};
+        for (const QString &name : leftovers + others)
+            QVERIFY(create(name, 3600));
+        QVERIFY(create(u"vorelles.ini.19624-3.tmp"_s, -60));
+        QVERIFY(splash.intro.start());
+        for (const QString &name : leftovers)
+            QVERIFY2(!QFile::exists(splash.folder + u'/' + name), qPrintable(name));
+        for (const QString &name : others + QStringList{u"vorelles.ini.19624-3.tmp"_s})
+            QVERIFY2(QFile::exists(splash.folder + u'/' + name), qPrintable(name));
+    }
+
     void lockOfACrashedCopyIsTakenOver()
     {
         // A process that has ended stands for a copy that crashed holding the lock.

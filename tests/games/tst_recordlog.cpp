@@ -103,17 +103,111 @@ private Q_SLOTS:
             QVERIFY(lines(game, 52).isEmpty());
     }
 
-    void unreadableLogIsLeftAsItWas()
+    // A record goes in before the closing brace of a log that reads as sound: every byte of the
+    // file stays, even where the end of the file reads otherwise than the writer writes.
+    void appendingKeepsEveryByteOfTheLog_data()
     {
+        QTest::addColumn<QByteArray>("before");
+        RichText three;
+        for (const char *game : {"DUO", "PYRAMIDE", "STEPHANIE"})
+            for (const RichTextRun &run : RecordText(record(QString::fromLatin1(game), {}), French))
+                appendText(three, run.text, run.bold);
+        const QByteArray written = writeRtf(three);
+        QTest::newRow("trois parties") << written;
+        // Legal RTF that swallows the text up to the end of its group: nothing is read.
+        const qsizetype first = written.indexOf("\\b \\par");
+        QTest::newRow("\\uc qui cache les parties")
+            << written.left(first) + "\\uc2147483647 \\u233 " + written.mid(first);
+        QTest::newRow("gras et page de code 1251 à la fin")
+            << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\b \\'c0\\par}\r\n");
+        QTest::newRow("mot de contrôle contre l'accolade") << QByteArray("{\\rtf1 x\\par}");
+        QTest::newRow("fichier vide") << QByteArray();
+    }
+
+    void appendingKeepsEveryByteOfTheLog()
+    {
+        QFETCH(QByteArray, before);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("parties.rtf"));
-        const QByteArray damaged = "{\\rtf1\\ansi {\\b Ancienne partie\\par";
-        QVERIFY(writeAll(path, damaged));
-        const QString message =
-            RecordGame(path, record(QStringLiteral("DUO"), QStringLiteral("VRAI")), French);
-        QVERIFY(
-            message.startsWith(QStringLiteral("Le fichier des parties PARTIES.RTF est illisible")));
-        QCOMPARE(readAll(path), damaged);
+        QVERIFY(writeAll(path, before));
+        const GameRecord added = record(QStringLiteral("MONTE-CARLO"), QStringLiteral("VRAI"));
+        QCOMPARE(RecordGame(path, added, French), QString());
+
+        const QByteArray after = readAll(path);
+        RichText expected = readRtf(before).text;
+        for (const RichTextRun &run : RecordText(added, French))
+            appendText(expected, run.text, run.bold);
+        const RtfReadResult read = readRtf(after);
+        QCOMPARE(read.status, RtfReadResult::Status::Ok);
+        QCOMPARE(read.text, expected);
+        const qsizetype brace = before.lastIndexOf('}');
+        QVERIFY(before.isEmpty() || brace > 0);
+        QVERIFY(after.startsWith(before.left(brace)));
+        QVERIFY(after.endsWith(before.mid(brace)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("parties.rtf")});
+    }
+
+    // A log that cannot be read whole, or not at all, is kept beside the new one, which holds
+    // what could be read and the record; when it cannot be kept, nothing is written.
+    void unreadableLogIsKeptBeside_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("readable");
+        QTest::addColumn<bool>("alreadyKept"); // a "parties.rtf.illisible" is there before
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("tronqué") << QByteArray("{\\rtf1\\ansi {\\b Ancienne partie\\par")
+                                 << QStringLiteral("Ancienne partie\n") << false << false;
+        // What a crash of the file system leaves: not an empty log.
+        QTest::newRow("octets nuls") << QByteArray(4096, '\0') << QString() << true << false;
+        QTest::newRow("blancs") << QByteArray(" \r\n\t \r\n") << QString() << false << false;
+        QTest::newRow("fin dans une destination")
+            << QByteArray("{\\rtf1\\ansi Ancienne partie\\par\\info}")
+            << QStringLiteral("Ancienne partie\n") << false << false;
+        QTest::newRow("octets nuls, dossier en lecture seule")
+            << QByteArray(4096, '\0') << QString() << false << true;
+    }
+
+    void unreadableLogIsKeptBeside()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, readable);
+        QFETCH(bool, alreadyKept);
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("parties.rtf"));
+        QVERIFY(writeAll(path, before));
+        const QString taken = path + QStringLiteral(".illisible");
+        if (alreadyKept)
+            QVERIFY(writeAll(taken, "ancien"));
+        const QString kept = alreadyKept ? taken + QStringLiteral("-2") : taken;
+        const GameRecord added = record(QStringLiteral("DUO"), QStringLiteral("VRAI"));
+
+        if (readOnly)
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        ChildFaults faults;
+        faults.honourPermissions = readOnly;
+        const QString message = RunInChild(faults, [&] { return RecordGame(path, added, French); });
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        if (readOnly) {
+            QVERIFY2(message.endsWith(QStringLiteral(").\nIl a été laissé tel quel et la partie "
+                                                     "n'a pas été enregistrée.")),
+                     qPrintable(message));
+            QCOMPARE(readAll(path), before);
+            QVERIFY(!QFileInfo::exists(kept));
+            return;
+        }
+        QVERIFY2(message.startsWith(
+                     QStringLiteral("Le fichier des parties PARTIES.RTF était illisible : ")),
+                 qPrintable(message));
+        QVERIFY(message.contains(QStringLiteral("sous le nom\n") + kept + u'\n'));
+        QCOMPARE(readAll(kept), before);
+        if (alreadyKept)
+            QCOMPARE(readAll(taken), QByteArray("ancien"));
+        const RtfReadResult read = readRtf(readAll(path));
+        QCOMPARE(read.status, RtfReadResult::Status::Ok);
+        QCOMPARE(plainText(read.text), readable + plainText(RecordText(added, French)));
     }
 
     void faultsLeaveTheLogAsItWas_data()

@@ -8,14 +8,17 @@
 #include "support/childfaults.h"
 #include "testapp.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -81,27 +84,43 @@ private Q_SLOTS:
     {
         QTest::addColumn<RichText>("text");
         QTest::addColumn<int>("paragraphs");
-        QTest::newRow("empty") << RichText{} << 1;
+        QTest::addColumn<bool>("cut"); // the view cuts over-long lines into paragraphs
+        QTest::newRow("empty") << RichText{} << 1 << false;
         // The empty line before the first record is a paragraph of its own.
-        QTest::newRow("two records") << sampleLog() << 3;
+        QTest::newRow("two records") << sampleLog() << 3 << false;
         QString lines;
         for (int i = 0; i < 200; ++i)
             lines += u"ligne %1\n"_s.arg(i);
-        QTest::newRow("no record, 201 lines") << RichText{{lines, false}} << 4;
+        QTest::newRow("no record, 201 lines") << RichText{{lines, false}} << 4 << false;
         QTest::newRow("breaks of every kind")
-            << RichText{{u"\n\n[\n[x]\n"_s, true}, {u"\n\n"_s, false}, {u"[\n"_s, true}} << 4;
+            << RichText{{u"\n\n[\n[x]\n"_s, true}, {u"\n\n"_s, false}, {u"[\n"_s, true}} << 4
+            << false;
+        // Laid out whole, a paragraph takes a time that grows with the square of its length.
+        QTest::newRow("one paragraph of 10 MB")
+            << RichText{{u"abcdefghi "_s.repeated(1'000'000), false}} << 5000 << true;
+        QTest::newRow("long lines without blanks, then records")
+            << RichText{{u"[ab]\n"_s, true},
+                        {u"😀"_s.repeated(3001) + u"\nfin\n[b]\n"_s, false},
+                        {u"x"_s.repeated(2500), true}}
+            << 6 << true;
     }
 
     void viewGivesTheTextBackWithAParagraphPerRecord()
     {
         QFETCH(RichText, text);
         QFETCH(int, paragraphs);
+        QFETCH(bool, cut);
         QTextDocument document;
         setRichText(document, text);
         setRichText(document, text); // replaces the first load
         QCOMPARE(document.blockCount(), paragraphs);
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            QVERIFY(block.length() <= 2001);
         QCOMPARE(richText(document), text);
-        QCOMPARE(document.toPlainText(), plainText(text));
+        if (cut)
+            QCOMPARE(document.toPlainText().remove(u'\n'), plainText(text).remove(u'\n'));
+        else
+            QCOMPARE(document.toPlainText(), plainText(text));
     }
 
     void pageLines_data()
@@ -151,6 +170,8 @@ private Q_SLOTS:
             << u"\n[dimanche 6 décembre 2026 - 09:05:03]\nVorelle: MONTE-CARLO\nJoueur: "_s << kept;
         QTest::newRow("not RTF") << QByteArray("Joueur: Alice\r\n") << QString() << kept;
         QTest::newRow("empty") << QByteArray("") << QString() << QString();
+        // What a crash of the file system leaves is no empty log.
+        QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << QString() << kept;
         QTest::newRow("missing") << QByteArray() << QString()
                                  << u"Le fichier PARTIES.RTF est introuvable.\nCelui-ci devrait "
                                     "se trouver dans le dossier: <folder>"_s;
@@ -177,6 +198,19 @@ private Q_SLOTS:
         QCOMPARE(h.window.Boutons[Fermer]->isDefault(), shown.isEmpty());
         h.window.close();
         QCOMPARE(readFile(h.logPath), log.isNull() ? Absent : log);
+    }
+
+    // The window opens a log of one paragraph of 10 MB and lays all of it out, in seconds.
+    void opensAParagraphOfTenMegabytes()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        History h(writeRtf({{u"abcdefghij"_s.repeated(1'000'000), false}}));
+        h.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        h.window.RTF->document()->documentLayout()->documentSize();
+        QVERIFY2(timer.elapsed() < 60'000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(h.dialogs.shown.isEmpty());
     }
 
     void exportFormatFollowsTheName_data()

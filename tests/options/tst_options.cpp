@@ -191,6 +191,10 @@ private Q_SLOTS:
                  (QStringList{u"animer les deplacements=1"_s, u"couleur fond etat=16711680"_s,
                               u"couleur texte etat=16777215"_s, u"nom du joueur=ELISE B"_s,
                               u"nom par defaut=0"_s}));
+        // Every record of the log holds the name: it is kept to 64 characters.
+        QTest::keyClicks(dlg.txtNomJoueur, QString(70, u'z'));
+        QCOMPARE(validate(dlg.cmdValiderCouleurs),
+                 QStringList{u"nom du joueur=ELISE B "_s + QString(54, u'Z')});
     }
 
     // The name box shows a long name whole, and the dialog ends where its pages end.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace Statistics;
@@ -297,6 +298,18 @@ private Q_SLOTS:
         QTest::newRow("folder")
             << QStringList{u"."_s}
             << u"Impossible de lire le fichier des parties . : c'est un dossier"_s;
+        // Refused unread: an endless source, a pipe that waits for a writer, a file past the limit.
+        const QString notRegular = u"ce n'est pas un fichier ordinaire"_s;
+        QTest::newRow("device") << QStringList{u"/dev/zero"_s}
+                                << u"Impossible de lire le fichier des parties /dev/zero : "_s +
+                                       notRegular;
+        QTest::newRow("named pipe")
+            << QStringList{u"tube"_s}
+            << u"Impossible de lire le fichier des parties tube : "_s + notRegular;
+        QTest::newRow("too large")
+            << QStringList{u"immense.rtf"_s}
+            << u"Impossible de lire le fichier des parties immense.rtf : il dépasse 256 Mo, la "
+               "taille la plus grande lue"_s;
         QTest::newRow("two files") << QStringList{u"a.rtf"_s, u"b.rtf"_s} << usage;
         QTest::newRow("option") << QStringList{u"--aide"_s} << usage;
     }
@@ -309,6 +322,10 @@ private Q_SLOTS:
         QFile notes(dir.filePath(u"notes.rtf"_s));
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("Bonjour") == 7);
         notes.close();
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath(u"tube"_s)).constData(), 0600) == 0);
+        QFile immense(dir.filePath(u"immense.rtf"_s)); // sparse: takes no room on the disk
+        QVERIFY(immense.open(QIODevice::WriteOnly) && immense.resize(MaxLogFileSize + 1));
+        immense.close();
         const Run run = stats(arguments, dir.path());
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, u"vorelles-stats : "_s + message + u'\n');

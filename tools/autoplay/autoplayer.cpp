@@ -105,6 +105,21 @@ std::optional<DealRun> parseDealRun(const QStringList &args, int deckSize, QStri
     return DealRun{*deals, *seed, *melange};
 }
 
+QStringList deckCodes(const QString &line)
+{
+    if (line.trimmed().isEmpty())
+        return {};
+    QStringList codes = line.split(QLatin1Char(','));
+    for (QString &code : codes) {
+        code = code.trimmed();
+        for (QChar &c : code) {
+            if (c >= u'a' && c <= u'z')
+                c = QChar(c.unicode() - u'a' + u'A');
+        }
+    }
+    return codes;
+}
+
 } // namespace Autoplay
 
 Autoplayer::Autoplayer(const AutoplayGame &game, quint32 seed, int melange)

@@ -42,6 +42,11 @@ WinRate winRate(qint64 won, qint64 deals);
 // A whole number from min to max, or nothing.
 std::optional<qint64> wholeNumber(const QString &text, qint64 min, qint64 max);
 
+// The card codes of a deck given on one line, separated by commas, each trimmed and in capitals:
+// only the ASCII letters are raised, so that no other letter is taken for one of a code. Empty
+// for a blank line.
+QStringList deckCodes(const QString &line);
+
 // How many deals to play, on which shuffle: "DONNES [--seed GRAINE] [--melange M]".
 struct DealRun {
     qint64 deals = 0;

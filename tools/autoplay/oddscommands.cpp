@@ -1,5 +1,6 @@
 #include "oddscommands.h"
 
+#include "autoplayer.h"
 #include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
 #include "games/poussepousse/poussesolver.h"
@@ -84,10 +85,12 @@ struct Deal {
 Deal readChanceDeck(const QString &game, const QString &line)
 {
     Deal deal;
-    deal.codes = line.split(QLatin1Char(','));
-    for (QString &code : deal.codes)
-        code = code.trimmed().toUpper();
+    deal.codes = Autoplay::deckCodes(line);
     const int size = GameCatalog::byMenuName(game)->deckSize;
+    if (deal.codes.isEmpty()) {
+        deal.problem = QStringLiteral("la donne est vide.");
+        return deal;
+    }
     if (deal.codes.size() != size) {
         deal.problem =
             QStringLiteral("il faut %1 cartes, la donne en a %2.").arg(size).arg(deal.codes.size());
@@ -123,9 +126,11 @@ Deal readChanceDeck(const QString &game, const QString &line)
 Deal readGrid(const QString &line)
 {
     Deal deal;
-    deal.codes = line.split(QLatin1Char(','));
-    for (QString &code : deal.codes)
-        code = code.trimmed().toUpper();
+    deal.codes = Autoplay::deckCodes(line);
+    if (deal.codes.isEmpty()) {
+        deal.problem = QStringLiteral("la grille est vide.");
+        return deal;
+    }
     if (deal.codes.size() != SlidingGrid::Cells) {
         deal.problem = QStringLiteral("il faut les 16 places de la grille, la ligne en a %1.")
                            .arg(deal.codes.size());

@@ -125,9 +125,11 @@ private:
 // The codes of one deck a line, checked against the game's deck; the error otherwise.
 std::optional<QStringList> parseDeck(const QString &line, const QStringList &valid, QString &error)
 {
-    QStringList codes = line.split(QLatin1Char(','));
-    for (QString &code : codes)
-        code = code.trimmed().toUpper();
+    const QStringList codes = Autoplay::deckCodes(line);
+    if (codes.isEmpty()) {
+        error = QStringLiteral("la donne est vide.");
+        return std::nullopt;
+    }
     if (codes.size() != valid.size()) {
         error = QStringLiteral("la donne compte %1 cartes au lieu de %2.")
                     .arg(codes.size())

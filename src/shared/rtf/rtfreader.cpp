@@ -6,6 +6,7 @@
 #include <array>
 #include <limits>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -147,7 +148,8 @@ struct Mark {
 
 class Reader {
 public:
-    explicit Reader(const QByteArray &data) : m_p(data.constBegin()), m_end(data.constEnd())
+    explicit Reader(const QByteArray &data)
+        : m_begin(data.constBegin()), m_p(m_begin), m_end(data.constEnd())
     {
         m_text.reserve(data.size()); // no escape gives more than one UTF-16 unit per byte
         m_groups.reserve(64);
@@ -168,6 +170,7 @@ private:
     void put(char16_t c);
     char16_t decode(uchar byte) const { return m_cp1252 ? cp1252ToUnicode(byte) : byte; }
 
+    const char *m_begin;
     const char *m_p;
     const char *m_end;
     std::vector<Group> m_groups;
@@ -177,16 +180,20 @@ private:
     bool m_damaged = false;
     QString m_text;
     std::vector<Mark> m_marks{{0, false}};
+    // The last closing of the outermost group: where, and how text put before it would read.
+    const char *m_closingBrace = nullptr;
+    bool m_closingHidden = true;
+    bool m_closingInWriterState = false;
 };
 
 RtfReadResult Reader::read()
 {
     RtfReadResult result;
+    if (m_p == m_end)
+        return result;
     if (QByteArrayView(m_p, m_end).startsWith("\xEF\xBB\xBF"))
         m_p += 3;
     skipBlanks();
-    if (m_p == m_end)
-        return result;
     if (!QByteArrayView(m_p, m_end).startsWith("{\\rtf")) {
         result.status = RtfReadResult::Status::NotRtf;
         result.message = QStringLiteral("Le fichier n'est pas au format RTF.");
@@ -218,6 +225,9 @@ RtfReadResult Reader::read()
         result.status = RtfReadResult::Status::Damaged;
         result.message =
             QStringLiteral("Le fichier est endommagé : seule une partie a pu être lue.");
+    } else if (!m_closingHidden) {
+        result.closingBrace = m_closingBrace - m_begin;
+        result.writerStateAtEnd = m_closingInWriterState;
     }
     for (std::size_t i = 0; i < m_marks.size(); ++i) {
         const qsizetype start = m_marks[i].start;
@@ -248,10 +258,17 @@ void Reader::openGroup()
 
 void Reader::closeGroup()
 {
-    m_pendingSkip = 0;
+    const int pendingSkip = std::exchange(m_pendingSkip, 0);
     if (m_excessDepth > 0) {
         --m_excessDepth;
         return;
+    }
+    if (m_groups.size() == 1) {
+        const Group &root = m_groups.back();
+        m_closingBrace = m_p - 1;
+        m_closingHidden = root.skip;
+        m_closingInWriterState =
+            !root.bold && root.unicodeSkip == 1 && pendingSkip == 0 && m_cp1252;
     }
     m_groups.pop_back();
     if (!m_groups.empty())

@@ -55,15 +55,13 @@ void appendEscaped(QByteArray &out, const QString &text)
 
 } // namespace
 
-QByteArray writeRtf(const RichText &doc)
+QByteArray writeRtfText(const RichText &doc)
 {
     qsizetype size = 0;
     for (const RichTextRun &run : doc)
         size += run.text.size() + 4;
     QByteArray out;
-    out.reserve(size + size / 8 + 128);
-    out += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
-           "\\uc1\\pard\\f0\\fs20 ";
+    out.reserve(size + size / 8 + 16);
     bool bold = false;
     for (const RichTextRun &run : doc) {
         if (run.text.isEmpty())
@@ -74,6 +72,12 @@ QByteArray writeRtf(const RichText &doc)
         }
         appendEscaped(out, run.text);
     }
-    out += "}\n";
     return out;
+}
+
+QByteArray writeRtf(const RichText &doc)
+{
+    return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+           "\\uc1\\pard\\f0\\fs20 " +
+           writeRtfText(doc) + "}\n";
 }

@@ -101,7 +101,10 @@ private Q_SLOTS:
                    "\\title t}}{\\pict\\bin4 }}{{}{\\field{\\*\\fldinst HYPERLINK}{\\fldrslt "
                    "lien}}")
             << Status::Ok << u"|lien"_s;
-        QTest::newRow("blank") << " \r\n"_ba << Status::Ok << QString();
+        QTest::newRow("empty") << ""_ba << Status::Ok << QString();
+        // Only a file without a byte is an empty log: a crash of the file system leaves these.
+        QTest::newRow("blank") << " \r\n"_ba << Status::NotRtf << QString();
+        QTest::newRow("NUL bytes") << QByteArray(512, '\0') << Status::NotRtf << QString();
         QTest::newRow("byte order mark and trailing blanks")
             << "\xEF\xBB\xBF{\\rtf1 a}\r\n\0\0"_ba << Status::Ok << u"|a"_s;
         QTest::newRow("not at the start") << "<html>{\\rtf1 a}"_ba << Status::NotRtf << QString();

@@ -109,6 +109,16 @@ private Q_SLOTS:
         QTest::newRow("deal with an unknown option")
             << QStringList{u"horloge"_s, u"--deal"_s, u"3"_s, u"--vite"_s}
             << u"option inconnue ou incomplète « --vite »."_s;
+        QTest::newRow("empty deck")
+            << QStringList{u"solve"_s, u"Pyramide"_s, u"--deck"_s, {}} << u"la donne est vide."_s;
+        QTest::newRow("empty deck of a game of chance")
+            << QStringList{u"solve"_s, u"L'horloge"_s, u"--deck"_s, {}} << u"la donne est vide."_s;
+        // Only ASCII letters are raised: a dotless i is no I.
+        const QString deck = DealNumber::Deck(1, 52).join(u',');
+        QTest::newRow("letter outside ASCII")
+            << QStringList{u"solve"_s, u"Pyramide"_s, u"--deck"_s,
+                           QString(deck).replace(u"ASDEPIQUE"_s, u"asdepıque"_s)}
+            << u"carte inconnue « ASDEPıQUE »."_s;
         QTest::newRow("deal of a game with choices")
             << QStringList{u"Pyramide"_s, u"--deal"_s, u"3"_s}
             << u"dans « Pyramide » le joueur a des choix : autoplay ne joue pas cette donne seul "
