@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString kept = store.setAsideUnreadable();
         if (kept.isEmpty() || ReadFile(kept) != content || QFile::exists(path))
             Broken("the unreadable file was not set aside as it was");
-        if (!store.read(QStringLiteral("parametres"), QStringLiteral("melange")).isEmpty() ||
+        if (store.read(QStringLiteral("parametres"), QStringLiteral("melange")) !=
+                QLatin1String("10") ||
             !store.write(QStringLiteral("parametres"), QStringLiteral("melange"),
                          QStringLiteral("3")))
             Broken("the store did not start again from nothing");

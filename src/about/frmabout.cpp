@@ -26,6 +26,8 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
                          "fourni tel quel, sans aucune garantie : son auteur ne saurait être tenu "
                          "pour responsable des conséquences de son utilisation."),
           this)),
+      lblLicence(new QLabel(
+          QStringLiteral("Logiciel libre sous licence GNU GPL version 3 ou ultérieure."), this)),
       Image1(new QLabel(this)), cmdOK(new QPushButton(QStringLiteral("OK"), this)),
       cmdSysInfo(new QPushButton(QStringLiteral("&Infos système..."), this)), m_context(context)
 {
@@ -41,6 +43,7 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     lblDescription->setWordWrap(true);
     lblAvertissement->setWordWrap(true);
     lblAvertissement->setMinimumWidth(340);
+    lblLicence->setWordWrap(true);
 
     auto *separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
@@ -65,6 +68,8 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     auto *notice = new QVBoxLayout;
     notice->addWidget(Label1);
     notice->addWidget(lblAvertissement);
+    notice->addSpacing(6);
+    notice->addWidget(lblLicence);
 
     auto *footer = new QHBoxLayout;
     footer->addLayout(notice, 1);

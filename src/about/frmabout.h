@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 struct AppContext;
 
-// The about box: title, version, description, our notice and the way to the desktop's
+// The about box: title, version, description, our notice, the licence and the way to the desktop's
 // system-information tool.
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
     QLabel *lblDescription;
     QLabel *Label1;
     QLabel *lblAvertissement;
+    QLabel *lblLicence; // the licence the program is distributed under
     QLabel *Image1;
     QPushButton *cmdOK;
     QPushButton *cmdSysInfo;

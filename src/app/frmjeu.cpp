@@ -275,7 +275,7 @@ void frmJeu::BuildGameList()
 void frmJeu::openStartupGame()
 {
     const QString wanted = m_context.settings.parameter(Settings::Demarrage);
-    if (wanted.isEmpty() || wanted == QLatin1String("Aucune"))
+    if (wanted == QLatin1String("Aucune"))
         return;
     for (int k = 0; k < mnuDeVorelleItems.size(); ++k) {
         if (mnuDeVorelleItems[k]->text().endsWith(wanted, Qt::CaseSensitive)) {

@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     AppState state;
     const QString executableFolder = AppFolderFor(QCoreApplication::applicationDirPath());
     LocateFolders(state, executableFolder);
-    SettingsStore settings(SettingsStore::defaultIniPath(appName));
+    SettingsStore settings(SettingsStore::defaultIniPath(appName), state.appFolder);
     TimeSeededRandom random;
     QtUserDialogs dialogs;
     QtDesktopOpener opener;

@@ -57,9 +57,14 @@ SolverMenu::SolverMenu(QMenu *menu, QAction *before, SettingsStore &settings,
 
 void SolverMenu::update()
 {
-    const bool solvable = panelOf(m_gameWindow()) != nullptr;
-    indice->setEnabled(solvable);
-    demonstration->setEnabled(solvable);
+    GameForm *form = m_gameWindow();
+    const SolverPanel *panel = panelOf(form);
+    // The items follow the game as it goes, so that their shortcuts work only when they may.
+    if (panel)
+        connect(form, &GameForm::historyChanged, this, &SolverMenu::update, Qt::UniqueConnection);
+    const bool usable = panel && panel->usable();
+    indice->setEnabled(usable);
+    demonstration->setEnabled(usable);
 }
 
 void SolverMenu::gameWindowClosed()

@@ -9,14 +9,15 @@ class QMenu;
 class SettingsStore;
 
 // The solver's items of the "&Jeu" menu: the indicator shown or not (kept in the settings),
-// Indice and Démonstration, enabled while the open game window has a solver.
+// Indice and Démonstration, enabled while the open game window has a solver and a game in progress
+// or a deal to start.
 class SolverMenu final : public QObject {
     Q_OBJECT
 public:
     SolverMenu(QMenu *menu, QAction *before, SettingsStore &settings,
                std::function<GameForm *()> gameWindow);
 
-    // After a game window opened.
+    // After a game window opened, and after every action in it.
     void update();
     void gameWindowClosed();
 

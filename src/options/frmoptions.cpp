@@ -211,8 +211,6 @@ void frmOptions::loadVorelles()
 {
     lstVorelles->addItems(GameCatalog::GameNames());
     const QString game = m_context.settings.parameter(Settings::Demarrage);
-    if (game.isEmpty())
-        return;
     lblNomVorelle->setText(game);
     if (game == NoStartupGame)
         return;

@@ -1,5 +1,7 @@
 #include "settings/settingkeys.h"
 
+#include "settings/settingvalues.h"
+
 #include <array>
 #include <cstring>
 
@@ -8,22 +10,35 @@ namespace Settings {
 namespace {
 
 constexpr std::array<Key, 16> Table{{
-    {Parametres, DateDeDebut, Initial::Today, "", "date of the first run; missing means first run"},
-    {Parametres, DossierApplication, Initial::AppFolder, "", "application folder (not read)"},
-    {Parametres, Fond, Initial::Text, "32768", "table colour, red + 256 green + 65536 blue"},
-    {Parametres, ImageDeFond, Initial::InAppFolder, "bois.gif", "table picture; empty for none"},
-    {Parametres, DosDesCartes, Initial::Text, "défaut", "\"défaut\" or a picture for card backs"},
-    {Parametres, NomDuJoueur, Initial::Text, "INCONNU(E)", "player name, upper case"},
-    {Parametres, NomParDefaut, Initial::Text, "1", "\"1\" when the name box is checked"},
-    {Parametres, Melange, Initial::Text, "10", "shuffle rounds, 0 to 20"},
-    {Parametres, CouleurFondEtat, Initial::Text, "14737632", "status bar background colour"},
-    {Parametres, CouleurTexteEtat, Initial::Text, "0", "status bar text colour"},
-    {Parametres, Demarrage, Initial::Text, "Aucune", "game opened at start, or \"Aucune\""},
-    {Parametres, AnimerDeplacements, Initial::OptionsSet, "1", "\"1\" when cards glide, \"0\" not"},
-    {CarnavalSection, CarnavalTemps, Initial::GameWindowSets, "2", "seconds a pair stays shown"},
-    {AnnonceSection, AnnonceAnnonce, Initial::GameWindowSets, "0", "index of the announce"},
-    {PousseSection, PousseFamille, Initial::GameWindowSets, "3", "index of the family shown"},
-    {SolveurSection, SolveurIndicateur, Initial::GameWindowSets, "1",
+    {Parametres, DateDeDebut, Initial::Today, "", Format::AnyText,
+     "date of the first run; missing means first run"},
+    {Parametres, DossierApplication, Initial::AppFolder, "", Format::AnyText,
+     "application folder (not read)"},
+    {Parametres, Fond, Initial::Text, "32768", Format::Colour,
+     "table colour, red + 256 green + 65536 blue"},
+    {Parametres, ImageDeFond, Initial::InAppFolder, "bois.gif", Format::AnyText,
+     "table picture; empty for none"},
+    {Parametres, DosDesCartes, Initial::Text, "défaut", Format::Text,
+     "\"défaut\" or a picture for card backs"},
+    {Parametres, NomDuJoueur, Initial::Text, "INCONNU(E)", Format::AnyText,
+     "player name, upper case"},
+    {Parametres, NomParDefaut, Initial::Text, "1", Format::Number,
+     "\"1\" when the name box is checked"},
+    {Parametres, Melange, Initial::Text, "10", Format::Number, "shuffle rounds, 0 to 20"},
+    {Parametres, CouleurFondEtat, Initial::Text, "14737632", Format::Colour,
+     "status bar background colour"},
+    {Parametres, CouleurTexteEtat, Initial::Text, "0", Format::Colour, "status bar text colour"},
+    {Parametres, Demarrage, Initial::Text, "Aucune", Format::Text,
+     "game opened at start, or \"Aucune\""},
+    {Parametres, AnimerDeplacements, Initial::OptionsSet, "1", Format::Number,
+     "\"1\" when cards glide, \"0\" not"},
+    {CarnavalSection, CarnavalTemps, Initial::GameWindowSets, "2", Format::Number,
+     "seconds a pair stays shown"},
+    {AnnonceSection, AnnonceAnnonce, Initial::GameWindowSets, "0", Format::Number,
+     "index of the announce"},
+    {PousseSection, PousseFamille, Initial::GameWindowSets, "3", Format::Number,
+     "index of the family shown"},
+    {SolveurSection, SolveurIndicateur, Initial::GameWindowSets, "1", Format::Number,
      "\"1\" when the game windows say whether the deal can be won"},
 }};
 
@@ -49,6 +64,38 @@ QString firstRunValue(const Key &key, const QDate &today, const QString &appFold
         break;
     }
     return QString::fromUtf8(key.value);
+}
+
+const Key *findKey(const QString &section, const QString &name)
+{
+    for (const Key &key : Table) {
+        if (section == QLatin1String(key.section) && name == QLatin1String(key.name))
+            return &key;
+    }
+    return nullptr;
+}
+
+bool accepts(const Key &key, const QString &text)
+{
+    switch (key.format) {
+    case Format::AnyText:
+        return true;
+    case Format::Text:
+        return !text.isEmpty();
+    case Format::Number:
+        return numberAtStart(text).has_value();
+    case Format::Colour:
+        return colourValue(text).has_value();
+    }
+    return false;
+}
+
+QString defaultValue(const Key &key, const QString &appFolder)
+{
+    if (key.initial == Initial::Today ||
+        (key.initial == Initial::InAppFolder && appFolder.isEmpty()))
+        return {};
+    return firstRunValue(key, QDate(), appFolder);
 }
 
 QString gameDefault(const char *section, const char *name)

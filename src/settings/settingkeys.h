@@ -43,11 +43,21 @@ enum class Initial {
     OptionsSet,     // written only by the options dialog; missing reads as value
 };
 
+// What a stored text must be for its key to use it. Any other text, like a missing key, reads as
+// the key's default.
+enum class Format {
+    AnyText, // every text, the empty one included
+    Text,    // every text but the empty one
+    Number,  // a text that starts with a number, as numberAtStart() reads it
+    Colour,  // a colour, as colourValue() reads it
+};
+
 struct Key {
     const char *section;
     const char *name;
     Initial initial;
     const char *value;
+    Format format;
     const char *meaning;
 };
 
@@ -56,6 +66,17 @@ std::span<const Key> allKeys();
 
 // The first-run value of a "parametres" key.
 QString firstRunValue(const Key &key, const QDate &today, const QString &appFolder);
+
+// The key of the table, or nullptr for one it does not hold.
+const Key *findKey(const QString &section, const QString &name);
+
+// Whether the key uses the stored text as it stands.
+bool accepts(const Key &key, const QString &text);
+
+// What the key reads as when it is missing or its text is not accepted: its first-run value,
+// but "" for "date de debut", whose absence means the first run, and for a file of the
+// application folder when that folder is not known.
+QString defaultValue(const Key &key, const QString &appFolder);
 
 // The default a game window writes for its own key when it is missing or empty.
 QString gameDefault(const char *section, const char *name);

@@ -87,8 +87,8 @@ QMap<QString, QString> valuesOf(const QSettings &settings, bool &complete)
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString &iniPath)
-    : m_path(iniPath), m_opened(QDateTime::currentDateTimeUtc())
+SettingsStore::SettingsStore(const QString &iniPath, const QString &appFolder)
+    : m_path(iniPath), m_appFolder(appFolder), m_opened(QDateTime::currentDateTimeUtc())
 {
     const bool present = QFileInfo(iniPath).isFile();
     if (present) {
@@ -134,7 +134,12 @@ QString SettingsStore::defaultIniPath(const QString &appName)
 
 QString SettingsStore::read(const QString &section, const QString &key) const
 {
-    return m_values.value(section + QLatin1Char('/') + key);
+    const auto stored = m_values.constFind(section + QLatin1Char('/') + key);
+    const bool found = stored != m_values.cend();
+    if (const Settings::Key *known = Settings::findKey(section, key);
+        known && !(found && Settings::accepts(*known, *stored)))
+        return Settings::defaultValue(*known, m_appFolder);
+    return found ? *stored : QString();
 }
 
 bool SettingsStore::write(const QString &section, const QString &key, const QString &value)

@@ -6,16 +6,19 @@
 
 // The per-user settings file: one INI file, one group per section, every value text. The file is
 // read once, when the store opens; every write replaces the whole file, and only once the new
-// file has been read back whole.
+// file has been read back whole. A key of the settings table reads as its default while it is
+// missing or holds a text of the wrong kind.
 class SettingsStore {
 public:
-    explicit SettingsStore(const QString &iniPath);
+    // appFolder, where the program's own files lie, gives the default of a key that names one.
+    explicit SettingsStore(const QString &iniPath, const QString &appFolder = {});
 
     // $XDG_CONFIG_HOME/<appName>/<appName>.ini, ~/.config when the variable is unset.
     static QString defaultIniPath(const QString &appName);
 
-    // The stored text, or "" when the key does not exist. Every value read or written is first
-    // made storable().
+    // The stored text. A key of the settings table that is missing or whose text it does not
+    // accept reads as its default (Settings::defaultValue); any other missing key as "". Every
+    // value read or written is first made storable().
     QString read(const QString &section, const QString &key) const;
 
     // Creates or replaces the value and writes the file; false when the file cannot be written,
@@ -58,6 +61,7 @@ private:
     QString writtenPath() const;
 
     QString m_path;
+    QString m_appFolder;
     QMap<QString, QString> m_values; // by "section/key"
     bool m_unreadable = false;
     int m_saves = 0;

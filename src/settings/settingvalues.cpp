@@ -4,7 +4,7 @@
 
 namespace Settings {
 
-double numericValue(const QString &text)
+std::optional<double> numberAtStart(const QString &text)
 {
     // Collect the longest prefix that forms a decimal literal, then convert it in one go.
     QString literal;
@@ -28,7 +28,7 @@ double numericValue(const QString &text)
         }
     }
     if (!digits)
-        return 0.0;
+        return std::nullopt;
     if (at(i) == QLatin1Char('e') || at(i) == QLatin1Char('E')) {
         QString exponent(QLatin1Char('e'));
         qsizetype k = i + 1;
@@ -44,7 +44,14 @@ double numericValue(const QString &text)
     }
     bool ok = false;
     const double value = literal.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double numericValue(const QString &text)
+{
+    return numberAtStart(text).value_or(0.0);
 }
 
 qint64 roundHalfEven(double value, qint64 lowest, qint64 highest)

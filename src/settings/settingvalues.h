@@ -7,7 +7,11 @@
 namespace Settings {
 
 // The value of the numeric literal the text starts with, as a Basic Val() reads it: leading
-// blanks, an optional sign, digits, an optional fraction and exponent; "" or no digits give 0.
+// blanks, an optional sign, digits, an optional fraction and exponent; nothing when the text
+// starts with no digits or the value is not finite.
+std::optional<double> numberAtStart(const QString &text);
+
+// numberAtStart, 0 when there is none.
 double numericValue(const QString &text);
 
 // Rounds to the nearest integer, halves to even, saturating at the bounds of the range.

@@ -352,6 +352,7 @@ void GameForm::gameStopped()
     setPrompt(QStringLiteral(
         "Partie arrêtée. Appuyez sur le bouton DISTRIBUER pour une nouvelle vorelle."));
     m_stopped = true;
+    Q_EMIT historyChanged();
 }
 
 // The prompt's box is the game's, scaled with the table; its font shrinks to show the whole text.
@@ -374,13 +375,17 @@ void GameForm::gameOver(bool won)
     m_history->forget();
     // The table shows the last move before any message covers it.
     afterAction();
-    // A game the demonstration finished is not the player's: it is left out, like an abandoned one.
-    const bool demonstrated = m_solverPanel && m_solverPanel->demonstrating();
+    // A game the demonstration played any move of is not the player's: it is left out, like an
+    // abandoned one, and the prompt says so.
+    const bool demonstrated = m_solverPanel && m_solverPanel->demonstrated();
     const QString failure =
         demonstrated ? QString() : RecordGame(LogPath(m_context.state), record, RecordLocale());
     if (!failure.isEmpty())
         m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
-    setPrompt(QString());
+    const QString notRecorded =
+        demonstrated ? QStringLiteral("Partie terminée par la démonstration : non enregistrée.")
+                     : QString();
+    setPrompt(notRecorded);
     m_context.state.gameInProgress = false;
     const QString question =
         won ? QStringLiteral("BRAVO, vous avez gagné la partie. Voulez-vous recommencer une "
@@ -389,8 +394,10 @@ void GameForm::gameOver(bool won)
     if (m_context.dialogs.askYesNo(this, question, UserDialogs::Icon::None, AppTitle))
         newDeal();
     else
-        setPrompt(
-            QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une nouvelle partie."));
+        setPrompt(QStringList{notRecorded, QStringLiteral("Appuyez sur le bouton DISTRIBUER pour "
+                                                          "commencer une nouvelle partie.")}
+                      .join(QLatin1Char(' '))
+                      .trimmed());
 }
 
 void GameForm::setTimer(int intervalMs)

@@ -77,7 +77,7 @@ public:
     void dealNumbered(quint32 number);
 
 Q_SIGNALS:
-    // What undo, redo or the deal can do may have changed.
+    // What undo, redo, the deal, Indice or Démonstration can do may have changed.
     void historyChanged();
 
 protected:

@@ -165,6 +165,12 @@ void SolverPanel::setIndicatorShown(bool shown)
 void SolverPanel::newDeal()
 {
     m_wasWinnable = false;
+    m_demonstrated = false;
+}
+
+bool SolverPanel::usable() const
+{
+    return m_context.state.gameInProgress || m_form.Boutons[0]->isEnabled();
 }
 
 void SolverPanel::positionChanged()
@@ -216,6 +222,8 @@ void SolverPanel::show()
 
 void SolverPanel::hint()
 {
+    if (!usable())
+        return;
     m_hintWanted = true;
     if (m_answer)
         showHint();
@@ -238,13 +246,11 @@ void SolverPanel::showHint()
 
 void SolverPanel::startDemonstration()
 {
-    AppState &state = m_context.state;
-    if (!state.gameInProgress) {
-        // From a fresh deal the demonstration starts the game, as JOUER would.
-        if (!m_form.Boutons[0]->isEnabled())
-            return;
+    if (!usable())
+        return;
+    // From a fresh deal the demonstration starts the game, as JOUER would.
+    if (!m_context.state.gameInProgress)
         m_form.Boutons[0]->click();
-    }
     m_demonstrating = true;
     qApp->installEventFilter(this);
     m_demoTimer->start();
@@ -279,6 +285,7 @@ void SolverPanel::demonstrationStep()
         m_nextLine = rest;
     }
     m_playing = true;
+    m_demonstrated = true;
     playThroughWindow(m_form, move, m_context.state);
     m_playing = false;
     positionChanged();

@@ -25,8 +25,12 @@ public:
 
     // After every action of the window: a new position is searched, the hint goes.
     void positionChanged();
-    // A new deal: what was winnable before says nothing about it.
+    // A new deal: what was winnable before says nothing about it, and the demonstration has
+    // played none of its moves.
     void newDeal();
+    // Whether Indice and Démonstration have something to work on: a game in progress, or a deal
+    // that JOUER may start. A game that has ended has neither until the next deal.
+    bool usable() const;
 
     // The area left to the table once the strip takes the bottom of the window's rect.
     QRect placeStrip(const QRect &window);
@@ -44,6 +48,9 @@ public:
     // One tick of the demonstration timer: the next move of the line.
     void demonstrationStep();
     bool demonstrating() const { return m_demonstrating; }
+    // True once the demonstration has played a move of this deal's game, even if the player
+    // went on by hand: such a game is not the player's.
+    bool demonstrated() const { return m_demonstrated; }
 
     QLabel *indicator() const { return m_indicator; }
     QTimer *demonstrationTimer() const { return m_demoTimer; }
@@ -72,6 +79,7 @@ private:
     bool m_demoWanted = false;
     bool m_shown = true;
     bool m_demonstrating = false;
+    bool m_demonstrated = false;
     bool m_playing = false; // a move of the line is being played through the window
     // The rest of the winning line, for the position the move being played leads to.
     std::optional<SolverAnswer> m_nextLine;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +59,13 @@ private Q_SLOTS:
         QCOMPARE(app.dialogs.last().icon, UserDialogs::Icon::None);
 
         about.show();
+        // The licence is told, whole, within the screen.
+        const QLabel *licence = about.lblLicence;
+        QCOMPARE(licence->text(),
+                 u"Logiciel libre sous licence GNU GPL version 3 ou ultérieure."_s);
+        QVERIFY(licence->isVisible());
+        QVERIFY(licence->height() >= licence->heightForWidth(licence->width()));
+        QVERIFY(about.screen()->availableGeometry().contains(about.frameGeometry()));
         QTest::keyClick(about.cmdSysInfo, Qt::Key_F1);
         QCOMPARE(app.opener.opened, QStringList{page});
         // Return presses OK, even with the focus on the other button.

@@ -197,6 +197,19 @@ private Q_SLOTS:
                  QStringList{u"nom du joueur=ELISE B "_s + QString(54, u'Z')});
     }
 
+    // A settings file without the shuffle count shows and keeps its default, as a deal reads it.
+    void aMissingShuffleCountIsItsDefault()
+    {
+        OptionsApp app;
+        QSettings(app.settings.path(), QSettings::IniFormat).remove(u"parametres/melange"_s);
+        app.settings = SettingsStore(app.settings.path(), app.state.appFolder);
+        frmOptions dlg(app.context);
+        QCOMPARE(dlg.lstMelange->currentText(), u"10"_s);
+        dlg.cmdValiderCarte->click();
+        QCOMPARE(app.snapshot().value(u"parametres/melange"_s), u"10"_s);
+        QCOMPARE(app.state.shuffleRounds, qint16(10));
+    }
+
     // The name box shows a long name whole, and the dialog ends where its pages end.
     void diversNameBoxAndDialogSize()
     {

@@ -53,7 +53,7 @@ private Q_SLOTS:
         // A folder standing where the file should be cannot be written, even by root.
         SettingsStore folder(dir.path());
         QVERIFY(!folder.write(Parametres, u"fond"_s, u"1"_s));
-        QCOMPARE(folder.read(Parametres, u"fond"_s), QString());
+        QCOMPARE(folder.read(Parametres, u"fond"_s), u"32768"_s);
     }
 
     // A file Qt's reader would read only in part is never written over: it is set aside under a
@@ -233,6 +233,54 @@ private Q_SLOTS:
         QCOMPARE(kept, ini + u".illisible"_s);
         QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(readAll(kept), "[parametres]\nmelange=3\n");
+    }
+
+    void keysOfTheTableReadAsTheirDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("read");
+        const QByteArray other = "[parametres]\nfond=1\n";
+        QTest::newRow("mélange absent") << other << Parametres << u"melange"_s << u"10"_s;
+        QTest::newRow("mélange vide")
+            << QByteArray("[parametres]\nmelange=\n") << Parametres << u"melange"_s << u"10"_s;
+        QTest::newRow("mélange illisible")
+            << QByteArray("[parametres]\nmelange=dix\n") << Parametres << u"melange"_s << u"10"_s;
+        QTest::newRow("mélange lisible tel quel") << QByteArray("[parametres]\nmelange=3 tours\n")
+                                                  << Parametres << u"melange"_s << u"3 tours"_s;
+        QTest::newRow("case du nom absente")
+            << other << Parametres << u"nom par defaut"_s << u"1"_s;
+        QTest::newRow("couleur illisible")
+            << QByteArray("[parametres]\ncouleur%20texte%20etat=rouge\n") << Parametres
+            << u"couleur texte etat"_s << u"0"_s;
+        QTest::newRow("image absente")
+            << other << Parametres << u"image de fond"_s << u"/v/bois.gif"_s;
+        QTest::newRow("sans image") << QByteArray("[parametres]\nimage%20de%20fond=\n")
+                                    << Parametres << u"image de fond"_s << QString();
+        QTest::newRow("démarrage vide") << QByteArray("[parametres]\ndemarrage=\n") << Parametres
+                                        << u"demarrage"_s << u"Aucune"_s;
+        QTest::newRow("famille illisible") << QByteArray("[POUSSE-POUSSE]\nfamille=deux\n")
+                                           << u"POUSSE-POUSSE"_s << u"famille"_s << u"3"_s;
+        // Without the date, the program has never run.
+        QTest::newRow("date absente") << other << Parametres << u"date de debut"_s << QString();
+        QTest::newRow("clé hors de la table") << other << Parametres << u"autre"_s << QString();
+    }
+
+    // A key of the settings table reads as its default while it is missing or holds a text of
+    // the wrong kind; a text of the right kind is read as it stands.
+    void keysOfTheTableReadAsTheirDefaults()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, read);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(u"vorelles.ini"_s);
+        writeAll(ini, content);
+        const SettingsStore store(ini, u"/v/"_s);
+        QVERIFY(!store.unreadable());
+        QCOMPARE(store.read(section, key), read);
     }
 
     void numbersAndColoursReadSafely()

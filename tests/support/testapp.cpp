@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestApp::TestApp(bool withCardsFile) : settings(dir.filePath(QStringLiteral("config/test.ini")))
+TestApp::TestApp(bool withCardsFile)
+    : settings(dir.filePath(QStringLiteral("config/test.ini")),
+               dir.filePath(QStringLiteral("app/")))
 {
     state.appFolder = dir.filePath(QStringLiteral("app/"));
     state.logFolder = state.appFolder;

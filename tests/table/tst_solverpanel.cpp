@@ -158,6 +158,54 @@ private Q_SLOTS:
         QVERIFY(w.app.state.gameInProgress);
     }
 
+    void aGameTheDemonstrationTouchedIsNotRecorded_data()
+    {
+        QTest::addColumn<bool>("demonstrated");
+        QTest::newRow("Indice") << false;
+        QTest::newRow("un coup de la démonstration") << true;
+    }
+
+    // Once the demonstration has played a move, the game stays out of the log even when the
+    // player ends it, and the prompt says so; a hint keeps it the player's. Indice and
+    // Démonstration rest from the end of a game to the next deal.
+    void aGameTheDemonstrationTouchedIsNotRecorded()
+    {
+        QFETCH(bool, demonstrated);
+        Window w(MonteCarlo, 1);
+        QMenu menu;
+        SolverMenu items(&menu, menu.addAction(QStringLiteral("&Quitter le jeu")), w.app.settings,
+                         [&w] { return w.form; });
+        w.form->Boutons_Click(0);
+        QTRY_VERIFY(w.panel->answer().has_value());
+        if (demonstrated) {
+            w.panel->startDemonstration();
+            w.panel->demonstrationStep();
+            w.panel->stopDemonstration();
+        } else {
+            w.panel->hint();
+        }
+        w.app.dialogs.answers = {false};
+        while (w.app.state.gameInProgress) {
+            QVERIFY(items.indice->isEnabled() && items.demonstration->isEnabled());
+            QTRY_VERIFY(w.panel->answer().has_value());
+            const SolverMove move = w.panel->answer()->line.first();
+            Q_EMIT w.form->Tapis->clicked(move.picture);
+            Q_EMIT w.form->Tapis->clicked(move.partner);
+        }
+        QVERIFY(w.app.dialogs.last().text.startsWith(QStringLiteral("BRAVO")));
+        QCOMPARE(QFile::exists(LogPath(w.app.state)), !demonstrated);
+        const QString next =
+            QStringLiteral("Appuyez sur le bouton DISTRIBUER pour commencer une nouvelle partie.");
+        QCOMPARE(w.form->prompt(),
+                 demonstrated ? QStringLiteral("Partie terminée par la démonstration : non "
+                                               "enregistrée. ") +
+                                    next
+                              : next);
+        QVERIFY(!items.indice->isEnabled() && !items.demonstration->isEnabled());
+        w.form->Boutons_Click(1);
+        QVERIFY(items.indice->isEnabled() && items.demonstration->isEnabled());
+    }
+
     // Indice on a lost deal frames the move that goes furthest, and says so.
     void aLostDealsHintIsTheBestMove()
     {
