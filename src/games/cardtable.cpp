@@ -298,6 +298,7 @@ void CardTable::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_pressed = index;
+    m_lastPressed = index;
     m_pressPos = event->position();
     if (index >= 0 && m_shown.pictures.at(index).draggable) {
         m_dragSource = index;
@@ -412,6 +413,13 @@ void CardTable::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const int index = pictureUnder(event->position());
+    // The window system pairs two quick presses as a double click even when they fall on two
+    // pictures (a card glided in under the mouse, or the mouse jumped): the second one is a press
+    // of its own, never lost.
+    if (index != m_lastPressed) {
+        mousePressEvent(event);
+        return;
+    }
     if (index >= 0)
         Q_EMIT doubleClicked(index);
 }

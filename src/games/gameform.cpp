@@ -6,6 +6,7 @@
 #include "games/mainwindowlink.h"
 #include "games/solverpanel.h"
 #include "games/tablekeyboard.h"
+#include "games/tablemotion.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -512,9 +513,14 @@ QPushButton *GameForm::buttonForKey(const QKeyEvent *event) const
 
 bool GameForm::eventFilter(QObject *watched, QEvent *event)
 {
-    // Alt + the access key of a button of the active game window presses that button, even when
-    // a menu of the main window uses the same letter (the menus stay reachable with F10).
     const auto type = event->type();
+    // Whatever the player does in the window finds the cards at rest, then goes on as usual.
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+         type == QEvent::KeyPress) &&
+        watched->isWidgetType() && isAncestorOf(static_cast<QWidget *>(watched)))
+        Tapis->motion()->finish();
+    // Alt + the access key of a button of the active game window presses that button, wherever
+    // the focus is in the main window.
     if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isActiveGameWindow()) {
         if (QPushButton *button = buttonForKey(static_cast<QKeyEvent *>(event))) {
             if (type == QEvent::ShortcutOverride) {
