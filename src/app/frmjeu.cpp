@@ -18,6 +18,7 @@
 #include "table/dealmenu.h"
 #include "table/gameform.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -48,6 +49,27 @@ protected:
 private:
     QMenu *m_menu;
 };
+
+// The clock as a screen reader sees it: a name that stays, and the time as its description, read
+// when asked. A label named by its text would be announced at every tick of the clock.
+class ClockAccessible final : public QAccessibleWidget {
+public:
+    explicit ClockAccessible(QLabel *clock) : QAccessibleWidget(clock, QAccessible::StaticText) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *clockInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLabel") && object &&
+        object->objectName() == QLatin1String("lblChrono"))
+        return new ClockAccessible(static_cast<QLabel *>(object));
+    return nullptr;
+}
 
 // Only the open game's item can be checked, so that the others show no empty check box.
 void setCheckMark(QAction *item, bool open)
@@ -89,7 +111,8 @@ frmJeu::~frmJeu()
 
 void frmJeu::createMenus()
 {
-    mnuJeu = menuBar()->addMenu(QStringLiteral("&Jeu"));
+    // Alt+E: Alt+J is JOUER's in every game window.
+    mnuJeu = menuBar()->addMenu(QStringLiteral("J&eu"));
     mnuDeVorelle = new QMenu(QStringLiteral("&Nouvelle vorelle"), this);
     mnuDeJeu[0] = mnuJeu->addMenu(mnuDeVorelle);
     mnuDeJeu[1] = mnuJeu->addAction(QStringLiteral("&Arrêter le jeu"), this, &frmJeu::stopGame);
@@ -135,7 +158,7 @@ void frmJeu::createMenus()
     mnuDeAide[2]->setShortcut(Qt::Key_F3);
     mnuDeAide[2]->setEnabled(bool(m_openers.about));
 
-    // The menus stay reachable from the keyboard when a game button takes their Alt letter.
+    // F10 opens the menus, as on most desktops.
     auto *menuKey = new QShortcut(Qt::Key_F10, this);
     connect(menuKey, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(mnuJeu->menuAction()); });
@@ -168,9 +191,19 @@ void frmJeu::createStatusBar()
     layout->addWidget(txtJoueur);
     layout->addSpacing(16);
     addLabel(QStringLiteral("Temps:"));
-    lblChrono = addLabel(ClockText(0));
+    static const bool clockRead = [] {
+        QAccessible::installFactory(clockInterface);
+        return true;
+    }();
+    Q_UNUSED(clockRead);
+    // Named before its first text: a screen reader's view of a widget is made at the first event
+    // about it, and a label with a name of its own tells no change of name when its text changes.
+    lblChrono = new QLabel(BarreEtat);
     lblChrono->setObjectName(QStringLiteral("lblChrono"));
+    lblChrono->setAccessibleName(QStringLiteral("Temps de jeu"));
     lblChrono->setToolTip(QStringLiteral("Temps de jeu"));
+    lblChrono->setText(ClockText(0));
+    layout->addWidget(lblChrono);
     layout->addSpacing(16);
     addLabel(QStringLiteral("Pour l'aide, appuyez sur F1..."));
     layout->addStretch();
@@ -415,6 +448,8 @@ void frmJeu::showDialog(const std::function<void(QWidget *)> &opener)
 
 void frmJeu::startClock()
 {
+    // A game starts: F5 must stop it even if the menu, opened before, disabled the item.
+    mnuDeJeu[1]->setEnabled(true);
     lblChrono->setText(ClockText(0));
     Timer1.start();
 }

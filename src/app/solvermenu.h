@@ -8,7 +8,7 @@ class QAction;
 class QMenu;
 class SettingsStore;
 
-// The solver's items of the "&Jeu" menu: the indicator shown or not (kept in the settings),
+// The solver's items of the "J&eu" menu: the indicator shown or not (kept in the settings),
 // Indice and Démonstration, enabled while the open game window has a solver and a game in progress
 // or a deal to start.
 class SolverMenu final : public QObject {

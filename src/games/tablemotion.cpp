@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -37,10 +38,12 @@ void TableMotion::changed(const TableModel &before, const TableModel &after, QSi
     QList<QRectF> places = m_lastPlaces; // cards caught in flight may now be elsewhere
     m_lastPlaces = spritePlaces();
     places += m_lastPlaces;
-    if (m_animation.isEmpty())
+    if (m_animation.isEmpty()) {
         m_frames->stop();
-    else if (!m_frames->isActive())
+        places += endOfMoves();
+    } else if (!m_frames->isActive()) {
         m_frames->start();
+    }
     if (!places.isEmpty())
         Q_EMIT repaint(places);
 }
@@ -50,7 +53,7 @@ void TableMotion::finish()
     m_frames->stop();
     if (m_animation.isEmpty())
         return;
-    QList<QRectF> places = m_animation.finish() + m_lastPlaces;
+    QList<QRectF> places = m_animation.finish() + m_lastPlaces + endOfMoves();
     m_lastPlaces.clear();
     Q_EMIT repaint(places);
 }
@@ -60,10 +63,27 @@ void TableMotion::tick()
     QList<QRectF> places = m_animation.prune(now()) + m_lastPlaces;
     m_lastPlaces = spritePlaces();
     places += m_lastPlaces;
-    if (m_animation.isEmpty())
+    if (m_animation.isEmpty()) {
         m_frames->stop();
+        places += endOfMoves();
+    }
     if (!places.isEmpty())
         Q_EMIT repaint(places);
+}
+
+QList<Sprite> TableMotion::sprites() const
+{
+    const QList<Sprite> moving = m_animation.sprites(now());
+    for (const Sprite &sprite : moving) {
+        if (m_drawn.isEmpty() || m_drawn.last() != sprite.rect)
+            m_drawn.append(sprite.rect);
+    }
+    return moving;
+}
+
+QList<QRectF> TableMotion::endOfMoves()
+{
+    return std::exchange(m_drawn, {});
 }
 
 QList<QRectF> TableMotion::spritePlaces() const

@@ -31,7 +31,9 @@ public:
     // Puts every moving card in its place now, as before any input.
     void finish();
     bool isRunning() const { return !m_animation.isEmpty(); }
-    QList<Sprite> sprites() const { return m_animation.sprites(now()); }
+    // The pictures moving now, as the table draws them. A paint comes at any time between two
+    // frames, so every place handed out here is painted again once nothing moves any more.
+    QList<Sprite> sprites() const;
 
     // One frame: what ended is dropped and the timer stops once nothing moves. The frame timer
     // calls it; a test with a clock of its own may too.
@@ -43,10 +45,13 @@ Q_SIGNALS:
 
 private:
     QList<QRectF> spritePlaces() const;
+    // The places the moving cards were drawn at, once the last of them came to rest.
+    QList<QRectF> endOfMoves();
 
     Clock m_clock;
     QTimer *m_frames;
     TableAnimation m_animation;
     QList<QRectF> m_lastPlaces;
+    mutable QList<QRectF> m_drawn; // since the moves began
     bool m_enabled = true;
 };

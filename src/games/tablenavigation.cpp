@@ -55,8 +55,12 @@ QList<Spot> spots(const TableModel &table, const QList<int> &ignore, const QRect
         if (const auto point = hitPoint(table, i, ignore, bounds))
             found.append({i, *point});
     }
-    std::stable_sort(found.begin(), found.end(), [](const Spot &a, const Spot &b) {
-        return a.point.y() != b.point.y() ? a.point.y() < b.point.y() : a.point.x() < b.point.x();
+    // By where the pictures lie, not by where they show: the top card of a fanned column shows
+    // only its top strip, yet comes in the same row as a card alone beside it.
+    std::stable_sort(found.begin(), found.end(), [&table](const Spot &a, const Spot &b) {
+        const QPoint first = table.at(a.index).rect.topLeft();
+        const QPoint second = table.at(b.index).rect.topLeft();
+        return first.y() != second.y() ? first.y() < second.y() : first.x() < second.x();
     });
     return found;
 }

@@ -8,8 +8,8 @@
 #include <optional>
 
 // How the keyboard walks a table model: which pictures it can reach (those the mouse can hit
-// somewhere), in reading order, and the nearest one in a direction. Pictures listed in ignore are
-// out of reach and do not hide what lies under them (the cards carried by a drag).
+// somewhere), in reading order of their places, and the nearest one in a direction. Pictures listed
+// in ignore are out of reach and do not hide what lies under them (the cards carried by a drag).
 namespace TableNavigation {
 
 enum class Direction { Left, Right, Up, Down };
@@ -31,7 +31,7 @@ struct Spot {
     QPoint point;
 };
 
-// Every picture with a hit point, top to bottom and then left to right.
+// Every picture with a hit point, by its place: top to bottom and then left to right.
 QList<Spot> spots(const TableModel &table, const QList<int> &ignore = {}, const QRect &bounds = {});
 QList<int> reachable(const TableModel &table, const QList<int> &ignore = {},
                      const QRect &bounds = {});

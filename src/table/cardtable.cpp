@@ -298,6 +298,8 @@ void CardTable::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_pressed = index;
+    m_lastPressed = index;
+    m_lastPressedShown = m_shown.pictures.value(index);
     m_pressPos = event->position();
     if (index >= 0 && m_shown.pictures.at(index).draggable) {
         m_dragSource = index;
@@ -412,8 +414,16 @@ void CardTable::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const int index = pictureUnder(event->position());
-    if (index >= 0)
-        Q_EMIT doubleClicked(index);
+    // The window system pairs two quick presses as a double click wherever they fall. On another
+    // picture, or on one that shows another card since the first press (a card glided in under
+    // the mouse), the second is a press of its own, never lost.
+    const Picture shown = m_shown.pictures.value(index);
+    if (index < 0 || index != m_lastPressed || shown.card != m_lastPressedShown.card ||
+        shown.face != m_lastPressedShown.face) {
+        mousePressEvent(event);
+        return;
+    }
+    Q_EMIT doubleClicked(index);
 }
 
 void CardTable::keyPressEvent(QKeyEvent *event)

@@ -117,6 +117,9 @@ private:
     std::function<QList<int>(int)> m_dragGroup;
     std::function<QString(int)> m_placeNames;
     int m_pressed = -1;
+    // The picture under the last left press and what it showed then, kept after its release.
+    int m_lastPressed = -1;
+    Picture m_lastPressedShown;
     int m_dragSource = -1;
     QList<int> m_dragged;
     QPointF m_pressPos;

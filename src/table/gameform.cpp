@@ -1,6 +1,12 @@
 #include "table/gameform.h"
 
 #include "catalog/gamecatalog.h"
+#include "table/cardtable.h"
+#include "table/controlwidgets.h"
+#include "table/mainwindowlink.h"
+#include "table/solverpanel.h"
+#include "table/tablekeyboard.h"
+#include "games/tablemotion.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "settings/storedkeys.h"
@@ -22,6 +28,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <cmath>
 
 namespace {
@@ -32,10 +39,50 @@ enum Button { Jouer, Distribuer, Regles, Quitter };
 
 } // namespace
 
+// The yellow band edged in black that the table draws around its focused card, around the
+// focused button or list over the table. The style's own mark is not enough: it draws the
+// default button (JOUER, then DISTRIBUER) with the very outline it gives to the focused one.
+class FocusRing final : public QWidget {
+public:
+    explicit FocusRing(QWidget *table) : QWidget(table)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+
+    // Around the control, on its edge; hidden for none.
+    void follow(QWidget *control)
+    {
+        if (!control) {
+            hide();
+            return;
+        }
+        setGeometry(control->geometry().adjusted(-Band, -Band, Band, Band));
+        raise();
+        show();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRectF edge = QRectF(rect()).adjusted(Band, Band, -Band, -Band);
+        painter.setPen(QPen(Qt::black, 2 * Band));
+        painter.drawRect(edge);
+        painter.setPen(QPen(QColor(255, 214, 0), Band));
+        painter.drawRect(edge);
+    }
+
+private:
+    static constexpr int Band = 2; // pixels on each side of the control's edge
+};
+
 GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
                    const RulesFactory &makeRules, QWidget *parent)
     : QWidget(parent), Tapis(new CardTable(this)), lblInfo(new QLabel(Tapis)), m_context(context),
-      m_main(main)
+      m_main(main), m_focusRing(new FocusRing(Tapis))
 {
     setObjectName(QString::fromUtf8(info.windowName));
     setWindowTitle(QString::fromUtf8(info.caption));
@@ -96,6 +143,10 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
         act([&] { m_rules->drop(source, target, at); });
     });
     qApp->installEventFilter(this);
+    // The window's focus is the table's, and the focused control over it wears a ring.
+    setFocusProxy(Tapis);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { showFocusRing(now); });
     if (auto solver = GameCatalog::solverFor(QString::fromUtf8(info.menuName)))
         m_solverPanel = new SolverPanel(*this, context, std::move(solver));
 
@@ -130,8 +181,10 @@ void GameForm::orderTabs()
 
 GameForm::~GameForm()
 {
-    // The rules, and their table model, go before the widgets do.
+    // The rules, and their table model, go before the widgets do; the focus leaving them as
+    // they go is none of the ring's business.
     Tapis->forgetModel();
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void GameForm::applyTableLook()
@@ -182,6 +235,13 @@ void GameForm::placeControls()
         Boutons[i]->setGeometry(Tapis->toPixels(layout.buttons[i]));
     }
     m_controls->place();
+    showFocusRing(QApplication::focusWidget());
+}
+
+void GameForm::showFocusRing(QWidget *focused)
+{
+    const bool control = focused && focused != Tapis && focused->parentWidget() == Tapis;
+    m_focusRing->follow(control ? focused : nullptr);
 }
 
 void GameForm::setDefaultButton(int index)
@@ -205,8 +265,12 @@ void GameForm::Boutons_Click(int index)
         setDefaultButton(Distribuer);
         m_dealt = m_history->capture();
         m_rules->play();
-        if (state.gameInProgress)
+        if (state.gameInProgress) {
             m_history->start();
+            // The arrows play at once: the focus goes to the table, on its first card.
+            Tapis->keyboard()->focusFirst();
+            Tapis->setFocus(Qt::OtherFocusReason);
+        }
         break;
     case Distribuer:
         if (!mayDealAgain())
@@ -256,6 +320,7 @@ void GameForm::prepareDeal()
     m_main.stopClock();
     Boutons[Jouer]->setEnabled(true);
     setDefaultButton(Jouer);
+    Boutons[Jouer]->setFocus(Qt::OtherFocusReason);
     if (m_solverPanel)
         m_solverPanel->newDeal();
 }
@@ -459,9 +524,14 @@ QPushButton *GameForm::buttonForKey(const QKeyEvent *event) const
 
 bool GameForm::eventFilter(QObject *watched, QEvent *event)
 {
-    // Alt + the access key of a button of the active game window presses that button, even when
-    // a menu of the main window uses the same letter (the menus stay reachable with F10).
     const auto type = event->type();
+    // Whatever the player does in the window finds the cards at rest, then goes on as usual.
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+         type == QEvent::KeyPress) &&
+        watched->isWidgetType() && isAncestorOf(static_cast<QWidget *>(watched)))
+        Tapis->motion()->finish();
+    // Alt + the access key of a button of the active game window presses that button, wherever
+    // the focus is in the main window.
     if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isActiveGameWindow()) {
         if (QPushButton *button = buttonForKey(static_cast<QKeyEvent *>(event))) {
             if (type == QEvent::ShortcutOverride) {

@@ -15,6 +15,7 @@
 struct AppContext;
 class CardTable;
 class ControlWidgets;
+class FocusRing;
 class MainWindowLink;
 class SolverPanel;
 
@@ -87,6 +88,7 @@ protected:
 
 private:
     void placeControls();
+    void showFocusRing(QWidget *focused);
     void orderTabs();
     void fitPrompt();
     void setDefaultButton(int index);
@@ -109,4 +111,5 @@ private:
     std::unique_ptr<GameHistory> m_history;
     GameSnapshot m_dealt; // the last deal as dealt, or as JOUER found it
     SolverPanel *m_solverPanel = nullptr;
+    FocusRing *m_focusRing;
 };

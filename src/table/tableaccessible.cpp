@@ -3,6 +3,7 @@
 #include "games/picturenames.h"
 #include "table/cardtable.h"
 #include "table/tablekeyboard.h"
+#include "games/tablemotion.h"
 
 #include <QPointer>
 #include <algorithm>
@@ -95,6 +96,7 @@ public:
     {
         if (!isValid())
             return;
+        m_table->motion()->finish(); // as a key does
         TableKeyboard *keyboard = m_table->keyboard();
         if (action == setFocusAction() || action == pressAction() || action == showMenuAction())
             m_table->setFocus(Qt::OtherFocusReason);

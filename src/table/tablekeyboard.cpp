@@ -274,6 +274,16 @@ void TableKeyboard::modelChanged()
     TableAccessible::modelChanged(m_table);
 }
 
+void TableKeyboard::focusFirst()
+{
+    putBack();
+    const int old = m_focus;
+    m_focus = spots().isEmpty() ? -1 : spots().first().index;
+    m_hoverStale = true;
+    repaintFocus(old);
+    TableAccessible::focusMoved(m_table, m_focus);
+}
+
 void TableKeyboard::focusChanged(bool in)
 {
     if (in && m_focus < 0 && !spots().isEmpty())

@@ -35,6 +35,8 @@ public:
     void focusChanged(bool in);
     void paint(QPainter &painter) const;
 
+    // A game starts: the focus on the first picture, top left, without passing over it yet.
+    void focusFirst();
     // What Space does on a picture, after giving it the focus: for a screen reader's action.
     void activate(int picture);
     void rightPress(int picture);

@@ -6,7 +6,9 @@ program opens Monte-Carlo at start-up; the client presses JOUER, reads the names
 the table and the prompt, plays a pair by the cards' own actions and reads them again. It passes
 only when the names are cards of one deck, 25 of them laid in the grid, and the pair leaves the
 grid as the game's rules say: the others close up in order and two new cards come in at the end;
-and only when the new prompt is announced (a name-change event). Exit status 77 (skipped) when the accessibility packages are missing.
+only when the new prompt is announced (a name-change event), and only when the game clock gives
+its time on demand without a name-change event at each second. Exit status 77 (skipped) when
+the accessibility packages are missing.
 
 Usage: atspi_montecarlo.py PATH_TO_VORELLES
 """
@@ -28,6 +30,8 @@ RANKS = ["As", "Deux", "Trois", "Quatre", "Cinq", "Six", "Sept", "Huit", "Neuf",
 SUITS = ["pique", "cœur", "carreau", "trèfle"]
 CARD = re.compile(r"^(%s) de (%s)$" % ("|".join(RANKS), "|".join(SUITS)))
 PLACE = re.compile(r"^Grille, rangée (\d+), colonne (\d+)$")
+TIME = re.compile(r"^\d\d:\d\d:\d\d$")
+CLOCK = "Temps de jeu"
 STARTED = "Cliquez sur la carte ci-dessous pour commencer la vorelle."
 SECOND = "Selectionnez une deuxième carte."
 PAIR = "BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"
@@ -216,6 +220,7 @@ def play(pyatspi, restarted):
         fail("une carte est deux fois dans la grille : %r" % cards)
     if said.startswith("DESOLE"):
         return
+    listen_to_clock(pyatspi, find, fresh, heard)
     first, second = find_pair(grid)
     grid_children = {name: node for name, node in grid}
     grid_children[cards[first]].queryAction().doAction(0)
@@ -233,6 +238,28 @@ def play(pyatspi, restarted):
     if len(new) != 2 or not all(CARD.match(n) for n in new) or set(new) & set(cards):
         fail("les cartes venues du talon ne sont pas deux cartes nouvelles : %r" % new)
     print("paire jouée : %s et %s" % (cards[first], cards[second]))
+
+
+def listen_to_clock(pyatspi, find, fresh, heard):
+    """The game clock runs two seconds: its time is its description, read when asked, and no
+    change of name is told at each second."""
+    clock = find(lambda node: node.getRole() == pyatspi.ROLE_LABEL and
+                 CLOCK in (node.name, node.description))
+    if clock is None:
+        fail("l'horloge « %s » est introuvable" % CLOCK)
+
+    def two_seconds():
+        node = fresh(clock)
+        times = [text for text in (node.name, node.description) if TIME.match(text or "")]
+        return times and times[0] >= "00:00:02"
+
+    wait_for("deux secondes à l'horloge", two_seconds)
+    ticks = [name for name in heard if TIME.match(name or "")]
+    if ticks:
+        fail("l'horloge annonce chaque seconde : %r" % ticks)
+    if fresh(clock).name != CLOCK or not TIME.match(fresh(clock).description or ""):
+        fail("l'horloge ne dit pas l'heure quand on la lit : %r, %r" %
+             (clock.name, clock.description))
 
 
 def read_grid(table, fresh):

@@ -1,18 +1,23 @@
 #include "app/frmjeu.h"
 #include "catalog/gamecatalog.h"
+#include "table/solverpanel.h"
 #include "settings/settingkeys.h"
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
 #include "testapp.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +65,61 @@ QList<int> checkedItems(const frmJeu &jeu)
     return checked;
 }
 
+// The main window over the real game windows, shown and active, every dialog opener counted.
+struct RealGames {
+    RealGames()
+    {
+        openers.history = [this](QWidget *) { opened.append(u"historique"_s); };
+        openers.options = [this](QWidget *) { opened.append(u"paramètres"_s); };
+        openers.about = [this](QWidget *) { opened.append(u"à propos"_s); };
+        openers.statistics = [this](QWidget *, const QString &) {
+            opened.append(u"statistiques"_s);
+        };
+        jeu = std::make_unique<frmJeu>(app.context, games, openers);
+        loaded = jeu->load();
+        jeu->resize(900, 700);
+        jeu->show();
+        QApplication::setActiveWindow(jeu.get());
+    }
+    GameForm *open(const QString &name)
+    {
+        jeu->mnuDeVorelle_Click(indexOf(name));
+        return qobject_cast<GameForm *>(jeu->gameWindow());
+    }
+    TestApp app;
+    GameRegistry games{app.context};
+    DialogOpeners openers;
+    QStringList opened;
+    std::unique_ptr<frmJeu> jeu;
+    bool loaded = false;
+};
+
+// The items of the menus, those of the submenus too.
+QList<QAction *> menuItems(const QMenu *menu)
+{
+    QList<QAction *> items;
+    for (QAction *item : menu->actions()) {
+        items.append(item);
+        if (item->menu())
+            items += menuItems(item->menu());
+    }
+    return items;
+}
+
+// What Alt + a letter opens in the main window: its menus and the buttons shown in it.
+QMultiHash<QKeySequence, QString> altKeys(const frmJeu &jeu)
+{
+    QMultiHash<QKeySequence, QString> keys;
+    for (const QAction *menu : jeu.menuBar()->actions())
+        keys.insert(QKeySequence::mnemonic(menu->text()), menu->text());
+    for (const QAbstractButton *button : jeu.findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(&jeu))
+            keys.insert(QKeySequence::mnemonic(button->text()), button->text());
+    }
+    keys.remove(QKeySequence());
+    return keys;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -86,6 +146,93 @@ private Q_SLOTS:
         const QString page = f.app.createFile(u"aide.htm"_s);
         f.jeu.mnuDeAide[0]->trigger();
         QCOMPARE(f.app.opener.opened, QStringList{page});
+    }
+
+    // With each game window open, no Alt key opens two things, and no menu has two items on one
+    // letter.
+    void everyAltKeyOpensOneThing()
+    {
+        RealGames f;
+        QVERIFY(f.loaded);
+        for (const QString &name : GameCatalog::GameNames()) {
+            if (!f.games.available(name))
+                continue;
+            QVERIFY(f.open(name));
+            const QMultiHash<QKeySequence, QString> keys = altKeys(*f.jeu);
+            for (const QKeySequence &key : keys.uniqueKeys()) {
+                QVERIFY2(keys.count(key) == 1,
+                         qPrintable(name + u" : "_s + QStringList(keys.values(key)).join(u", "_s)));
+            }
+            QVERIFY(keys.contains(QKeySequence(Qt::ALT | Qt::Key_J))); // JOUER's
+        }
+        for (const QAction *menu : f.jeu->menuBar()->actions()) {
+            QStringList letters;
+            for (const QAction *item : menu->menu()->actions()) {
+                const QString letter = QKeySequence::mnemonic(item->text()).toString();
+                QVERIFY2(letter.isEmpty() || !letters.contains(letter), qPrintable(item->text()));
+                letters.append(letter);
+            }
+        }
+    }
+
+    // The focus on a game's table, during a game: every shortcut of the menus does its work,
+    // though the "Jeu" menu was opened before the game began.
+    void menuShortcutsWorkFromTheGameWindow()
+    {
+        RealGames f;
+        QVERIFY(QTest::qWaitForWindowActive(f.jeu.get()));
+        GameForm *game = f.open(u"Monte-Carlo"_s);
+        QVERIFY(game);
+        QCOMPARE(QApplication::focusWidget(), game->Tapis); // the window's focus is the table's
+        Q_EMIT f.jeu->mnuJeu->aboutToShow();
+        game->Boutons[0]->click();
+        QCOMPARE(QApplication::focusWidget(), game->Tapis);
+        QTest::keyClick(game->Tapis, Qt::Key_Space); // a move, for Annuler
+
+        // In this order: the demonstration, once started, takes the next key for itself.
+        const QList<QKeySequence> order{Qt::Key_F5,
+                                        Qt::Key_F7,
+                                        QKeySequence(Qt::CTRL | Qt::Key_Z),
+                                        QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                        QKeySequence(Qt::CTRL | Qt::Key_H),
+                                        QKeySequence(Qt::CTRL | Qt::Key_S),
+                                        QKeySequence(Qt::CTRL | Qt::Key_P),
+                                        Qt::Key_F1,
+                                        Qt::Key_F3,
+                                        Qt::Key_F6,
+                                        Qt::Key_F8};
+        QHash<QKeySequence, QAction *> items;
+        for (const QAction *menu : f.jeu->menuBar()->actions()) {
+            for (QAction *item : menuItems(menu->menu())) {
+                if (!item->shortcut().isEmpty())
+                    items.insert(item->shortcut(), item);
+            }
+        }
+        QCOMPARE(QSet<QKeySequence>(items.keyBegin(), items.keyEnd()),
+                 QSet<QKeySequence>(order.begin(), order.end()));
+        f.app.dialogs.answers = {false, false}; // the game goes on, the program too
+        for (const QKeySequence &key : order) {
+            QSignalSpy triggered(items.value(key), &QAction::triggered);
+            QTest::keySequence(QApplication::focusWidget(), key);
+            QVERIFY2(triggered.count() == 1, qPrintable(key.toString()));
+        }
+        QCOMPARE(f.opened,
+                 (QStringList{u"historique"_s, u"statistiques"_s, u"paramètres"_s, u"à propos"_s}));
+        QVERIFY(game->solverPanel()->demonstrating());
+    }
+
+    // A screen reader reads the time when asked: the clock's name stays, its description says
+    // the time (that no change of name is told at each tick, the AT-SPI test hears).
+    void theClockIsReadWhenAsked()
+    {
+        Fixture f;
+        f.jeu.startClock();
+        f.app.state.gameInProgress = true;
+        f.jeu.clockTick();
+        f.jeu.clockTick();
+        QAccessibleInterface *clock = QAccessible::queryAccessibleInterface(f.jeu.lblChrono);
+        QCOMPARE(clock->text(QAccessible::Name), u"Temps de jeu"_s);
+        QCOMPARE(clock->text(QAccessible::Description), u"00:00:02"_s);
     }
 
     void playerNameIsUpperCasedWhileTyping()

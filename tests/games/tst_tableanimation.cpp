@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -234,6 +236,53 @@ private Q_SLOTS:
         QVERIFY(!motion.isRunning());
         // The last repaint covers where the card came to rest.
         QVERIFY(repaints.last().first().value<QList<QRectF>>().contains(QRectF(after.at(0).rect)));
+    }
+
+    // Paints come between the frames, when the card is elsewhere than at any frame: every place
+    // it was drawn at is painted again later, so that no corner of it stays on the table.
+    void everyPlaceACardWasDrawnAtIsPaintedAgain()
+    {
+        TableMotion motion;
+        qint64 now = 0;
+        motion.setClock([&now] { return now; });
+        QList<std::pair<bool, QRectF>> seen; // a paint, or a place asked to be painted again
+        connect(&motion, &TableMotion::repaint, &motion, [&seen](const QList<QRectF> &places) {
+            for (const QRectF &place : places)
+                seen.append({false, place});
+        });
+        TableModel before = table();
+        show(before.at(0), QStringLiteral("4DEPIQUE"));
+        TableModel after = before;
+        after.at(0).rect.moveTopLeft({5000, 6000}); // across and down: the corners stick out
+
+        motion.changed(before, after, Area);
+        while (motion.isRunning()) {
+            now += 7;
+            for (const Sprite &sprite : motion.sprites())
+                seen.append({true, sprite.rect});
+            now += 9;
+            motion.tick();
+        }
+        for (qsizetype i = 0; i < seen.size(); ++i) {
+            if (!seen.at(i).first)
+                continue;
+            QList<QRectF> later;
+            for (qsizetype j = i + 1; j < seen.size(); ++j) {
+                if (!seen.at(j).first)
+                    later.append(seen.at(j).second);
+            }
+            // Every point of the card, 25 twips apart, lies in a place painted again.
+            const QRectF painted = seen.at(i).second;
+            for (qreal x = painted.left(); x < painted.right(); x += 25) {
+                for (qreal y = painted.top(); y < painted.bottom(); y += 25) {
+                    const bool covered =
+                        std::any_of(later.begin(), later.end(),
+                                    [x, y](const QRectF &place) { return place.contains(x, y); });
+                    QVERIFY2(covered,
+                             qPrintable(QStringLiteral("paint %1 at %2, %3").arg(i).arg(x).arg(y)));
+                }
+            }
+        }
     }
 };
 

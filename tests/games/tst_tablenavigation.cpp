@@ -133,6 +133,13 @@ private Q_SLOTS:
         QCOMPARE(TableNavigation::next(spots, 2, Direction::Up), 1);
         // The carried cards are out of reach and uncover what lies under them.
         QCOMPARE(TableNavigation::reachable(table, {0, 1, 2, 3, 4}), QList<int>{5});
+
+        // A card alone left of the column, at the same height, comes first: Home goes there,
+        // though the column's first card shows only its top strip.
+        table.addGroup(QStringLiteral("Seule"), 1);
+        table.at(6).rect.moveTopLeft(QPoint(-500, 1000));
+        table.at(6).face = Picture::Face::Front;
+        QCOMPARE(TableNavigation::reachable(table), (QList<int>{6, 0, 1, 2, 3, 4}));
     }
 
     void cardsParkedBeyondTheWindowAreOutOfReach()

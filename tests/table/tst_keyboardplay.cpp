@@ -15,6 +15,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -493,6 +494,69 @@ private Q_SLOTS:
         focused->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(focused->state().selected);
         QVERIFY(!iface->child(0)->state().selected);
+    }
+
+    // JOUER, pressed from its button, leaves the focus on the table's top left card, where Home
+    // goes too; DISTRIBUER leaves it on JOUER, which Return presses.
+    void aGameStartsWithTheFocusOnTheTable()
+    {
+        Window window(QStringLiteral("Roi Albert"),
+                      *RulesRegistry::rulesFor(QStringLiteral("Roi Albert")));
+        window.app.dialogs.answers = {true};
+        GameForm &form = *window.form;
+        const auto focusedPlace = [&form] {
+            return form.rules().placeName(form.Tapis->keyboard()->focus());
+        };
+        const QString topLeft = QStringLiteral("Colonne 1, carte 1");
+        window.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Boutons[0]);
+        window.key(Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), form.Tapis);
+        QCOMPARE(focusedPlace(), topLeft);
+        window.keys({Qt::Key_End, Qt::Key_Home});
+        QCOMPARE(focusedPlace(), topLeft);
+
+        window.key(Qt::Key_D, Qt::AltModifier);
+        QTRY_VERIFY(form.Boutons[0]->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), form.Boutons[0]);
+        window.key(Qt::Key_Return);
+        QVERIFY(!form.Boutons[0]->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), form.Tapis);
+        QCOMPARE(focusedPlace(), topLeft);
+    }
+
+    // Wherever Tab takes the focus in a game window, small or large, it shows there: on the
+    // table, or around the control (JOUER, the default button, too).
+    void everyTabStopShowsTheFocus()
+    {
+        for (const RegisteredRules &game : RulesRegistry::all()) {
+            for (const QSize size : {QSize(800, 600), QSize(1400, 1050)}) {
+                Window window(game.menuName, game.make);
+                window.area.resize(size);
+                QApplication::processEvents();
+                GameForm &form = *window.form;
+                QApplication::focusWidget()->clearFocus();
+                const QImage unfocused = form.grab().toImage();
+                form.setFocus(Qt::TabFocusReason);
+                QList<QWidget *> stops;
+                while (!stops.contains(QApplication::focusWidget())) {
+                    QWidget *stop = QApplication::focusWidget();
+                    stops.append(stop);
+                    const QRect around = stop == form.Tapis
+                                             ? form.rect()
+                                             : QRect(stop->mapTo(&form, QPoint()), stop->size())
+                                                   .adjusted(-3, -3, 3, 3);
+                    const QImage focused = form.grab().toImage();
+                    QVERIFY2(focused.copy(around) != unfocused.copy(around),
+                             qPrintable(game.menuName + QStringLiteral(" : ") +
+                                        stop->metaObject()->className() + QStringLiteral(" ") +
+                                        stop->objectName() + QStringLiteral(" ") +
+                                        stop->property("text").toString()));
+                    window.key(Qt::Key_Tab);
+                }
+                QVERIFY(stops.size() >= 5); // the table and the four buttons
+            }
+        }
     }
 
     void gamesPlayToTheirEndByKeys_data()

@@ -208,6 +208,35 @@ private Q_SLOTS:
         QVERIFY(!table.widget.motion()->isRunning());
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(clicks.first().first().toInt(), 1);
+
+        // Two quick clicks on two cards, one of them moving: the window system may report the
+        // second press as a double click, yet each card is clicked once.
+        QSignalSpy doubles(&table.widget, &CardTable::doubleClicked);
+        table.model.at(0).draggable = false;
+        table.move(1, to);
+        MouseGestures::click(&table.widget, table.pixels(table.model.at(0).rect.center()));
+        const QPoint second = table.pixels(table.model.at(1).rect.center());
+        MouseGestures::send(&table.widget, QEvent::MouseButtonDblClick, second, Qt::LeftButton,
+                            Qt::LeftButton);
+        MouseGestures::release(&table.widget, second);
+        QCOMPARE(clicks.size(), 3);
+        QCOMPARE(clicks.at(1).first().toInt(), 0);
+        QCOMPARE(clicks.at(2).first().toInt(), 1);
+        // The same, the mouse still: the first card left and another glides into its place,
+        // as a grid closes up.
+        MouseGestures::click(&table.widget, second);
+        table.model.at(1).card = QStringLiteral("DAMEDETREFLE");
+        table.move(1, from);
+        table.move(1, to);
+        MouseGestures::send(&table.widget, QEvent::MouseButtonDblClick, second, Qt::LeftButton,
+                            Qt::LeftButton);
+        MouseGestures::release(&table.widget, second);
+        QCOMPARE(clicks.size(), 5);
+        QCOMPARE(clicks.at(4).first().toInt(), 1);
+        QVERIFY(doubles.isEmpty());
+        // Pressed twice on one card that stays, it is a double click as before.
+        MouseGestures::doubleClick(&table.widget, second);
+        QCOMPARE(doubles.size(), 1);
     }
 
     void aDroppedCardSettlesFromWhereItWasLetGo()
