@@ -1,6 +1,7 @@
 #include "app/frmintro.h"
 #include "app/singleinstance.h"
 #include "settings/settingkeys.h"
+#include "settings/storedkeys.h"
 #include "support/childfaults.h"
 #include "testapp.h"
 

@@ -501,7 +501,7 @@ private Q_SLOTS:
     void aGameStartsWithTheFocusOnTheTable()
     {
         Window window(QStringLiteral("Roi Albert"),
-                      *RulesRegistry::rulesFor(QStringLiteral("Roi Albert")));
+                      GameCatalog::rulesFor(QStringLiteral("Roi Albert")));
         window.app.dialogs.answers = {true};
         GameForm &form = *window.form;
         const auto focusedPlace = [&form] {
@@ -529,9 +529,10 @@ private Q_SLOTS:
     // table, or around the control (JOUER, the default button, too).
     void everyTabStopShowsTheFocus()
     {
-        for (const RegisteredRules &game : RulesRegistry::all()) {
+        for (const GameInfo &game : GameCatalog::all()) {
             for (const QSize size : {QSize(800, 600), QSize(1400, 1050)}) {
-                Window window(game.menuName, game.make);
+                const QString name = QString::fromUtf8(game.menuName);
+                Window window(name, GameCatalog::rulesFor(name));
                 window.area.resize(size);
                 QApplication::processEvents();
                 GameForm &form = *window.form;
