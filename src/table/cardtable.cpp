@@ -3,8 +3,7 @@
 #include "games/tablemotion.h"
 #include "shared/picturefile.h"
 #include "shared/pictures.h"
-#include "table/tableaccessible.h"
-#include "table/tablekeyboard.h"
+#include "table/tablefocus.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,10 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-CardTable::CardTable(QWidget *parent)
-    : QWidget(parent), m_motion(new TableMotion(this)), m_keyboard(new TableKeyboard(this))
+CardTable::CardTable(QWidget *parent) : QWidget(parent), m_motion(new TableMotion(this))
 {
-    TableAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -75,7 +72,8 @@ void CardTable::modelChanged()
     if (!dirty.isEmpty())
         update(dirty);
     updateCursor(mapFromGlobal(QCursor::pos()));
-    m_keyboard->modelChanged();
+    if (m_keyboard)
+        m_keyboard->modelChanged();
 }
 
 void CardTable::setTableColour(const QColor &colour)
@@ -265,7 +263,8 @@ void CardTable::paintEvent(QPaintEvent *event)
     }
     for (int i : std::as_const(m_dragged))
         paintPicture(painter, m_shown.pictures.value(i), m_dragShift);
-    m_keyboard->paint(painter);
+    if (m_keyboard)
+        m_keyboard->paint(painter);
 }
 
 int CardTable::pictureUnder(QPointF position) const
@@ -288,7 +287,8 @@ void CardTable::updateCursor(QPointF position)
 void CardTable::mousePressEvent(QMouseEvent *event)
 {
     m_motion->finish();
-    m_keyboard->putBack();
+    if (m_keyboard)
+        m_keyboard->putBack();
     const int index = pictureUnder(event->position());
     if (event->button() == Qt::RightButton) {
         if (index >= 0)
@@ -429,18 +429,20 @@ void CardTable::mouseDoubleClickEvent(QMouseEvent *event)
 void CardTable::keyPressEvent(QKeyEvent *event)
 {
     m_motion->finish(); // as with the mouse: no key acts on a card still moving
-    if (!m_keyboard->keyPress(event))
+    if (!m_keyboard || !m_keyboard->keyPress(event))
         QWidget::keyPressEvent(event);
 }
 
 void CardTable::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    m_keyboard->focusChanged(true);
+    if (m_keyboard)
+        m_keyboard->focusChanged(true);
 }
 
 void CardTable::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    m_keyboard->focusChanged(false);
+    if (m_keyboard)
+        m_keyboard->focusChanged(false);
 }

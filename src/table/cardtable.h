@@ -11,7 +11,7 @@
 
 struct Sprite;
 class TableMotion;
-class TableKeyboard;
+class TableFocus;
 
 // Draws a table model scaled uniformly to the widget (aspect kept, centred) over the table colour
 // and picture, and turns the mouse into the events of the game: click, double click, right press,
@@ -56,7 +56,9 @@ public:
     // The built-in pictures kept drawn, all at the current scale.
     const Renderings &renderings() const { return m_renderings; }
     const TableModel *model() const { return m_model; }
-    TableKeyboard *keyboard() const { return m_keyboard; }
+    // The keyboard's side of the table, nullptr until its owner gives it one.
+    TableFocus *keyboard() const { return m_keyboard; }
+    void setKeyboard(TableFocus *keyboard) { m_keyboard = keyboard; }
 
     // After a change the cards glide to their new places, unless turned off; any press of the
     // mouse first puts them in place.
@@ -128,5 +130,5 @@ private:
 
     TableMotion *m_motion;
     QHash<int, QPoint> m_dropped; // where the dragged cards were let go, twips
-    TableKeyboard *m_keyboard;
+    TableFocus *m_keyboard = nullptr;
 };

@@ -1,11 +1,6 @@
 #include "table/gameform.h"
 
 #include "catalog/gamecatalog.h"
-#include "table/cardtable.h"
-#include "table/controlwidgets.h"
-#include "table/mainwindowlink.h"
-#include "table/solverpanel.h"
-#include "table/tablekeyboard.h"
 #include "games/tablemotion.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -23,6 +18,7 @@
 #include "table/controlwidgets.h"
 #include "table/mainwindowlink.h"
 #include "table/solverpanel.h"
+#include "table/tablekeyboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -84,6 +80,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     : QWidget(parent), Tapis(new CardTable(this)), lblInfo(new QLabel(Tapis)), m_context(context),
       m_main(main), m_focusRing(new FocusRing(Tapis))
 {
+    new TableKeyboard(Tapis);
     setObjectName(QString::fromUtf8(info.windowName));
     setWindowTitle(QString::fromUtf8(info.caption));
     setProperty("tag", QString::fromUtf8(info.tag));
@@ -476,6 +473,17 @@ void GameForm::setTimer(int intervalMs)
 QWidget *GameForm::control(const QString &name) const
 {
     return m_controls->widget(name);
+}
+
+QAbstractButton *GameForm::button(const QString &name) const
+{
+    if (auto *own = qobject_cast<QAbstractButton *>(control(name)))
+        return own;
+    for (std::size_t i = 0; i < Boutons.size(); ++i) {
+        if (name == QStringLiteral("Boutons(%1)").arg(i))
+            return Boutons[i];
+    }
+    return nullptr;
 }
 
 void GameForm::afterAction()

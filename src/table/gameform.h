@@ -3,6 +3,7 @@
 #include "games/gamehistory.h"
 #include "games/gamehost.h"
 #include "games/gamerules.h"
+#include "table/solverpanel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,12 +18,11 @@ class CardTable;
 class ControlWidgets;
 class FocusRing;
 class MainWindowLink;
-class SolverPanel;
 
 // The window of every game: the table, the prompt line lblInfo and the four buttons JOUER,
 // DISTRIBUER, RÈGLES and QUITTER, placed from the game's twips and scaled with the table. It runs
 // the rules of its game and is their host: it starts and stops the clock and ends the game.
-class GameForm : public QWidget, public GameHost {
+class GameForm : public QWidget, public GameHost, public SolverPanel::Window {
     Q_OBJECT
 public:
     using RulesFactory = ::RulesFactory;
@@ -42,6 +42,12 @@ public:
     void applyTableLook();
 
     GameRules &rules() { return *m_rules; }
+
+    // SolverPanel::Window
+    QWidget &widget() override { return *this; }
+    CardTable &table() const override { return *Tapis; }
+    const GameRules &rules() const override { return *m_rules; }
+    QAbstractButton *button(const QString &name) const override;
     CardTable *Tapis;
     QLabel *lblInfo;
     std::array<QPushButton *, 4> Boutons{};

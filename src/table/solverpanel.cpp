@@ -1,12 +1,12 @@
 #include "table/solverpanel.h"
 
+#include "games/gamerules.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "solver/positionkey.h"
 #include "table/cardtable.h"
-#include "table/gameform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,31 +30,25 @@ QString verdictText(const SolverAnswer &answer, bool wasWinnable)
     return QStringLiteral("Inconnu");
 }
 
-// A button of the game's own, or one of JOUER, DISTRIBUER... named "Boutons(i)".
-void pressButton(GameForm &form, const QString &name)
+void pressButton(const SolverPanel::Window &window, const QString &name)
 {
-    if (auto *button = qobject_cast<QAbstractButton *>(form.control(name))) {
+    if (QAbstractButton *button = window.button(name))
         button->click();
-        return;
-    }
-    for (std::size_t i = 0; i < form.Boutons.size(); ++i) {
-        if (name == QStringLiteral("Boutons(%1)").arg(i))
-            form.Boutons[i]->click();
-    }
 }
 
 // One action of a line, through the table's own signals: the window handles it exactly as the
 // player's.
-void playThroughWindow(GameForm &form, const SolverMove &move, const AppState &state)
+void playThroughWindow(const SolverPanel::Window &window, const SolverMove &move,
+                       const AppState &state)
 {
-    CardTable *table = form.Tapis;
+    CardTable *table = &window.table();
     switch (move.action) {
     case SolverMove::Action::Click:
         Q_EMIT table->clicked(move.picture);
         if (move.partner >= 0 && state.gameInProgress)
             Q_EMIT table->clicked(move.partner);
         if (!move.button.isEmpty() && state.gameInProgress)
-            pressButton(form, move.button);
+            pressButton(window, move.button);
         return;
     case SolverMove::Action::DoubleClick:
         Q_EMIT table->doubleClicked(move.picture);
@@ -66,7 +60,7 @@ void playThroughWindow(GameForm &form, const SolverMove &move, const AppState &s
         Q_EMIT table->dropped(move.picture, move.target, move.dropTopLeft);
         return;
     case SolverMove::Action::Press:
-        pressButton(form, move.button);
+        pressButton(window, move.button);
         return;
     }
 }
@@ -107,10 +101,10 @@ private:
     QList<QRect> m_rects;
 };
 
-SolverPanel::SolverPanel(GameForm &form, AppContext &context, std::unique_ptr<Solver> solver)
-    : QObject(&form), m_form(form), m_context(context), m_solver(std::move(solver)),
-      m_worker(new SolverWorker(this)), m_indicator(new QLabel(&form)),
-      m_hint(new SolverHint(form.Tapis)), m_demoTimer(new QTimer(this))
+SolverPanel::SolverPanel(Window &window, AppContext &context, std::unique_ptr<Solver> solver)
+    : QObject(&window.widget()), m_window(window), m_context(context), m_solver(std::move(solver)),
+      m_worker(new SolverWorker(this)), m_indicator(new QLabel(&window.widget())),
+      m_hint(new SolverHint(&window.table())), m_demoTimer(new QTimer(this))
 {
     m_indicator->setObjectName(QStringLiteral("lblSolveur"));
     m_indicator->setToolTip(QStringLiteral("Indicateur de donne gagnable"));
@@ -152,7 +146,7 @@ QRect SolverPanel::placeStrip(const QRect &window)
 
 void SolverPanel::relayout()
 {
-    m_form.Tapis->setGeometry(placeStrip(m_form.rect()));
+    m_window.table().setGeometry(placeStrip(m_window.widget().rect()));
 }
 
 void SolverPanel::setIndicatorShown(bool shown)
@@ -170,7 +164,8 @@ void SolverPanel::newDeal()
 
 bool SolverPanel::usable() const
 {
-    return m_context.state.gameInProgress || m_form.Boutons[0]->isEnabled();
+    return m_context.state.gameInProgress ||
+           m_window.button(QStringLiteral("Boutons(0)"))->isEnabled();
 }
 
 void SolverPanel::positionChanged()
@@ -178,7 +173,7 @@ void SolverPanel::positionChanged()
     if (m_playing)
         return;
     const QByteArray position =
-        SolverPositionKey(m_form.rules().table(), m_context.state.gameInProgress);
+        SolverPositionKey(m_window.rules().table(), m_context.state.gameInProgress);
     if (position == m_position)
         return;
     m_position = position;
@@ -189,7 +184,7 @@ void SolverPanel::positionChanged()
         m_worker->remember(position, *m_nextLine);
         m_nextLine.reset();
     }
-    if (const auto cached = m_worker->request(position, m_solver->prepare(m_form.rules())))
+    if (const auto cached = m_worker->request(position, m_solver->prepare(m_window.rules())))
         answered(position, *cached);
     else
         show();
@@ -235,7 +230,7 @@ void SolverPanel::showHint()
     if (!m_answer || m_answer->line.isEmpty())
         return;
     QList<QRect> rects;
-    const TableModel &table = m_form.rules().table();
+    const TableModel &table = m_window.rules().table();
     for (const int picture : m_answer->line.first().framed) {
         if (picture >= 0 && picture < table.pictures.size())
             rects.append(table.at(picture).rect);
@@ -250,7 +245,7 @@ void SolverPanel::startDemonstration()
         return;
     // From a fresh deal the demonstration starts the game, as JOUER would.
     if (!m_context.state.gameInProgress)
-        m_form.Boutons[0]->click();
+        m_window.button(QStringLiteral("Boutons(0)"))->click();
     m_demonstrating = true;
     qApp->installEventFilter(this);
     m_demoTimer->start();
@@ -286,7 +281,7 @@ void SolverPanel::demonstrationStep()
     }
     m_playing = true;
     m_demonstrated = true;
-    playThroughWindow(m_form, move, m_context.state);
+    playThroughWindow(m_window, move, m_context.state);
     m_playing = false;
     positionChanged();
     if (!m_context.state.gameInProgress)

@@ -11,7 +11,9 @@
 #include <optional>
 
 struct AppContext;
-class GameForm;
+class CardTable;
+class GameRules;
+class QAbstractButton;
 class SolverHint;
 
 // The solver's side of a game window: the strip under the table that says whether the deal can
@@ -20,7 +22,21 @@ class SolverHint;
 class SolverPanel final : public QObject {
     Q_OBJECT
 public:
-    SolverPanel(GameForm &form, AppContext &context, std::unique_ptr<Solver> solver);
+    // What the strip needs of its game window.
+    class Window {
+    public:
+        virtual QWidget &widget() = 0;
+        virtual CardTable &table() const = 0;
+        virtual const GameRules &rules() const = 0;
+        // JOUER, DISTRIBUER... by their names "Boutons(i)", or a button of the game's own;
+        // nullptr for none.
+        virtual QAbstractButton *button(const QString &name) const = 0;
+
+    protected:
+        ~Window() = default;
+    };
+
+    SolverPanel(Window &window, AppContext &context, std::unique_ptr<Solver> solver);
     ~SolverPanel() override;
 
     // After every action of the window: a new position is searched, the hint goes.
@@ -65,7 +81,7 @@ private:
     void showHint();
     void relayout();
 
-    GameForm &m_form;
+    Window &m_window;
     AppContext &m_context;
     std::unique_ptr<Solver> m_solver;
     SolverWorker *m_worker;

@@ -1,15 +1,27 @@
 #include "table/tableaccessible.h"
 
 #include "games/picturenames.h"
-#include "table/cardtable.h"
-#include "table/tablekeyboard.h"
 #include "games/tablemotion.h"
+#include "table/cardtable.h"
+#include "table/tablefocus.h"
 
 #include <QPointer>
 #include <algorithm>
 #include <utility>
 
 namespace {
+
+// A table without a keyboard shows the reader no picture.
+const QList<TableNavigation::Spot> &spotsOf(const CardTable *table)
+{
+    static const QList<TableNavigation::Spot> none;
+    return table->keyboard() ? table->keyboard()->spots() : none;
+}
+
+int focusOf(const CardTable *table)
+{
+    return table->keyboard() ? table->keyboard()->focus() : -1;
+}
 
 // One picture of the table, known by its index in the model: it is valid while the picture can
 // be reached, and reads everything from the table each time, so it never shows a stale card.
@@ -42,9 +54,7 @@ public:
             return PictureNames::pictureName(model.at(m_picture));
         case QAccessible::Description: {
             const QString own = m_table->placeName(m_picture);
-            return own.isEmpty()
-                       ? PictureNames::position(model, m_table->keyboard()->spots(), m_picture)
-                       : own;
+            return own.isEmpty() ? PictureNames::position(model, spotsOf(m_table), m_picture) : own;
         }
         case QAccessible::Help:
             return model.at(m_picture).toolTip;
@@ -73,10 +83,10 @@ public:
         }
         const Picture &picture = m_table->model()->at(m_picture);
         state.focusable = true;
-        state.focused = m_table->hasFocus() && m_table->keyboard()->focus() == m_picture;
+        state.focused = m_table->hasFocus() && focusOf(m_table) == m_picture;
         state.selectable = true;
         state.selected = framed(picture);
-        state.pressed = m_table->keyboard()->carried() == m_picture;
+        state.pressed = m_table->keyboard() && m_table->keyboard()->carried() == m_picture;
         state.disabled = !picture.hand && !picture.draggable;
         return state;
     }
@@ -97,7 +107,9 @@ public:
         if (!isValid())
             return;
         m_table->motion()->finish(); // as a key does
-        TableKeyboard *keyboard = m_table->keyboard();
+        TableFocus *keyboard = m_table->keyboard();
+        if (!keyboard)
+            return;
         if (action == setFocusAction() || action == pressAction() || action == showMenuAction())
             m_table->setFocus(Qt::OtherFocusReason);
         if (action == pressAction())
@@ -117,7 +129,7 @@ public:
 private:
     const TableNavigation::Spot *spot() const
     {
-        const QList<TableNavigation::Spot> &spots = m_table->keyboard()->spots();
+        const QList<TableNavigation::Spot> &spots = spotsOf(m_table);
         const auto it = std::find_if(spots.begin(), spots.end(),
                                      [this](const auto &spot) { return spot.index == m_picture; });
         return it == spots.end() ? nullptr : &*it;
@@ -182,12 +194,12 @@ QAccessibleInterface *TableAccessible::pictureInterface(int picture) const
 // and the game's own controls.
 int TableAccessible::childCount() const
 {
-    return int(table()->keyboard()->spots().size()) + QAccessibleWidget::childCount();
+    return int(spotsOf(table()).size()) + QAccessibleWidget::childCount();
 }
 
 QAccessibleInterface *TableAccessible::child(int index) const
 {
-    const QList<TableNavigation::Spot> &spots = table()->keyboard()->spots();
+    const QList<TableNavigation::Spot> &spots = spotsOf(table());
     if (index < 0)
         return nullptr;
     if (index < spots.size())
@@ -197,7 +209,7 @@ QAccessibleInterface *TableAccessible::child(int index) const
 
 int TableAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    const QList<TableNavigation::Spot> &spots = table()->keyboard()->spots();
+    const QList<TableNavigation::Spot> &spots = spotsOf(table());
     for (int i = 0; i < spots.size(); ++i) {
         const auto known = m_pictures.constFind(spots.at(i).index);
         if (known != m_pictures.constEnd() && QAccessible::accessibleInterface(*known) == child)
@@ -211,7 +223,7 @@ QAccessibleInterface *TableAccessible::childAt(int x, int y) const
 {
     const CardTable *cardTable = table();
     // The widgets lie over the pictures.
-    for (int i = int(cardTable->keyboard()->spots().size()); i < childCount(); ++i) {
+    for (int i = int(spotsOf(cardTable).size()); i < childCount(); ++i) {
         QAccessibleInterface *widget = child(i);
         if (widget && widget->isValid() && !widget->state().invisible &&
             widget->rect().contains(x, y))
@@ -221,7 +233,7 @@ QAccessibleInterface *TableAccessible::childAt(int x, int y) const
         return nullptr;
     const QPoint twips = cardTable->toTwips(QPointF(cardTable->mapFromGlobal(QPoint(x, y))));
     const int picture = cardTable->model()->pictureAt(twips);
-    const QList<TableNavigation::Spot> &spots = cardTable->keyboard()->spots();
+    const QList<TableNavigation::Spot> &spots = spotsOf(cardTable);
     const bool reachable = std::any_of(
         spots.begin(), spots.end(), [picture](const auto &spot) { return spot.index == picture; });
     return reachable ? pictureInterface(picture) : nullptr;
@@ -229,7 +241,7 @@ QAccessibleInterface *TableAccessible::childAt(int x, int y) const
 
 QAccessibleInterface *TableAccessible::focusChild() const
 {
-    const int focus = table()->keyboard()->focus();
+    const int focus = focusOf(table());
     if (!table()->hasFocus() || focus < 0)
         return QAccessibleWidget::focusChild();
     return pictureInterface(focus);
@@ -258,7 +270,7 @@ void TableAccessible::modelChanged(CardTable *table)
     QAccessibleEvent reorder(self, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reorder);
     // The focused card turned or another took its place: the reader says its new name.
-    const int focus = table->keyboard()->focus();
+    const int focus = focusOf(table);
     if (focus < 0 || !table->hasFocus())
         return;
     QAccessibleInterface *focused = self->pictureInterface(focus);

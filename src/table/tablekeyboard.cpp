@@ -9,7 +9,11 @@
 
 using TableNavigation::Direction;
 
-TableKeyboard::TableKeyboard(CardTable *table) : QObject(table), m_table(table) {}
+TableKeyboard::TableKeyboard(CardTable *table) : QObject(table), m_table(table)
+{
+    table->setKeyboard(this);
+    TableAccessible::install();
+}
 
 const QList<TableNavigation::Spot> &TableKeyboard::spots() const
 {

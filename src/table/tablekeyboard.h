@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/tablenavigation.h"
+#include "table/tablefocus.h"
 
 #include <QList>
 #include <QObject>
@@ -16,32 +17,27 @@ class QPainter;
 // menu key or Shift+F10 a right press, Ctrl+Space a pick-up, and, while a card is carried, the
 // arrows over the targets, Return to drop it and Escape to put it back. The table's signals are
 // sent exactly as the mouse sends them, so the rules cannot tell the two apart.
-class TableKeyboard : public QObject {
+class TableKeyboard : public QObject, public TableFocus {
 public:
+    // Becomes the table's keyboard, and makes a screen reader see the card tables.
     explicit TableKeyboard(CardTable *table);
 
-    // The focused picture, -1 for none.
-    int focus() const { return m_focus; }
-    // The picture carried by a drag of the keyboard, -1 for none.
-    int carried() const { return m_source; }
-    // The pictures the keyboard and a screen reader can reach, in reading order.
-    const QList<TableNavigation::Spot> &spots() const;
+    int focus() const override { return m_focus; }
+    int carried() const override { return m_source; }
+    const QList<TableNavigation::Spot> &spots() const override;
 
-    // Whether the key was one of the table's.
-    bool keyPress(QKeyEvent *event);
-    // After every change of the model: the focus follows its picture or goes to the nearest one.
-    void modelChanged();
-    // The table gained or lost the keyboard focus.
-    void focusChanged(bool in);
-    void paint(QPainter &painter) const;
+    bool keyPress(QKeyEvent *event) override;
+    // The focus follows its picture or goes to the nearest one.
+    void modelChanged() override;
+    void focusChanged(bool in) override;
+    void paint(QPainter &painter) const override;
 
     // A game starts: the focus on the first picture, top left, without passing over it yet.
-    void focusFirst();
-    // What Space does on a picture, after giving it the focus: for a screen reader's action.
-    void activate(int picture);
-    void rightPress(int picture);
-    // Ends a drag of the keyboard without a drop (the mouse took over, say).
-    void putBack();
+    void focusFirst() override;
+    void activate(int picture) override;
+    void rightPress(int picture) override;
+    // The mouse took over, say.
+    void putBack() override;
 
 private:
     // The part of the table within reach (see TableNavigation::reach).

@@ -10,7 +10,7 @@
 #include "table/cardtable.h"
 #include "table/controlwidgets.h"
 #include "table/gameform.h"
-#include "table/tablekeyboard.h"
+#include "table/tablefocus.h"
 #include "testapp.h"
 
 #include <QAccessible>
@@ -334,7 +334,7 @@ private:
     // The shortest way of keys from the focus to the picture, then those keys.
     bool focusOn(int picture, bool carrying)
     {
-        const TableKeyboard *keyboard = m_window.form->Tapis->keyboard();
+        const TableFocus *keyboard = m_window.form->Tapis->keyboard();
         const GameRules &rules = m_window.form->rules();
         const int carried = keyboard->carried();
         // Home and End go among the targets; the arrows start from the carried card's place.
@@ -433,7 +433,7 @@ private Q_SLOTS:
         QCOMPARE(rules->calls, (QStringList{"hover 1", "click 1", "hover 1", "click 1", "double 1",
                                             "hover 1", "right 1", "hover 1", "right 1", "hover 2",
                                             "hover 1", "hover 0", "hover 0"}));
-        const TableKeyboard *keyboard = window->form->Tapis->keyboard();
+        const TableFocus *keyboard = window->form->Tapis->keyboard();
         QCOMPARE(keyboard->focus(), 0);
 
         rules->calls.clear();
