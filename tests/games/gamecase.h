@@ -9,8 +9,8 @@
 
 // A game's rules made as the program makes them, on a bench that deals the deck tables as the
 // test lays them out (the shuffle off), stopped at the end of a game as the window stops them.
-template <typename Rules> struct FrmCase : RulesBench {
-    explicit FrmCase(const QString &game)
+template <typename Rules> struct GameCase : RulesBench {
+    explicit GameCase(const QString &game)
         : made(GameCatalog::rulesFor(game)(stacked(), host)), rules(static_cast<Rules &>(*made))
     {
         host.state = &state;

@@ -1,5 +1,5 @@
 #include "games/annonce/annoncerules.h"
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,9 +22,9 @@ QList<int> turnsFromAs(int a = 0, int b = 0)
 }
 
 // The pile is turned from Carte(51) down: the first card turned is the last of Deck52.
-struct Game : FrmCase<Rules> {
+struct Game : GameCase<Rules> {
     explicit Game(const QList<int> &turns, const QString &stored = QStringLiteral("0"))
-        : FrmCase(QStringLiteral("L'annonce"))
+        : GameCase(QStringLiteral("L'annonce"))
     {
         settings.write(Section, Key, stored);
         QList<int> dealtOfRank(Ranks, 0);

@@ -1,5 +1,5 @@
 #include "games/carnavalario/carnavalariorules.h"
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 
 #include <algorithm>
 
@@ -10,8 +10,8 @@ const QString Section = QStringLiteral("CARNAVAL A RIO");
 const QString Temps = QStringLiteral("temps");
 
 // The cards dealt rank by rank: 2p and 2p + 1 are a pair, 3 and 4 are not.
-struct Game : FrmCase<Rules> {
-    explicit Game(const QString &temps = {}) : FrmCase(QStringLiteral("Carnaval à Rio"))
+struct Game : GameCase<Rules> {
+    explicit Game(const QString &temps = {}) : GameCase(QStringLiteral("Carnaval à Rio"))
     {
         if (!temps.isNull())
             settings.write(Section, Temps, temps);

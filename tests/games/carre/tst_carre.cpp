@@ -1,5 +1,5 @@
 #include "games/carre/carrerules.h"
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 
 namespace {
 
@@ -22,9 +22,9 @@ QStringList cards(int suit, const QList<int> &ranks)
 
 // A game after JOUER: the nine square cards row by row, the stock from its top down, and the last
 // stock card; the cards not listed lie in between.
-struct Game : FrmCase<Rules> {
+struct Game : GameCase<Rules> {
     Game(const QStringList &square, const QStringList &stock, const QString &last = {})
-        : FrmCase(QStringLiteral("Carré"))
+        : GameCase(QStringLiteral("Carré"))
     {
         QStringList order = square;
         if (!last.isEmpty())

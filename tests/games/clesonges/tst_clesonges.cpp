@@ -1,5 +1,5 @@
 #include "games/clesonges/clesongesrules.h"
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 
 namespace {
 
@@ -48,8 +48,8 @@ Deal differentTops()
     return deal;
 }
 
-struct Game : FrmCase<Rules> {
-    explicit Game(const Deal &deal) : FrmCase(QStringLiteral("La clé des songes"))
+struct Game : GameCase<Rules> {
+    explicit Game(const Deal &deal) : GameCase(QStringLiteral("La clé des songes"))
     {
         state.decks.deck32 = deal;
         rules.Distribution();

@@ -1,4 +1,4 @@
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 #include "games/josephine/josephinerules.h"
 
 namespace {
@@ -20,8 +20,8 @@ QList<Pair> winningPairs()
 
 // The q-th pair of winningPairs() has rank q / 2 + 1, so that the top row's 0 and 1 and its 2
 // and 3 match too: paired together, they leave the reserve cards without partners.
-struct Game : FrmCase<Rules> {
-    Game() : FrmCase(QStringLiteral("Joséphine"))
+struct Game : GameCase<Rules> {
+    Game() : GameCase(QStringLiteral("Joséphine"))
     {
         QStringList deck(Cards::FullDeck);
         const QList<Pair> pairs = winningPairs();

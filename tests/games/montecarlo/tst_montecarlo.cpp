@@ -1,4 +1,4 @@
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 #include "games/montecarlo/montecarlorules.h"
 
 namespace {
@@ -30,8 +30,8 @@ QStringList winningQueue()
 
 // The cards reach the grid in the order listed, then the others in deck order: the first 25
 // fill the places in reading order, the next come from the top of the stock, the deck's end.
-struct Game : FrmCase<Rules> {
-    explicit Game(QStringList listed) : FrmCase(QStringLiteral("Monte-Carlo"))
+struct Game : GameCase<Rules> {
+    explicit Game(QStringList listed) : GameCase(QStringLiteral("Monte-Carlo"))
     {
         for (const QString &code : state.decks.deck52) {
             if (!listed.contains(code))

@@ -1,4 +1,4 @@
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 #include "games/pyramide/pyramiderules.h"
 
 namespace {
@@ -27,8 +27,8 @@ Groups stockGroups(const QList<int> &alone, int count = 16)
 
 // A game after JOUER, dealt so that each group of one place or stock card holds a roi and each
 // group of two a pair worth 13.
-struct Game : FrmCase<Rules> {
-    explicit Game(const Groups &groups) : FrmCase(QStringLiteral("Pyramide"))
+struct Game : GameCase<Rules> {
+    explicit Game(const Groups &groups) : GameCase(QStringLiteral("Pyramide"))
     {
         QStringList order(Cards::FullDeck);
         int kings = 0;
@@ -87,8 +87,8 @@ struct Game : FrmCase<Rules> {
             }
         }
     }
-    const Picture &place(int at) const { return FrmCase::at(Rules::FirstPlace + at); }
-    const Picture &carte(int k) const { return FrmCase::at(Rules::FirstCarte + k); }
+    const Picture &place(int at) const { return GameCase::at(Rules::FirstPlace + at); }
+    const Picture &carte(int k) const { return GameCase::at(Rules::FirstCarte + k); }
     // Whether a frame shows around a place.
     bool framed(Rules::FrameIndex index, int at) const
     {

@@ -1,4 +1,4 @@
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 #include "roialbertdeck.h"
 
 using namespace RoialbertDeck;
@@ -8,8 +8,8 @@ namespace {
 
 enum Suit { Trefle, Carreau, Coeur, Pique };
 
-struct Game : FrmCase<Rules> {
-    explicit Game(const QMap<int, QString> &placed = {}) : FrmCase(QStringLiteral("Roi Albert"))
+struct Game : GameCase<Rules> {
+    explicit Game(const QMap<int, QString> &placed = {}) : GameCase(QStringLiteral("Roi Albert"))
     {
         lay(state, settings, placed);
         rules.Distribution();

@@ -1,5 +1,5 @@
 #include "catalog/gamecatalog.h"
-#include "games/frmcase.h"
+#include "games/gamecase.h"
 #include "games/stephanie/stephanierules.h"
 
 #include <QSet>
@@ -26,8 +26,8 @@ bool nineRanks(const Rules &rules)
 
 // Rules dealing Row, then the stock from its top card Carte(51) down: the ranks listed, then the
 // others by rank; started.
-struct Game : FrmCase<Rules> {
-    explicit Game(const QList<int> &stock) : FrmCase(QStringLiteral("Stéphanie"))
+struct Game : GameCase<Rules> {
+    explicit Game(const QList<int> &stock) : GameCase(QStringLiteral("Stéphanie"))
     {
         QList<int> topFirst = stock;
         for (int r = As; r <= Roi; ++r)
