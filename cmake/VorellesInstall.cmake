@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules: the program and its tools in bin/ (games/ under /usr), its files in
 # share/vorelles/ (installed from resources/), and what the desktop expects of a program: the
 # desktop entry, the icons, the AppStream metainfo, the man pages, and the changelog and copyright

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder makes the Debian package of what the install rules install,
 # under /usr. Its dependencies come from the libraries the binaries actually link
 # (dpkg-shlibdeps, from dpkg-dev).

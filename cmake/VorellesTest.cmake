@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vorelles_add_test(<name> SOURCES <files...> [UI])
 # Builds one QtTest executable under tests/ and registers it with CTest.
 # Rule tests link the headless core only; UI marks tests that need widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a game log: the reader never crashes or hangs, a damaged log always says why, and
 // one more record appended as the game window does it keeps every byte of a sound log and reads
 // back exactly, after what could be read of any log.

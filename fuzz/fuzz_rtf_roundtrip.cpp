@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in bold and regular runs, written as RTF, reads back exactly: every character of the
 // player's name or of an imported log survives the log file.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a setting value: every reader of values gives a value in its range, and the text
 // written to the settings file reads back exactly, whatever quotes, backslashes, commas or line
 // breaks it holds, once made storable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file. The store never crashes or hangs. When it takes the file as
 // readable, Qt's reader has seen every key a line of the file names, and a write keeps every value
 // read (made storable) and adds the new one. When it does not, the file can be set aside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the moving cards: one animation frame painted on the largest tables (Roi Albert,
 // Pyramide, a full line of Mariage) at 1600 x 1000, while every card of the table glides one place
 // on, the resident memory across 1,000 such moves, and the CPU time once all cards rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole cost of one click in a real game window, with everything a click now sets off on the
 // window's thread: the rules, the undo snapshot, the table diff that starts the glides, the
 // keyboard focus refresh, the accessibility update and the solver's request (the position copied

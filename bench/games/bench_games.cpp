@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the game skeleton: appending a record to a long log, painting a full table, one
 // drag step, the work done while a game sits idle with the clock running, and repeated resizes.
 // With the argument "lines", the line games instead: a full line painted, a drag step over it

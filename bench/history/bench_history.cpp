@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the history window on large logs: opening it, one search hit, the HTML and text exports;
 // then the statistics window opening on the same logs. With "paragraph", only the history window
 // on logs whose text is one paragraph without a line break or a blank (of 300 KB and 10 MB, or of

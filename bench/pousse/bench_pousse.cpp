@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_pousse [DEALS] [SEED]
 // Deals Pousse-pousse grids as the game does (seeded shuffle, "melange" 10, hearts) and times the
 // shortest solution of each from JOUER, on this thread, after the pattern databases are built.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's figures: for each game, the time from a fresh deal (the position copied, then the
 // whole search) over seeded deals, the share of "Inconnu", the memory the searches take above
 // idle, and how long a running search takes to stop once cancelled: the time from setting the

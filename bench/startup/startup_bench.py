@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up, memory and idle-CPU figures of the real program under a virtual X display.
 
 Each run starts build/bin/vorelles with a fresh settings folder (so it also writes its first-run

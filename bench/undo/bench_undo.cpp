@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory of the undo history: 1000 steps of random moves in the game with the largest table,
 // as the window keeps them (whole snapshots), measured as the heap they hold. Also the time to
 // take one snapshot. Run: build/bench/bench_undo [steps]

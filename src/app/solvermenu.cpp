@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/solvermenu.h"
 
 #include "settings/settingkeys.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a game of Monte-Carlo through a real accessibility client.
 
 Under a private X display (Xvfb), D-Bus session and AT-SPI registry, all started here, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/frmhistorique.h"
 #include "history/htmlexport.h"
 #include "history/richdocument.h"

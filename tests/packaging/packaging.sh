@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix and checks it as the desktop and Debian see it:
 # the desktop entry and the metainfo validate; the installed program, started from another
 # folder with a fresh home and a read-only prefix, finds its files and keeps its log in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalues.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon, the fanned cards "A", in the layout of the desktop's icon theme:
 //   appicon FOLDER NAME
 // writes FOLDER/scalable/apps/NAME.svg and FOLDER/<n>x<n>/apps/NAME.png for every size the

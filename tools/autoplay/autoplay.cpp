@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // autoplay GAME DEALS [--seed S] [--melange M]
 // autoplay GAME --deal N [--print-deck]
 // Plays DEALS deals of a game in which the player has no choice, through the game's own rules,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one PNG showing every built-in picture, to check the drawings by eye:
 //   picturesheet out.png [scale]
 // Four rows of faces (one suit a row), then the back, the icons and the hand.

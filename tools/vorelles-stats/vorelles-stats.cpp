@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorelles-stats [FICHIER]: the statistics of a game log as CSV on standard output, one row per
 // player and game, everyone's rows first. FICHIER defaults to the log beside the program.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/clesonges/clesongesmodel.h"
 
 void CleSongesModel::set(const std::array<int, 32> &ranks, const std::array<int, Piles> &left,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/josephine/josephinemodel.h"
 
 void JosephineModel::set(const std::array<int, 52> &ranks, const std::array<int, Columns + 1> &free,

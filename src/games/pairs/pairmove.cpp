@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/pairs/pairmove.h"
 
 SolverMove PairClicks(const PairMove &move, int firstCard, QString (*place)(int card),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/voyageuses1/voyageuses1rules.h"
 
 #include "games/gamehost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/rtf/richtext.h"
 
 void appendText(RichText &doc, const QString &text, bool bold)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/roialbert/roialbertrules.h"
 #include "games/roialbert/roialbertsearch.h"
 #include "games/roialbert/roialbertseen.h"

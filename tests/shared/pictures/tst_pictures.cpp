@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/pictures.h"
 #include "shared/renderings.h"
 
