@@ -109,6 +109,29 @@ double milliseconds(const std::function<void()> &action, double *cpu = nullptr)
     return wall;
 }
 
+void writeLog(const QString &path, const QByteArray &log)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size() || !file.flush())
+        qFatal("cannot write the log");
+}
+
+// The history window built on the log ("load"), then shown: "open" is both, "open CPU" their
+// CPU time.
+void openWindow(std::optional<frmHistorique> &window, AppContext &context,
+                std::vector<double> &load, std::vector<double> &open, std::vector<double> &openCpu)
+{
+    double cpu = 0;
+    load.push_back(milliseconds([&] { window.emplace(context); }, &cpu));
+    open.push_back(load.back() + milliseconds(
+                                     [&] {
+                                         window->show();
+                                         QApplication::processEvents();
+                                     },
+                                     &cpu));
+    openCpu.push_back(cpu);
+}
+
 double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
@@ -148,22 +171,11 @@ int main(int argc, char *argv[])
         for (const qsizetype size : std::as_const(sizes)) {
             const QByteArray log =
                 writeRtf({{QStringLiteral("abcdefghij").repeated(size / 10), false}});
-            QFile file(LogPath(state));
-            if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
-                qFatal("cannot write the log");
-            file.close();
+            writeLog(LogPath(state), log);
             std::vector<double> load, open, openCpu, layout;
             for (int run = 0; run < runs; ++run) {
                 std::optional<frmHistorique> window;
-                double cpu = 0;
-                load.push_back(milliseconds([&] { window.emplace(context); }, &cpu));
-                open.push_back(load.back() + milliseconds(
-                                                 [&] {
-                                                     window->show();
-                                                     QApplication::processEvents();
-                                                 },
-                                                 &cpu));
-                openCpu.push_back(cpu);
+                openWindow(window, context, load, open, openCpu);
                 layout.push_back(milliseconds(
                     [&] { window->RTF->document()->documentLayout()->documentSize(); }));
             }
@@ -183,23 +195,12 @@ int main(int argc, char *argv[])
                 "search (ms)", "html (ms)", "text (ms)", "stats (ms)", "stats CPU (ms)");
     for (const int records : {10'000, 100'000}) {
         const QByteArray log = buildLog(records);
-        QFile file(LogPath(state));
-        if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
-            qFatal("cannot write the log");
-        file.close();
+        writeLog(LogPath(state), log);
 
         std::vector<double> load, open, openCpu, cold, layout, search, html, text, stats, statsCpu;
         for (int run = 0; run < runs; ++run) {
             std::optional<frmHistorique> window;
-            double cpu = 0;
-            load.push_back(milliseconds([&] { window.emplace(context); }, &cpu));
-            open.push_back(load.back() + milliseconds(
-                                             [&] {
-                                                 window->show();
-                                                 QApplication::processEvents();
-                                             },
-                                             &cpu));
-            openCpu.push_back(cpu);
+            openWindow(window, context, load, open, openCpu);
 
             QTextDocument *document = window->RTF->document();
             const int middle = document->characterCount() / 2;
