@@ -357,7 +357,8 @@ void frmJeu::mnuDeVorelle_Click(int index)
     sub->setWindowIcon(windowIcon());
     connect(sub, &QObject::destroyed, this, &frmJeu::gameWindowGone);
     sub->showMaximized();
-    window->setFocus();
+    // Where the window put its focus (JOUER, for the deal waiting), or on the window.
+    (window->focusWidget() ? window->focusWidget() : window)->setFocus();
     m_solverMenu->update();
 }
 

@@ -174,7 +174,8 @@ void GameForm::orderTabs()
         setTabOrder(previous, button);
         previous = button;
     }
-    Tapis->setFocus();
+    // The first deal waits for JOUER: Return starts it.
+    Boutons[Jouer]->setFocus();
 }
 
 GameForm::~GameForm()

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmjeu.h"
 #include "catalog/gamecatalog.h"
-#include "table/solverpanel.h"
 #include "settings/settingkeys.h"
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
+#include "table/solverpanel.h"
 #include "testapp.h"
 
 #include <QAbstractButton>
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(f.jeu.get()));
         GameForm *game = f.open(u"Monte-Carlo"_s);
         QVERIFY(game);
-        QCOMPARE(QApplication::focusWidget(), game->Tapis); // the window's focus is the table's
+        QCOMPARE(QApplication::focusWidget(), game->Boutons[0]); // the deal waits for JOUER
         Q_EMIT f.jeu->mnuJeu->aboutToShow();
         game->Boutons[0]->click();
         QCOMPARE(QApplication::focusWidget(), game->Tapis);

@@ -418,16 +418,16 @@ private:
 class TestKeyboardPlay : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The table has the focus before the buttons; the third Left finds nothing further that way.
-    // Return on a card that is dragged picks it up, and never clicks it.
+    // The deal waits with the focus on JOUER, the table comes before the buttons; the third Left
+    // finds nothing further that way. Return on a card that is dragged picks it up, and never
+    // clicks it.
     void keysSendWhatTheMouseSends()
     {
         RecordingRules *rules = nullptr;
         auto window = recording(rules);
-        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
-        window->key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window->form->Boutons[0]);
         window->key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), window->form->Tapis);
         window->keys({Qt::Key_Right, Qt::Key_Space, Qt::ShiftModifier | Qt::Key_Return,
                       Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10, Qt::Key_End, Qt::Key_Left,
                       Qt::Key_Left, Qt::Key_Left, Qt::Key_Home});
@@ -509,9 +509,9 @@ private Q_SLOTS:
             return form.rules().placeName(form.Tapis->keyboard()->focus());
         };
         const QString topLeft = QStringLiteral("Colonne 1, carte 1");
-        window.key(Qt::Key_Tab);
+        // A deal waits for JOUER: Return starts it.
         QCOMPARE(QApplication::focusWidget(), form.Boutons[0]);
-        window.key(Qt::Key_Space);
+        window.key(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), form.Tapis);
         QCOMPARE(focusedPlace(), topLeft);
         window.keys({Qt::Key_End, Qt::Key_Home});
