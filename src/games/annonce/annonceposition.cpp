@@ -32,7 +32,7 @@ std::optional<AnnoncePosition> AnnoncePosition::read(const GameRules &rules)
     // pile, which ends the game either way and leaves the call where it was.
     for (int k = 0; k < Cards::FullDeck; ++k) {
         const Picture &card = table.at(Rules::FirstCarte + k);
-        if (card.rect.left() == Rules::TurnedLeft && card.tag != Turned)
+        if (k > game->pileTop() && card.tag != Turned)
             at.matched = at.matched || k != 0 || Cards::CardValue(card.card) == at.call;
     }
     return at;

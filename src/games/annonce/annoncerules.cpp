@@ -81,17 +81,14 @@ bool AnnonceRules::isCarte(int index)
 int AnnonceRules::pileTop() const
 {
     // The pile is turned from its top, Carte(51), down to Carte(0).
-    for (int k = Cards::FullDeck - 1; k >= 0; --k) {
-        if (carte(k).rect.left() == PileLeft)
-            return k;
-    }
-    return NoCard;
+    return m_vars.pileSize - 1; // NoCard once it is empty
 }
 
 void AnnonceRules::Distribution()
 {
     shuffle();
     m_vars = Variables{};
+    m_vars.pileSize = Cards::FullDeck;
     control(LblNombreCarte).text = remaining(Cards::FullDeck);
     for (int k = 0; k < Cards::FullDeck; ++k) {
         Picture &card = carte(k);
@@ -154,6 +151,7 @@ void AnnonceRules::turn(int k)
     card.face = Picture::Face::Front;
     card.hand = false;
     card.rect.moveLeft(TurnedLeft);
+    m_vars.pileSize = qint8(k);
     m_table.bringToFront(FirstCarte + k);
     control(LblNombreCarte).text = remaining(k);
 }
@@ -180,9 +178,8 @@ QString AnnonceRules::placeName(int index) const
 {
     if (!isCarte(index))
         return {};
-    return carte(index - FirstCarte).rect.left() == PileLeft
-               ? QStringLiteral("Paquet")
-               : QStringLiteral("Tas des cartes retournées");
+    return index - FirstCarte <= pileTop() ? QStringLiteral("Paquet")
+                                           : QStringLiteral("Tas des cartes retournées");
 }
 
 std::unique_ptr<GameRules> MakeAnnonceRules(const GameInfo &info, CoreContext context,

@@ -20,6 +20,7 @@ public:
 
     struct Variables {
         qint16 IndexAnnonce = 0; // the entry of cboAnnonce being called
+        qint8 pileSize = 0;      // Carte(0..pileSize - 1) lie face down in the pile
         bool operator==(const Variables &) const = default;
     };
 

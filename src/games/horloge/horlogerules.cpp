@@ -283,8 +283,9 @@ QString HorlogeRules::placeName(int picture) const
         return QStringLiteral("Colonne des rois, carte %1").arg(picture - FirstCarte + 1);
     if (picture < FirstSabot || picture >= FirstSabot + Kings)
         return {};
-    return m_table.at(picture).rect.topLeft() == CentrePosition ? QStringLiteral("Centre")
-                                                                : QStringLiteral("Carte en main");
+    // The centre cards wait face down; the one turned is carried.
+    return m_table.at(picture).face == Picture::Face::Back ? QStringLiteral("Centre")
+                                                           : QStringLiteral("Carte en main");
 }
 
 std::unique_ptr<GameRules> MakeHorlogeRules(const GameInfo &info, CoreContext context,

@@ -10,11 +10,6 @@
 
 namespace {
 
-constexpr int GridLeft = 120;
-constexpr int GridTop = 120;
-constexpr int ColumnStep = 1200;
-constexpr int RowStep = 1560;
-
 // The stock is Carte(25..51), turned up from the top: Carte(25) is the last to show.
 constexpr int LastStockCard = MontecarloRules::GridSize;
 // Passes of the close-up: each removal leaves two gaps.
@@ -118,10 +113,21 @@ void MontecarloRules::hover(int index)
     place(at).hand = !place(at).card.isEmpty();
 }
 
-bool MontecarloRules::neighbours(int a, int b) const
+bool MontecarloRules::neighbours(int a, int b)
 {
-    const QPoint d = place(a).rect.topLeft() - place(b).rect.topLeft();
-    return std::abs(d.x()) <= ColumnStep && std::abs(d.y()) <= RowStep;
+    return std::abs(a % GridColumns - b % GridColumns) <= 1 &&
+           std::abs(a / GridColumns - b / GridColumns) <= 1;
+}
+
+MontecarloRules::StockPlace MontecarloRules::stockPlace(int k) const
+{
+    const int next = m_vars.prochaineCarte;
+    if (k > next)
+        return StockPlace::Parked;
+    if (carte(k).face != Picture::Face::Front)
+        return StockPlace::Pile;
+    // The last card of the stock turns up alone, in the lower place.
+    return k == next && next > LastStockCard ? StockPlace::Upper : StockPlace::Lower;
 }
 
 bool MontecarloRules::matching(int a, int b) const
@@ -213,10 +219,10 @@ void MontecarloRules::refill()
 {
     // From the highest index down, so the upper face-up card fills the first gap.
     for (int k = Cards::FullDeck - 1; k >= 0; --k) {
-        Picture &card = carte(k);
-        const QPoint at = card.rect.topLeft();
-        if (at.x() != StockLeft || (at.y() != UpperStockTop && at.y() != LowerStockTop))
+        const StockPlace at = stockPlace(k);
+        if (at != StockPlace::Upper && at != StockPlace::Lower)
             continue;
+        Picture &card = carte(k);
         for (int i = 0; i < GridSize; ++i) {
             Picture &gap = place(i);
             if (!gap.card.isEmpty() || !gap.visible)
@@ -246,7 +252,7 @@ void MontecarloRules::turnUpStock()
         turnUp(next, LowerStockTop);
         // Nothing is left to draw: the face-down pile goes.
         for (int k = 0; k < Cards::FullDeck; ++k) {
-            if (carte(k).rect.topLeft() == QPoint(StockLeft, PileTop))
+            if (stockPlace(k) == StockPlace::Pile)
                 carte(k).visible = false;
         }
     }
@@ -280,16 +286,17 @@ QString MontecarloRules::placeName(int index) const
         return PictureNames::gridPlace(at, GridColumns);
     if (index < FirstCarte || index >= FirstPlace)
         return {};
-    switch (m_table.at(index).rect.top()) {
-    case UpperStockTop:
+    switch (stockPlace(index - FirstCarte)) {
+    case StockPlace::Upper:
         return QStringLiteral("Pioche, première carte visible");
-    case LowerStockTop:
+    case StockPlace::Lower:
         return QStringLiteral("Pioche, seconde carte visible");
-    case PileTop:
+    case StockPlace::Pile:
         return QStringLiteral("Pioche, cartes cachées");
-    default:
-        return {}; // parked out of sight
+    case StockPlace::Parked:
+        return {}; // out of sight
     }
+    return {};
 }
 
 std::unique_ptr<GameRules> MakeMontecarloRules(const GameInfo &info, CoreContext context,

@@ -20,6 +20,11 @@ public:
     static constexpr int FirstPlace = FirstCarte + Cards::FullDeck;
     enum FrameIndex { Indicateur };
 
+    // The grid's places, in twips.
+    static constexpr int GridLeft = 120;
+    static constexpr int GridTop = 120;
+    static constexpr int ColumnStep = 1200;
+    static constexpr int RowStep = 1560;
     // Positions of the stock column, in twips.
     static constexpr int StockLeft = 6720;
     static constexpr int UpperStockTop = 2640;
@@ -49,10 +54,15 @@ public:
 
 private:
     Picture &carte(int k) { return m_table.at(FirstCarte + k); }
+    const Picture &carte(int k) const { return m_table.at(FirstCarte + k); }
     Picture &place(int i) { return m_table.at(FirstPlace + i); }
     const Picture &place(int i) const { return m_table.at(FirstPlace + i); }
     static int placeOf(int index);
-    bool neighbours(int a, int b) const;
+    static bool neighbours(int a, int b);
+    // Where a card of the stock lies, from how far the stock has been drawn. The grid's own
+    // cards, Carte(0..24), stay face down in the pile.
+    enum class StockPlace { Pile, Upper, Lower, Parked };
+    StockPlace stockPlace(int k) const;
     bool matching(int a, int b) const;
 
     void removePair(int a, int b);

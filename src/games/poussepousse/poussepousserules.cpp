@@ -191,9 +191,9 @@ bool PoussePousseRules::touchesHole(int p) const
     const int h = hole();
     if (h == NoPlace || h == p)
         return false;
-    const QPoint d = place(p).rect.topLeft() - place(h).rect.topLeft();
-    return (d.x() == 0 && std::abs(d.y()) == RowStep) ||
-           (d.y() == 0 && std::abs(d.x()) == ColumnStep);
+    const int rows = std::abs(p / Columns - h / Columns);
+    const int columns = std::abs(p % Columns - h % Columns);
+    return rows + columns == 1;
 }
 
 void PoussePousseRules::hover(int index)

@@ -61,6 +61,7 @@ QString foundationPrompt(const Picture &foundation)
 RoialbertRules::RoialbertRules(const GameInfo &info, CoreContext context, GameHost &host)
     : GameRules(info, context, host)
 {
+    keepState(m_vars);
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("EspaceJeu"), Columns);
     m_table.addGroup(QStringLiteral("Sabot"), Foundations);
@@ -90,6 +91,13 @@ FormLayout RoialbertRules::layout() const
     return form;
 }
 
+QPoint RoialbertRules::topLeft(const Place &place)
+{
+    if (place.area == Place::Area::Reserve)
+        return {ReserveLeft, ReserveTop + ReserveStep * place.index};
+    return {columnLeft(place.index), ColumnTop + RunStep * place.depth};
+}
+
 QString RoialbertRules::ConversionEtiquette(const QString &code)
 {
     return QStringLiteral("%1").arg(Cards::CardValue(code), 2, 10, QLatin1Char('0')) +
@@ -107,14 +115,15 @@ void RoialbertRules::Distribution()
     }
     shuffle();
     int i = 0;
-    const auto lay = [this](int k, QPoint at) {
+    const auto lay = [this](int k, const Place &place) {
+        m_vars.places[std::size_t(k)] = place;
         Picture &card = carte(k);
         card.deal(dealt(k));
         card.border = true;
         card.draggable = false;
         card.hand = false;
         card.face = Picture::Face::Back;
-        card.rect.moveTopLeft(at);
+        card.rect.moveTopLeft(topLeft(place));
         card.visible = true;
         m_table.bringToFront(FirstCarte + k);
     };
@@ -124,11 +133,11 @@ void RoialbertRules::Distribution()
                 m_table.at(FirstEspaceJeu + column).visible = true;
                 m_table.bringToFront(FirstEspaceJeu + column);
             }
-            lay(i, {columnLeft(column), ColumnTop + RunStep * row});
+            lay(i, {Place::Area::Column, column, row});
         }
     }
     for (int k = 0; k < ReserveSize; ++k, ++i)
-        lay(i, {ReserveLeft, ReserveTop + ReserveStep * k});
+        lay(i, {Place::Area::Reserve, k, 0});
     m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
@@ -148,17 +157,24 @@ void RoialbertRules::play()
 bool RoialbertRules::isCarte(int picture) const
 {
     return picture >= FirstCarte && picture < FirstCarte + Cards::FullDeck &&
-           m_table.at(picture).visible;
+           (inColumn(picture) || inReserve(picture));
 }
 
 bool RoialbertRules::inReserve(int card) const
 {
-    return picture(card).rect.left() == ReserveLeft;
+    return placeOf(card).area == Place::Area::Reserve;
 }
 
 bool RoialbertRules::inColumn(int card) const
 {
-    return picture(card).rect.left() < RightOfColumns;
+    return placeOf(card).area == Place::Area::Column;
+}
+
+int RoialbertRules::columnHeight(int column) const
+{
+    return int(std::count_if(m_vars.places.begin(), m_vars.places.end(), [column](const Place &p) {
+        return p.area == Place::Area::Column && p.index == column;
+    }));
 }
 
 bool RoialbertRules::exposed(int card) const
@@ -168,15 +184,15 @@ bool RoialbertRules::exposed(int card) const
 
 QList<int> RoialbertRules::below(int card) const
 {
-    const QRect &at = picture(card).rect;
+    const Place &at = placeOf(card);
     QList<int> run;
     for (int k = FirstCarte; k < FirstCarte + Cards::FullDeck; ++k) {
-        const Picture &other = picture(k);
-        if (other.visible && other.rect.left() == at.left() && other.rect.top() > at.top())
+        const Place &other = placeOf(k);
+        if (other.area == Place::Area::Column && other.index == at.index && other.depth > at.depth)
             run.append(k);
     }
     std::sort(run.begin(), run.end(),
-              [this](int a, int b) { return picture(a).rect.top() < picture(b).rect.top(); });
+              [this](int a, int b) { return placeOf(a).depth < placeOf(b).depth; });
     return run;
 }
 
@@ -215,30 +231,25 @@ int RoialbertRules::foundationFor(int card) const
     return -1;
 }
 
-RoialbertRules::Place RoialbertRules::dropPlace(int source, int target) const
+RoialbertRules::Landing RoialbertRules::landing(int source, int target) const
 {
     if (!inProgress() || !isCarte(source) || target == source)
-        return Place::None;
+        return Landing::None;
     // A reserve card always moves alone; a column card takes its run, which must hold.
     const bool movable = inReserve(source) || validRun(source);
     if (isCarte(target)) {
         if (!exposed(target) || !buildsOn(source, target) || !movable)
-            return Place::None;
-        return Place::OnCard;
+            return Landing::None;
+        return Landing::OnCard;
     }
-    if (target >= FirstEspaceJeu && target < FirstEspaceJeu + Columns) {
-        const int left = picture(target).rect.left();
-        for (int k = FirstCarte; k < FirstCarte + Cards::FullDeck; ++k) {
-            if (picture(k).visible && picture(k).rect.left() == left)
-                return Place::None;
-        }
-        return movable ? Place::EmptyColumn : Place::None;
-    }
+    if (target >= FirstEspaceJeu && target < FirstEspaceJeu + Columns)
+        return movable && columnHeight(target - FirstEspaceJeu) == 0 ? Landing::EmptyColumn
+                                                                     : Landing::None;
     if (target >= FirstSabot && target < FirstSabot + Foundations) {
         const bool single = inReserve(source) || exposed(source);
-        return single && fitsFoundation(source, target) ? Place::Foundation : Place::None;
+        return single && fitsFoundation(source, target) ? Landing::Foundation : Landing::None;
     }
-    return Place::None;
+    return Landing::None;
 }
 
 QList<int> RoialbertRules::dragged(int source) const
@@ -250,7 +261,7 @@ QList<int> RoialbertRules::dragged(int source) const
 
 void RoialbertRules::dragOver(int source, int target)
 {
-    if (dropPlace(source, target) != Place::None)
+    if (landing(source, target) != Landing::None)
         indicateur().surround(picture(target));
 }
 
@@ -258,27 +269,30 @@ void RoialbertRules::drop(int source, int target, QPoint)
 {
     // The frame goes wherever the card is let go, the bare table included.
     indicateur().visible = false;
-    switch (dropPlace(source, target)) {
-    case Place::OnCard:
-        moveRun(source, picture(target).rect.topLeft() + QPoint(0, RunStep));
+    switch (landing(source, target)) {
+    case Landing::OnCard:
+        moveRun(source, placeOf(target).index);
         break;
-    case Place::EmptyColumn:
-        moveRun(source, picture(target).rect.topLeft());
+    case Landing::EmptyColumn:
+        moveRun(source, target - FirstEspaceJeu);
         break;
-    case Place::Foundation:
+    case Landing::Foundation:
         toFoundation(source, target);
         break;
-    case Place::None:
+    case Landing::None:
         break;
     }
 }
 
-void RoialbertRules::moveRun(int card, QPoint to)
+void RoialbertRules::moveRun(int card, int column)
 {
     const QList<int> run = dragged(card);
-    for (int depth = 0; depth < run.size(); ++depth) {
-        m_table.at(run.at(depth)).rect.moveTopLeft(to + QPoint(0, RunStep * depth));
-        m_table.bringToFront(run.at(depth));
+    const int height = columnHeight(column);
+    for (int i = 0; i < run.size(); ++i) {
+        Place &place = m_vars.places[std::size_t(run.at(i) - FirstCarte)];
+        place = {Place::Area::Column, column, height + i};
+        m_table.at(run.at(i)).rect.moveTopLeft(topLeft(place));
+        m_table.bringToFront(run.at(i));
     }
 }
 
@@ -295,6 +309,8 @@ void RoialbertRules::toFoundation(int card, int foundation)
 {
     Picture &top = m_table.at(foundation);
     Picture &moved = m_table.at(card);
+    m_vars.places[std::size_t(card - FirstCarte)] = {Place::Area::Foundation,
+                                                     foundation - FirstSabot, 0};
     top.tag = moved.tag;
     top.card = moved.card;
     top.face = Picture::Face::Front;
@@ -319,10 +335,9 @@ void RoialbertRules::hover(int picture)
 
 void RoialbertRules::FinDePartie()
 {
-    for (int k = 0; k < Cards::FullDeck; ++k) {
-        if (carte(k).visible)
-            return;
-    }
+    if (!std::all_of(m_vars.places.begin(), m_vars.places.end(),
+                     [](const Place &p) { return p.area == Place::Area::Foundation; }))
+        return;
     m_host.setPrompt(QStringLiteral("BRAVO, vous avez gagné..."));
     m_host.gameOver(true);
 }
@@ -335,12 +350,10 @@ QString RoialbertRules::placeName(int picture) const
         return QStringLiteral("Colonne %1").arg(picture - FirstEspaceJeu + 1);
     if (!isCarte(picture))
         return {};
-    const QRect &at = this->picture(picture).rect;
+    const Place &at = placeOf(picture);
     if (inReserve(picture))
-        return QStringLiteral("Réserve, carte %1").arg((at.top() - ReserveTop) / ReserveStep + 1);
-    return QStringLiteral("Colonne %1, carte %2")
-        .arg((at.left() - ColumnLeft) / ColumnStep + 1)
-        .arg((at.top() - ColumnTop) / RunStep + 1);
+        return QStringLiteral("Réserve, carte %1").arg(at.index + 1);
+    return QStringLiteral("Colonne %1, carte %2").arg(at.index + 1).arg(at.depth + 1);
 }
 
 std::unique_ptr<GameRules> MakeRoialbertRules(const GameInfo &info, CoreContext context,

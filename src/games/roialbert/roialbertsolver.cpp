@@ -13,6 +13,7 @@ namespace {
 using Rules = RoialbertRules;
 using Model = RoialbertModel;
 using Move = Model::Move;
+using Place = Rules::Place;
 
 // What turns the model's moves into the player's: which picture shows each card, and which
 // foundation each suit has taken or will take (an ace goes to the first empty one, as a double
@@ -107,17 +108,19 @@ private:
     Pictures m_pictures;
 };
 
-Pictures picturesOf(const TableModel &table)
+Pictures picturesOf(const GameRules &rules)
 {
+    const TableModel &table = rules.table();
+    const auto *roialbert = dynamic_cast<const Rules *>(&rules);
     Pictures pictures;
-    for (int k = 0; k < Cards::FullDeck; ++k) {
+    for (int k = 0; roialbert && k < Cards::FullDeck; ++k) {
         const std::uint8_t card = cardOf(table.at(Rules::FirstCarte + k));
         if (card >= pictures.ofCard.size())
             continue;
         pictures.ofCard[card] = k;
-        const QPoint at = table.at(Rules::FirstCarte + k).rect.topLeft();
-        if (at.x() == Rules::ReserveLeft)
-            pictures.reservePlace[card] = (at.y() - Rules::ReserveTop) / Rules::ReserveStep + 1;
+        const Place &place = roialbert->variables().places[std::size_t(k)];
+        if (place.area == Place::Area::Reserve)
+            pictures.reservePlace[card] = place.index + 1;
     }
     for (int f = 0; f < Rules::Foundations; ++f) {
         const std::uint8_t top = cardOf(table.at(Rules::FirstSabot + f));
@@ -133,33 +136,33 @@ Pictures picturesOf(const TableModel &table)
 
 std::optional<RoialbertModel> RoialbertSolver::model(const GameRules &rules)
 {
-    if (!dynamic_cast<const Rules *>(&rules))
+    const auto *roialbert = dynamic_cast<const Rules *>(&rules);
+    if (!roialbert)
         return std::nullopt;
     const TableModel &table = rules.table();
-    std::array<std::vector<std::pair<int, std::uint8_t>>, Model::Columns> byTop;
+    std::array<std::vector<std::pair<int, std::uint8_t>>, Model::Columns> byDepth;
     std::array<std::uint8_t, Model::ReserveSize> reserve{};
     reserve.fill(Model::NoCard);
     for (int k = 0; k < Cards::FullDeck; ++k) {
-        const Picture &card = table.at(Rules::FirstCarte + k);
-        if (!card.visible)
-            continue;
-        const QPoint at = card.rect.topLeft();
-        if (at.x() == Rules::ReserveLeft) {
-            const int place = (at.y() - Rules::ReserveTop) / Rules::ReserveStep;
-            if (place < 0 || place >= Model::ReserveSize)
-                return std::nullopt;
-            reserve[std::size_t(place)] = cardOf(card);
-            continue;
-        }
-        const int column = (at.x() - Rules::ColumnLeft) / Rules::ColumnStep;
-        if (at.x() >= Rules::RightOfColumns || column < 0 || column >= Model::Columns)
+        const Place &place = roialbert->variables().places[std::size_t(k)];
+        const std::uint8_t card = cardOf(table.at(Rules::FirstCarte + k));
+        switch (place.area) {
+        case Place::Area::None:
             return std::nullopt;
-        byTop[std::size_t(column)].emplace_back(at.y(), cardOf(card));
+        case Place::Area::Reserve:
+            reserve[std::size_t(place.index)] = card;
+            break;
+        case Place::Area::Column:
+            byDepth[std::size_t(place.index)].emplace_back(place.depth, card);
+            break;
+        case Place::Area::Foundation:
+            break;
+        }
     }
     std::array<std::vector<std::uint8_t>, Model::Columns> columns;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        std::sort(byTop[c].begin(), byTop[c].end());
-        for (const auto &entry : byTop[c])
+        std::sort(byDepth[c].begin(), byDepth[c].end());
+        for (const auto &entry : byDepth[c])
             columns[c].push_back(entry.second);
     }
     std::array<int, Model::Suits> foundations{};
@@ -176,5 +179,5 @@ std::optional<RoialbertModel> RoialbertSolver::model(const GameRules &rules)
 
 std::unique_ptr<SolverTask> RoialbertSolver::prepare(const GameRules &rules) const
 {
-    return std::make_unique<RoialbertTask>(model(rules), picturesOf(rules.table()));
+    return std::make_unique<RoialbertTask>(model(rules), picturesOf(rules));
 }

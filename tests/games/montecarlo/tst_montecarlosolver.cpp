@@ -31,7 +31,8 @@ std::vector<Move> legalPairs(const Deal &deal)
             if (!first.visible || !second.visible || first.card.isEmpty() || second.card.isEmpty())
                 continue;
             const QPoint d = first.rect.topLeft() - second.rect.topLeft();
-            const bool near = std::abs(d.x()) <= 1200 && std::abs(d.y()) <= 1560;
+            const bool near =
+                std::abs(d.x()) <= Rules::ColumnStep && std::abs(d.y()) <= Rules::RowStep;
             const bool match = first.card.left(2) == second.card.left(2) ||
                                first.card.right(5) == second.card.right(5);
             if (near && match)

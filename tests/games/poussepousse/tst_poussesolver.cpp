@@ -4,6 +4,7 @@
 #include "games/poussepousse/poussepousserules.h"
 #include "games/poussepousse/poussesolver.h"
 #include "games/poussepousse/slidinggrid.h"
+#include "solver/solverdeal.h"
 
 #include <QHash>
 #include <QTest>
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void parityAgainstFullSearch();
     void shortestAgainstBreadthFirst();
     void solutionsReplayThroughTheRules();
+    void theGridSlidesInLockstepWithTheRules();
     void summariesAndStoppedSearches();
 };
 
@@ -173,6 +175,48 @@ void TestPousseSolver::solutionsReplayThroughTheRules()
         }
         QCOMPARE(bench.host.results.size(), ended + 1);
         QVERIFY(bench.host.results.constLast());
+    }
+}
+
+// Random slides through the rules and through the solver's grid, which only sees its own slides:
+// the places whose click changes the table are the hole's neighbours, the grids stay the same
+// and the game ends when the grid reaches the goal. Two deals go on along the solver's line, to
+// the end.
+void TestPousseSolver::theGridSlidesInLockstepWithTheRules()
+{
+    using Rules = PoussePousseRules;
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        SolverDeal<Rules> deal(QStringLiteral("Pousse-pousse"), seed);
+        Grid grid = *PousseSolver::read(deal.rules());
+        std::mt19937 pick(seed);
+        QList<int> line;
+        const auto slide = [&](int from) {
+            const int hole = int(std::find(grid.begin(), grid.end(), Hole) - grid.begin());
+            QList<int> beside = neighbours(hole, Side, Side);
+            std::sort(beside.begin(), beside.end());
+            QList<int> clicked;
+            for (int place = 0; place < Rules::Places; ++place) {
+                if (deal.changes([place](Rules &rules) { rules.click(Rules::FirstPlace + place); }))
+                    clicked.append(place);
+            }
+            QCOMPARE(clicked, beside);
+            if (from < 0)
+                from = beside.at(qsizetype(pick() % std::uint32_t(beside.size())));
+            deal.click(Rules::FirstPlace + from);
+            std::swap(grid[std::size_t(hole)], grid[std::size_t(from)]);
+            QCOMPARE(asList(*PousseSolver::read(deal.rules())), asList(grid));
+            QCOMPARE(deal.results(), grid == goal() ? QList<bool>{true} : QList<bool>{});
+        };
+        for (int step = 0; step < 40 && !QTest::currentTestFailed(); ++step)
+            slide(-1);
+        if (seed > 2)
+            continue;
+        for (const SolverMove &move : PousseSolver::answer(grid, NoCancel).line) {
+            if (QTest::currentTestFailed())
+                return;
+            slide(move.picture - Rules::FirstPlace);
+        }
+        QCOMPARE(deal.results(), QList<bool>{true});
     }
 }
 
