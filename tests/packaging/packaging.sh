@@ -41,6 +41,7 @@ DESTDIR=$work/install "$cmake" --install "$build" --prefix /usr --strip >/dev/nu
 
 for path in games/vorelles games/vorelles-autoplay share/vorelles/cartes.res share/vorelles/bois.gif \
             share/vorelles/aide.htm share/vorelles/aide/historique.htm \
+            share/vorelles/en/aide.htm share/vorelles/en/aide/historique.htm \
             share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/man/man6/vorelles.6.gz \
             share/doc/vorelles/changelog.gz share/doc/vorelles/copyright; do

@@ -5,9 +5,11 @@
 #include "shared/helpwindow.h"
 #include "testapp.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 #include <optional>
@@ -118,6 +120,43 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!help);
         QVERIFY(app.dialogs.shown.isEmpty());
+    }
+
+    // The English pages as the build lays them beside the program: one for each French page, and
+    // every relative link names a file there and, after '#', an id in it.
+    void everyFrenchPageHasAnEnglishTwinWhoseLinksLead()
+    {
+        const QDir french(QStringLiteral(VORELLES_RESOURCES_DIR));
+        const QDir english(QStringLiteral(VORELLES_BIN_DIR "/en"));
+        QStringList pages{u"aide.htm"_s};
+        for (const QString &name : QDir(french.filePath(u"aide"_s)).entryList({u"*.htm"_s}))
+            pages.append(u"aide/"_s + name);
+        QCOMPARE_GT(pages.size(), 1);
+        for (const QString &page : std::as_const(pages))
+            QVERIFY2(QFileInfo(english.filePath(page)).isFile(), qPrintable(page));
+
+        const auto text = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        static const QRegularExpression link(u"\\b(?:href|src)=\"([^\"]*)\""_s);
+        QDirIterator it(english.path(), {u"*.htm"_s}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString page = it.next();
+            for (const auto &match : link.globalMatch(text(page))) {
+                const QUrl url(match.captured(1));
+                if (!url.isRelative())
+                    continue;
+                const QString target =
+                    url.path().isEmpty() ? page : QFileInfo(page).dir().filePath(url.path());
+                const QByteArray where =
+                    (english.relativeFilePath(page) + u" -> "_s + match.captured(1)).toUtf8();
+                QVERIFY2(QFileInfo(target).isFile(), where.constData());
+                if (url.hasFragment())
+                    QVERIFY2(text(target).contains(u"id=\""_s + url.fragment() + u'"'),
+                             where.constData());
+            }
+        }
     }
 };
 
