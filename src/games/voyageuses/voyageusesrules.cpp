@@ -3,6 +3,7 @@
 
 #include "games/gameinfo.h"
 #include "games/picturenames.h"
+#include "shared/cards.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -64,14 +65,15 @@ QString VoyageusesRules::gridPlaceName(int picture)
     if (!isPlace(picture))
         return {};
     const int place = picture - FirstCarte;
-    const QString own = PictureNames::cardName(ownCard(place)).toLower();
-    const QString of = own.startsWith(QLatin1String("as "))
-                           ? QCoreApplication::translate("VoyageusesRules", "de l'")
-                       : own.startsWith(QLatin1String("dame "))
-                           ? QCoreApplication::translate("VoyageusesRules", "de la ")
-                           : QCoreApplication::translate("VoyageusesRules", "du ");
-    return PictureNames::gridPlace(place, Columns) +
-           QCoreApplication::translate("VoyageusesRules", ", place ") + of + own;
+    const QString card = ownCard(place);
+    // French joins the place and the card's name with the article of its rank.
+    const int rank = Cards::CardValue(card);
+    const char *const phrase = rank == 1 ? QT_TRANSLATE_NOOP("VoyageusesRules", "%1, place de l'%2")
+                               : rank == 12
+                                   ? QT_TRANSLATE_NOOP("VoyageusesRules", "%1, place de la %2")
+                                   : QT_TRANSLATE_NOOP("VoyageusesRules", "%1, place du %2");
+    return QCoreApplication::translate("VoyageusesRules", phrase)
+        .arg(PictureNames::gridPlace(place, Columns), PictureNames::cardName(card).toLower());
 }
 
 FormLayout VoyageusesRules::sideColumn(QSize area, int infoTop, QSize infoSize) const
