@@ -53,7 +53,8 @@ frmStatistiques::frmStatistiques(AppContext &context, const QString &currentPlay
     lblNote->setWordWrap(true);
     lblNote->setVisible(!notes.isEmpty());
 
-    cboJoueur->addItem(Statistics::everyone());
+    // Shown in the program's language; players are told apart by their index.
+    cboJoueur->addItem(QCoreApplication::translate("frmStatistiques", "Tous les joueurs"));
     const QStringList players = Statistics::playerNames(m_records.games);
     for (const QString &player : players)
         cboJoueur->addItem(player.isEmpty()

@@ -85,6 +85,9 @@ QVariant StatisticsModel::data(const QModelIndex &index, int role) const
     const GameSummary &summary = m_rows[row];
     switch (role) {
     case Qt::DisplayRole:
+        // The total's name is the program's; the CSV keeps the French one.
+        if (column == Statistics::GameColumn && row == Statistics::TotalRow)
+            return QCoreApplication::translate("StatisticsModel", "Toutes les vorelles");
         if (column == Statistics::GameColumn)
             return Statistics::rowName(row);
         if (column == OddsColumn)
