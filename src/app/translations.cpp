@@ -27,7 +27,10 @@ Language ChooseLanguage(const QString &setting, const QLocale &system)
         return Language::French;
     if (setting == QLatin1String("en"))
         return Language::English;
-    return system.language() == QLocale::French ? Language::French : Language::English;
+    // The C locale names no language: the program keeps its own.
+    const QLocale::Language desktop = system.language();
+    return desktop == QLocale::French || desktop == QLocale::C ? Language::French
+                                                               : Language::English;
 }
 
 void InstallTranslations(QCoreApplication &app, Language language)

@@ -10,7 +10,8 @@ class QCoreApplication;
 enum class Language { French, English };
 
 // The language of the setting "langue": "fr" and "en" choose, anything else ("automatique")
-// follows the desktop: French for French, English for every other language.
+// follows the desktop: French for French and for the C locale, which names no language,
+// English for every other language.
 Language ChooseLanguage(const QString &setting, const QLocale &system = QLocale::system());
 
 // Installs Qt's own texts ("Oui", "Annuler"...) and the program's in that language, and its

@@ -188,6 +188,7 @@ private Q_SLOTS:
         dlg.cmdValiderCouleurs->click();
         QCOMPARE(ChooseLanguage(app.get(Settings::Langue), QLocale(u"fr_CA"_s)), Language::French);
         QCOMPARE(ChooseLanguage(app.get(Settings::Langue), QLocale(u"de_DE"_s)), Language::English);
+        QCOMPARE(ChooseLanguage(app.get(Settings::Langue), QLocale::c()), Language::French);
     }
 
     // Help opens the English page where there is one, the French one otherwise.
