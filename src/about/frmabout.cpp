@@ -6,6 +6,7 @@
 #include "shared/pictures.h"
 #include "shared/userdialogs.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,23 +18,29 @@
 frmAbout::frmAbout(AppContext &context, QWidget *parent)
     : QDialog(parent), lblTitle(new QLabel(QStringLiteral("VORELLES"), this)),
       lblVersion(new QLabel(QStringLiteral("Version ") + QStringLiteral(VORELLES_VERSION), this)),
-      lblDescription(new QLabel(QStringLiteral("Passez un moment agréable de détente en jouant "
-                                               "aux vorelles que vous aimez..."),
-                                this)),
-      Label1(new QLabel(QStringLiteral("Avertissement:"), this)),
+      lblDescription(new QLabel(
+          QCoreApplication::translate("frmAbout", "Passez un moment agréable de détente en jouant "
+                                                  "aux vorelles que vous aimez..."),
+          this)),
+      Label1(new QLabel(QCoreApplication::translate("frmAbout", "Avertissement:"), this)),
       lblAvertissement(new QLabel(
-          QStringLiteral("Ce programme est gratuit. Vous pouvez le copier et le transmettre "
-                         "librement, à condition de n'y apporter aucune modification. Il est "
-                         "fourni tel quel, sans aucune garantie : son auteur ne saurait être tenu "
-                         "pour responsable des conséquences de son utilisation."),
+          QCoreApplication::translate(
+              "frmAbout", "Ce programme est gratuit. Vous pouvez le copier et le transmettre "
+                          "librement, à condition de n'y apporter aucune modification. Il est "
+                          "fourni tel quel, sans aucune garantie : son auteur ne saurait être tenu "
+                          "pour responsable des conséquences de son utilisation."),
           this)),
       lblLicence(new QLabel(
-          QStringLiteral("Logiciel libre sous licence GNU GPL version 3 ou ultérieure."), this)),
+          QCoreApplication::translate(
+              "frmAbout", "Logiciel libre sous licence GNU GPL version 3 ou ultérieure."),
+          this)),
       Image1(new QLabel(this)), cmdOK(new QPushButton(QStringLiteral("OK"), this)),
-      cmdSysInfo(new QPushButton(QStringLiteral("&Infos système..."), this)), m_context(context)
+      cmdSysInfo(
+          new QPushButton(QCoreApplication::translate("frmAbout", "&Infos système..."), this)),
+      m_context(context)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("A propos de"));
+    setWindowTitle(QCoreApplication::translate("frmAbout", "A propos de"));
     setWindowIcon(Pictures::icon(QStringLiteral("A")));
 
     QFont titleFont = lblTitle->font();
@@ -100,7 +107,9 @@ void frmAbout::StartSysInfo()
     if (tool && launcher(*tool))
         return;
     m_context.dialogs.message(
-        this, QStringLiteral("Les informations système ne sont pas disponibles actuellement"),
+        this,
+        QCoreApplication::translate(
+            "frmAbout", "Les informations système ne sont pas disponibles actuellement"),
         UserDialogs::Icon::None, AppTitle);
 }
 

@@ -55,14 +55,14 @@ bool frmIntro::start()
         break;
     case SingleInstance::Lock::HeldByAnother:
         Timer1.stop();
-        m_context.dialogs.message(nullptr, QStringLiteral("Le jeu est déja en cours."),
+        m_context.dialogs.message(nullptr, tr("Le jeu est déja en cours."),
                                   UserDialogs::Icon::Information, AppTitle);
         return false;
     case SingleInstance::Lock::Unavailable:
         m_context.dialogs.message(
             nullptr,
-            QStringLiteral("Aucun fichier de verrouillage n'a pu être créé : le jeu ne peut pas "
-                           "vérifier qu'il n'est pas déjà en cours. Il démarre quand même."),
+            tr("Aucun fichier de verrouillage n'a pu être créé : le jeu ne peut pas "
+               "vérifier qu'il n'est pas déjà en cours. Il démarre quand même."),
             UserDialogs::Icon::Exclamation, AppTitle);
         break;
     }
@@ -80,9 +80,9 @@ bool frmIntro::start()
                                          m_context.state.appFolder)) {
         m_context.dialogs.message(
             nullptr,
-            QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier :\n") +
+            tr("Impossible d'enregistrer les paramètres dans le fichier :\n") +
                 QDir::toNativeSeparators(settings.path()) +
-                QStringLiteral("\nLe jeu utilisera les réglages par défaut."),
+                tr("\nLe jeu utilisera les réglages par défaut."),
             UserDialogs::Icon::Exclamation, AppTitle);
     }
     Timer1.start();
@@ -95,15 +95,14 @@ bool frmIntro::setAsideUnreadableSettings()
     const QString path = QDir::toNativeSeparators(settings.path());
     const QString kept = settings.setAsideUnreadable();
     const QString text =
-        kept.isEmpty()
-            ? QStringLiteral("Le fichier des paramètres\n") + path +
-                  QStringLiteral("\nne peut pas être lu entièrement ni mis de côté. Il est laissé "
-                                 "tel quel et les réglages ne seront pas enregistrés.")
-            : QStringLiteral("Le fichier des paramètres\n") + path +
-                  QStringLiteral("\nne pouvait pas être lu entièrement. Il a été conservé sous "
-                                 "le nom\n") +
-                  QDir::toNativeSeparators(kept) +
-                  QStringLiteral("\net les réglages par défaut le remplacent.");
+        kept.isEmpty() ? tr("Le fichier des paramètres\n") + path +
+                             tr("\nne peut pas être lu entièrement ni mis de côté. Il est laissé "
+                                "tel quel et les réglages ne seront pas enregistrés.")
+                       : tr("Le fichier des paramètres\n") + path +
+                             tr("\nne pouvait pas être lu entièrement. Il a été conservé sous "
+                                "le nom\n") +
+                             QDir::toNativeSeparators(kept) +
+                             tr("\net les réglages par défaut le remplacent.");
     m_context.dialogs.message(nullptr, text, UserDialogs::Icon::Exclamation, AppTitle);
     return !kept.isEmpty();
 }

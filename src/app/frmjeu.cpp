@@ -113,15 +113,15 @@ frmJeu::~frmJeu()
 void frmJeu::createMenus()
 {
     // Alt+E: Alt+J is JOUER's in every game window.
-    mnuJeu = menuBar()->addMenu(QStringLiteral("J&eu"));
-    mnuDeVorelle = new QMenu(QStringLiteral("&Nouvelle vorelle"), this);
+    mnuJeu = menuBar()->addMenu(tr("J&eu"));
+    mnuDeVorelle = new QMenu(tr("&Nouvelle vorelle"), this);
     mnuDeJeu[0] = mnuJeu->addMenu(mnuDeVorelle);
-    mnuDeJeu[1] = mnuJeu->addAction(QStringLiteral("&Arrêter le jeu"), this, &frmJeu::stopGame);
+    mnuDeJeu[1] = mnuJeu->addAction(tr("&Arrêter le jeu"), this, &frmJeu::stopGame);
     mnuDeJeu[1]->setShortcut(Qt::Key_F5);
     mnuDeJeu[1]->setEnabled(false);
     new DealMenu(mnuJeu, m_fond, m_context.dialogs); // owned by the menu
     mnuDeJeu[2] = mnuJeu->addSeparator();
-    mnuDeJeu[3] = mnuJeu->addAction(QStringLiteral("&Quitter le jeu"), this, &frmJeu::ConfirmQuit);
+    mnuDeJeu[3] = mnuJeu->addAction(tr("&Quitter le jeu"), this, &frmJeu::ConfirmQuit);
     mnuDeJeu[3]->setShortcut(Qt::Key_F6);
     // The solver's items, before the separator above "Quitter le jeu".
     m_solverMenu = new SolverMenu(mnuJeu, mnuDeJeu[2], m_context.settings,
@@ -129,18 +129,18 @@ void frmJeu::createMenus()
     connect(mnuJeu, &QMenu::aboutToShow, this,
             [this] { mnuDeJeu[1]->setEnabled(m_context.state.gameInProgress); });
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    mnuDeOptions[0] = mnuOptions->addAction(QStringLiteral("&Historique des parties..."), this,
+    mnuOptions = menuBar()->addMenu(tr("&Options"));
+    mnuDeOptions[0] = mnuOptions->addAction(tr("&Historique des parties..."), this,
                                             [this] { showDialog(m_openers.history); });
     mnuDeOptions[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuStatistiques = mnuOptions->addAction(QStringLiteral("&Statistiques..."), this, [this] {
+    mnuStatistiques = mnuOptions->addAction(tr("&Statistiques..."), this, [this] {
         if (m_openers.statistics)
             m_openers.statistics(this, txtJoueur->text());
     });
     mnuStatistiques->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuStatistiques->setEnabled(bool(m_openers.statistics));
     mnuDeOptions[1] = mnuOptions->addSeparator();
-    mnuDeOptions[2] = mnuOptions->addAction(QStringLiteral("&Paramètres..."), this, [this] {
+    mnuDeOptions[2] = mnuOptions->addAction(tr("&Paramètres..."), this, [this] {
         showDialog(m_openers.options);
         refreshAfterOptions();
     });
@@ -149,13 +149,13 @@ void frmJeu::createMenus()
     mnuDeOptions[2]->setEnabled(bool(m_openers.options));
 
     mnuAide = menuBar()->addMenu(QStringLiteral("&?"));
-    mnuDeAide[0] = mnuAide->addAction(QStringLiteral("&Aide..."), this, [this] {
+    mnuDeAide[0] = mnuAide->addAction(tr("&Aide..."), this, [this] {
         ShowHelpPage(this, QStringLiteral("aide.htm"), m_context);
     });
     mnuDeAide[0]->setShortcut(Qt::Key_F1);
     mnuDeAide[1] = mnuAide->addSeparator();
-    mnuDeAide[2] = mnuAide->addAction(QStringLiteral("A &Propos de..."), this,
-                                      [this] { showDialog(m_openers.about); });
+    mnuDeAide[2] =
+        mnuAide->addAction(tr("A &Propos de..."), this, [this] { showDialog(m_openers.about); });
     mnuDeAide[2]->setShortcut(Qt::Key_F3);
     mnuDeAide[2]->setEnabled(bool(m_openers.about));
 
@@ -178,10 +178,10 @@ void frmJeu::createStatusBar()
         layout->addWidget(label);
         return label;
     };
-    addLabel(QStringLiteral("Nom du joueur:"));
+    addLabel(tr("Nom du joueur:"));
     txtJoueur = new QLineEdit(BarreEtat);
     txtJoueur->setObjectName(QStringLiteral("txtJoueur"));
-    txtJoueur->setToolTip(QStringLiteral("Nom du joueur"));
+    txtJoueur->setToolTip(tr("Nom du joueur"));
     txtJoueur->setValidator(new UpperCaseValidator(txtJoueur));
     txtJoueur->setMaxLength(Settings::NomDuJoueurLongueurMax);
     QFont nameFont;
@@ -191,7 +191,7 @@ void frmJeu::createStatusBar()
     txtJoueur->setMaximumWidth(220);
     layout->addWidget(txtJoueur);
     layout->addSpacing(16);
-    addLabel(QStringLiteral("Temps:"));
+    addLabel(tr("Temps:"));
     static const bool clockRead = [] {
         QAccessible::installFactory(clockInterface);
         return true;
@@ -201,18 +201,18 @@ void frmJeu::createStatusBar()
     // about it, and a label with a name of its own tells no change of name when its text changes.
     lblChrono = new QLabel(BarreEtat);
     lblChrono->setObjectName(QStringLiteral("lblChrono"));
-    lblChrono->setAccessibleName(QStringLiteral("Temps de jeu"));
-    lblChrono->setToolTip(QStringLiteral("Temps de jeu"));
+    lblChrono->setAccessibleName(tr("Temps de jeu"));
+    lblChrono->setToolTip(tr("Temps de jeu"));
     lblChrono->setText(ClockText(0));
     layout->addWidget(lblChrono);
     layout->addSpacing(16);
-    addLabel(QStringLiteral("Pour l'aide, appuyez sur F1..."));
+    addLabel(tr("Pour l'aide, appuyez sur F1..."));
     layout->addStretch();
 
     const std::array<QMenu *, 3> menus{mnuJeu, mnuOptions, mnuAide};
-    const std::array<QString, 3> tips{QStringLiteral("Affiche le menu du jeu"),
-                                      QStringLiteral("Affiche le menu des options"),
-                                      QStringLiteral("Affiche le menu d'aide")};
+    const std::array<QString, 3> tips{tr("Affiche le menu du jeu"),
+                                      tr("Affiche le menu des options"),
+                                      tr("Affiche le menu d'aide")};
     for (std::size_t i = 0; i < imgMenu.size(); ++i) {
         imgMenu[i] = new MenuPicture(menus[i], BarreEtat);
         imgMenu[i]->setToolTip(tips[i]);
@@ -243,8 +243,8 @@ bool frmJeu::load()
     if (!FileExists(state.cardsFilePath)) {
         m_context.dialogs.message(
             this,
-            QStringLiteral("Impossible de trouver le fichier contenant les images des cartes "
-                           "[CARTES.RES]. Le programme va se terminer"),
+            tr("Impossible de trouver le fichier contenant les images des cartes "
+               "[CARTES.RES]. Le programme va se terminer"),
             UserDialogs::Icon::Exclamation, AppTitle);
         return false;
     }
@@ -327,8 +327,8 @@ void frmJeu::mnuDeVorelle_Click(int index)
     if (chosen->isChecked()) {
         m_context.dialogs.message(
             this,
-            name.toUpper() + QStringLiteral(": ce jeu est déja affiché") +
-                (state.gameInProgress ? QStringLiteral(" et est en cours.") : QStringLiteral(".")),
+            name.toUpper() + tr(": ce jeu est déja affiché") +
+                (state.gameInProgress ? tr(" et est en cours.") : QStringLiteral(".")),
             UserDialogs::Icon::Information, AppTitle);
         return;
     }
@@ -338,8 +338,8 @@ void frmJeu::mnuDeVorelle_Click(int index)
         if (state.gameInProgress &&
             !m_context.dialogs.askYesNo(
                 this,
-                QStringLiteral("Un jeu de vorelle est déja en cours.\n\nVoulez-vous abandonner "
-                               "celui-ci et commencer celui que vous venez de selectionner ?"),
+                tr("Un jeu de vorelle est déja en cours.\n\nVoulez-vous abandonner "
+                   "celui-ci et commencer celui que vous venez de selectionner ?"),
                 UserDialogs::Icon::Question, AppTitle))
             return;
         closeGameWindow();
@@ -401,9 +401,9 @@ void frmJeu::stopGame()
 {
     AppState &state = m_context.state;
     if (state.gameInProgress &&
-        !m_context.dialogs.askYesNo(
-            this, QStringLiteral("Voulez-vous vraiment interrompre la partie en cours ?"),
-            UserDialogs::Icon::Question, AppTitle))
+        !m_context.dialogs.askYesNo(this,
+                                    tr("Voulez-vous vraiment interrompre la partie en cours ?"),
+                                    UserDialogs::Icon::Question, AppTitle))
         return;
     const bool stopped = state.gameInProgress;
     state.gameInProgress = false;
@@ -413,8 +413,7 @@ void frmJeu::stopGame()
 
 bool frmJeu::ConfirmQuit()
 {
-    if (!m_context.dialogs.askYesNo(this,
-                                    QStringLiteral("Êtes vous sûr(e) de vouloir quitter le jeu ?"),
+    if (!m_context.dialogs.askYesNo(this, tr("Êtes vous sûr(e) de vouloir quitter le jeu ?"),
                                     UserDialogs::Icon::Question, AppTitle))
         return false;
     Q_EMIT quitConfirmed();

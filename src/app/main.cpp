@@ -7,6 +7,7 @@
 #include "catalog/gamecatalog.h"
 #include "history/frmhistorique.h"
 #include "options/frmoptions.h"
+#include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
@@ -53,12 +54,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(appName);
     // The desktop matches the windows to the installed desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorelles.Vorelles"));
-    InstallFrenchTranslations(app);
-
     AppState state;
     const QString executableFolder = AppFolderFor(QCoreApplication::applicationDirPath());
     LocateFolders(state, executableFolder);
     SettingsStore settings(SettingsStore::defaultIniPath(appName), state.appFolder);
+    InstallTranslations(app, ChooseLanguage(settings.parameter(Settings::Langue)));
     TimeSeededRandom random;
     QtUserDialogs dialogs;
     QtDesktopOpener opener;

@@ -7,6 +7,7 @@
 #include "table/solverpanel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
@@ -23,16 +24,17 @@ SolverMenu::SolverMenu(QMenu *menu, QAction *before, SettingsStore &settings,
     : QObject(menu), m_settings(settings), m_gameWindow(std::move(gameWindow))
 {
     menu->insertSeparator(before);
-    indicateur = new QAction(QStringLiteral("Indicateur de donne &gagnable"), menu);
+    indicateur = new QAction(
+        QCoreApplication::translate("SolverMenu", "Indicateur de donne &gagnable"), menu);
     indicateur->setObjectName(QStringLiteral("mnuIndicateur"));
     indicateur->setCheckable(true);
     indicateur->setChecked(settings.read(QString::fromLatin1(Settings::SolveurSection),
                                          QString::fromLatin1(Settings::SolveurIndicateur)) !=
                            QLatin1String("0"));
-    indice = new QAction(QStringLiteral("&Indice"), menu);
+    indice = new QAction(QCoreApplication::translate("SolverMenu", "&Indice"), menu);
     indice->setObjectName(QStringLiteral("mnuIndice"));
     indice->setShortcut(Qt::Key_F7);
-    demonstration = new QAction(QStringLiteral("&Démonstration"), menu);
+    demonstration = new QAction(QCoreApplication::translate("SolverMenu", "&Démonstration"), menu);
     demonstration->setObjectName(QStringLiteral("mnuDemonstration"));
     demonstration->setShortcut(Qt::Key_F8);
     menu->insertActions(before, {indicateur, indice, demonstration});

@@ -10,6 +10,8 @@
 #include "shared/cards.h"
 #include "shared/recordlog.h"
 
+#include <QCoreApplication>
+
 GameRules::GameRules(const GameInfo &info, CoreContext context, GameHost &host)
     : m_dealRandom(context.random), m_context{context.state, context.settings, m_dealRandom},
       m_host(host), m_info(info)
@@ -132,8 +134,8 @@ QStringList GameRules::cardsIn(const QStringList &groups) const
 
 void GameRules::endGame(bool won)
 {
-    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
-                         : QStringLiteral("DESOLE, vous avez perdu..."));
+    m_host.setPrompt(won ? QCoreApplication::translate("GameRules", "BRAVO, vous avez gagné...")
+                         : QCoreApplication::translate("GameRules", "DESOLE, vous avez perdu..."));
     m_host.gameOver(won);
 }
 

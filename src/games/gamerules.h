@@ -6,6 +6,7 @@
 #include "games/tablemodel.h"
 #include "shared/corecontext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -21,13 +22,17 @@ struct FormLayout {
     QString infoFont = QStringLiteral("Courier New");
     std::array<QRect, 4> buttons; // Boutons(0..3)
     std::array<QString, 4> toolTips{
-        QStringLiteral("Démarrer le jeu"), QStringLiteral("Faire une nouvelle partie"),
-        QStringLiteral("Afficher les règles de jeu"), QStringLiteral("Quitter le jeu")};
+        QCoreApplication::translate("GameRules", "Démarrer le jeu"),
+        QCoreApplication::translate("GameRules", "Faire une nouvelle partie"),
+        QCoreApplication::translate("GameRules", "Afficher les règles de jeu"),
+        QCoreApplication::translate("GameRules", "Quitter le jeu")};
     // The prompt after DISTRIBUER (some games end it with a full stop).
-    QString dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle");
+    QString dealtPrompt = QCoreApplication::translate(
+        "GameRules", "Appuyez sur le bouton JOUER pour commencer la vorelle");
     // The title of DISTRIBUER's question while a game is in progress.
     QString dealTitle = QStringLiteral("VORELLES");
-    QString lostQuestion = QStringLiteral(
+    QString lostQuestion = QCoreApplication::translate(
+        "GameRules",
         "DESOLE, vous avez perdu la partie. Voulez-vous recommencer une nouvelle vorelle ?");
     // The game wants the whole screen: the main window is maximised before its window opens.
     bool maximiseMainWindow = false;

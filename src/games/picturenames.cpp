@@ -3,6 +3,7 @@
 
 #include "shared/cards.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -10,24 +11,31 @@ namespace PictureNames {
 
 namespace {
 
+QString text(const char *source)
+{
+    return QCoreApplication::translate("PictureNames", source);
+}
+
 QString suitName(const QString &code)
 {
-    static const QHash<QString, QString> names{{QStringLiteral("PIQUE"), QStringLiteral("pique")},
-                                               {QStringLiteral("COEUR"), QStringLiteral("cœur")},
-                                               {QStringLiteral("RREAU"), QStringLiteral("carreau")},
-                                               {QStringLiteral("REFLE"), QStringLiteral("trèfle")}};
-    return names.value(Cards::SuitKey(code));
+    static const QHash<QString, const char *> names{
+        {QStringLiteral("PIQUE"), QT_TRANSLATE_NOOP("PictureNames", "pique")},
+        {QStringLiteral("COEUR"), QT_TRANSLATE_NOOP("PictureNames", "cœur")},
+        {QStringLiteral("RREAU"), QT_TRANSLATE_NOOP("PictureNames", "carreau")},
+        {QStringLiteral("REFLE"), QT_TRANSLATE_NOOP("PictureNames", "trèfle")}};
+    const auto name = names.constFind(Cards::SuitKey(code));
+    return name == names.constEnd() ? QString() : text(*name);
 }
 
 QString iconName(const QString &icon)
 {
-    static const QHash<QString, QString> names{
-        {QStringLiteral("PIQUE"), QStringLiteral("Pique")},
-        {QStringLiteral("COEUR"), QStringLiteral("Cœur")},
-        {QStringLiteral("CARREAU"), QStringLiteral("Carreau")},
-        {QStringLiteral("TREFLE"), QStringLiteral("Trèfle")},
-        {QStringLiteral("JEU"), QStringLiteral("Joker")}};
-    return names.value(icon, QStringLiteral("Image"));
+    static const QHash<QString, const char *> names{
+        {QStringLiteral("PIQUE"), QT_TRANSLATE_NOOP("PictureNames", "Pique")},
+        {QStringLiteral("COEUR"), QT_TRANSLATE_NOOP("PictureNames", "Cœur")},
+        {QStringLiteral("CARREAU"), QT_TRANSLATE_NOOP("PictureNames", "Carreau")},
+        {QStringLiteral("TREFLE"), QT_TRANSLATE_NOOP("PictureNames", "Trèfle")},
+        {QStringLiteral("JEU"), QT_TRANSLATE_NOOP("PictureNames", "Joker")}};
+    return text(names.value(icon, QT_TRANSLATE_NOOP("PictureNames", "Image")));
 }
 
 // The 1-based band of value among the sorted values, bands split where two neighbours lie more
@@ -53,15 +61,19 @@ int bandCount(const QList<int> &values, int gap)
 
 QString cardName(const QString &code)
 {
-    static const std::array<QString, 13> ranks{
-        QStringLiteral("As"),     QStringLiteral("Deux"),  QStringLiteral("Trois"),
-        QStringLiteral("Quatre"), QStringLiteral("Cinq"),  QStringLiteral("Six"),
-        QStringLiteral("Sept"),   QStringLiteral("Huit"),  QStringLiteral("Neuf"),
-        QStringLiteral("Dix"),    QStringLiteral("Valet"), QStringLiteral("Dame"),
-        QStringLiteral("Roi")};
+    static const std::array<const char *, 13> ranks{
+        QT_TRANSLATE_NOOP("PictureNames", "As"),    QT_TRANSLATE_NOOP("PictureNames", "Deux"),
+        QT_TRANSLATE_NOOP("PictureNames", "Trois"), QT_TRANSLATE_NOOP("PictureNames", "Quatre"),
+        QT_TRANSLATE_NOOP("PictureNames", "Cinq"),  QT_TRANSLATE_NOOP("PictureNames", "Six"),
+        QT_TRANSLATE_NOOP("PictureNames", "Sept"),  QT_TRANSLATE_NOOP("PictureNames", "Huit"),
+        QT_TRANSLATE_NOOP("PictureNames", "Neuf"),  QT_TRANSLATE_NOOP("PictureNames", "Dix"),
+        QT_TRANSLATE_NOOP("PictureNames", "Valet"), QT_TRANSLATE_NOOP("PictureNames", "Dame"),
+        QT_TRANSLATE_NOOP("PictureNames", "Roi")};
     if (!Cards::isCardCode(code))
         return {};
-    return ranks[std::size_t(Cards::CardValue(code) - 1)] + QStringLiteral(" de ") + suitName(code);
+    //: A card's name: %1 its rank, %2 its suit ("Dame de cœur").
+    return text(QT_TRANSLATE_NOOP("PictureNames", "%1 de %2"))
+        .arg(text(ranks[std::size_t(Cards::CardValue(code) - 1)]), suitName(code));
 }
 
 QString pictureName(const Picture &picture)
@@ -69,21 +81,24 @@ QString pictureName(const Picture &picture)
     switch (picture.face) {
     case Picture::Face::Front: {
         const QString name = cardName(picture.card);
-        return name.isEmpty() ? QStringLiteral("Emplacement libre") : name;
+        return name.isEmpty() ? QCoreApplication::translate("PictureNames", "Emplacement libre")
+                              : name;
     }
     case Picture::Face::Back:
-        return QStringLiteral("Carte retournée");
+        return QCoreApplication::translate("PictureNames", "Carte retournée");
     case Picture::Face::Icon:
         return iconName(picture.icon);
     case Picture::Face::None:
         break;
     }
-    return picture.caption.isEmpty() ? QStringLiteral("Emplacement libre") : picture.caption;
+    return picture.caption.isEmpty()
+               ? QCoreApplication::translate("PictureNames", "Emplacement libre")
+               : picture.caption;
 }
 
 QString gridPlace(int place, int columns)
 {
-    return QStringLiteral("Grille, rangée %1, colonne %2")
+    return QCoreApplication::translate("PictureNames", "Grille, rangée %1, colonne %2")
         .arg(place / columns + 1)
         .arg(place % columns + 1);
 }
@@ -105,11 +120,13 @@ QString position(const TableModel &table, const QList<TableNavigation::Spot> &sp
     const int row = band(tops, rect.top(), CardHeight / 2);
     QString text;
     if (bandCount(tops, CardHeight / 2) == 1)
-        text = QStringLiteral("Colonne %1").arg(column);
+        text = QCoreApplication::translate("PictureNames", "Colonne %1").arg(column);
     else if (bandCount(lefts, CardWidth / 2) == 1)
-        text = QStringLiteral("Rangée %1").arg(row);
+        text = QCoreApplication::translate("PictureNames", "Rangée %1").arg(row);
     else
-        text = QStringLiteral("Rangée %1, colonne %2").arg(row).arg(column);
+        text = QCoreApplication::translate("PictureNames", "Rangée %1, colonne %2")
+                   .arg(row)
+                   .arg(column);
     // Cards fanned down one place: which one of them, from the top.
     QList<int> stack;
     for (const TableNavigation::Spot &spot : spots) {
@@ -121,8 +138,9 @@ QString position(const TableModel &table, const QList<TableNavigation::Spot> &sp
     if (stack.size() > 1) {
         std::sort(stack.begin(), stack.end());
         const auto place = std::lower_bound(stack.begin(), stack.end(), rect.top());
-        text +=
-            QStringLiteral(", carte %1 sur %2").arg(place - stack.begin() + 1).arg(stack.size());
+        text += QCoreApplication::translate("PictureNames", ", carte %1 sur %2")
+                    .arg(place - stack.begin() + 1)
+                    .arg(stack.size());
     }
     return text;
 }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// The French words a screen reader says for the pictures of a table.
+// The words, in the program's language, a screen reader says for the pictures of a table.
 namespace PictureNames {
 
 // "Dame de cœur", "Dix de pique", "As de trèfle"; "" for a text that is no card code.

@@ -15,6 +15,7 @@
 #include "shared/rtf/rtfwriter.h"
 #include "shared/userdialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +33,10 @@ namespace {
 
 enum Button { Effacer, Imprimer, Exporter, Rechercher, Fermer };
 
-const QString WindowTitle = QStringLiteral("Historique des parties");
+QString WindowTitle()
+{
+    return QCoreApplication::translate("frmHistorique", "Historique des parties");
+}
 
 bool isViewKey(const QKeyEvent *event)
 {
@@ -61,13 +65,17 @@ bool isViewKey(const QKeyEvent *event)
 
 frmHistorique::frmHistorique(AppContext &context, QWidget *parent)
     : QDialog(parent),
-      Label1(new QLabel(QStringLiteral("Voici la liste des parties déja effectuées:"), this)),
+      Label1(new QLabel(QCoreApplication::translate("frmHistorique",
+                                                    "Voici la liste des parties déja effectuées:"),
+                        this)),
       RTF(new QTextEdit(this)),
-      Label3(new QLabel(QStringLiteral("Pour afficher l'aide, appuyez sur F1..."), this)),
+      Label3(new QLabel(
+          QCoreApplication::translate("frmHistorique", "Pour afficher l'aide, appuyez sur F1..."),
+          this)),
       m_context(context)
 {
     setObjectName(QStringLiteral("frmHistorique"));
-    setWindowTitle(WindowTitle);
+    setWindowTitle(WindowTitle());
 
     RTF->setReadOnly(true);
     RTF->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -76,11 +84,16 @@ frmHistorique::frmHistorique(AppContext &context, QWidget *parent)
     Label1->setBuddy(RTF);
 
     const std::array<std::pair<QString, QString>, 5> captions{{
-        {QStringLiteral("&Effacer"), QStringLiteral("Effacer l' historique")},
-        {QStringLiteral("&Imprimer"), QStringLiteral("Imprimer l' historique")},
-        {QStringLiteral("&Exporter"), QStringLiteral("Exporter l' historique")},
-        {QStringLiteral("&Rechercher"), QStringLiteral("Rechercher dans l'historique")},
-        {QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenêtre")},
+        {QCoreApplication::translate("frmHistorique", "&Effacer"),
+         QCoreApplication::translate("frmHistorique", "Effacer l' historique")},
+        {QCoreApplication::translate("frmHistorique", "&Imprimer"),
+         QCoreApplication::translate("frmHistorique", "Imprimer l' historique")},
+        {QCoreApplication::translate("frmHistorique", "&Exporter"),
+         QCoreApplication::translate("frmHistorique", "Exporter l' historique")},
+        {QCoreApplication::translate("frmHistorique", "&Rechercher"),
+         QCoreApplication::translate("frmHistorique", "Rechercher dans l'historique")},
+        {QCoreApplication::translate("frmHistorique", "&Fermer"),
+         QCoreApplication::translate("frmHistorique", "Fermer la fenêtre")},
     }};
     auto *buttons = new QHBoxLayout;
     for (int i = 0; i < int(Boutons.size()); ++i) {
@@ -163,16 +176,20 @@ void frmHistorique::loadLog()
             shownFolder.chop(1);
         m_context.dialogs.message(
             this,
-            QStringLiteral("Impossible d'afficher le fichier des parties. Le fichier PARTIES.RTF "
-                           "est introuvable.\nCelui-ci devrait se trouver dans le dossier: ") +
+            QCoreApplication::translate(
+                "frmHistorique",
+                "Impossible d'afficher le fichier des parties. Le fichier PARTIES.RTF "
+                "est introuvable.\nCelui-ci devrait se trouver dans le dossier: ") +
                 shownFolder,
-            UserDialogs::Icon::Information, QStringLiteral("Fichier introuvable"));
+            UserDialogs::Icon::Information,
+            QCoreApplication::translate("frmHistorique", "Fichier introuvable"));
     } else if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
         m_context.dialogs.message(
             this,
-            QStringLiteral("Impossible de lire le fichier des parties PARTIES.RTF :\n") +
+            QCoreApplication::translate(
+                "frmHistorique", "Impossible de lire le fichier des parties PARTIES.RTF :\n") +
                 file.errorString(),
-            UserDialogs::Icon::Critical, WindowTitle);
+            UserDialogs::Icon::Critical, WindowTitle());
     } else {
         const RtfReadResult read = readRtf(file.readAll());
         setRichText(*RTF->document(), read.text);
@@ -182,13 +199,18 @@ void frmHistorique::loadLog()
         if (read.status != RtfReadResult::Status::Ok) {
             m_context.dialogs.message(
                 this,
-                QStringLiteral("Le fichier des parties PARTIES.RTF ne peut pas être affiché tel "
-                               "quel.\n") +
+                QCoreApplication::translate(
+                    "frmHistorique",
+                    "Le fichier des parties PARTIES.RTF ne peut pas être affiché tel "
+                    "quel.\n") +
                     read.message +
-                    (read.text.isEmpty() ? QString()
-                                         : QStringLiteral("\nLe texte lisible est affiché.")) +
-                    QStringLiteral("\nLe fichier n'a pas été modifié."),
-                UserDialogs::Icon::Exclamation, WindowTitle);
+                    (read.text.isEmpty()
+                         ? QString()
+                         : QCoreApplication::translate("frmHistorique",
+                                                       "\nLe texte lisible est affiché.")) +
+                    QCoreApplication::translate("frmHistorique",
+                                                "\nLe fichier n'a pas été modifié."),
+                UserDialogs::Icon::Exclamation, WindowTitle());
         }
     }
     if (RTF->document()->isEmpty()) {
@@ -208,23 +230,27 @@ QString frmHistorique::saveFile(const QString &path, const QByteArray &data)
     const QString failure = SaveFileAtomically(path, data);
     if (failure.isEmpty())
         return {};
-    return QStringLiteral("Impossible d'écrire le fichier ") + QDir::toNativeSeparators(path) +
-           QStringLiteral(" :\n") + failure;
+    return QCoreApplication::translate("frmHistorique", "Impossible d'écrire le fichier ") +
+           QDir::toNativeSeparators(path) + QStringLiteral(" :\n") + failure;
 }
 
 void frmHistorique::clearLog()
 {
     if (!m_context.dialogs.askYesNo(
             this,
-            QStringLiteral("Attention cette suppression est définitive.\nÊtes-vous sûr(e) de "
-                           "vouloir effacer le contenu de l'historique ?"),
-            UserDialogs::Icon::Question, QStringLiteral("Avertissement"), true))
+            QCoreApplication::translate(
+                "frmHistorique", "Attention cette suppression est définitive.\nÊtes-vous sûr(e) de "
+                                 "vouloir effacer le contenu de l'historique ?"),
+            UserDialogs::Icon::Question,
+            QCoreApplication::translate("frmHistorique", "Avertissement"), true))
         return;
     const QString error = saveFile(LogPath(m_context.state), writeRtf({}));
     if (!error.isEmpty()) {
-        m_context.dialogs.message(this,
-                                  error + QStringLiteral("\nL'historique n'a pas été effacé."),
-                                  UserDialogs::Icon::Critical, QStringLiteral("ERREUR..."));
+        m_context.dialogs.message(
+            this,
+            error +
+                QCoreApplication::translate("frmHistorique", "\nL'historique n'a pas été effacé."),
+            UserDialogs::Icon::Critical, QCoreApplication::translate("frmHistorique", "ERREUR..."));
         return;
     }
     RTF->clear();
@@ -234,8 +260,10 @@ void frmHistorique::clearLog()
 void frmHistorique::printLog()
 {
     if (RTF->document()->isEmpty()) {
-        m_context.dialogs.message(this, QStringLiteral("Aucune donnée à imprimer."),
-                                  UserDialogs::Icon::Information, QStringLiteral("Impression"));
+        m_context.dialogs.message(
+            this, QCoreApplication::translate("frmHistorique", "Aucune donnée à imprimer."),
+            UserDialogs::Icon::Information,
+            QCoreApplication::translate("frmHistorique", "Impression"));
         return;
     }
     QTextCursor cursor = RTF->textCursor();
@@ -254,9 +282,11 @@ void frmHistorique::printLog()
 void frmHistorique::exportLog()
 {
     const QString path = m_context.dialogs.saveFileName(
-        this, QStringLiteral("Exporter l'historique..."), QDir::homePath(),
-        QStringLiteral("Fichier Texte (*.txt);;Fichier Html (*.htm);;Fichier Texte enrichi "
-                       "(*.rtf)"),
+        this, QCoreApplication::translate("frmHistorique", "Exporter l'historique..."),
+        QDir::homePath(),
+        QCoreApplication::translate(
+            "frmHistorique", "Fichier Texte (*.txt);;Fichier Html (*.htm);;Fichier Texte enrichi "
+                             "(*.rtf)"),
         QStringLiteral("txt"));
     if (path.isEmpty())
         return;
@@ -283,9 +313,10 @@ void frmHistorique::exportLog()
     if (!error.isEmpty()) {
         m_context.dialogs.message(
             this,
-            error + (replacing ? QStringLiteral("\nLe fichier existant n'a pas été modifié.")
+            error + (replacing ? QCoreApplication::translate(
+                                     "frmHistorique", "\nLe fichier existant n'a pas été modifié.")
                                : QString()),
-            UserDialogs::Icon::Critical, QStringLiteral("ERREUR..."));
+            UserDialogs::Icon::Critical, QCoreApplication::translate("frmHistorique", "ERREUR..."));
     }
     if (format == QLatin1String("htm")) {
         QTextCursor cursor = RTF->textCursor();

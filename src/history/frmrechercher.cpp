@@ -10,6 +10,7 @@
 #include "shared/userdialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,25 +32,32 @@ QPushButton *makeButton(const QString &caption, const QString &tip, QWidget *par
 } // namespace
 
 frmRechercher::frmRechercher(QTextEdit *view, AppContext &context, QWidget *parent)
-    : QDialog(parent), Label1(new QLabel(QStringLiteral("Texte à rechercher:"), this)),
+    : QDialog(parent),
+      Label1(new QLabel(QCoreApplication::translate("frmRechercher", "Texte à rechercher:"), this)),
       txtRecherche(new QLineEdit(this)),
-      chkMajMin(new QCheckBox(QStringLiteral("Rechercher l'occurence exacte"), this)),
-      chkMot(new QCheckBox(QStringLiteral("Mot entier"), this)),
-      cmdRechercher(
-          makeButton(QStringLiteral("&Rechercher"), QStringLiteral("Lancer la recherche"), this)),
-      cmdAnnuler(
-          makeButton(QStringLiteral("A&nnuler"), QStringLiteral("Annuler la recherche"), this)),
-      cmdAide(makeButton(QStringLiteral("&Aide"), QStringLiteral("Affiche l'aide"), this)),
-      cmdFermer(makeButton(QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenêtre"), this)),
+      chkMajMin(new QCheckBox(
+          QCoreApplication::translate("frmRechercher", "Rechercher l'occurence exacte"), this)),
+      chkMot(new QCheckBox(QCoreApplication::translate("frmRechercher", "Mot entier"), this)),
+      cmdRechercher(makeButton(QCoreApplication::translate("frmRechercher", "&Rechercher"),
+                               QCoreApplication::translate("frmRechercher", "Lancer la recherche"),
+                               this)),
+      cmdAnnuler(makeButton(QCoreApplication::translate("frmRechercher", "A&nnuler"),
+                            QCoreApplication::translate("frmRechercher", "Annuler la recherche"),
+                            this)),
+      cmdAide(makeButton(QCoreApplication::translate("frmRechercher", "&Aide"),
+                         QCoreApplication::translate("frmRechercher", "Affiche l'aide"), this)),
+      cmdFermer(makeButton(QCoreApplication::translate("frmRechercher", "&Fermer"),
+                           QCoreApplication::translate("frmRechercher", "Fermer la fenêtre"),
+                           this)),
       m_view(view), m_context(context)
 {
     setObjectName(QStringLiteral("frmRechercher"));
-    setWindowTitle(QStringLiteral("Rechercher"));
-    setWindowIcon(Pictures::icon(QStringLiteral("RECHERCHE")));
+    setWindowTitle(QCoreApplication::translate("frmRechercher", "Rechercher"));
+    setWindowIcon(Pictures::icon(QCoreApplication::translate("frmRechercher", "RECHERCHE")));
 
-    txtRecherche->setToolTip(QStringLiteral("Texte à rechercher"));
-    chkMajMin->setToolTip(QStringLiteral("Rechercher le mot éxact"));
-    chkMot->setToolTip(QStringLiteral("Recherche sur le mot entier"));
+    txtRecherche->setToolTip(QCoreApplication::translate("frmRechercher", "Texte à rechercher"));
+    chkMajMin->setToolTip(QCoreApplication::translate("frmRechercher", "Rechercher le mot éxact"));
+    chkMot->setToolTip(QCoreApplication::translate("frmRechercher", "Recherche sur le mot entier"));
     Label1->setBuddy(txtRecherche);
     txtRecherche->setMinimumWidth(240);
 
@@ -121,24 +129,28 @@ void frmRechercher::cmdRechercher_Click()
         m_lastPosition = hit.selectionStart();
         m_view->setTextCursor(hit);
         m_view->ensureCursorVisible();
-        cmdRechercher->setText(QStringLiteral("&Suivant"));
+        cmdRechercher->setText(QCoreApplication::translate("frmRechercher", "&Suivant"));
         cmdAnnuler->setEnabled(true);
         ++m_hits;
         return;
     }
 
     const QString report =
-        m_hits == 0 ? QStringLiteral("Aucun texte correspondant à la recherche, n'a été trouvé.")
-                    : QStringLiteral("Le texte recherché a été trouvé: %1 fois.").arg(m_hits);
+        m_hits == 0
+            ? QCoreApplication::translate(
+                  "frmRechercher", "Aucun texte correspondant à la recherche, n'a été trouvé.")
+            : QCoreApplication::translate("frmRechercher",
+                                          "Le texte recherché a été trouvé: %1 fois.")
+                  .arg(m_hits);
     m_context.dialogs.message(this, report, UserDialogs::Icon::Information,
-                              QStringLiteral("Fin de recherche..."));
+                              QCoreApplication::translate("frmRechercher", "Fin de recherche..."));
     cmdAnnuler_Click();
 }
 
 void frmRechercher::cmdAnnuler_Click()
 {
     cmdRechercher->setEnabled(!txtRecherche->text().isEmpty());
-    cmdRechercher->setText(QStringLiteral("&Rechercher"));
+    cmdRechercher->setText(QCoreApplication::translate("frmRechercher", "&Rechercher"));
     cmdAnnuler->setEnabled(false);
     txtRecherche->setEnabled(true);
     chkMajMin->setEnabled(true);

@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -37,11 +38,30 @@ constexpr quint32 Black = 0;
 constexpr int MaxShuffleRounds = 20;
 const QString DefaultPlayerName = QStringLiteral("INCONNU(E)");
 const QString NoStartupGame = QStringLiteral("Aucune");
-const QString FileLabel = QStringLiteral("Fichier: ");
-const QString ErrorTitle = QStringLiteral("ERREUR");
-const QString InformationTitle = QStringLiteral("Information");
-const QString LoadError = QStringLiteral("Une erreur est intervenue lors de l'accès aux "
-                                         "paramètres. L'image par défaut a été restaurée.");
+// The stored value of "langue" each entry of the language list stands for.
+const std::array<const char *, 3> LanguageValues{"automatique", "fr", "en"};
+
+QString fileLabel()
+{
+    return QCoreApplication::translate("frmOptions", "Fichier: ");
+}
+
+QString errorTitle()
+{
+    return QCoreApplication::translate("frmOptions", "ERREUR");
+}
+
+QString informationTitle()
+{
+    return QCoreApplication::translate("frmOptions", "Information");
+}
+
+QString loadError()
+{
+    return QCoreApplication::translate("frmOptions", "Une erreur est intervenue lors de l'accès "
+                                                     "aux paramètres. L'image par défaut a été "
+                                                     "restaurée.");
+}
 
 void setSquareColour(QLabel *square, quint32 value)
 {
@@ -63,7 +83,7 @@ frmOptions::frmOptions(AppContext &context, QWidget *parent,
       m_pictureFolder(context.state.appFolder)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("OPTIONS"));
+    setWindowTitle(tr("OPTIONS"));
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(createTabColumn());
@@ -118,7 +138,7 @@ void frmOptions::connectControls()
 
     connect(lstVorelles, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
-            lblNomVorelle->setText(lstVorelles->item(row)->text());
+            showStartupGame(lstVorelles->item(row)->text());
     });
     connect(cmdDefautDemarrage, &QPushButton::clicked, this, &frmOptions::resetStartupGame);
     connect(cmdValiderDemarrage, &QPushButton::clicked, this, &frmOptions::validateStartupGame);
@@ -153,10 +173,11 @@ void frmOptions::loadTapis()
     if (FileExists(picture)) {
         if (showPicture(imgFond, picture)) {
             imgFond->setProperty(TagProperty, picture);
-            lblCheminImage->setText(FileLabel + picture);
+            lblCheminImage->setText(fileLabel() + picture);
         } else {
             clearTablePicture();
-            m_context.dialogs.message(this, LoadError, UserDialogs::Icon::Information, ErrorTitle);
+            m_context.dialogs.message(this, loadError(), UserDialogs::Icon::Information,
+                                      errorTitle());
         }
     } else {
         clearTablePicture();
@@ -174,10 +195,10 @@ void frmOptions::loadCartes()
         resetCardBack();
     } else if (showPicture(imgCarte, back)) {
         imgCarte->setProperty(TagProperty, back);
-        lblFichierCarte->setText(FileLabel + back);
+        lblFichierCarte->setText(fileLabel() + back);
     } else {
         resetCardBack();
-        m_context.dialogs.message(this, LoadError, UserDialogs::Icon::Information, ErrorTitle);
+        m_context.dialogs.message(this, loadError(), UserDialogs::Icon::Information, errorTitle());
     }
 
     for (int k = 0; k <= MaxShuffleRounds; ++k)
@@ -196,6 +217,10 @@ void frmOptions::loadDivers()
         Settings::numericValue(m_context.settings.parameter(Settings::NomParDefaut));
     chkNomJoueur->setChecked(tick != 0.0);
     chkAnimer->setChecked(Settings::animationWanted(m_context.settings));
+    const auto language = std::find(LanguageValues.begin(), LanguageValues.end(),
+                                    m_context.settings.parameter(Settings::Langue));
+    cboLangue->setCurrentIndex(
+        language == LanguageValues.end() ? 0 : int(language - LanguageValues.begin()));
     setSquareColour(lblCouleurs[0],
                     Settings::colourOr(m_context.settings.parameter(Settings::CouleurTexteEtat),
                                        DefaultStatusText));
@@ -203,16 +228,16 @@ void frmOptions::loadDivers()
                     Settings::colourOr(m_context.settings.parameter(Settings::CouleurFondEtat),
                                        DefaultStatusBackground));
     if (tick != 0.0 && tick != 1.0)
-        m_context.dialogs.message(
-            this, QStringLiteral("Une erreur est intervenue lors de l'accès aux paramètres."),
-            UserDialogs::Icon::Information, ErrorTitle);
+        m_context.dialogs.message(this,
+                                  tr("Une erreur est intervenue lors de l'accès aux paramètres."),
+                                  UserDialogs::Icon::Information, errorTitle());
 }
 
 void frmOptions::loadVorelles()
 {
     lstVorelles->addItems(GameCatalog::GameNames());
     const QString game = m_context.settings.parameter(Settings::Demarrage);
-    lblNomVorelle->setText(game);
+    showStartupGame(game);
     if (game == NoStartupGame)
         return;
     const QList<QListWidgetItem *> found = lstVorelles->findItems(game, Qt::MatchExactly);
@@ -230,27 +255,27 @@ void frmOptions::changeCardBack()
     if (!showPicture(imgCarte, path)) {
         resetCardBack();
         m_context.dialogs.message(this,
-                                  QStringLiteral("Erreur inattendue lors de l'éxécution du "
-                                                 "programme. L'image ne peut être affichée."),
-                                  UserDialogs::Icon::Critical, ErrorTitle);
+                                  tr("Erreur inattendue lors de l'éxécution du "
+                                     "programme. L'image ne peut être affichée."),
+                                  UserDialogs::Icon::Critical, errorTitle());
         return;
     }
     imgCarte->setProperty(TagProperty, path);
-    lblFichierCarte->setText(FileLabel + path);
+    lblFichierCarte->setText(fileLabel() + path);
 }
 
 void frmOptions::resetCardBack()
 {
     if (!FileExists(m_context.state.cardsFilePath)) {
         m_context.dialogs.message(this,
-                                  QStringLiteral("Le fichier CARTES.RES est introuvable. "
-                                                 "Impossible de remettre l'image par défaut."),
-                                  UserDialogs::Icon::Critical, InformationTitle);
+                                  tr("Le fichier CARTES.RES est introuvable. "
+                                     "Impossible de remettre l'image par défaut."),
+                                  UserDialogs::Icon::Critical, informationTitle());
         return;
     }
     imgCarte->setPixmap(Pictures::pixmap(QStringLiteral("DOS"), imgCarte->size()));
     imgCarte->setProperty(TagProperty, DefaultBack);
-    lblFichierCarte->setText(QStringLiteral("Fichier : défaut"));
+    lblFichierCarte->setText(tr("Fichier : défaut"));
 }
 
 void frmOptions::validateCartes()
@@ -261,9 +286,9 @@ void frmOptions::validateCartes()
     m_context.settings.setParameter(Settings::Melange, QString::number(rounds));
     m_context.state.shuffleRounds = qint16(rounds);
     m_context.dialogs.message(this,
-                              QStringLiteral("L'image choisie pour le dos des cartes sera "
-                                             "affichée lors du lancement du prochain jeu de "
-                                             "vorelle"),
+                              tr("L'image choisie pour le dos des cartes sera "
+                                 "affichée lors du lancement du prochain jeu de "
+                                 "vorelle"),
                               UserDialogs::Icon::Information, AppTitle);
 }
 
@@ -277,20 +302,20 @@ void frmOptions::changeTablePicture()
     if (!showPicture(imgFond, path)) {
         clearTablePicture();
         m_context.dialogs.message(this,
-                                  QStringLiteral("Erreur inattendue lors de l'éxécution du "
-                                                 "programme. L'image e peut être affichée."),
-                                  UserDialogs::Icon::Critical, ErrorTitle);
+                                  tr("Erreur inattendue lors de l'éxécution du "
+                                     "programme. L'image e peut être affichée."),
+                                  UserDialogs::Icon::Critical, errorTitle());
         return;
     }
     imgFond->setProperty(TagProperty, path);
-    lblCheminImage->setText(FileLabel + path);
+    lblCheminImage->setText(fileLabel() + path);
 }
 
 void frmOptions::clearTablePicture()
 {
     imgFond->clear();
     imgFond->setProperty(TagProperty, QString());
-    lblCheminImage->setText(FileLabel);
+    lblCheminImage->setText(fileLabel());
 }
 
 void frmOptions::defaultTablePicture()
@@ -298,18 +323,18 @@ void frmOptions::defaultTablePicture()
     const QString path = m_context.state.appFolder + QStringLiteral("bois.gif");
     if (!FileExists(path)) {
         m_context.dialogs.message(this,
-                                  QStringLiteral("Le fichier BOIS.GIF est introuvable. "
-                                                 "Impossible de remettre l'image par défaut."),
-                                  UserDialogs::Icon::Critical, InformationTitle);
+                                  tr("Le fichier BOIS.GIF est introuvable. "
+                                     "Impossible de remettre l'image par défaut."),
+                                  UserDialogs::Icon::Critical, informationTitle());
     } else if (showPicture(imgFond, path)) {
         imgFond->setProperty(TagProperty, path);
-        lblCheminImage->setText(QStringLiteral("Fichier : ") + path);
+        lblCheminImage->setText(tr("Fichier : ") + path);
     } else {
         clearTablePicture();
         m_context.dialogs.message(this,
-                                  QStringLiteral("Erreur inattendue lors de l'éxécution du "
-                                                 "programme. L'image e peut être affichée."),
-                                  UserDialogs::Icon::Critical, ErrorTitle);
+                                  tr("Erreur inattendue lors de l'éxécution du "
+                                     "programme. L'image e peut être affichée."),
+                                  UserDialogs::Icon::Critical, errorTitle());
     }
     setSquareColour(lblCouleurTapis, DefaultTableColour);
 }
@@ -330,9 +355,8 @@ void frmOptions::validateTapis()
     } else if (FileExists(picture)) {
         m_context.settings.setParameter(Settings::ImageDeFond, picture);
     } else {
-        m_context.dialogs.message(
-            this, QStringLiteral("Le chemin d'accès à l'image ne semble pas valide."),
-            UserDialogs::Icon::Information, QStringLiteral("Avertissement"));
+        m_context.dialogs.message(this, tr("Le chemin d'accès à l'image ne semble pas valide."),
+                                  UserDialogs::Icon::Information, tr("Avertissement"));
         clearTablePicture();
     }
     m_context.settings.setParameter(Settings::Fond, QString::number(squareColour(lblCouleurTapis)));
@@ -344,12 +368,20 @@ void frmOptions::resetStartupGame()
 {
     lstVorelles->setCurrentRow(-1);
     lstVorelles->clearSelection();
-    lblNomVorelle->setText(NoStartupGame);
+    showStartupGame(NoStartupGame);
 }
 
 void frmOptions::validateStartupGame()
 {
-    m_context.settings.setParameter(Settings::Demarrage, lblNomVorelle->text());
+    m_context.settings.setParameter(Settings::Demarrage,
+                                    lblNomVorelle->property(TagProperty).toString());
+}
+
+// The label shows "Aucune" in the program's language; the setting keeps it as stored.
+void frmOptions::showStartupGame(const QString &game)
+{
+    lblNomVorelle->setText(game == NoStartupGame ? tr("Aucune") : game);
+    lblNomVorelle->setProperty(TagProperty, game);
 }
 
 // DIVERS
@@ -365,10 +397,10 @@ void frmOptions::chooseStatusColour(std::size_t index)
     if (value == squareColour(lblCouleurs[1 - index])) {
         m_context.dialogs.message(
             this,
-            QStringLiteral("La couleur que vous avez choisi ne peut être affichée. Cette couleur "
-                           "est déja utilisée pour un objet qui pourrait entrainer une "
-                           "incohérence d'affichage"),
-            UserDialogs::Icon::Information, InformationTitle);
+            tr("La couleur que vous avez choisi ne peut être affichée. Cette couleur "
+               "est déja utilisée pour un objet qui pourrait entrainer une "
+               "incohérence d'affichage"),
+            UserDialogs::Icon::Information, informationTitle());
         return;
     }
     setSquareColour(lblCouleurs[index], value);
@@ -381,6 +413,7 @@ void frmOptions::resetDivers()
     txtNomJoueur->setText(DefaultPlayerName);
     chkNomJoueur->setChecked(true);
     chkAnimer->setChecked(true);
+    cboLangue->setCurrentIndex(0);
 }
 
 void frmOptions::validateDivers()
@@ -396,14 +429,23 @@ void frmOptions::validateDivers()
     m_context.settings.setParameter(Settings::AnimerDeplacements, chkAnimer->isChecked()
                                                                       ? QStringLiteral("1")
                                                                       : QStringLiteral("0"));
+    // Written only when changed: the key stays out of the file until the player picks a language.
+    const QString language =
+        QString::fromLatin1(LanguageValues[std::size_t(cboLangue->currentIndex())]);
+    if (language != m_context.settings.parameter(Settings::Langue)) {
+        m_context.settings.setParameter(Settings::Langue, language);
+        m_context.dialogs.message(
+            this, tr("La langue choisie sera celle du programme à son prochain démarrage."),
+            UserDialogs::Icon::Information, AppTitle);
+    }
 }
 
 // Shared
 
 QString frmOptions::pickPictureFile()
 {
-    const QString path = m_context.dialogs.openFileName(
-        this, QStringLiteral("Selection d'une image..."), m_pictureFolder, PictureFileFilters);
+    const QString path = m_context.dialogs.openFileName(this, tr("Selection d'une image..."),
+                                                        m_pictureFolder, PictureFileFilters());
     if (!path.isEmpty())
         m_pictureFolder = AppFolderFor(QFileInfo(path).absolutePath());
     return path;

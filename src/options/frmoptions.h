@@ -62,6 +62,7 @@ public:
     QCheckBox *chkNomJoueur;
     std::array<ClickLabel *, 2> lblCouleurs{}; // 0 status text, 1 status background
     QCheckBox *chkAnimer;
+    QComboBox *cboLangue; // Automatique, Français, English
     QPushButton *cmdReinitCouleurs;
     QPushButton *cmdValiderCouleurs;
 
@@ -90,6 +91,7 @@ private:
     void validateTapis();
 
     void resetStartupGame();
+    void showStartupGame(const QString &game);
     void validateStartupGame();
 
     void chooseStatusColour(std::size_t index);

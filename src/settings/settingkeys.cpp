@@ -10,7 +10,7 @@ namespace Settings {
 
 namespace {
 
-constexpr std::array<Key, 16> Table{{
+constexpr std::array<Key, 17> Table{{
     {Parametres, DateDeDebut, Initial::Today, "", Format::AnyText,
      "date of the first run; missing means first run"},
     {Parametres, DossierApplication, Initial::AppFolder, "", Format::AnyText,
@@ -33,6 +33,8 @@ constexpr std::array<Key, 16> Table{{
      "game opened at start, or \"Aucune\""},
     {Parametres, AnimerDeplacements, Initial::OptionsSet, "1", Format::Number,
      "\"1\" when cards glide, \"0\" not"},
+    {Parametres, Langue, Initial::OptionsSet, "automatique", Format::Text,
+     "\"automatique\", \"fr\" or \"en\": the language from the next start"},
     {CarnavalSection, CarnavalTemps, Initial::GameWindowSets, "2", Format::Number,
      "seconds a pair stays shown"},
     {AnnonceSection, AnnonceAnnonce, Initial::GameWindowSets, "0", Format::Number,

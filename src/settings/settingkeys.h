@@ -24,6 +24,8 @@ inline constexpr char CouleurFondEtat[] = "couleur fond etat";
 inline constexpr char CouleurTexteEtat[] = "couleur texte etat";
 inline constexpr char Demarrage[] = "demarrage";
 inline constexpr char AnimerDeplacements[] = "animer les deplacements";
+// "automatique" (the desktop's language), "fr" or "en"; read once, at start.
+inline constexpr char Langue[] = "langue";
 
 inline constexpr char CarnavalSection[] = "CARNAVAL A RIO";
 inline constexpr char CarnavalTemps[] = "temps";

@@ -5,6 +5,7 @@
 #include "shared/userdialogs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -18,19 +19,26 @@ bool QtDocumentPrinter::print(QWidget *parent, const QTextDocument &document)
         document.print(&printer);
         return printer.printerState() != QPrinter::Error;
     }
-    m_dialogs.message(parent,
-                      QStringLiteral("Aucune imprimante n'est disponible.\nVous pouvez enregistrer "
-                                     "l'impression dans un fichier PDF."),
-                      UserDialogs::Icon::Information, QStringLiteral("Impression"));
+    m_dialogs.message(
+        parent,
+        QCoreApplication::translate("DocumentPrinter",
+                                    "Aucune imprimante n'est disponible.\nVous pouvez enregistrer "
+                                    "l'impression dans un fichier PDF."),
+        UserDialogs::Icon::Information,
+        QCoreApplication::translate("DocumentPrinter", "Impression"));
     const QString path = m_dialogs.saveFileName(
-        parent, QStringLiteral("Imprimer dans un fichier PDF..."), QDir::homePath(),
-        QStringLiteral("Fichier PDF (*.pdf)"), QStringLiteral("pdf"));
+        parent, QCoreApplication::translate("DocumentPrinter", "Imprimer dans un fichier PDF..."),
+        QDir::homePath(), QCoreApplication::translate("DocumentPrinter", "Fichier PDF (*.pdf)"),
+        QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
     if (!PrintToPdf(document, path)) {
         m_dialogs.message(
-            parent, QStringLiteral("Impossible d'écrire le fichier ") + path + QLatin1Char('.'),
-            UserDialogs::Icon::Critical, QStringLiteral("ERREUR..."));
+            parent,
+            QCoreApplication::translate("DocumentPrinter", "Impossible d'écrire le fichier ") +
+                path + QLatin1Char('.'),
+            UserDialogs::Icon::Critical,
+            QCoreApplication::translate("DocumentPrinter", "ERREUR..."));
         return false;
     }
     return true;

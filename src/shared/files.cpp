@@ -3,6 +3,7 @@
 
 #include "shared/appstate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -77,8 +78,9 @@ QString SaveFileAtomically(const QString &path, const QByteArray &data)
         // Read before cancelWriting(), which puts its own text in place of the cause.
         const QString reason =
             written < 0 ? file.errorString()
-                        : QStringLiteral("seuls %1 octets sur %2 ont pu être écrits, le disque "
-                                         "est peut-être plein")
+                        : QCoreApplication::translate(
+                              "Files", "seuls %1 octets sur %2 ont pu être écrits, le disque "
+                                       "est peut-être plein")
                               .arg(written)
                               .arg(data.size());
         file.cancelWriting();

@@ -20,19 +20,19 @@ const QSize PreferredSize{760, 600};
 
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), txtAide(new QTextBrowser(this)),
-      cmdPrecedente(new QPushButton(QStringLiteral("&Précédente"), this)),
-      cmdSuivante(new QPushButton(QStringLiteral("&Suivante"), this)),
-      cmdFermer(new QPushButton(QStringLiteral("&Fermer"), this))
+      cmdPrecedente(new QPushButton(tr("&Précédente"), this)),
+      cmdSuivante(new QPushButton(tr("&Suivante"), this)),
+      cmdFermer(new QPushButton(tr("&Fermer"), this))
 {
     setObjectName(QStringLiteral("frmAide"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Aide"));
+    setWindowTitle(tr("Aide"));
     setWindowIcon(Pictures::icon(QStringLiteral("AIDE")));
     // Pages of the help folder open here; a web address goes to the desktop.
     txtAide->setOpenExternalLinks(true);
-    cmdPrecedente->setToolTip(QStringLiteral("Page précédente"));
-    cmdSuivante->setToolTip(QStringLiteral("Page suivante"));
-    cmdFermer->setToolTip(QStringLiteral("Fermer l'aide"));
+    cmdPrecedente->setToolTip(tr("Page précédente"));
+    cmdSuivante->setToolTip(tr("Page suivante"));
+    cmdFermer->setToolTip(tr("Fermer l'aide"));
     cmdPrecedente->setEnabled(false);
     cmdSuivante->setEnabled(false);
 
@@ -52,7 +52,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     connect(txtAide, &QTextBrowser::forwardAvailable, cmdSuivante, &QWidget::setEnabled);
     connect(txtAide, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = txtAide->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Aide") : title);
+        setWindowTitle(title.isEmpty() ? tr("Aide") : title);
     });
 
     QSize size = PreferredSize;

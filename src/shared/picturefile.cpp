@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/picturefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -12,11 +13,16 @@ constexpr qint64 MaxPixels = qint64(32) * 1024 * 1024;
 
 } // namespace
 
-const QString PictureFileFilters = QStringLiteral(
-    "Tous les fichiers d'images (*.bmp *.dib *.gif *.jpg *.jpeg *.emf *.wmf *.cur *.ico *.png "
-    "*.svg);;Fichiers Bitmap (*.bmp);;Fichiers DIB (*.dib);;Fichiers GIF (*.gif);;Fichiers JPEG "
-    "(*.jpg *.jpeg);;Fichiers Windows MetaFile (*.wmf);;Fichiers Extended MetaFiles "
-    "(*.emf);;Fichiers de curseurs (*.cur);;Fichiers d'icônes (*.ico)");
+QString PictureFileFilters()
+{
+    return QCoreApplication::translate(
+        "PictureFile",
+        "Tous les fichiers d'images (*.bmp *.dib *.gif *.jpg *.jpeg *.emf *.wmf *.cur *.ico *.png "
+        "*.svg);;Fichiers Bitmap (*.bmp);;Fichiers DIB (*.dib);;Fichiers GIF (*.gif);;Fichiers "
+        "JPEG "
+        "(*.jpg *.jpeg);;Fichiers Windows MetaFile (*.wmf);;Fichiers Extended MetaFiles "
+        "(*.emf);;Fichiers de curseurs (*.cur);;Fichiers d'icônes (*.ico)");
+}
 
 QImage ReadPictureFile(const QString &path)
 {

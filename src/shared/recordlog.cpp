@@ -5,6 +5,7 @@
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -69,7 +70,8 @@ AppendedLog AppendToLog(const QByteArray &log, const RichText &text)
         appendText(kept, run.text, run.bold);
     return {writeRtf(kept), true,
             read.status == RtfReadResult::Status::Ok
-                ? QStringLiteral("Le texte ajouté à la fin du fichier n'y serait pas lu.")
+                ? QCoreApplication::translate(
+                      "RecordLog", "Le texte ajouté à la fin du fichier n'y serait pas lu.")
                 : read.message,
             !read.text.isEmpty()};
 }
@@ -80,9 +82,11 @@ QString RecordGame(const QString &logPath, const GameRecord &record, const QLoca
     QFile existing(logPath);
     if (existing.exists()) {
         if (!existing.open(QIODevice::ReadOnly)) {
-            return QStringLiteral("Impossible de lire le fichier des parties PARTIES.RTF (") +
+            return QCoreApplication::translate(
+                       "RecordLog", "Impossible de lire le fichier des parties PARTIES.RTF (") +
                    existing.errorString() +
-                   QStringLiteral(").\nLa partie n'a pas été enregistrée.");
+                   QCoreApplication::translate("RecordLog",
+                                               ").\nLa partie n'a pas été enregistrée.");
         }
         before = existing.readAll();
         existing.close();
@@ -93,25 +97,36 @@ QString RecordGame(const QString &logPath, const GameRecord &record, const QLoca
         QString failure;
         keptAs = KeepCopyBeside(logPath, QStringLiteral(".illisible"), before, failure);
         if (keptAs.isEmpty()) {
-            return QStringLiteral("Le fichier des parties PARTIES.RTF est illisible : ") +
-                   appended.reason + QStringLiteral("\nIl n'a pas pu être mis de côté (") +
+            return QCoreApplication::translate(
+                       "RecordLog", "Le fichier des parties PARTIES.RTF est illisible : ") +
+                   appended.reason +
+                   QCoreApplication::translate("RecordLog", "\nIl n'a pas pu être mis de côté (") +
                    failure +
-                   QStringLiteral(").\nIl a été laissé tel quel et la partie n'a pas été "
-                                  "enregistrée.");
+                   QCoreApplication::translate(
+                       "RecordLog", ").\nIl a été laissé tel quel et la partie n'a pas été "
+                                    "enregistrée.");
         }
     }
     const QString failure = SaveFileAtomically(logPath, appended.bytes);
     if (!failure.isEmpty()) {
-        return QStringLiteral("Impossible d'enregistrer la partie dans le fichier PARTIES.RTF (") +
-               failure + QStringLiteral(").\nL'historique précédent est intact.");
+        return QCoreApplication::translate(
+                   "RecordLog",
+                   "Impossible d'enregistrer la partie dans le fichier PARTIES.RTF (") +
+               failure +
+               QCoreApplication::translate("RecordLog", ").\nL'historique précédent est intact.");
     }
     if (!keptAs.isEmpty()) {
-        return QStringLiteral("Le fichier des parties PARTIES.RTF était illisible : ") +
-               appended.reason + QStringLiteral("\nIl a été conservé tel quel sous le nom\n") +
+        return QCoreApplication::translate(
+                   "RecordLog", "Le fichier des parties PARTIES.RTF était illisible : ") +
+               appended.reason +
+               QCoreApplication::translate("RecordLog",
+                                           "\nIl a été conservé tel quel sous le nom\n") +
                QDir::toNativeSeparators(keptAs) +
-               QStringLiteral("\net la partie a été enregistrée dans un nouveau fichier "
-                              "PARTIES.RTF") +
-               (appended.textKept ? QStringLiteral(", qui reprend ce qui a pu en être lu.")
+               QCoreApplication::translate(
+                   "RecordLog", "\net la partie a été enregistrée dans un nouveau fichier "
+                                "PARTIES.RTF") +
+               (appended.textKept ? QCoreApplication::translate(
+                                        "RecordLog", ", qui reprend ce qui a pu en être lu.")
                                   : QStringLiteral("."));
     }
     return {};

@@ -2,6 +2,7 @@
 #include "shared/userdialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -74,6 +75,6 @@ QString QtUserDialogs::askText(QWidget *parent, const QString &label, const QStr
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    dialog.setCancelButtonText(QCoreApplication::translate("UserDialogs", "Annuler"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

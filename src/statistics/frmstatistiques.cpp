@@ -10,6 +10,7 @@
 #include "statistics/statisticstable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -32,11 +33,14 @@ frmStatistiques::frmStatistiques(AppContext &context, const QString &currentPlay
                                  const OddsProvider &odds, QWidget *parent)
     : QDialog(parent), cboJoueur(new QComboBox(this)), Onglets(new QTabWidget(this)),
       Tableau(new QTableView), ChartMois(new MonthChart), ChartParties(new PlayedChart),
-      lblNote(new QLabel(this)), cmdExporter(new QPushButton(QStringLiteral("&Exporter..."), this)),
-      cmdFermer(new QPushButton(QStringLiteral("&Fermer"), this)), model(odds), m_context(context)
+      lblNote(new QLabel(this)),
+      cmdExporter(
+          new QPushButton(QCoreApplication::translate("frmStatistiques", "&Exporter..."), this)),
+      cmdFermer(new QPushButton(QCoreApplication::translate("frmStatistiques", "&Fermer"), this)),
+      model(odds), m_context(context)
 {
     setObjectName(QStringLiteral("frmStatistiques"));
-    setWindowTitle(QStringLiteral("Statistiques des parties"));
+    setWindowTitle(QCoreApplication::translate("frmStatistiques", "Statistiques des parties"));
 
     const LogFile log = ReadLogFile(LogPath(context.state));
     m_records = log.records;
@@ -49,14 +53,20 @@ frmStatistiques::frmStatistiques(AppContext &context, const QString &currentPlay
     lblNote->setWordWrap(true);
     lblNote->setVisible(!notes.isEmpty());
 
-    cboJoueur->addItem(Statistics::everyone());
+    // Shown in the program's language; players are told apart by their index.
+    cboJoueur->addItem(QCoreApplication::translate("frmStatistiques", "Tous les joueurs"));
     const QStringList players = Statistics::playerNames(m_records.games);
     for (const QString &player : players)
-        cboJoueur->addItem(player.isEmpty() ? QStringLiteral("(sans nom)") : player, player);
+        cboJoueur->addItem(player.isEmpty()
+                               ? QCoreApplication::translate("frmStatistiques", "(sans nom)")
+                               : player,
+                           player);
     if (const qsizetype found = players.indexOf(currentPlayer); found >= 0)
         cboJoueur->setCurrentIndex(int(found) + 1);
-    cboJoueur->setToolTip(QStringLiteral("Joueur dont les parties sont comptées"));
-    auto *playerLabel = new QLabel(QStringLiteral("&Joueur :"), this);
+    cboJoueur->setToolTip(
+        QCoreApplication::translate("frmStatistiques", "Joueur dont les parties sont comptées"));
+    auto *playerLabel =
+        new QLabel(QCoreApplication::translate("frmStatistiques", "&Joueur :"), this);
     playerLabel->setBuddy(cboJoueur);
 
     m_sorted.setSourceModel(&model);
@@ -82,13 +92,16 @@ frmStatistiques::frmStatistiques(AppContext &context, const QString &currentPlay
     tableLayout->setContentsMargins(0, 0, 0, 0);
     tableLayout->addWidget(Tableau, 1);
     tableLayout->addWidget(lblNote);
-    Onglets->addTab(tablePage, QStringLiteral("&Tableau"));
-    Onglets->addTab(ChartMois, QStringLiteral("Réussite par &mois"));
-    Onglets->addTab(ChartParties, QStringLiteral("&Parties par vorelle"));
+    Onglets->addTab(tablePage, QCoreApplication::translate("frmStatistiques", "&Tableau"));
+    Onglets->addTab(ChartMois,
+                    QCoreApplication::translate("frmStatistiques", "Réussite par &mois"));
+    Onglets->addTab(ChartParties,
+                    QCoreApplication::translate("frmStatistiques", "&Parties par vorelle"));
 
-    cmdExporter->setToolTip(QStringLiteral("Enregistrer le tableau au format CSV"));
+    cmdExporter->setToolTip(
+        QCoreApplication::translate("frmStatistiques", "Enregistrer le tableau au format CSV"));
     cmdExporter->setAutoDefault(false);
-    cmdFermer->setToolTip(QStringLiteral("Fermer la fenêtre"));
+    cmdFermer->setToolTip(QCoreApplication::translate("frmStatistiques", "Fermer la fenêtre"));
     cmdFermer->setDefault(true);
     connect(cmdExporter, &QPushButton::clicked, this, &frmStatistiques::exportTable);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::close);
@@ -152,8 +165,9 @@ void frmStatistiques::fitToScreen()
 void frmStatistiques::exportTable()
 {
     const QString path = m_context.dialogs.saveFileName(
-        this, QStringLiteral("Exporter les statistiques..."), QDir::homePath(),
-        QStringLiteral("Fichier CSV (*.csv)"), QStringLiteral("csv"));
+        this, QCoreApplication::translate("frmStatistiques", "Exporter les statistiques..."),
+        QDir::homePath(), QCoreApplication::translate("frmStatistiques", "Fichier CSV (*.csv)"),
+        QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const std::optional<QString> player = chosenPlayer();
@@ -165,9 +179,11 @@ void frmStatistiques::exportTable()
         return;
     m_context.dialogs.message(
         this,
-        QStringLiteral("Impossible d'écrire le fichier ") + QDir::toNativeSeparators(path) +
-            QStringLiteral(" :\n") + failure +
-            (replacing ? QStringLiteral("\nLe fichier existant n'a pas été modifié.") : QString()),
+        QCoreApplication::translate("frmStatistiques", "Impossible d'écrire le fichier ") +
+            QDir::toNativeSeparators(path) + QStringLiteral(" :\n") + failure +
+            (replacing ? QCoreApplication::translate("frmStatistiques",
+                                                     "\nLe fichier existant n'a pas été modifié.")
+                       : QString()),
         UserDialogs::Icon::Critical, QStringLiteral("ERREUR..."));
 }
 

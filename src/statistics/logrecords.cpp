@@ -5,6 +5,7 @@
 #include "shared/rtf/rtfreader.h"
 #include "statistics/recordfields.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -129,28 +130,34 @@ LogFile ReadLogFile(const QString &path)
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!file.exists()) {
         log.status = LogFile::Status::Missing;
-        log.message = QStringLiteral("Le fichier des parties %1 est introuvable.").arg(shownPath);
+        log.message =
+            QCoreApplication::translate("LogRecords", "Le fichier des parties %1 est introuvable.")
+                .arg(shownPath);
         return log;
     }
     const auto refuse = [&](const QString &reason) {
         log.status = LogFile::Status::Unreadable;
-        log.message = QStringLiteral("Impossible de lire le fichier des parties %1 : %2")
+        log.message = QCoreApplication::translate(
+                          "LogRecords", "Impossible de lire le fichier des parties %1 : %2")
                           .arg(shownPath, reason);
         return log;
     };
     const QString tooLarge =
-        QStringLiteral("il dépasse %1 Mo, la taille la plus grande lue").arg(MaxLogFileSize >> 20);
+        QCoreApplication::translate("LogRecords", "il dépasse %1 Mo, la taille la plus grande lue")
+            .arg(MaxLogFileSize >> 20);
     // Checked before opening: opening a pipe waits for a writer, and a device may never end.
     const QFileInfo info(path);
     if (info.isDir())
-        return refuse(QStringLiteral("c'est un dossier"));
+        return refuse(QCoreApplication::translate("LogRecords", "c'est un dossier"));
     if (!info.isFile())
-        return refuse(QStringLiteral("ce n'est pas un fichier ordinaire"));
+        return refuse(
+            QCoreApplication::translate("LogRecords", "ce n'est pas un fichier ordinaire"));
     if (info.size() > MaxLogFileSize)
         return refuse(tooLarge);
     if (!file.open(QIODevice::ReadOnly)) {
         // Qt words the common causes in English: they are told here in French.
-        return refuse(!info.isReadable() ? QStringLiteral("accès refusé") : file.errorString());
+        return refuse(!info.isReadable() ? QCoreApplication::translate("LogRecords", "accès refusé")
+                                         : file.errorString());
     }
     // Read in pieces up to the limit: the file may have grown since it was looked at.
     QByteArray data;
@@ -166,7 +173,8 @@ LogFile ReadLogFile(const QString &path)
     const RtfReadResult read = readRtf(data);
     if (read.status == RtfReadResult::Status::NotRtf) {
         log.status = LogFile::Status::Unreadable;
-        log.message = QStringLiteral("Le fichier des parties %1 est illisible : %2")
+        log.message = QCoreApplication::translate("LogRecords",
+                                                  "Le fichier des parties %1 est illisible : %2")
                           .arg(shownPath, read.message);
         return log;
     }
@@ -181,6 +189,7 @@ QString UnreadableNote(int unreadable)
     if (unreadable <= 0)
         return {};
     if (unreadable == 1)
-        return QStringLiteral("1 partie illisible ignorée");
-    return QStringLiteral("%1 parties illisibles ignorées").arg(unreadable);
+        return QCoreApplication::translate("LogRecords", "1 partie illisible ignorée");
+    return QCoreApplication::translate("LogRecords", "%1 parties illisibles ignorées")
+        .arg(unreadable);
 }

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
@@ -38,7 +39,8 @@ MonthChart::MonthChart(QWidget *parent)
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(row == Statistics::TotalRow ? Qt::Checked : Qt::Unchecked);
     }
-    lstVorelles->setToolTip(QStringLiteral("Cochez les vorelles à montrer"));
+    lstVorelles->setToolTip(
+        QCoreApplication::translate("StatisticsCharts", "Cochez les vorelles à montrer"));
     lstVorelles->setMaximumWidth(lstVorelles->sizeHintForColumn(0) + 40);
     connect(lstVorelles, &QListWidget::itemChanged, this, &MonthChart::redraw);
 
@@ -59,7 +61,8 @@ void MonthChart::setGames(const QList<PlayedGame> *games, const std::optional<QS
 
 void MonthChart::redraw()
 {
-    QChart *chart = emptyChart(QStringLiteral("Pourcentage de réussite par mois"));
+    QChart *chart = emptyChart(
+        QCoreApplication::translate("StatisticsCharts", "Pourcentage de réussite par mois"));
     std::map<int, QList<Statistics::MonthResults>> lines; // by row
     std::map<QDate, int> months;                          // every month shown, then its place
     for (int row = 0; m_games != nullptr && row < Statistics::RowCount; ++row) {
@@ -114,8 +117,9 @@ PlayedChart::PlayedChart(QWidget *parent) : QChartView(parent)
 
 void PlayedChart::setRows(const QList<GameSummary> &rows)
 {
-    QChart *chart = emptyChart(QStringLiteral("Parties jouées par vorelle"));
-    auto *played = new QBarSet(QStringLiteral("Parties jouées"));
+    QChart *chart =
+        emptyChart(QCoreApplication::translate("StatisticsCharts", "Parties jouées par vorelle"));
+    auto *played = new QBarSet(QCoreApplication::translate("StatisticsCharts", "Parties jouées"));
     QStringList names;
     int most = 0;
     // The bars go up from the bottom: the last game first, so the list reads as the menu does.

@@ -4,6 +4,7 @@
 #include "statistics/statisticstable.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <array>
 
@@ -13,32 +14,32 @@ const QString Dash = QStringLiteral("–");
 
 // Full header texts, then the same broken over lines so that the table fits a small screen.
 constexpr std::array<const char *, StatisticsModel::ColumnCount> Headers{
-    "Vorelle",
-    "Parties jouées",
-    "Gagnées",
-    "Perdues",
-    "% de réussite",
-    "Série en cours",
-    "Plus longue série de victoires",
-    "Plus longue série de défaites",
-    "Meilleur temps",
-    "Temps moyen",
-    "Temps médian",
-    "Chances théoriques",
+    QT_TRANSLATE_NOOP("StatisticsModel", "Vorelle"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Parties jouées"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Gagnées"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Perdues"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "% de réussite"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Série en cours"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Plus longue série de victoires"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Plus longue série de défaites"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Meilleur temps"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Temps moyen"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Temps médian"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Chances théoriques"),
 };
 constexpr std::array<const char *, StatisticsModel::ColumnCount> ShortHeaders{
-    "Vorelle",
-    "Parties\njouées",
-    "Gagnées",
-    "Perdues",
-    "% de\nréussite",
-    "Série\nen cours",
-    "Plus\nlongue\nsérie de\nvictoires",
-    "Plus\nlongue\nsérie de\ndéfaites",
-    "Meilleur\ntemps",
-    "Temps\nmoyen",
-    "Temps\nmédian",
-    "Chances\nthéoriques",
+    QT_TRANSLATE_NOOP("StatisticsModel", "Vorelle"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Parties\njouées"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Gagnées"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Perdues"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "% de\nréussite"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Série\nen cours"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Plus\nlongue\nsérie de\nvictoires"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Plus\nlongue\nsérie de\ndéfaites"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Meilleur\ntemps"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Temps\nmoyen"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Temps\nmédian"),
+    QT_TRANSLATE_NOOP("StatisticsModel", "Chances\nthéoriques"),
 };
 
 QString oddsText(double probability)
@@ -84,6 +85,9 @@ QVariant StatisticsModel::data(const QModelIndex &index, int role) const
     const GameSummary &summary = m_rows[row];
     switch (role) {
     case Qt::DisplayRole:
+        // The total's name is the program's; the CSV keeps the French one.
+        if (column == Statistics::GameColumn && row == Statistics::TotalRow)
+            return QCoreApplication::translate("StatisticsModel", "Toutes les vorelles");
         if (column == Statistics::GameColumn)
             return Statistics::rowName(row);
         if (column == OddsColumn)
@@ -113,9 +117,9 @@ QVariant StatisticsModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(ShortHeaders[std::size_t(section)]);
+        return QCoreApplication::translate("StatisticsModel", ShortHeaders[std::size_t(section)]);
     if (role == Qt::ToolTipRole)
-        return QString::fromUtf8(Headers[std::size_t(section)]);
+        return QCoreApplication::translate("StatisticsModel", Headers[std::size_t(section)]);
     return {};
 }
 

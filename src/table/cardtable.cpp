@@ -19,7 +19,7 @@ CardTable::CardTable(QWidget *parent) : QWidget(parent), m_motion(new TableMotio
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setToolTip(QStringLiteral("Tapis de jeu"));
+    setToolTip(tr("Tapis de jeu"));
     connect(m_motion, &TableMotion::repaint, this, [this](const QList<QRectF> &places) {
         QRegion dirty;
         for (const QRectF &place : places)

@@ -13,22 +13,22 @@ DealMenu::DealMenu(QMenu *menu, QMdiArea *area, UserDialogs &dialogs)
     : QObject(menu), m_area(area), m_dialogs(dialogs)
 {
     menu->addSeparator();
-    annuler = menu->addAction(QStringLiteral("Ann&uler"), this, [this] {
+    annuler = menu->addAction(tr("Ann&uler"), this, [this] {
         if (GameForm *form = game())
             form->undo();
     });
     annuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    retablir = menu->addAction(QStringLiteral("Réta&blir"), this, [this] {
+    retablir = menu->addAction(tr("Réta&blir"), this, [this] {
         if (GameForm *form = game())
             form->redo();
     });
     retablir->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    rejouer = menu->addAction(QStringLiteral("Re&jouer la même donne"), this, [this] {
+    rejouer = menu->addAction(tr("Re&jouer la même donne"), this, [this] {
         if (GameForm *form = game())
             form->replayDeal();
     });
-    donneNumero = menu->addAction(QStringLiteral("Donne nu&méro..."), this, &DealMenu::askNumber);
+    donneNumero = menu->addAction(tr("Donne nu&méro..."), this, &DealMenu::askNumber);
     connect(menu, &QMenu::aboutToShow, this, &DealMenu::refresh);
     connect(area, &QMdiArea::subWindowActivated, this, &DealMenu::follow);
     refresh();
@@ -77,17 +77,15 @@ void DealMenu::askNumber()
     GameForm *form = game();
     if (!form)
         return;
-    const QString text = m_dialogs.askText(form,
-                                           QStringLiteral("Numéro de la donne (de %1 à %2) :")
-                                               .arg(DealNumber::First)
-                                               .arg(DealNumber::Last),
-                                           AppTitle);
+    const QString text = m_dialogs.askText(
+        form, tr("Numéro de la donne (de %1 à %2) :").arg(DealNumber::First).arg(DealNumber::Last),
+        AppTitle);
     if (text.trimmed().isEmpty())
         return;
     const quint32 number = DealNumber::Parse(text);
     if (number == 0) {
         m_dialogs.message(form,
-                          QStringLiteral("Le numéro d'une donne est un nombre entier de %1 à %2.")
+                          tr("Le numéro d'une donne est un nombre entier de %1 à %2.")
                               .arg(DealNumber::First)
                               .arg(DealNumber::Last),
                           UserDialogs::Icon::Exclamation, AppTitle);

@@ -22,6 +22,7 @@
 #include "table/tablekeyboard.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,8 +31,9 @@
 
 namespace {
 
-const std::array<QString, 4> ButtonCaptions{QStringLiteral("&Jouer"), QStringLiteral("&Distribuer"),
-                                            QStringLiteral("&Règles"), QStringLiteral("&Quitter")};
+const std::array<const char *, 4> ButtonCaptions{
+    QT_TRANSLATE_NOOP("GameForm", "&Jouer"), QT_TRANSLATE_NOOP("GameForm", "&Distribuer"),
+    QT_TRANSLATE_NOOP("GameForm", "&Règles"), QT_TRANSLATE_NOOP("GameForm", "&Quitter")};
 enum Button { Jouer, Distribuer, Regles, Quitter };
 
 } // namespace
@@ -104,16 +106,16 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     });
 
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo->setToolTip(QStringLiteral("Information"));
+    lblInfo->setToolTip(tr("Information"));
     lblInfo->setWordWrap(true);
     lblInfo->setMargin(3); // the text, whose ink may pass its advance, keeps clear of the border
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblInfo->setText(QStringLiteral("CLIQUEZ SUR LA CARTE CI-DESSOUS"));
+    lblInfo->setText(tr("CLIQUEZ SUR LA CARTE CI-DESSOUS"));
     lblInfo->setStyleSheet(QStringLiteral(
         "QLabel { background: rgba(255, 250, 230, 225); color: #202020; border: 1px solid #6b5a2e;"
         " padding: 2px; }"));
     for (std::size_t i = 0; i < Boutons.size(); ++i) {
-        Boutons[i] = new QPushButton(ButtonCaptions[i], Tapis);
+        Boutons[i] = new QPushButton(tr(ButtonCaptions[i]), Tapis);
         Boutons[i]->setToolTip(layout.toolTips[i]);
         Boutons[i]->setFocusPolicy(Qt::TabFocus);
         connect(Boutons[i], &QPushButton::clicked, this, [this, i] { Boutons_Click(int(i)); });

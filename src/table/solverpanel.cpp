@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -22,13 +23,14 @@ QString verdictText(const SolverAnswer &answer, bool wasWinnable)
 {
     switch (answer.verdict) {
     case SolverAnswer::Verdict::Winnable:
-        return QStringLiteral("Donne gagnable");
+        return QCoreApplication::translate("SolverPanel", "Donne gagnable");
     case SolverAnswer::Verdict::Lost:
-        return wasWinnable ? QStringLiteral("Plus gagnable") : QStringLiteral("Perdue d'avance");
+        return wasWinnable ? QCoreApplication::translate("SolverPanel", "Plus gagnable")
+                           : QCoreApplication::translate("SolverPanel", "Perdue d'avance");
     case SolverAnswer::Verdict::Unknown:
         break;
     }
-    return QStringLiteral("Inconnu");
+    return QCoreApplication::translate("SolverPanel", "Inconnu");
 }
 
 void pressButton(const SolverPanel::Window &window, const QString &name)
@@ -108,7 +110,8 @@ SolverPanel::SolverPanel(Window &window, AppContext &context, std::unique_ptr<So
       m_hint(new SolverHint(&window.table())), m_demoTimer(new QTimer(this))
 {
     m_indicator->setObjectName(QStringLiteral("lblSolveur"));
-    m_indicator->setToolTip(QStringLiteral("Indicateur de donne gagnable"));
+    m_indicator->setToolTip(
+        QCoreApplication::translate("SolverPanel", "Indicateur de donne gagnable"));
     m_indicator->setStyleSheet(QStringLiteral(
         "QLabel { background: rgb(255, 250, 230); color: #202020; border-top: 1px solid #6b5a2e;"
         " padding: 1px 6px; }"));
@@ -206,13 +209,14 @@ void SolverPanel::answered(const QByteArray &position, const SolverAnswer &answe
 void SolverPanel::show()
 {
     QStringList parts;
-    parts.append(m_answer ? verdictText(*m_answer, m_wasWinnable) : QStringLiteral("Recherche…"));
+    parts.append(m_answer ? verdictText(*m_answer, m_wasWinnable)
+                          : QCoreApplication::translate("SolverPanel", "Recherche…"));
     if (m_answer && !m_answer->summary.isEmpty())
         parts.append(m_answer->summary);
     if (const QString summary = m_solver->gameSummary(); !summary.isEmpty())
         parts.append(summary);
     if (m_hint->isVisible() && m_answer && m_answer->verdict == SolverAnswer::Verdict::Lost)
-        parts.append(QStringLiteral("Aucune solution: meilleur coup"));
+        parts.append(QCoreApplication::translate("SolverPanel", "Aucune solution: meilleur coup"));
     m_indicator->setText(parts.join(Separator));
 }
 

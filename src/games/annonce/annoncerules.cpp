@@ -5,6 +5,8 @@
 #include "games/gameinfo.h"
 #include "settings/settingkeys.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int SideLeft = 4380; // cboAnnonce and the buttons
@@ -29,7 +31,7 @@ QStringList ranks()
 
 QString remaining(int count)
 {
-    return QStringLiteral("Reste: ") + QString::number(count);
+    return QCoreApplication::translate("AnnonceRules", "Reste: ") + QString::number(count);
 }
 
 } // namespace
@@ -42,22 +44,25 @@ AnnonceRules::AnnonceRules(const GameInfo &info, CoreContext context, GameHost &
     // The two labels the game writes are as wide as their longest text.
     const QList<Control> controls{
         Control::label(LblNombreCarte, QRect(PileLeft, 1980, CardWidth, 210),
-                       QStringLiteral("Reste:")),
+                       QCoreApplication::translate("AnnonceRules", "Reste:")),
         Control::label(QStringLiteral("Label1(1)"), QRect(1200, 2520, 1785, 210),
-                       QStringLiteral("Prochaine annonce")),
+                       QCoreApplication::translate("AnnonceRules", "Prochaine annonce")),
         Control::label(LblAnnonce, QRect(1920, 2760, 900, 345), QStringLiteral("AS")),
         Control::label(QStringLiteral("Label1(0)"), QRect(4320, 1980, 1275, 450),
-                       QStringLiteral("Commencer l'annonce à:")),
+                       QCoreApplication::translate("AnnonceRules", "Commencer l'annonce à:")),
     };
     for (Control label : controls) {
         label.fontFamily = CourierNew;
         m_table.addControl(label);
     }
-    control(LblNombreCarte).toolTip = QStringLiteral("Nombre de carte restant à découvrir");
-    control(LblAnnonce).toolTip = QStringLiteral("Valeur de la prochaine annonce");
+    control(LblNombreCarte).toolTip =
+        QCoreApplication::translate("AnnonceRules", "Nombre de carte restant à découvrir");
+    control(LblAnnonce).toolTip =
+        QCoreApplication::translate("AnnonceRules", "Valeur de la prochaine annonce");
     control(LblAnnonce).fontPoints = CallPoints;
-    m_table.addControl(Control::list(CboAnnonce, QRect(SideLeft, 2460, 1095, 0), ranks(),
-                                     QStringLiteral("Valeur de l'annonce de début")));
+    m_table.addControl(
+        Control::list(CboAnnonce, QRect(SideLeft, 2460, 1095, 0), ranks(),
+                      QCoreApplication::translate("AnnonceRules", "Valeur de l'annonce de début")));
 }
 
 FormLayout AnnonceRules::layout() const
@@ -66,10 +71,11 @@ FormLayout AnnonceRules::layout() const
     form.area = QSize(5790, 4665);
     form.info = QRect(4320, 120, 1215, 1710);
     form.stackButtons(SideLeft, ButtonTops);
-    form.toolTips[0] = QStringLiteral("Démarrer la partie");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
-    form.dealTitle = QStringLiteral("Nouvelle vorelle");
+    form.toolTips[0] = QCoreApplication::translate("AnnonceRules", "Démarrer la partie");
+    form.toolTips[2] = QCoreApplication::translate("AnnonceRules", "Afficher les règles du jeu");
+    form.dealtPrompt = QCoreApplication::translate(
+        "AnnonceRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.dealTitle = QCoreApplication::translate("AnnonceRules", "Nouvelle vorelle");
     return form;
 }
 
@@ -101,7 +107,8 @@ void AnnonceRules::Distribution()
     }
     control(CboAnnonce).enabled = true;
     control(LblAnnonce).text = NoCall;
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "AnnonceRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void AnnonceRules::load()
@@ -118,8 +125,8 @@ void AnnonceRules::selected(const QString &)
 
 void AnnonceRules::play()
 {
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur la première carte du jeu pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "AnnonceRules", "Cliquez sur la première carte du jeu pour commencer la vorelle."));
     Control &start = control(CboAnnonce);
     start.enabled = false;
     m_vars.IndexAnnonce = qint16(start.current);
@@ -137,7 +144,8 @@ void AnnonceRules::click(int index)
     if (match) {
         FinDePartie(false);
     } else if (k != 0) {
-        m_host.setPrompt(QStringLiteral("Cliquez sur la prochaine carte"));
+        m_host.setPrompt(
+            QCoreApplication::translate("AnnonceRules", "Cliquez sur la prochaine carte"));
         callNext();
         carte(k).tag = Turned;
     } else {
@@ -178,8 +186,9 @@ QString AnnonceRules::placeName(int index) const
 {
     if (!isCarte(index))
         return {};
-    return index - FirstCarte <= pileTop() ? QStringLiteral("Paquet")
-                                           : QStringLiteral("Tas des cartes retournées");
+    return index - FirstCarte <= pileTop()
+               ? QCoreApplication::translate("AnnonceRules", "Paquet")
+               : QCoreApplication::translate("AnnonceRules", "Tas des cartes retournées");
 }
 
 std::unique_ptr<GameRules> MakeAnnonceRules(const GameInfo &info, CoreContext context,

@@ -6,6 +6,7 @@
 #include "games/picturenames.h"
 #include "settings/settingkeys.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -38,12 +39,15 @@ CarnavalaRioRules::CarnavalaRioRules(const GameInfo &info, CoreContext context, 
     for (int i = 0; i < Cards::SmallDeck; ++i)
         carte(i).rect.moveTopLeft(cardPosition(i));
 
-    m_table.addControl(Control::label(QStringLiteral("Label1(0)"), QRect(SideLeft, 4140, 1050, 210),
-                                      QStringLiteral("Affichage:")));
-    m_table.addControl(Control::list(CboSecondes, QRect(SideLeft, 4380, 615, 0), seconds(),
-                                     QStringLiteral("Temps d'affichage des cartes sélectionnées")));
+    m_table.addControl(
+        Control::label(QStringLiteral("Label1(0)"), QRect(SideLeft, 4140, 1050, 210),
+                       QCoreApplication::translate("CarnavalaRioRules", "Affichage:")));
+    m_table.addControl(
+        Control::list(CboSecondes, QRect(SideLeft, 4380, 615, 0), seconds(),
+                      QCoreApplication::translate("CarnavalaRioRules",
+                                                  "Temps d'affichage des cartes sélectionnées")));
     m_table.addControl(Control::label(QStringLiteral("Label1(1)"), QRect(10380, 4500, 420, 210),
-                                      QStringLiteral("Sec.")));
+                                      QCoreApplication::translate("CarnavalaRioRules", "Sec.")));
 }
 
 QPoint CarnavalaRioRules::cardPosition(int i)
@@ -57,9 +61,11 @@ FormLayout CarnavalaRioRules::layout() const
     form.area = QSize(10890, 6405);
     form.info = QRect(9660, 60, 1215, 2490);
     form.stackButtons(SideLeft, ButtonTops);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
-    form.lostQuestion = QStringLiteral(
+    form.toolTips[0] = QCoreApplication::translate("CarnavalaRioRules", "Jouer à la vorelle");
+    form.dealtPrompt = QCoreApplication::translate(
+        "CarnavalaRioRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.lostQuestion = QCoreApplication::translate(
+        "CarnavalaRioRules",
         "Désolé, vous avez perdu la partie. Voulez-vous recommencer une nouvelle vorelle ?");
     return form;
 }
@@ -88,7 +94,8 @@ void CarnavalaRioRules::Distribution()
     }
     cboSecondes().enabled = true;
     stopTimer();
-    m_host.setPrompt(QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CarnavalaRioRules", "Cliquez sur le bouton JOUER pour commencer la partie."));
 }
 
 void CarnavalaRioRules::load()
@@ -105,8 +112,8 @@ void CarnavalaRioRules::selected(const QString &)
 
 void CarnavalaRioRules::play()
 {
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CarnavalaRioRules", "Cliquez sur une des cartes du jeu pour commencer la vorelle."));
     cboSecondes().enabled = false;
 }
 
@@ -126,8 +133,9 @@ void CarnavalaRioRules::click(int index)
     if (m_vars.Premiere == NoCard) {
         m_vars.Premiere = qint16(i);
         turnUp(i);
-        m_host.setPrompt(
-            QStringLiteral("Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "CarnavalaRioRules",
+            "Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
         return;
     }
     m_vars.Seconde = qint16(i);
@@ -146,16 +154,17 @@ void CarnavalaRioRules::turnUp(int i)
 
 void CarnavalaRioRules::showFailedPair()
 {
-    m_host.setPrompt(
-        QStringLiteral("La carte choisie ne forme pas de paire avec la carte précédente."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CarnavalaRioRules", "La carte choisie ne forme pas de paire avec la carte précédente."));
     m_vars.Compteur = 0;
     startTimer(TickMs);
 }
 
 void CarnavalaRioRules::keepPair(int i)
 {
-    m_host.setPrompt(QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte "
-                                    "précédente. Cliquez sur une carte"));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CarnavalaRioRules", "BRAVO, La carte choisie forme une paire avec la carte "
+                             "précédente. Cliquez sur une carte"));
     for (int paired : {int(m_vars.Premiere), i}) {
         m_vars.EtatCarte[std::size_t(paired)] = true;
         carte(paired).hand = false;
@@ -180,7 +189,7 @@ void CarnavalaRioRules::timerTick()
     m_vars.Premiere = m_vars.Seconde = NoCard;
     m_vars.Compteur = 0;
     m_table.frames[Indicateur].visible = false;
-    m_host.setPrompt(QStringLiteral("Cliquez sur une carte."));
+    m_host.setPrompt(QCoreApplication::translate("CarnavalaRioRules", "Cliquez sur une carte."));
     stopTimer();
 }
 

@@ -4,6 +4,7 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -16,16 +17,24 @@ constexpr std::array<int, 4> ButtonTops{3600, 3960, 4320, 4740};
 constexpr int Ranks = 13;
 
 // What the player must lay on a card of the square, by the value of that card.
-const std::array<QString, Ranks> Wanted{
-    QStringLiteral("un 2"),     QStringLiteral("un 3"),     QStringLiteral("un 4"),
-    QStringLiteral("un 5"),     QStringLiteral("un 6"),     QStringLiteral("un 7"),
-    QStringLiteral("un 8"),     QStringLiteral("un 9"),     QStringLiteral("un 10"),
-    QStringLiteral("un VALET"), QStringLiteral("une DAME"), QStringLiteral("un ROI"),
-    QStringLiteral("un AS")};
+const std::array<const char *, Ranks> Wanted{QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 2"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 3"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 4"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 5"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 6"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 7"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 8"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 9"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un 10"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un VALET"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "une DAME"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un ROI"),
+                                             QT_TRANSLATE_NOOP("MaisoncarreeRules", "un AS")};
 
 const QString &reservePrompt()
 {
-    static const QString text = QStringLiteral("Glissez la carte de la réserve sur le jeu.");
+    static const QString text = QCoreApplication::translate(
+        "MaisoncarreeRules", "Glissez la carte de la réserve sur le jeu.");
     return text;
 }
 
@@ -38,7 +47,7 @@ MaisoncarreeRules::MaisoncarreeRules(const GameInfo &info, CoreContext context, 
     m_table.addGroup(QStringLiteral("Carte"), Cards::FullDeck);
     m_table.addGroup(QStringLiteral("Reserve"), 1);
     Picture &reserve = m_table.at(ReservePlace);
-    reserve.caption = QStringLiteral("RESERVE");
+    reserve.caption = QCoreApplication::translate("MaisoncarreeRules", "RESERVE");
     reserve.rect.moveTopLeft(ReservePosition);
     m_table.frames.append(Frame{});
 }
@@ -49,7 +58,8 @@ FormLayout MaisoncarreeRules::layout() const
     form.area = QSize(6975, 5415);
     form.info = QRect(4320, 60, 1335, 1950);
     form.stackButtons(ButtonLeft, ButtonTops);
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.dealtPrompt = QCoreApplication::translate(
+        "MaisoncarreeRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -124,12 +134,14 @@ void MaisoncarreeRules::Distribution()
     shuffle();
     for (int k = 0; k < Cards::FullDeck; ++k)
         carte(k).deal(dealt(k));
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "MaisoncarreeRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void MaisoncarreeRules::play()
 {
-    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "MaisoncarreeRules", "Cliquez sur la carte ci-dessous pour commencer la vorelle."));
     for (int k = 0; k < Cards::FullDeck; ++k) {
         Picture &card = carte(k);
         card.face = Picture::Face::Front;
@@ -144,15 +156,19 @@ void MaisoncarreeRules::hover(int index)
     m_table.frames[Indicateur].visible = false;
     switch (roleOf(index)) {
     case Role::Stock:
-        m_host.setPrompt(QStringLiteral("Glissez cette carte sur le jeu ou sur la réserve."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "MaisoncarreeRules", "Glissez cette carte sur le jeu ou sur la réserve."));
         break;
     case Role::Reserve:
-        m_host.setPrompt(QStringLiteral("Glissez cette carte sur le jeu."));
+        m_host.setPrompt(
+            QCoreApplication::translate("MaisoncarreeRules", "Glissez cette carte sur le jeu."));
         break;
     case Role::Square:
         if (const int value = Cards::CardValue(m_table.at(index).card); value > 0)
-            m_host.setPrompt(QStringLiteral("Vous devez poser ") + Wanted[std::size_t(value - 1)] +
-                             QStringLiteral(" sur cette carte."));
+            m_host.setPrompt(
+                QCoreApplication::translate("MaisoncarreeRules", "Vous devez poser ") +
+                QCoreApplication::translate("MaisoncarreeRules", Wanted[std::size_t(value - 1)]) +
+                QCoreApplication::translate("MaisoncarreeRules", " sur cette carte."));
         break;
     case Role::None:
         break;
@@ -254,14 +270,14 @@ QString MaisoncarreeRules::placeName(int index) const
         const QPoint at = m_table.at(index).rect.topLeft();
         const auto row = std::find(SquareTops.begin(), SquareTops.end(), at.y());
         const auto column = std::find(SquareLefts.begin(), SquareLefts.end(), at.x());
-        return QStringLiteral("Carré, rangée %1, pile %2")
+        return QCoreApplication::translate("MaisoncarreeRules", "Carré, rangée %1, pile %2")
             .arg(row - SquareTops.begin() + 1)
             .arg(column - SquareLefts.begin() + 1);
     }
     case Role::Stock:
-        return QStringLiteral("Pioche");
+        return QCoreApplication::translate("MaisoncarreeRules", "Pioche");
     case Role::Reserve:
-        return QStringLiteral("Réserve");
+        return QCoreApplication::translate("MaisoncarreeRules", "Réserve");
     case Role::None:
         break;
     }

@@ -4,6 +4,7 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -24,10 +25,11 @@ const std::array<QString, CleSongesRules::Piles> ColumnKeys{
     QStringLiteral("VA"), QStringLiteral("DA"), QStringLiteral("RO"), QStringLiteral("AS")};
 
 // The ranks of the columns, in words.
-const std::array<QString, CleSongesRules::Piles> ColumnRanks{
-    QStringLiteral("sept"), QStringLiteral("huit"),   QStringLiteral("neuf"),
-    QStringLiteral("dix"),  QStringLiteral("valets"), QStringLiteral("dames"),
-    QStringLiteral("rois"), QStringLiteral("as")};
+const std::array<const char *, CleSongesRules::Piles> ColumnRanks{
+    QT_TRANSLATE_NOOP("CleSongesRules", "sept"),   QT_TRANSLATE_NOOP("CleSongesRules", "huit"),
+    QT_TRANSLATE_NOOP("CleSongesRules", "neuf"),   QT_TRANSLATE_NOOP("CleSongesRules", "dix"),
+    QT_TRANSLATE_NOOP("CleSongesRules", "valets"), QT_TRANSLATE_NOOP("CleSongesRules", "dames"),
+    QT_TRANSLATE_NOOP("CleSongesRules", "rois"),   QT_TRANSLATE_NOOP("CleSongesRules", "as")};
 
 QString rankKey(const QString &code)
 {
@@ -56,7 +58,8 @@ FormLayout CleSongesRules::layout() const
     form.info = QRect(9720, 120, 1215, 2490);
     for (std::size_t i = 0; i < form.buttons.size(); ++i)
         form.buttons[i] = QRect(SideLeft, ButtonTops[i], ButtonWidth, ButtonHeight);
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.dealtPrompt = QCoreApplication::translate(
+        "CleSongesRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -105,13 +108,14 @@ void CleSongesRules::Distribution()
         carte(k).tag += FaceDown;
     }
     EnregistrerPosition(NoCard, NoCard);
-    m_host.setPrompt(QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CleSongesRules", "Cliquez sur le bouton JOUER pour commencer la partie."));
 }
 
 void CleSongesRules::play()
 {
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CleSongesRules", "Cliquez sur une des cartes du jeu pour commencer la vorelle."));
 }
 
 void CleSongesRules::hover(int index)
@@ -148,8 +152,8 @@ void CleSongesRules::choose(int k)
     if (m_vars.Premiere == NoCard) {
         m_vars.Premiere = k;
         frame.surround(carte(k));
-        m_host.setPrompt(
-            QStringLiteral("Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "CleSongesRules", "Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
         return;
     }
     if (k == m_vars.Premiere)
@@ -159,12 +163,14 @@ void CleSongesRules::choose(int k)
     m_vars.Premiere = NoCard;
     frame.visible = false;
     if (!pair) {
-        m_host.setPrompt(QStringLiteral("La carte choisie ne forme pas de paire avec la carte "
-                                        "précédente. Cliquez sur une carte."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "CleSongesRules", "La carte choisie ne forme pas de paire avec la carte "
+                              "précédente. Cliquez sur une carte."));
         return;
     }
-    m_host.setPrompt(QStringLiteral("BRAVO, La carte choisie forme une paire avec la carte "
-                                    "précédente. Cliquez sur une carte"));
+    m_host.setPrompt(QCoreApplication::translate(
+        "CleSongesRules", "BRAVO, La carte choisie forme une paire avec la carte "
+                          "précédente. Cliquez sur une carte"));
     toColumn(first);
     toColumn(k);
     EnregistrerPosition(first, k);
@@ -220,8 +226,9 @@ void CleSongesRules::FinDePartie()
             }
         }
     }
-    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
-                         : QStringLiteral("DESOLE, vous avez perdu..."));
+    m_host.setPrompt(
+        won ? QCoreApplication::translate("CleSongesRules", "BRAVO, vous avez gagné...")
+            : QCoreApplication::translate("CleSongesRules", "DESOLE, vous avez perdu..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(won);
 }
@@ -234,9 +241,9 @@ QString CleSongesRules::placeName(int index) const
     const QRect &at = m_table.at(index).rect;
     const int column = (at.left() - PileLeft) / PileStep;
     if (at.top() == PileTop)
-        return QStringLiteral("Pile %1").arg(column + 1);
-    return QStringLiteral("Colonne des %1, carte %2")
-        .arg(ColumnRanks[std::size_t(column)])
+        return QCoreApplication::translate("CleSongesRules", "Pile %1").arg(column + 1);
+    return QCoreApplication::translate("CleSongesRules", "Colonne des %1, carte %2")
+        .arg(QCoreApplication::translate("CleSongesRules", ColumnRanks[std::size_t(column)]))
         .arg((at.top() - ColumnTop) / ColumnStep + 1);
 }
 

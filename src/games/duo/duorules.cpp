@@ -4,6 +4,8 @@
 #include "games/gameinfo.h"
 #include "games/line/linerules.h"
 
+#include <QCoreApplication>
+
 std::unique_ptr<GameRules> MakeDuoRules(const GameInfo &info, CoreContext context, GameHost &host)
 {
     // Carte(52) is never shown: it only reads as the empty place after a full line.
@@ -11,6 +13,6 @@ std::unique_ptr<GameRules> MakeDuoRules(const GameInfo &info, CoreContext contex
         info, context, host, LineRules::Setup{.shownPlaces = Cards::FullDeck},
         SlideRules::Slide{.target = -1,
                           .draggedLeaves = false,
-                          .prompt =
-                              QStringLiteral("Glissez cette carte sur la carte précédente.")});
+                          .prompt = QCoreApplication::translate(
+                              "DuoRules", "Glissez cette carte sur la carte précédente.")});
 }

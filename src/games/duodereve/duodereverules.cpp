@@ -4,6 +4,8 @@
 #include "games/gameinfo.h"
 #include "games/line/linerules.h"
 
+#include <QCoreApplication>
+
 std::unique_ptr<GameRules> MakeDuodereveRules(const GameInfo &info, CoreContext context,
                                               GameHost &host)
 {
@@ -13,5 +15,6 @@ std::unique_ptr<GameRules> MakeDuodereveRules(const GameInfo &info, CoreContext 
         LineRules::Setup{.borders = true, .order = LineRules::Order::QueenFirstKingLast},
         SlideRules::Slide{.target = 1,
                           .draggedLeaves = true,
-                          .prompt = QStringLiteral("Glissez cette carte sous la carte suivante.")});
+                          .prompt = QCoreApplication::translate(
+                              "DuoDeReveRules", "Glissez cette carte sous la carte suivante.")});
 }

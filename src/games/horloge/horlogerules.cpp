@@ -4,6 +4,7 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -96,9 +97,10 @@ FormLayout HorlogeRules::layout() const
     form.area = QSize(10995, 7770);
     form.info = QRect(8340, 60, 1515, 1890);
     form.stackButtons(KingsLeft, ButtonTops);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.toolTips[0] = QCoreApplication::translate("HorlogeRules", "Jouer à la vorelle");
+    form.toolTips[2] = QCoreApplication::translate("HorlogeRules", "Afficher les règles du jeu");
+    form.dealtPrompt = QCoreApplication::translate(
+        "HorlogeRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -131,13 +133,15 @@ void HorlogeRules::Distribution()
         m_table.bringToFront(FirstSabot + k);
         carte(k).deal(QString());
     }
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "HorlogeRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void HorlogeRules::play()
 {
     sabot(m_vars.IndexSabot).hand = true;
-    m_host.setPrompt(QStringLiteral(
+    m_host.setPrompt(QCoreApplication::translate(
+        "HorlogeRules",
         "Cliquez sur la première carte au milieu du jeu pour commencer la vorelle."));
 }
 
@@ -159,10 +163,12 @@ void HorlogeRules::turnCentreCard()
     card.hand = true;
     card.rect.moveTopLeft(HandPosition);
     card.face = Picture::Face::Front;
-    m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit voulu."));
+    m_host.setPrompt(
+        QCoreApplication::translate("HorlogeRules", "Glissez la carte à l'endroit voulu."));
     if (isKing(card.card))
-        layKing(index, QStringLiteral("Cliquez sur la carte au milieu du jeu pour continuer "
-                                      "celui-ci."));
+        layKing(index, QCoreApplication::translate(
+                           "HorlogeRules", "Cliquez sur la carte au milieu du jeu pour continuer "
+                                           "celui-ci."));
     FinDePartie();
 }
 
@@ -202,8 +208,10 @@ void HorlogeRules::placeCard(int source, int target)
     placed.face = Picture::Face::Front;
     placed.rect.translate(TurnedShift, 0);
     if (isKing(hand.card))
-        layKing(source, QStringLiteral("Cliquez sur la carte au milieu du jeu pour continuer la "
-                                       "vorelle."));
+        layKing(source,
+                QCoreApplication::translate(
+                    "HorlogeRules", "Cliquez sur la carte au milieu du jeu pour continuer la "
+                                    "vorelle."));
     FinDePartie();
 }
 
@@ -222,7 +230,8 @@ void HorlogeRules::layKing(int source, const QString &goOn)
     ++m_vars.NbRois;
     --m_vars.IndexSabot;
     if (m_vars.IndexSabot == NoCentre) {
-        m_host.setPrompt(QStringLiteral("Cliquez sur les cartes restantes à découvrir."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "HorlogeRules", "Cliquez sur les cartes restantes à découvrir."));
         return;
     }
     sabot(m_vars.IndexSabot).hand = true;
@@ -278,14 +287,16 @@ void HorlogeRules::FinDePartie()
 QString HorlogeRules::placeName(int picture) const
 {
     if (isHourCard(picture))
-        return QStringLiteral("Heure %1").arg(hourOf(picture));
+        return QCoreApplication::translate("HorlogeRules", "Heure %1").arg(hourOf(picture));
     if (picture >= FirstCarte && picture < FirstHourCard)
-        return QStringLiteral("Colonne des rois, carte %1").arg(picture - FirstCarte + 1);
+        return QCoreApplication::translate("HorlogeRules", "Colonne des rois, carte %1")
+            .arg(picture - FirstCarte + 1);
     if (picture < FirstSabot || picture >= FirstSabot + Kings)
         return {};
     // The centre cards wait face down; the one turned is carried.
-    return m_table.at(picture).face == Picture::Face::Back ? QStringLiteral("Centre")
-                                                           : QStringLiteral("Carte en main");
+    return m_table.at(picture).face == Picture::Face::Back
+               ? QCoreApplication::translate("HorlogeRules", "Centre")
+               : QCoreApplication::translate("HorlogeRules", "Carte en main");
 }
 
 std::unique_ptr<GameRules> MakeHorlogeRules(const GameInfo &info, CoreContext context,

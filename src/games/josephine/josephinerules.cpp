@@ -4,6 +4,7 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -32,8 +33,8 @@ FormLayout JosephineRules::layout() const
     form.area = QSize(10995, 6495);
     form.info = QRect(SideLeft, 120, 1155, 2310);
     form.stackButtons(SideLeft, ButtonTops);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
+    form.toolTips[0] = QCoreApplication::translate("JosephineRules", "Jouer à la vorelle");
+    form.toolTips[2] = QCoreApplication::translate("JosephineRules", "Afficher les règles du jeu");
     return form;
 }
 
@@ -85,12 +86,14 @@ void JosephineRules::Distribution()
         if (k >= FirstReserve)
             carte(k).tag += FaceDownMark;
     }
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "JosephineRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void JosephineRules::play()
 {
-    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour jouer"));
+    m_host.setPrompt(QCoreApplication::translate("JosephineRules",
+                                                 "Cliquez sur la carte ci-dessous pour jouer"));
     for (int k = 0; k < TableCards; ++k)
         carte(k).face = Picture::Face::Front;
     for (int column = 0; column < Columns; ++column)
@@ -123,14 +126,15 @@ void JosephineRules::click(int index)
         return;
     }
     if (k == m_vars.Selection1) {
-        m_host.setPrompt(
-            QStringLiteral("Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "JosephineRules", "Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
         return;
     }
     if (rank(k) != rank(m_vars.Selection1)) {
         m_vars.Selection1 = NoCard;
-        m_host.setPrompt(QStringLiteral("La carte choisie ne forme pas de paire avec la carte "
-                                        "précédente. Cliquez sur une carte."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "JosephineRules", "La carte choisie ne forme pas de paire avec la carte "
+                              "précédente. Cliquez sur une carte."));
         return;
     }
     removePair(m_vars.Selection1, k);
@@ -149,13 +153,14 @@ void JosephineRules::selectFirst(int k)
 {
     m_vars.Selection1 = k;
     indicateur().surround(carte(k));
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "JosephineRules", "Cliquez sur une deuxième carte pour essayer d'obtenir une paire."));
 }
 
 void JosephineRules::removePair(int first, int second)
 {
-    m_host.setPrompt(QStringLiteral(
+    m_host.setPrompt(QCoreApplication::translate(
+        "JosephineRules",
         "BRAVO, La carte choisie forme une paire avec la carte précédente. Cliquez sur une carte"));
     for (int k : {first, second}) {
         carte(k).tag = Paired;
@@ -208,8 +213,10 @@ QString JosephineRules::placeName(int index) const
         return {};
     const int k = index - FirstCarte;
     if (k >= FirstReserve)
-        return QStringLiteral("Réserve");
-    return QStringLiteral("Colonne %1, carte %2").arg(k % Columns + 1).arg(k / Columns + 1);
+        return QCoreApplication::translate("JosephineRules", "Réserve");
+    return QCoreApplication::translate("JosephineRules", "Colonne %1, carte %2")
+        .arg(k % Columns + 1)
+        .arg(k / Columns + 1);
 }
 
 std::unique_ptr<GameRules> MakeJosephineRules(const GameInfo &info, CoreContext context,

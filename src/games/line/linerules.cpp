@@ -3,6 +3,7 @@
 
 #include "games/gamehost.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -39,8 +40,8 @@ FormLayout LineRules::layout() const
     form.info = QRect(QPoint(InfoLeft, InfoTop), m_setup.infoSize);
     for (std::size_t i = 0; i < form.buttons.size(); ++i)
         form.buttons[i] = QRect(QPoint(SideLeft, ButtonTops[i]), ButtonSize);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
+    form.toolTips[0] = QCoreApplication::translate("LineRules", "Jouer à la vorelle");
+    form.toolTips[2] = QCoreApplication::translate("LineRules", "Afficher les règles du jeu");
     form.maximiseMainWindow = true;
     return form;
 }
@@ -71,12 +72,14 @@ void LineRules::Distribution()
     stock.face = Picture::Face::Back;
     stock.visible = true;
     stock.hand = false;
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "LineRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void LineRules::play()
 {
-    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour jouer"));
+    m_host.setPrompt(
+        QCoreApplication::translate("LineRules", "Cliquez sur la carte ci-dessous pour jouer"));
     m_table.at(sabot()).hand = true;
 }
 
@@ -111,10 +114,11 @@ void LineRules::Sabot_Click()
 QString LineRules::placeName(int picture) const
 {
     if (picture == sabot())
-        return QStringLiteral("Pioche");
+        return QCoreApplication::translate("LineRules", "Pioche");
     const int place = m_line.placeOf(picture);
-    return place == CardLine::NoPlace ? QString()
-                                      : QStringLiteral("Ligne, place %1").arg(place + 1);
+    return place == CardLine::NoPlace
+               ? QString()
+               : QCoreApplication::translate("LineRules", "Ligne, place %1").arg(place + 1);
 }
 
 QStringList LineRules::cardCodes() const
@@ -135,8 +139,9 @@ void LineRules::FinDePartie()
     const bool hasWon = won();
     if (!hasWon && (!m_line.stockEmpty() || canPlay()))
         return;
-    m_host.setPrompt(hasWon ? QStringLiteral("BRAVO, vous avez gagné...")
-                            : QStringLiteral("DESOLE, vous avez perdu..."));
+    m_host.setPrompt(hasWon
+                         ? QCoreApplication::translate("LineRules", "BRAVO, vous avez gagné...")
+                         : QCoreApplication::translate("LineRules", "DESOLE, vous avez perdu..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(hasWon);
 }
@@ -159,8 +164,9 @@ void SlideRules::hover(int picture)
     const bool movable = m_line.framed(place, 1);
     m_host.setPrompt(movable
                          ? m_slide.prompt
-                         : QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter "
-                                          "au jeu."));
+                         : QCoreApplication::translate(
+                               "LineRules", "Cliquez sur la carte de la réserve afin de l'ajouter "
+                                            "au jeu."));
     Picture &card = m_table.at(picture);
     card.hand = movable;
     card.draggable = movable;

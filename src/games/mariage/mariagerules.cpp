@@ -4,41 +4,56 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 namespace {
 
 constexpr QRect SupprimerRect{LineRules::SideLeft, 2820, 1095, 315};
 
-const QString OneSelected =
-    QStringLiteral("Cliquez sur le bouton SUPPRIMER pour enlever la carte du jeu.");
-const QString TwoSelected =
-    QStringLiteral("Cliquez sur le bouton SUPPRIMER pour enlever les cartes du jeu.");
-const QString SelectAgain =
-    QStringLiteral("Cliquez sur la/les cartes qui peuvent être sélectionnées.");
-const QString SelectNeighbour =
-    QStringLiteral("Selectionnez une carte adjacente à la première carte selectionnée.");
+QString OneSelected()
+{
+    return QCoreApplication::translate(
+        "MariageRules", "Cliquez sur le bouton SUPPRIMER pour enlever la carte du jeu.");
+}
+QString TwoSelected()
+{
+    return QCoreApplication::translate(
+        "MariageRules", "Cliquez sur le bouton SUPPRIMER pour enlever les cartes du jeu.");
+}
+QString SelectAgain()
+{
+    return QCoreApplication::translate("MariageRules",
+                                       "Cliquez sur la/les cartes qui peuvent être sélectionnées.");
+}
+QString SelectNeighbour()
+{
+    return QCoreApplication::translate(
+        "MariageRules", "Selectionnez une carte adjacente à la première carte selectionnée.");
+}
 
 } // namespace
 
 MariageRules::MariageRules(const GameInfo &info, CoreContext context, GameHost &host)
-    : LineRules(info, context, host,
-                {.places = Places,
-                 .shownPlaces = Places,
-                 .borders = true,
-                 .order = Order::QueenFirstKingLast,
-                 .frames = 2,
-                 .infoSize = {1455, 2670},
-                 .dealPrompt = QStringLiteral(
-                     "Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")})
+    : LineRules(
+          info, context, host,
+          {.places = Places,
+           .shownPlaces = Places,
+           .borders = true,
+           .order = Order::QueenFirstKingLast,
+           .frames = 2,
+           .infoSize = {1455, 2670},
+           .dealPrompt = QCoreApplication::translate(
+               "MariageRules", "Cliquez sur la carte de la réserve afin de l'ajouter au jeu.")})
 {
     keepState(m_vars);
     Control button;
     button.name = QString::fromLatin1(Supprimer);
     button.kind = Control::Kind::Button;
     button.rect = SupprimerRect;
-    button.text = QStringLiteral("&Supprimer");
-    button.toolTip = QStringLiteral("Supprimer la/les cartes sélectionnées");
+    button.text = QCoreApplication::translate("MariageRules", "&Supprimer");
+    button.toolTip =
+        QCoreApplication::translate("MariageRules", "Supprimer la/les cartes sélectionnées");
     button.enabled = false;
     m_table.addControl(button);
 }
@@ -69,16 +84,18 @@ void MariageRules::hover(int picture)
     const bool canGo = removable(place);
     QString prompt;
     if (canGo)
-        prompt = QStringLiteral(
+        prompt = QCoreApplication::translate(
+            "MariageRules",
             "Cliquez sur cette carte puis sur le bouton SUPPRIMER pour l'enlever du jeu.");
     else if (m_vars.Selection2 != NoSelection)
-        prompt = TwoSelected;
+        prompt = TwoSelected();
     else if (m_vars.Selection1 != NoSelection)
-        prompt = aloneRemovable() ? OneSelected : SelectNeighbour;
+        prompt = aloneRemovable() ? OneSelected() : SelectNeighbour();
     else if (m_line.stockEmpty())
-        prompt = SelectAgain;
+        prompt = SelectAgain();
     else
-        prompt = QStringLiteral("Cliquez sur la carte de la réserve afin de l'ajouter au jeu.");
+        prompt = QCoreApplication::translate(
+            "MariageRules", "Cliquez sur la carte de la réserve afin de l'ajouter au jeu.");
     m_host.setPrompt(prompt);
     m_table.at(picture).hand = canGo;
 }
@@ -91,15 +108,16 @@ void MariageRules::cardClicked(int place)
         return;
     if (m_vars.Selection1 == NoSelection) {
         m_vars.Selection1 = place;
-        choose(place, Indicateur0, aloneRemovable() ? OneSelected : SelectNeighbour);
+        choose(place, Indicateur0, aloneRemovable() ? OneSelected() : SelectNeighbour());
     } else if (place == m_vars.Selection1) {
-        m_host.setPrompt(QStringLiteral(
+        m_host.setPrompt(QCoreApplication::translate(
+            "MariageRules",
             "Selectionnez une autre carte différent de la première carte selectionnée."));
     } else if (std::abs(place - m_vars.Selection1) != 1) {
-        m_host.setPrompt(SelectNeighbour);
+        m_host.setPrompt(SelectNeighbour());
     } else {
         m_vars.Selection2 = place;
-        choose(place, Indicateur1, TwoSelected);
+        choose(place, Indicateur1, TwoSelected());
     }
 }
 
@@ -129,7 +147,7 @@ void MariageRules::press(const QString &name)
         // A pair refused starts the selection again; a card refused waits for its neighbour.
         if (pair)
             resetChoice();
-        m_host.setPrompt(pair ? SelectAgain : SelectNeighbour);
+        m_host.setPrompt(pair ? SelectAgain() : SelectNeighbour());
         return;
     }
     SupprimerCartes(first, count);

@@ -5,6 +5,7 @@
 #include "games/gameinfo.h"
 #include "games/picturenames.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdlib>
 
@@ -44,9 +45,10 @@ FormLayout MontecarloRules::layout() const
     constexpr std::array<int, 4> buttonTops{6360, 6720, 7080, 7500};
     for (std::size_t i = 0; i < form.buttons.size(); ++i)
         form.buttons[i] = QRect(StockLeft, buttonTops[i], CardWidth, 315);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.toolTips[0] = QCoreApplication::translate("MontecarloRules", "Jouer à la vorelle");
+    form.toolTips[2] = QCoreApplication::translate("MontecarloRules", "Afficher les règles du jeu");
+    form.dealtPrompt = QCoreApplication::translate(
+        "MontecarloRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -89,12 +91,14 @@ void MontecarloRules::Distribution()
     shuffle();
     for (int k = 0; k < Cards::FullDeck; ++k)
         carte(k).card = dealt(k);
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "MontecarloRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void MontecarloRules::play()
 {
-    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "MontecarloRules", "Cliquez sur la carte ci-dessous pour commencer la vorelle."));
     // The grid shows the first 25 cards; their own images stay face down in the pile.
     for (int i = 0; i < GridSize; ++i) {
         place(i).card = carte(i).card;
@@ -146,7 +150,8 @@ void MontecarloRules::click(int index)
     if (m_vars.selection1 == NoPlace) {
         m_vars.selection1 = at;
         frame.surround(place(at));
-        m_host.setPrompt(QStringLiteral("Selectionnez une deuxième carte."));
+        m_host.setPrompt(
+            QCoreApplication::translate("MontecarloRules", "Selectionnez une deuxième carte."));
         return;
     }
     // A second click on the first card keeps it selected.
@@ -159,8 +164,9 @@ void MontecarloRules::click(int index)
     if (!neighbours(m_vars.selection1, at)) {
         frame.visible = false;
         m_vars.selection1 = m_vars.selection2 = NoPlace;
-        m_host.setPrompt(
-            QStringLiteral("Selectionnez 2 cartes adjacentes de même valeur ou de même famille."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "MontecarloRules",
+            "Selectionnez 2 cartes adjacentes de même valeur ou de même famille."));
         return;
     }
     // Neighbours that do not match keep both selections: the next click replaces the second.
@@ -192,8 +198,8 @@ void MontecarloRules::removePair(int a, int b)
             place(i).visible = false;
         }
     }
-    m_host.setPrompt(
-        QStringLiteral("BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"));
+    m_host.setPrompt(QCoreApplication::translate(
+        "MontecarloRules", "BRAVO, Les cartes choisies forment une paire. Cliquez sur une carte"));
     FinDePartie();
 }
 
@@ -273,8 +279,9 @@ void MontecarloRules::FinDePartie()
             }
         }
     }
-    m_host.setPrompt(won ? QStringLiteral("BRAVO, vous avez gagné...")
-                         : QStringLiteral("DESOLE, vous avez perdu..."));
+    m_host.setPrompt(
+        won ? QCoreApplication::translate("MontecarloRules", "BRAVO, vous avez gagné...")
+            : QCoreApplication::translate("MontecarloRules", "DESOLE, vous avez perdu..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(won);
 }
@@ -288,11 +295,11 @@ QString MontecarloRules::placeName(int index) const
         return {};
     switch (stockPlace(index - FirstCarte)) {
     case StockPlace::Upper:
-        return QStringLiteral("Pioche, première carte visible");
+        return QCoreApplication::translate("MontecarloRules", "Pioche, première carte visible");
     case StockPlace::Lower:
-        return QStringLiteral("Pioche, seconde carte visible");
+        return QCoreApplication::translate("MontecarloRules", "Pioche, seconde carte visible");
     case StockPlace::Pile:
-        return QStringLiteral("Pioche, cartes cachées");
+        return QCoreApplication::translate("MontecarloRules", "Pioche, cartes cachées");
     case StockPlace::Parked:
         return {}; // out of sight
     }

@@ -8,6 +8,7 @@
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -44,20 +45,20 @@ PoussePousseRules::PoussePousseRules(const GameInfo &info, CoreContext context, 
     m_table.frames.append(Frame{});
 
     // As wide as the list: the fonts that stand in for MS Sans Serif are wider than it.
-    Control &caption = m_table.addControl(Control::label(QStringLiteral("Label1"),
-                                                         QRect(SideLeft, 2580, ButtonWidth, 195),
-                                                         QStringLiteral("Famille:")));
+    Control &caption = m_table.addControl(
+        Control::label(QStringLiteral("Label1"), QRect(SideLeft, 2580, ButtonWidth, 195),
+                       QCoreApplication::translate("PoussePousseRules", "Famille:")));
     caption.colour = 0xFFFFFF;
     caption.fontFamily = QStringLiteral("MS Sans Serif");
     caption.fontPoints = 8;
     caption.bold = true;
 
     // Hearts until load() reads the stored suit, so that no deal ever runs without one.
-    Control &list =
-        m_table.addControl(Control::list(Famille, QRect(SideLeft, 2820, ButtonWidth, ButtonHeight),
-                                         {QStringLiteral("PIQUE"), QStringLiteral("CARREAU"),
-                                          QStringLiteral("TREFLE"), QStringLiteral("COEUR")},
-                                         QStringLiteral("Famille")));
+    Control &list = m_table.addControl(
+        Control::list(Famille, QRect(SideLeft, 2820, ButtonWidth, ButtonHeight),
+                      {QStringLiteral("PIQUE"), QStringLiteral("CARREAU"), QStringLiteral("TREFLE"),
+                       QStringLiteral("COEUR")},
+                      QCoreApplication::translate("PoussePousseRules", "Famille")));
     list.current = int(list.entries.size()) - 1;
     list.text = list.entries.constLast();
 }
@@ -69,7 +70,8 @@ FormLayout PoussePousseRules::layout() const
     form.info = QRect(SideLeft, 60, 1335, 1950);
     for (std::size_t i = 0; i < form.buttons.size(); ++i)
         form.buttons[i] = QRect(SideLeft, ButtonTops[i], ButtonWidth, ButtonHeight);
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.dealtPrompt = QCoreApplication::translate(
+        "PoussePousseRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -136,7 +138,8 @@ void PoussePousseRules::Distribution()
         place(i).tag = Joker;
     mix();
     famille().enabled = true;
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "PoussePousseRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 // The grid's own mixing, after the deck's: with the jokers alike, every result can be solved.
@@ -160,7 +163,8 @@ void PoussePousseRules::exchange(int a, int b)
 
 void PoussePousseRules::play()
 {
-    m_host.setPrompt(QStringLiteral("Glissez les cartes à la bonne place."));
+    m_host.setPrompt(
+        QCoreApplication::translate("PoussePousseRules", "Glissez les cartes à la bonne place."));
     for (int i = 0; i < Places; ++i) {
         Picture &spot = place(i);
         if (spot.tag == Joker) {
@@ -199,10 +203,12 @@ bool PoussePousseRules::touchesHole(int p) const
 void PoussePousseRules::hover(int index)
 {
     if (index < 0) {
-        m_host.setPrompt(
-            inProgress()
-                ? QStringLiteral("Glissez les cartes à la bonne place")
-                : QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle."));
+        m_host.setPrompt(inProgress()
+                             ? QCoreApplication::translate("PoussePousseRules",
+                                                           "Glissez les cartes à la bonne place")
+                             : QCoreApplication::translate(
+                                   "PoussePousseRules",
+                                   "Appuyez sur le bouton JOUER pour commencer la vorelle."));
         return;
     }
     const int p = placeOf(index);
@@ -212,17 +218,20 @@ void PoussePousseRules::hover(int index)
     for (int i = 0; i < Places; ++i)
         place(i).hand = false;
     if (place(p).tag.isEmpty()) {
-        m_host.setPrompt(QStringLiteral("Servez-vous de cette carte vierge pour glisser les "
-                                        "cartes à leurs emplacements."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "PoussePousseRules", "Servez-vous de cette carte vierge pour glisser les "
+                                 "cartes à leurs emplacements."));
         return;
     }
     // On the places of the suit, the prompt names the card that belongs there.
     if (p >= Ace && p <= King)
-        m_host.setPrompt(QStringLiteral("Vous devez mettre le ") + Cards::RankWord(p) +
-                         QStringLiteral(" DE ") + familleText() +
-                         QStringLiteral(" à cet emplacement"));
+        m_host.setPrompt(QCoreApplication::translate("PoussePousseRules", "Vous devez mettre le ") +
+                         Cards::RankWord(p) +
+                         QCoreApplication::translate("PoussePousseRules", " DE ") + familleText() +
+                         QCoreApplication::translate("PoussePousseRules", " à cet emplacement"));
     else if (place(p).tag == Joker)
-        m_host.setPrompt(QStringLiteral("Glissez cette carte au début ou à la fin du jeu"));
+        m_host.setPrompt(QCoreApplication::translate(
+            "PoussePousseRules", "Glissez cette carte au début ou à la fin du jeu"));
     if (touchesHole(p)) {
         m_table.frames[Indicateur].surround(place(p));
         place(p).hand = true;
@@ -256,7 +265,7 @@ void PoussePousseRules::FinDePartie()
         if (place(value).tag != QString::number(value))
             return;
     }
-    m_host.setPrompt(QStringLiteral("BRAVO, vous avez gagné..."));
+    m_host.setPrompt(QCoreApplication::translate("PoussePousseRules", "BRAVO, vous avez gagné..."));
     // The window records the game and may deal again: nothing may follow.
     m_host.gameOver(true);
 }

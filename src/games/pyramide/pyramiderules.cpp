@@ -4,6 +4,7 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -41,10 +42,12 @@ PyramideRules::PyramideRules(const GameInfo &info, CoreContext context, GameHost
     m_table.frames.append(Frame{.colour = Frame::Colour::Blue});
     Control label = Control::label(
         QStringLiteral("Label1"), QRect(120, 7200, 9540, 675),
-        QStringLiteral("Pour selectionner la/les cartes dans la pyramide, appuyez sur le bouton "
-                       "gauche de votre souris. Pour déplacer les cartes dans la pyramide, appuyez "
-                       "sur le bouton droit de votre curseur puis, maintenez le bouton gauche "
-                       "pressé et déplacez la carte."));
+        QCoreApplication::translate(
+            "PyramideRules",
+            "Pour selectionner la/les cartes dans la pyramide, appuyez sur le bouton "
+            "gauche de votre souris. Pour déplacer les cartes dans la pyramide, appuyez "
+            "sur le bouton droit de votre curseur puis, maintenez le bouton gauche "
+            "pressé et déplacez la carte."));
     label.colour = 0xFFFFFF;
     m_table.addControl(label);
 }
@@ -55,9 +58,10 @@ FormLayout PyramideRules::layout() const
     form.area = QSize(11115, 7995);
     form.info = QRect(9660, 120, 1335, 3450);
     form.stackButtons(ButtonLeft, ButtonTops);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.toolTips[0] = QCoreApplication::translate("PyramideRules", "Jouer à la vorelle");
+    form.toolTips[2] = QCoreApplication::translate("PyramideRules", "Afficher les règles du jeu");
+    form.dealtPrompt = QCoreApplication::translate(
+        "PyramideRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -168,13 +172,15 @@ void PyramideRules::Distribution()
     shuffle();
     for (int k = 0; k < Cards::FullDeck; ++k)
         carte(k).deal(dealt(k));
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "PyramideRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void PyramideRules::play()
 {
-    m_host.setPrompt(QStringLiteral("Supprimer les paires de 13 points ou cliquez sur la carte "
-                                    "ci-dessous pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "PyramideRules", "Supprimer les paires de 13 points ou cliquez sur la carte "
+                         "ci-dessous pour commencer la vorelle."));
     for (int at = 0; at < Places; ++at) {
         place(at).card = carte(at).card;
         place(at).face = Picture::Face::Front;
@@ -225,7 +231,8 @@ void PyramideRules::turnStockCard(int k)
     if (card.tag.toInt() != King)
         return;
     card.visible = false;
-    m_host.setPrompt(QStringLiteral("La carte était un ROI. Cliquez sur la nouvelle carte."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "PyramideRules", "La carte était un ROI. Cliquez sur la nouvelle carte."));
     FinDePartie();
 }
 
@@ -237,15 +244,17 @@ void PyramideRules::selectCard(int at)
             m_vars.Selection1 = qint16(at);
             m_vars.ValeurSelection1 = qint16(value(at));
             frame.surround(place(at));
-            m_host.setPrompt(QStringLiteral(
+            m_host.setPrompt(QCoreApplication::translate(
+                "PyramideRules",
                 "Cliquez sur une deuxième carte pour essayer d'obtenir une paire de 13 points."));
             return;
         }
         emptyPlace(at);
         hideFrames();
-        m_host.setPrompt(QStringLiteral("Vous avez cliqué sur un ROI qui vaut 13 points. "
-                                        "Selectionnez un autre roi ou une autre paire de cartes "
-                                        "totalisant 13 points..."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "PyramideRules", "Vous avez cliqué sur un ROI qui vaut 13 points. "
+                             "Selectionnez un autre roi ou une autre paire de cartes "
+                             "totalisant 13 points..."));
         FinDePartie();
         return;
     }
@@ -257,14 +266,16 @@ void PyramideRules::selectCard(int at)
     m_vars = Variables{};
     hideFrames();
     if (!pair) {
-        m_host.setPrompt(QStringLiteral("La carte choisie ne forme pas 13 points avec la carte "
-                                        "choisie précédemment. Cliquez sur une carte."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "PyramideRules", "La carte choisie ne forme pas 13 points avec la carte "
+                             "choisie précédemment. Cliquez sur une carte."));
         return;
     }
     emptyPlace(first);
     emptyPlace(at);
-    m_host.setPrompt(QStringLiteral("BRAVO, La carte choisie forme une paire de 13 points avec la "
-                                    "carte précédente. Cliquez sur une carte"));
+    m_host.setPrompt(QCoreApplication::translate(
+        "PyramideRules", "BRAVO, La carte choisie forme une paire de 13 points avec la "
+                         "carte précédente. Cliquez sur une carte"));
     FinDePartie();
 }
 
@@ -373,11 +384,13 @@ QString PyramideRules::placeName(int picture) const
         int row = 1;
         while (at >= row * (row + 1) / 2)
             ++row;
-        return QStringLiteral("Pyramide, rangée %1, carte %2")
+        return QCoreApplication::translate("PyramideRules", "Pyramide, rangée %1, carte %2")
             .arg(row)
             .arg(at - row * (row - 1) / 2 + 1);
     }
-    return picture >= FirstCarte && picture < FirstPlace ? QStringLiteral("Pioche") : QString();
+    return picture >= FirstCarte && picture < FirstPlace
+               ? QCoreApplication::translate("PyramideRules", "Pioche")
+               : QString();
 }
 
 std::unique_ptr<GameRules> MakePyramideRules(const GameInfo &info, CoreContext context,

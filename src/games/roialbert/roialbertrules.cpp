@@ -4,6 +4,7 @@
 #include "games/gamehost.h"
 #include "games/gameinfo.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -33,9 +34,13 @@ bool red(const Picture &card)
 QString suitWord(const QString &key)
 {
     if (key == QLatin1String("REFLE"))
-        return QStringLiteral("TREFLE");
+        return QCoreApplication::translate("RoialbertRules", "TREFLE");
     if (key == QLatin1String("RREAU"))
-        return QStringLiteral("CARREAU");
+        return QCoreApplication::translate("RoialbertRules", "CARREAU");
+    if (key == QLatin1String("COEUR"))
+        return QCoreApplication::translate("RoialbertRules", "COEUR");
+    if (key == QLatin1String("PIQUE"))
+        return QCoreApplication::translate("RoialbertRules", "PIQUE");
     return key;
 }
 
@@ -44,16 +49,20 @@ QString foundationPrompt(const Picture &foundation)
 {
     const int top = value(foundation);
     if (top == 0)
-        return QStringLiteral("Mettez un AS à cet emplacement.");
+        return QCoreApplication::translate("RoialbertRules", "Mettez un AS à cet emplacement.");
     if (top == Cards::CardValue(QStringLiteral("ROIDEPIQUE")))
-        return QStringLiteral("Famille reconstituée");
-    static const std::array<QString, 3> Courts{QStringLiteral("Mettez un VALET DE "),
-                                               QStringLiteral("Mettez une DAME DE "),
-                                               QStringLiteral("Mettez un ROI DE ")};
+        return QCoreApplication::translate("RoialbertRules", "Famille reconstituée");
+    static const std::array<QString, 3> Courts{
+        QCoreApplication::translate("RoialbertRules", "Mettez un VALET DE "),
+        QCoreApplication::translate("RoialbertRules", "Mettez une DAME DE "),
+        QCoreApplication::translate("RoialbertRules", "Mettez un ROI DE ")};
     constexpr int FirstCourt = 10;
-    const QString start = top < FirstCourt ? QStringLiteral("Mettez un %1 DE ").arg(top + 1)
-                                           : Courts[std::size_t(top - FirstCourt)];
-    return start + suitWord(suitKey(foundation)) + QStringLiteral("  à cet emplacement.");
+    const QString start =
+        top < FirstCourt
+            ? QCoreApplication::translate("RoialbertRules", "Mettez un %1 DE ").arg(top + 1)
+            : Courts[std::size_t(top - FirstCourt)];
+    return start + suitWord(suitKey(foundation)) +
+           QCoreApplication::translate("RoialbertRules", "  à cet emplacement.");
 }
 
 } // namespace
@@ -86,7 +95,8 @@ FormLayout RoialbertRules::layout() const
     form.infoFont = QStringLiteral("Arial");
     for (std::size_t i = 0; i < form.buttons.size(); ++i)
         form.buttons[i] = QRect(ButtonLeft, ButtonTops[i], CardWidth, 315);
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.dealtPrompt = QCoreApplication::translate(
+        "RoialbertRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     form.maximiseMainWindow = true;
     return form;
 }
@@ -138,13 +148,14 @@ void RoialbertRules::Distribution()
     }
     for (int k = 0; k < ReserveSize; ++k, ++i)
         lay(i, {Place::Area::Reserve, k, 0});
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "RoialbertRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void RoialbertRules::play()
 {
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "RoialbertRules", "Cliquez sur une des cartes du jeu pour commencer la vorelle."));
     for (int k = 0; k < Cards::FullDeck; ++k) {
         Picture &card = carte(k);
         card.face = Picture::Face::Front;
@@ -327,10 +338,12 @@ void RoialbertRules::hover(int picture)
     if (picture >= FirstSabot && picture < FirstSabot + Foundations)
         m_host.setPrompt(foundationPrompt(this->picture(picture)));
     else if (picture >= FirstEspaceJeu && picture < FirstEspaceJeu + Columns)
-        m_host.setPrompt(QStringLiteral("Vous pouvez mettre une carte ou un groupe de cartes ici"));
+        m_host.setPrompt(QCoreApplication::translate(
+            "RoialbertRules", "Vous pouvez mettre une carte ou un groupe de cartes ici"));
     else
-        m_host.setPrompt(
-            QStringLiteral("Pour savoir comment jouer à ce jeu, appuyez sur le bouton REGLES..."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "RoialbertRules",
+            "Pour savoir comment jouer à ce jeu, appuyez sur le bouton REGLES..."));
 }
 
 void RoialbertRules::FinDePartie()
@@ -338,22 +351,26 @@ void RoialbertRules::FinDePartie()
     if (!std::all_of(m_vars.places.begin(), m_vars.places.end(),
                      [](const Place &p) { return p.area == Place::Area::Foundation; }))
         return;
-    m_host.setPrompt(QStringLiteral("BRAVO, vous avez gagné..."));
+    m_host.setPrompt(QCoreApplication::translate("RoialbertRules", "BRAVO, vous avez gagné..."));
     m_host.gameOver(true);
 }
 
 QString RoialbertRules::placeName(int picture) const
 {
     if (picture >= FirstSabot && picture < FirstSabot + Foundations)
-        return QStringLiteral("Fondation %1").arg(picture - FirstSabot + 1);
+        return QCoreApplication::translate("RoialbertRules", "Fondation %1")
+            .arg(picture - FirstSabot + 1);
     if (picture >= FirstEspaceJeu && picture < FirstEspaceJeu + Columns)
-        return QStringLiteral("Colonne %1").arg(picture - FirstEspaceJeu + 1);
+        return QCoreApplication::translate("RoialbertRules", "Colonne %1")
+            .arg(picture - FirstEspaceJeu + 1);
     if (!isCarte(picture))
         return {};
     const Place &at = placeOf(picture);
     if (inReserve(picture))
-        return QStringLiteral("Réserve, carte %1").arg(at.index + 1);
-    return QStringLiteral("Colonne %1, carte %2").arg(at.index + 1).arg(at.depth + 1);
+        return QCoreApplication::translate("RoialbertRules", "Réserve, carte %1").arg(at.index + 1);
+    return QCoreApplication::translate("RoialbertRules", "Colonne %1, carte %2")
+        .arg(at.index + 1)
+        .arg(at.depth + 1);
 }
 
 std::unique_ptr<GameRules> MakeRoialbertRules(const GameInfo &info, CoreContext context,

@@ -5,6 +5,7 @@
 #include "games/gameinfo.h"
 #include "shared/appstate.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 
@@ -38,9 +39,10 @@ FormLayout StephanieRules::layout() const
     form.area = QSize(12375, 5655);
     form.info = QRect(SideLeft, 120, 1335, 1950);
     form.stackButtons(SideLeft, ButtonTops);
-    form.toolTips[0] = QStringLiteral("Jouer à la vorelle");
-    form.toolTips[2] = QStringLiteral("Afficher les règles du jeu");
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.toolTips[0] = QCoreApplication::translate("StephanieRules", "Jouer à la vorelle");
+    form.toolTips[2] = QCoreApplication::translate("StephanieRules", "Afficher les règles du jeu");
+    form.dealtPrompt = QCoreApplication::translate(
+        "StephanieRules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -131,7 +133,8 @@ void StephanieRules::Distribution()
         if (VerifierTirage())
             break;
     }
-    m_host.setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "StephanieRules", "Appuyez sur le bouton JOUER pour commencer la partie."));
 }
 
 void StephanieRules::deal(bool extraRound)
@@ -167,8 +170,8 @@ bool StephanieRules::VerifierTirage() const
 
 void StephanieRules::play()
 {
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "StephanieRules", "Cliquez sur une des cartes du jeu pour commencer la vorelle."));
     for (int k = 0; k < RowSize; ++k)
         carte(k).face = Picture::Face::Front;
     carte(m_vars.ProchaineCarte).hand = true;
@@ -181,7 +184,8 @@ void StephanieRules::hover(int index)
     indicateur().visible = false;
     if (onStock(index - FirstCarte)) {
         m_table.at(index).hand = true;
-        m_host.setPrompt(QStringLiteral("Cliquez et glissez cette carte sur le jeu."));
+        m_host.setPrompt(QCoreApplication::translate("StephanieRules",
+                                                     "Cliquez et glissez cette carte sur le jeu."));
     }
 }
 
@@ -299,19 +303,20 @@ void StephanieRules::FinDePartie()
 QString StephanieRules::placeName(int index) const
 {
     if (isPlace(index))
-        return QStringLiteral("Colonne %1").arg(index - FirstPlace + 1);
+        return QCoreApplication::translate("StephanieRules", "Colonne %1")
+            .arg(index - FirstPlace + 1);
     if (!isCarte(index))
         return {};
     const int k = index - FirstCarte;
     const QRect &at = carte(k).rect;
     if (onTable(k))
-        return QStringLiteral("Colonne %1, carte %2")
+        return QCoreApplication::translate("StephanieRules", "Colonne %1, carte %2")
             .arg((at.left() - PlaceLeft) / PlaceStep + 1)
             .arg((at.top() - PlaceTop) / FanStep + 1);
     if (finished(k))
-        return QStringLiteral("Familles complètes, pile %1")
+        return QCoreApplication::translate("StephanieRules", "Familles complètes, pile %1")
             .arg((at.left() - PlaceLeft) / FanStep + 1);
-    return QStringLiteral("Pioche");
+    return QCoreApplication::translate("StephanieRules", "Pioche");
 }
 
 std::unique_ptr<GameRules> MakeStephanieRules(const GameInfo &info, CoreContext context,

@@ -3,7 +3,9 @@
 
 #include "games/gameinfo.h"
 #include "games/picturenames.h"
+#include "shared/cards.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -31,7 +33,8 @@ VoyageusesRules::VoyageusesRules(const GameInfo &info, CoreContext context, Game
 {
     m_table.addGroup(QStringLiteral("Carte"), Places, QStringLiteral("Carte"));
     m_table.addGroup(QStringLiteral("Couleurs"), Rows, QStringLiteral("Pique"));
-    m_table.addGroup(hand, handCount, QStringLiteral("Carte à piocher"));
+    m_table.addGroup(hand, handCount,
+                     QCoreApplication::translate("VoyageusesRules", "Carte à piocher"));
     m_table.frames.append(Frame{});
     for (int place = 0; place < Places; ++place)
         carte(place).rect = {lefts.grid + ColumnStep * (place % Columns),
@@ -57,15 +60,20 @@ bool VoyageusesRules::isPlace(int picture)
 QString VoyageusesRules::gridPlaceName(int picture)
 {
     if (picture >= FirstCouleur && picture < FirstCouleur + Rows)
-        return QStringLiteral("Grille, début de la rangée %1").arg(picture - FirstCouleur + 1);
+        return QCoreApplication::translate("VoyageusesRules", "Grille, début de la rangée %1")
+            .arg(picture - FirstCouleur + 1);
     if (!isPlace(picture))
         return {};
     const int place = picture - FirstCarte;
-    const QString own = PictureNames::cardName(ownCard(place)).toLower();
-    const QString of = own.startsWith(QLatin1String("as "))     ? QStringLiteral("de l'")
-                       : own.startsWith(QLatin1String("dame ")) ? QStringLiteral("de la ")
-                                                                : QStringLiteral("du ");
-    return PictureNames::gridPlace(place, Columns) + QStringLiteral(", place ") + of + own;
+    const QString card = ownCard(place);
+    // French joins the place and the card's name with the article of its rank.
+    const int rank = Cards::CardValue(card);
+    const char *const phrase = rank == 1 ? QT_TRANSLATE_NOOP("VoyageusesRules", "%1, place de l'%2")
+                               : rank == 12
+                                   ? QT_TRANSLATE_NOOP("VoyageusesRules", "%1, place de la %2")
+                                   : QT_TRANSLATE_NOOP("VoyageusesRules", "%1, place du %2");
+    return QCoreApplication::translate("VoyageusesRules", phrase)
+        .arg(PictureNames::gridPlace(place, Columns), PictureNames::cardName(card).toLower());
 }
 
 FormLayout VoyageusesRules::sideColumn(QSize area, int infoTop, QSize infoSize) const

@@ -4,6 +4,8 @@
 #include "games/gamehost.h"
 #include "shared/cards.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int PlaceLeft = 420;
@@ -53,7 +55,7 @@ bool Voyageuses1Rules::isHeld(int picture) const
 FormLayout Voyageuses1Rules::layout() const
 {
     FormLayout form = sideColumn(QSize(11310, 6585), 120, QSize(1155, 1470));
-    form.toolTips[3] = QStringLiteral("Quitter la partie");
+    form.toolTips[3] = QCoreApplication::translate("Voyageuses1Rules", "Quitter la partie");
     return form;
 }
 
@@ -81,12 +83,14 @@ void Voyageuses1Rules::dealFromDeck()
         stock.draggable = false;
         stock.z = 0;
     }
-    m_host.setPrompt(QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "Voyageuses1Rules", "Cliquez sur le bouton JOUER pour commencer la partie."));
 }
 
 void Voyageuses1Rules::play()
 {
-    m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous pour jouer"));
+    m_host.setPrompt(QCoreApplication::translate("Voyageuses1Rules",
+                                                 "Cliquez sur la carte ci-dessous pour jouer"));
 }
 
 void Voyageuses1Rules::click(int picture)
@@ -113,7 +117,8 @@ void Voyageuses1Rules::turnStockCard()
     card.hand = true;
     card.draggable = true;
     m_table.bringToFront(index);
-    m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit voulu."));
+    m_host.setPrompt(
+        QCoreApplication::translate("Voyageuses1Rules", "Glissez la carte à l'endroit voulu."));
 }
 
 void Voyageuses1Rules::hover(int picture)
@@ -147,18 +152,21 @@ void Voyageuses1Rules::dropOnPlace(int source, int place)
     m_vars.EtatPlace[std::size_t(place)] = PlaceState::Right;
     if (!isAce(arrived)) {
         hand.rect.moveTopLeft(HandPosition);
-        m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit désiré."));
+        m_host.setPrompt(QCoreApplication::translate("Voyageuses1Rules",
+                                                     "Glissez la carte à l'endroit désiré."));
         return;
     }
     // An ace place is empty, so the chain ends with an empty hand.
     hand.visible = false;
     --m_vars.IndexSabot;
     if (m_vars.IndexSabot != NoStock) {
-        m_host.setPrompt(QStringLiteral("Cliquez sur la carte ci-dessous."));
+        m_host.setPrompt(
+            QCoreApplication::translate("Voyageuses1Rules", "Cliquez sur la carte ci-dessous."));
         return;
     }
     if (anyUnresolved(m_vars.EtatPlace))
-        m_host.setPrompt(QStringLiteral("Cliquez sur les cartes restantes."));
+        m_host.setPrompt(
+            QCoreApplication::translate("Voyageuses1Rules", "Cliquez sur les cartes restantes."));
     FinDePartie();
 }
 
@@ -170,7 +178,8 @@ void Voyageuses1Rules::FinDePartie()
 QString Voyageuses1Rules::placeName(int picture) const
 {
     if (isStock(picture))
-        return isHeld(picture) ? QStringLiteral("Carte en main") : QStringLiteral("Pioche");
+        return isHeld(picture) ? QCoreApplication::translate("Voyageuses1Rules", "Carte en main")
+                               : QCoreApplication::translate("Voyageuses1Rules", "Pioche");
     return gridPlaceName(picture);
 }
 

@@ -3,6 +3,8 @@
 
 #include "games/gamehost.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int PlaceLeft = 480;
@@ -26,7 +28,8 @@ Voyageuses2Rules::Voyageuses2Rules(const GameInfo &info, CoreContext context, Ga
 FormLayout Voyageuses2Rules::layout() const
 {
     FormLayout form = sideColumn(QSize(11460, 6345), 60, QSize(1275, 1470));
-    form.dealtPrompt = QStringLiteral("Appuyez sur le bouton JOUER pour commencer la vorelle.");
+    form.dealtPrompt = QCoreApplication::translate(
+        "Voyageuses2Rules", "Appuyez sur le bouton JOUER pour commencer la vorelle.");
     return form;
 }
 
@@ -53,14 +56,15 @@ void Voyageuses2Rules::Distribution()
     hand.rect.moveTopLeft(HandPosition);
     hand.hand = false;
     hand.draggable = false;
-    m_host.setPrompt(QStringLiteral("Cliquez sur le bouton JOUER pour commencer la partie."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "Voyageuses2Rules", "Cliquez sur le bouton JOUER pour commencer la partie."));
 }
 
 void Voyageuses2Rules::play()
 {
     m_vars.PremierClic = true;
-    m_host.setPrompt(
-        QStringLiteral("Cliquez sur une des cartes du jeu pour commencer la vorelle."));
+    m_host.setPrompt(QCoreApplication::translate(
+        "Voyageuses2Rules", "Cliquez sur une des cartes du jeu pour commencer la vorelle."));
 }
 
 void Voyageuses2Rules::click(int picture)
@@ -90,7 +94,8 @@ void Voyageuses2Rules::pickUp(int place)
     hole.face = Picture::Face::None;
     m_vars.EtatPlace[std::size_t(place)] = PlaceState::Wrong;
     m_vars.PremierClic = false;
-    m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit voulu."));
+    m_host.setPrompt(
+        QCoreApplication::translate("Voyageuses2Rules", "Glissez la carte à l'endroit voulu."));
 }
 
 // The hand pointer shows over the places the player may click: none during the chain.
@@ -129,19 +134,21 @@ void Voyageuses2Rules::dropOnPlace(int place)
     }
     hand.face = Picture::Face::Front;
     hand.rect.moveTopLeft(HandPosition);
-    m_host.setPrompt(QStringLiteral("Glissez la carte à l'endroit voulu."));
+    m_host.setPrompt(
+        QCoreApplication::translate("Voyageuses2Rules", "Glissez la carte à l'endroit voulu."));
 }
 
 void Voyageuses2Rules::FinDePartie()
 {
     if (!endWhenResolved(m_vars.EtatPlace))
-        m_host.setPrompt(
-            QStringLiteral("Cliquez maintenant sur le(s) carte(s) non découverte(s)."));
+        m_host.setPrompt(QCoreApplication::translate(
+            "Voyageuses2Rules", "Cliquez maintenant sur le(s) carte(s) non découverte(s)."));
 }
 
 QString Voyageuses2Rules::placeName(int picture) const
 {
-    return picture == ImgSabot ? QStringLiteral("Carte en main") : gridPlaceName(picture);
+    return picture == ImgSabot ? QCoreApplication::translate("Voyageuses2Rules", "Carte en main")
+                               : gridPlaceName(picture);
 }
 
 std::unique_ptr<GameRules> MakeVoyageuses2Rules(const GameInfo &info, CoreContext context,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/odds/chanceodds.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 ExactOdds OddsOf(const ExactFraction &share)
@@ -10,7 +11,10 @@ ExactOdds OddsOf(const ExactFraction &share)
 
 QString OddsSummary(const ExactFraction &share)
 {
-    const QLocale french(QLocale::French, QLocale::France);
-    return QStringLiteral("Chances de gagner : %1 %")
-        .arg(french.toString(100 * share.value(), 'f', 2));
+    // French figures unless the program speaks English.
+    const QLocale figures = QLocale().language() == QLocale::English
+                                ? QLocale()
+                                : QLocale(QLocale::French, QLocale::France);
+    return QCoreApplication::translate("ChanceOdds", "Chances de gagner : %1 %")
+        .arg(figures.toString(100 * share.value(), 'f', 2));
 }
