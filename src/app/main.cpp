@@ -7,6 +7,7 @@
 #include "catalog/gamecatalog.h"
 #include "history/frmhistorique.h"
 #include "options/frmoptions.h"
+#include "resume/resumefile.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
@@ -58,6 +59,7 @@ int main(int argc, char *argv[])
     AppState state;
     const QString executableFolder = AppFolderFor(QCoreApplication::applicationDirPath());
     LocateFolders(state, executableFolder);
+    state.resumePath = ResumeFile::defaultPath(appName);
     SettingsStore settings(SettingsStore::defaultIniPath(appName), state.appFolder);
     TimeSeededRandom random;
     QtUserDialogs dialogs;
