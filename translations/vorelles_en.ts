@@ -1110,6 +1110,24 @@ and the game was recorded in a new PARTIES.RTF</translation>
     </message>
 </context>
 <context>
+    <name>ResumeFile</name>
+    <message>
+        <source>Le dossier de la partie en cours ne peut pas être créé : </source>
+        <translation>The folder of the game in progress cannot be created: </translation>
+    </message>
+</context>
+<context>
+    <name>ResumeKeeper</name>
+    <message>
+        <source>La partie en cours ne peut pas être gardée.</source>
+        <translation>The game in progress cannot be kept.</translation>
+    </message>
+    <message>
+        <source>La partie en cours n&apos;a pas pu être reprise : fichier mis de côté.</source>
+        <translation>The game in progress could not be resumed: its file was set aside.</translation>
+    </message>
+</context>
+<context>
     <name>RoialbertRules</name>
     <message>
         <source>Mettez un AS à cet emplacement.</source>

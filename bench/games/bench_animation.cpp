@@ -54,8 +54,7 @@ long residentKiB()
 std::unique_ptr<GameForm> open(TestApp &app, FakeMainLink &main, const char *name)
 {
     const QString menuName = QString::fromUtf8(name);
-    auto form = std::make_unique<GameForm>(*GameCatalog::byMenuName(menuName), app.context, main,
-                                           GameCatalog::rulesFor(menuName));
+    auto form = std::make_unique<GameForm>(*GameCatalog::byMenuName(menuName), app.context, main);
     form->resize(1600, 1000);
     form->show();
     QCoreApplication::processEvents();

@@ -71,8 +71,7 @@ void clicks(const char *name, bool animated, int count)
     app.set(Settings::AnimerDeplacements, animated ? QStringLiteral("1") : QStringLiteral("0"));
     FakeMainLink main;
     const QString menuName = QString::fromUtf8(name);
-    GameForm form(*GameCatalog::byMenuName(menuName), app.context, main,
-                  GameCatalog::rulesFor(menuName));
+    GameForm form(*GameCatalog::byMenuName(menuName), app.context, main);
     form.resize(800, 600);
     form.show();
     QCoreApplication::processEvents();

@@ -113,8 +113,7 @@ long residentKiB()
 GameForm *openGame(TestApp &app, FakeMainLink &main, const char *name)
 {
     const QString menuName = QString::fromUtf8(name);
-    return new GameForm(*GameCatalog::byMenuName(menuName), app.context, main,
-                        GameCatalog::rulesFor(menuName));
+    return new GameForm(*GameCatalog::byMenuName(menuName), app.context, main);
 }
 
 void appendToLongLog()
@@ -280,11 +279,8 @@ void roiAlbert()
     FakeMainLink main;
     NoShuffle noShuffle;
     const GameInfo &game = GameCatalog::byId(GameId::Roialbert);
-    GameForm form(game, app.context, main,
-                  [&noShuffle, &game](CoreContext context, GameHost &host) {
-                      return std::make_unique<RoialbertRules>(
-                          game, CoreContext{context.state, context.settings, noShuffle}, host);
-                  });
+    AppContext laid{app.state, app.settings, noShuffle, app.dialogs, app.opener, app.printer};
+    GameForm form(game, laid, main);
     form.resize(1920, 1080);
     form.show();
     QCoreApplication::processEvents();

@@ -5,8 +5,8 @@
 
 #include "catalog/gamecatalog.h"
 #include "games/gamehistory.h"
-#include "games/gamehost.h"
 #include "games/gamerules.h"
+#include "games/quiethost.h"
 #include "games/randomplayer.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -22,18 +22,6 @@
 #include <vector>
 
 namespace {
-
-class BenchHost final : public GameHost {
-public:
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool) override { ended = true; }
-    void setTimer(int) override {}
-    bool ended = false;
-
-private:
-    QString m_prompt;
-};
 
 std::size_t heapInUse()
 {
@@ -51,7 +39,8 @@ int main(int argc, char *argv[])
     AppState state;
     BuildCardTables(state);
     SeededRandom random(1);
-    BenchHost host;
+    QuietHost host;
+    host.state = &state;
 
     // The game whose table holds the most pictures and controls.
     const GameInfo *largest = nullptr;
@@ -77,8 +66,7 @@ int main(int argc, char *argv[])
     const std::size_t heapBefore = heapInUse();
     std::vector<qint64> snapshotNs;
     while (int(kept.size()) < steps) {
-        if (!state.gameInProgress || host.ended) {
-            host.ended = false;
+        if (!state.gameInProgress) {
             rules->Distribution();
             state.gameInProgress = true;
             rules->play();
@@ -86,8 +74,6 @@ int main(int argc, char *argv[])
         }
         const RulesSnapshot before = rules->snapshot();
         PlayerAction::draw(*rules, choices).apply(*rules);
-        if (host.ended)
-            state.gameInProgress = false;
         QElapsedTimer timer;
         timer.start();
         GameSnapshot after = history.capture();

@@ -4,6 +4,7 @@
 #include "app/frmfond.h"
 #include "app/solvermenu.h"
 #include "catalog/gamecatalog.h"
+#include "resume/resumekeeper.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -82,7 +83,8 @@ void setCheckMark(QAction *item, bool open)
 } // namespace
 
 frmJeu::frmJeu(AppContext &context, GameWindows &games, DialogOpeners openers)
-    : m_context(context), m_games(games), m_openers(std::move(openers)), m_fond(new frmFond(this))
+    : m_context(context), m_games(games), m_openers(std::move(openers)), m_fond(new frmFond(this)),
+      m_keeper(new ResumeKeeper(context.state.resumePath, this))
 {
     setObjectName(QStringLiteral("frmJeu"));
     setWindowTitle(AppTitle);
@@ -208,6 +210,15 @@ void frmJeu::createStatusBar()
     layout->addSpacing(16);
     addLabel(tr("Pour l'aide, appuyez sur F1..."));
     layout->addStretch();
+    lblEtat = new QLabel(BarreEtat);
+    lblEtat->setObjectName(QStringLiteral("lblEtat"));
+    layout->addWidget(lblEtat);
+    connect(m_keeper, &ResumeKeeper::problem, this,
+            [this](const QString &line, const QString &details) {
+                lblEtat->setText(line);
+                lblEtat->setToolTip(details);
+                lblEtat->setAccessibleDescription(details);
+            });
 
     const std::array<QMenu *, 3> menus{mnuJeu, mnuOptions, mnuAide};
     const std::array<QString, 3> tips{tr("Affiche le menu du jeu"),
@@ -306,8 +317,27 @@ void frmJeu::BuildGameList()
     }
 }
 
+bool frmJeu::resumeGame()
+{
+    const std::optional<SessionLog> log = m_keeper->pending();
+    if (!log)
+        return false;
+    const qsizetype game = GameCatalog::GameNames().indexOf(log->game);
+    if (game < 0) {
+        m_keeper->refused();
+        return false;
+    }
+    mnuDeVorelle_Click(int(game));
+    auto *form = qobject_cast<GameForm *>(gameWindow());
+    if (!form || !form->resume(*log))
+        m_keeper->refused();
+    return true;
+}
+
 void frmJeu::openStartupGame()
 {
+    if (resumeGame())
+        return;
     const QString wanted = m_context.settings.parameter(Settings::Demarrage);
     if (wanted == QLatin1String("Aucune"))
         return;
@@ -342,6 +372,8 @@ void frmJeu::mnuDeVorelle_Click(int index)
                    "celui-ci et commencer celui que vous venez de selectionner ?"),
                 UserDialogs::Icon::Question, AppTitle))
             return;
+        if (state.gameInProgress)
+            m_keeper->giveUp();
         closeGameWindow();
         setCheckMark(item, false);
     }
@@ -356,6 +388,8 @@ void frmJeu::mnuDeVorelle_Click(int index)
     sub->setWindowTitle(window->windowTitle());
     sub->setWindowIcon(windowIcon());
     connect(sub, &QObject::destroyed, this, &frmJeu::gameWindowGone);
+    if (auto *form = qobject_cast<GameForm *>(window))
+        m_keeper->watch(form);
     sub->showMaximized();
     // Where the window put its focus (JOUER, for the deal waiting), or on the window.
     (window->focusWidget() ? window->focusWidget() : window)->setFocus();
@@ -416,6 +450,7 @@ bool frmJeu::ConfirmQuit()
     if (!m_context.dialogs.askYesNo(this, tr("Êtes vous sûr(e) de vouloir quitter le jeu ?"),
                                     UserDialogs::Icon::Question, AppTitle))
         return false;
+    m_keeper->keepAndRelease();
     Q_EMIT quitConfirmed();
     return true;
 }
@@ -451,7 +486,8 @@ void frmJeu::startClock()
 {
     // A game starts: F5 must stop it even if the menu, opened before, disabled the item.
     mnuDeJeu[1]->setEnabled(true);
-    lblChrono->setText(ClockText(0));
+    // A resumed game goes on from its time.
+    lblChrono->setText(ClockText(m_context.state.elapsedSeconds));
     Timer1.start();
 }
 

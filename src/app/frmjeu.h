@@ -14,6 +14,7 @@
 
 struct AppContext;
 class frmFond;
+class ResumeKeeper;
 class SolverMenu;
 class QMdiSubWindow;
 
@@ -67,6 +68,7 @@ public:
     QWidget *BarreEtat;
     QLineEdit *txtJoueur;
     QLabel *lblChrono;
+    QLabel *lblEtat; // what went wrong with the game kept between runs
     std::array<QLabel *, 3> imgMenu{};
     QTimer Timer1;
 
@@ -83,6 +85,8 @@ private:
     void applyStatusColours();
     void BuildGameList();
     void openStartupGame();
+    // Reopens the game the last run kept; false when there is none.
+    bool resumeGame();
     QMdiSubWindow *gameSubWindow() const;
     void closeGameWindow();
     void gameWindowGone();
@@ -93,4 +97,5 @@ private:
     DialogOpeners m_openers;
     frmFond *m_fond;
     SolverMenu *m_solverMenu = nullptr;
+    ResumeKeeper *m_keeper;
 };

@@ -7,6 +7,7 @@
 #include "catalog/gamecatalog.h"
 #include "history/frmhistorique.h"
 #include "options/frmoptions.h"
+#include "resume/resumefile.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appcontext.h"
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
     AppState state;
     const QString executableFolder = AppFolderFor(QCoreApplication::applicationDirPath());
     LocateFolders(state, executableFolder);
+    state.resumePath = ResumeFile::defaultPath(appName);
     SettingsStore settings(SettingsStore::defaultIniPath(appName), state.appFolder);
     InstallTranslations(app, ChooseLanguage(settings.parameter(Settings::Langue)));
     TimeSeededRandom random;

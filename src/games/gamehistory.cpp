@@ -88,3 +88,10 @@ void GameHistory::redo()
     ++m_current;
     restore(m_states[m_current]);
 }
+
+void GameHistory::adopt(const GameHistory &other)
+{
+    m_states = other.m_states;
+    m_current = other.m_current;
+    ++m_generation;
+}

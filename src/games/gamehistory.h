@@ -55,6 +55,8 @@ public:
     bool canRedo() const { return m_current + 1 < m_states.size(); }
     void undo();
     void redo();
+    // Takes the positions and the place in them of another history of the same game.
+    void adopt(const GameHistory &other);
     // Positions held, the first included.
     std::size_t size() const { return m_states.size(); }
 

@@ -12,12 +12,14 @@ bool sameVariables(const RulesSnapshot &a, const RulesSnapshot &b)
                       [](const auto &x, const auto &y) { return x == y || x->equals(*y); });
 }
 
-// What a picture shows of the game: which card, where, face up or down, shown or not.
+// What a picture shows of the game: which card, where, face up or down, shown or not. The name
+// of a built-in picture counts only while it is shown: a face turned since may keep it.
 bool samePlace(const Picture &a, const Picture &b)
 {
-    return a.tag == b.tag && a.card == b.card && a.face == b.face && a.icon == b.icon &&
-           a.caption == b.caption && a.rect == b.rect && a.visible == b.visible &&
-           a.border == b.border && a.draggable == b.draggable;
+    return a.tag == b.tag && a.card == b.card && a.face == b.face &&
+           (a.face != Picture::Face::Icon || a.icon == b.icon) && a.caption == b.caption &&
+           a.rect == b.rect && a.visible == b.visible && a.border == b.border &&
+           a.draggable == b.draggable;
 }
 
 } // namespace

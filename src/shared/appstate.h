@@ -15,6 +15,7 @@ struct AppState {
     qint16 shuffleRounds = 0;
     QString cardBackChoice = QStringLiteral("défaut");
     QString cardsFilePath;
-    QString appFolder; // cartes.res, bois.gif and the help pages
-    QString logFolder; // parties.rtf
+    QString appFolder;  // cartes.res, bois.gif and the help pages
+    QString logFolder;  // parties.rtf
+    QString resumePath; // the game in progress kept between runs; "" keeps none
 };

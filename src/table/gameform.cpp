@@ -78,8 +78,7 @@ private:
     static constexpr int Band = 2; // pixels on each side of the control's edge
 };
 
-GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
-                   const RulesFactory &makeRules, QWidget *parent)
+GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main, QWidget *parent)
     : QWidget(parent), Tapis(new CardTable(this)), lblInfo(new QLabel(Tapis)), m_context(context),
       m_main(main), m_focusRing(new FocusRing(Tapis))
 {
@@ -87,21 +86,24 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     setObjectName(QString::fromUtf8(info.windowName));
     setWindowTitle(QString::fromUtf8(info.caption));
     setProperty("tag", QString::fromUtf8(info.tag));
-    m_rules = makeRules(context.core(), *this);
+    m_session = std::make_unique<GameSession>(info, context.core(), *this);
     setMinimumSize(sizeHint() * MinimumZoom);
-    const FormLayout layout = m_rules->layout();
+    const FormLayout layout = rules().layout();
     if (layout.maximiseMainWindow)
         m_main.maximiseMainWindow();
     m_controls = new ControlWidgets(Tapis);
-    m_history = std::make_unique<GameHistory>(*m_rules, *this);
-    connect(m_controls, &ControlWidgets::selected, this,
-            [this](const QString &name, int entry) { act([&] { m_rules->select(name, entry); }); });
-    connect(m_controls, &ControlWidgets::pressed, this,
-            [this](const QString &name) { act([&] { m_rules->press(name); }); });
+    connect(m_controls, &ControlWidgets::selected, this, [this](const QString &name, int entry) {
+        m_session->select(name, entry);
+        afterAction();
+    });
+    connect(m_controls, &ControlWidgets::pressed, this, [this](const QString &name) {
+        m_session->press(name);
+        afterAction();
+    });
     m_rulesTimer = new QTimer(this);
     m_rulesTimer->setObjectName(QStringLiteral("rulesTimer"));
     connect(m_rulesTimer, &QTimer::timeout, this, [this] {
-        m_rules->timerTick();
+        m_session->timerTick();
         afterAction();
     });
 
@@ -122,25 +124,33 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
     }
     setDefaultButton(Jouer);
 
-    Tapis->setModel(&m_rules->table(), layout.area);
-    Tapis->setDragGroup([this](int source) { return m_rules->dragged(source); });
-    Tapis->setPlaceNames([this](int picture) { return m_rules->placeName(picture); });
+    Tapis->setModel(&rules().table(), layout.area);
+    Tapis->setDragGroup([this](int source) { return rules().dragged(source); });
+    Tapis->setPlaceNames([this](int picture) { return rules().placeName(picture); });
     connect(Tapis, &CardTable::layoutChanged, this, &GameForm::placeControls);
-    connect(Tapis, &CardTable::clicked, this, [this](int i) { act([&] { m_rules->click(i); }); });
-    connect(Tapis, &CardTable::doubleClicked, this,
-            [this](int i) { act([&] { m_rules->doubleClick(i); }); });
-    connect(Tapis, &CardTable::rightPressed, this,
-            [this](int i) { act([&] { m_rules->rightPress(i); }); });
+    connect(Tapis, &CardTable::clicked, this, [this](int i) {
+        m_session->click(i);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::doubleClicked, this, [this](int i) {
+        m_session->doubleClick(i);
+        afterAction();
+    });
+    connect(Tapis, &CardTable::rightPressed, this, [this](int i) {
+        m_session->rightPress(i);
+        afterAction();
+    });
     connect(Tapis, &CardTable::hovered, this, [this](int i) {
-        m_rules->hover(i);
+        m_session->hover(i);
         afterAction();
     });
     connect(Tapis, &CardTable::dragMoved, this, [this](int source, int target) {
-        m_rules->dragOver(source, target);
+        m_session->dragOver(source, target);
         afterAction();
     });
     connect(Tapis, &CardTable::dropped, this, [this](int source, int target, QPoint at) {
-        act([&] { m_rules->drop(source, target, at); });
+        m_session->drop(source, target, at);
+        afterAction();
     });
     qApp->installEventFilter(this);
     // The window's focus is the table's, and the focused control over it wears a ring.
@@ -151,12 +161,12 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
         m_solverPanel = new SolverPanel(*this, context, std::move(solver));
 
     // Loading: the prompt, no game in progress, the look, then the first deal.
-    setPrompt(QStringLiteral("Appuyez sur le bouton JOUER pour commencer la nouvelle vorelle"));
+    setPrompt(QCoreApplication::translate(
+        "GameSession", "Appuyez sur le bouton JOUER pour commencer la nouvelle vorelle"));
     m_context.state.gameInProgress = false;
     ApplyWindowLook();
-    m_rules->Distribution();
-    m_rules->load();
-    afterDeal();
+    m_session->open();
+    showTitle();
     afterAction();
     orderTabs();
 }
@@ -165,7 +175,7 @@ GameForm::GameForm(const GameInfo &info, AppContext &context, MainWindowLink &ma
 void GameForm::orderTabs()
 {
     QWidget *previous = Tapis;
-    for (const Control &control : m_rules->table().controls) {
+    for (const Control &control : rules().table().controls) {
         QWidget *widget = m_controls->widget(control.name);
         if (widget && widget->focusPolicy() != Qt::NoFocus) {
             setTabOrder(previous, widget);
@@ -182,6 +192,7 @@ void GameForm::orderTabs()
 
 GameForm::~GameForm()
 {
+    Q_EMIT closing();
     // The rules, and their table model, go before the widgets do; the focus leaving them as
     // they go is none of the ring's business.
     Tapis->forgetModel();
@@ -204,7 +215,7 @@ void GameForm::ApplyWindowLook()
     AppState &state = m_context.state;
     state.cardBackChoice = CardBackChoiceFromSetting(storedBack);
     Tapis->setCardBack(ResolveCardBack(state.cardBackChoice, storedBack, state.cardsFilePath));
-    m_rules->applyLook(FileExists(state.cardsFilePath));
+    rules().applyLook(FileExists(state.cardsFilePath));
     afterAction();
 }
 
@@ -212,7 +223,7 @@ QSize GameForm::sizeHint() const
 {
     // The solver's strip comes under the table, which keeps its design size.
     const int strip = m_solverPanel ? m_solverPanel->stripHeight() : 0;
-    return m_rules->layout().area / 15 + QSize(0, strip);
+    return rules().layout().area / 15 + QSize(0, strip);
 }
 
 void GameForm::resizeEvent(QResizeEvent *)
@@ -222,7 +233,7 @@ void GameForm::resizeEvent(QResizeEvent *)
 
 void GameForm::placeControls()
 {
-    const FormLayout layout = m_rules->layout();
+    const FormLayout layout = rules().layout();
     const qreal zoom = Tapis->scale() * 15.0; // 1 at the design size
     QFont infoFont;
     infoFont.setFamilies(DesignFamilies(layout.infoFont));
@@ -256,30 +267,22 @@ void GameForm::Boutons_Click(int index)
     AppState &state = m_context.state;
     switch (index) {
     case Jouer:
-        state.gameInProgress = true;
-        state.elapsedSeconds = 0;
-        m_main.startClock();
         // The buttons first: a deal may end as soon as it is turned up, and the end of the game
         // sets them again.
         Boutons[Jouer]->setEnabled(false);
         Boutons[Distribuer]->setEnabled(true);
         setDefaultButton(Distribuer);
-        m_dealt = m_history->capture();
-        m_rules->play();
-        if (state.gameInProgress) {
-            m_history->start();
-            // The arrows play at once: the focus goes to the table, on its first card.
-            Tapis->keyboard()->focusFirst();
-            Tapis->setFocus(Qt::OtherFocusReason);
-        }
+        m_session->play();
+        if (state.gameInProgress)
+            showPlaying();
         break;
     case Distribuer:
-        if (!mayDealAgain())
+        if (!m_session->mayDealAgain())
             return;
-        newDeal();
+        m_session->deal();
         break;
     case Regles:
-        ShowHelpPage(this, QString::fromUtf8(m_rules->info().helpPage), m_context);
+        ShowHelpPage(this, QString::fromUtf8(rules().info().helpPage), m_context);
         return;
     case Quitter:
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
@@ -293,47 +296,38 @@ void GameForm::Boutons_Click(int index)
     afterAction();
 }
 
-bool GameForm::mayDealAgain()
+// The arrows play at once: the focus goes to the table, on its first card.
+void GameForm::showPlaying()
 {
-    return !m_context.state.gameInProgress ||
-           m_context.dialogs.askYesNo(
-               this,
-               QStringLiteral("Une partie est actuellement en cours. Voulez-vous vraiment en "
-                              "commencer une nouvelle ?"),
-               UserDialogs::Icon::Question, m_rules->layout().dealTitle);
+    Boutons[Jouer]->setEnabled(false);
+    Boutons[Distribuer]->setEnabled(true);
+    setDefaultButton(Distribuer);
+    Tapis->keyboard()->focusFirst();
+    Tapis->setFocus(Qt::OtherFocusReason);
 }
 
-void GameForm::newDeal(quint32 number)
-{
-    prepareDeal();
-    m_rules->deal(number);
-    setPrompt(m_rules->layout().dealtPrompt);
-    afterDeal();
-}
-
-// The game stopped and the buttons as before JOUER, for the cards about to be dealt.
-void GameForm::prepareDeal()
+void GameForm::dealing()
 {
     m_stopped = false;
-    AppState &state = m_context.state;
-    state.gameInProgress = false;
-    state.elapsedSeconds = 0;
-    m_main.stopClock();
-    Boutons[Jouer]->setEnabled(true);
-    setDefaultButton(Jouer);
-    Boutons[Jouer]->setFocus(Qt::OtherFocusReason);
     if (m_solverPanel)
         m_solverPanel->newDeal();
 }
 
-// A new deal: nothing to undo, the deal kept for a replay, its number in the caption.
-void GameForm::afterDeal()
+// The buttons as before JOUER, for the cards just dealt, and the deal's number in the caption.
+void GameForm::dealt()
 {
-    m_history->forget();
-    m_dealt = m_history->capture();
-    QString title = QString::fromUtf8(m_rules->info().caption);
-    if (m_rules->dealNumber() != 0)
-        title += QStringLiteral(" — donne n° %1").arg(m_rules->dealNumber());
+    Boutons[Jouer]->setEnabled(true);
+    setDefaultButton(Jouer);
+    Boutons[Jouer]->setFocus(Qt::OtherFocusReason);
+    showTitle();
+}
+
+void GameForm::showTitle()
+{
+    QString title = QString::fromUtf8(rules().info().caption);
+    if (rules().dealNumber() != 0)
+        title +=
+            QCoreApplication::translate("GameSession", " — donne n° %1").arg(rules().dealNumber());
     setWindowTitle(title);
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->setWindowTitle(title);
@@ -341,37 +335,44 @@ void GameForm::afterDeal()
 
 void GameForm::replayDeal()
 {
-    if (!mayDealAgain())
+    if (!m_session->mayDealAgain())
         return;
-    prepareDeal();
-    m_history->restore(m_dealt);
-    afterDeal();
+    m_session->replayDeal();
     afterAction();
 }
 
 void GameForm::dealNumbered(quint32 number)
 {
-    if (!mayDealAgain())
+    if (!m_session->mayDealAgain())
         return;
-    newDeal(number);
+    m_session->deal(number);
     afterAction();
+}
+
+bool GameForm::resume(const SessionLog &log)
+{
+    if (!m_session->resume(log))
+        return false;
+    showPlaying();
+    if (m_solverPanel)
+        m_solverPanel->newDeal();
+    afterAction();
+    return true;
 }
 
 UndoPolicy GameForm::undoPolicy() const
 {
-    return UndoPolicyFor(m_rules->info().windowName);
+    return m_session->undoPolicy();
 }
 
 bool GameForm::canUndo() const
 {
-    return undoPolicy() == UndoPolicy::Allowed && m_context.state.gameInProgress &&
-           m_history->canUndo();
+    return m_session->canUndo();
 }
 
 bool GameForm::canRedo() const
 {
-    return undoPolicy() == UndoPolicy::Allowed && m_context.state.gameInProgress &&
-           m_history->canRedo();
+    return m_session->canRedo();
 }
 
 void GameForm::undo()
@@ -383,7 +384,7 @@ void GameForm::undo()
     }
     if (!canUndo())
         return;
-    m_history->undo();
+    m_session->undo();
     afterAction();
 }
 
@@ -391,17 +392,7 @@ void GameForm::redo()
 {
     if (!canRedo())
         return;
-    m_history->redo();
-    afterAction();
-}
-
-void GameForm::act(const std::function<void()> &action)
-{
-    m_history->act(action);
-    // Waiting for JOUER, what changes is the deal itself (a game that deals again when one of
-    // its lists changes).
-    if (Boutons[Jouer]->isEnabled())
-        afterDeal();
+    m_session->redo();
     afterAction();
 }
 
@@ -415,7 +406,9 @@ void GameForm::setPrompt(const QString &text)
 
 void GameForm::gameStopped()
 {
-    setPrompt(QStringLiteral(
+    m_session->stop();
+    setPrompt(QCoreApplication::translate(
+        "GameSession",
         "Partie arrêtée. Appuyez sur le bouton DISTRIBUER pour une nouvelle vorelle."));
     m_stopped = true;
     Q_EMIT historyChanged();
@@ -432,38 +425,46 @@ QString GameForm::prompt() const
     return lblInfo->text();
 }
 
-void GameForm::gameOver(bool won)
+void GameForm::startClock()
 {
-    const GameRecord record{
-        QDateTime::currentDateTime(), QString::fromUtf8(m_rules->info().caption),
-        m_main.playerName(),          m_main.clockText(),
-        m_rules->statistic(),         won ? QStringLiteral("VRAI") : QStringLiteral("FAUX")};
-    m_history->forget();
-    // The table shows the last move before any message covers it.
-    afterAction();
-    // A game the demonstration played any move of is not the player's: it is left out, like an
-    // abandoned one, and the prompt says so.
-    const bool demonstrated = m_solverPanel && m_solverPanel->demonstrated();
-    const QString failure =
-        demonstrated ? QString() : RecordGame(LogPath(m_context.state), record, RecordLocale());
-    if (!failure.isEmpty())
-        m_context.dialogs.message(this, failure, UserDialogs::Icon::Exclamation, AppTitle);
-    const QString notRecorded =
-        demonstrated ? QStringLiteral("Partie terminée par la démonstration : non enregistrée.")
-                     : QString();
-    setPrompt(notRecorded);
-    m_context.state.gameInProgress = false;
-    const QString question =
-        won ? QStringLiteral("BRAVO, vous avez gagné la partie. Voulez-vous recommencer une "
-                             "nouvelle vorelle ?")
-            : m_rules->layout().lostQuestion;
-    if (m_context.dialogs.askYesNo(this, question, UserDialogs::Icon::None, AppTitle))
-        newDeal();
-    else
-        setPrompt(QStringList{notRecorded, QStringLiteral("Appuyez sur le bouton DISTRIBUER pour "
-                                                          "commencer une nouvelle partie.")}
-                      .join(QLatin1Char(' '))
-                      .trimmed());
+    m_main.startClock();
+}
+
+void GameForm::stopClock()
+{
+    m_main.stopClock();
+}
+
+bool GameForm::askYesNo(const QString &question, const QString &title, Asking asking)
+{
+    return m_context.dialogs.askYesNo(
+        this, question,
+        asking == Asking::GiveUp ? UserDialogs::Icon::Question : UserDialogs::Icon::None, title);
+}
+
+void GameForm::tell(const QString &message)
+{
+    m_context.dialogs.message(this, message, UserDialogs::Icon::Exclamation, AppTitle);
+}
+
+QString GameForm::record(const GameRecord &record)
+{
+    return RecordGame(LogPath(m_context.state), record, RecordLocale());
+}
+
+bool GameForm::mayRecord() const
+{
+    return !(m_solverPanel && m_solverPanel->demonstrated());
+}
+
+QString GameForm::playerName() const
+{
+    return m_main.playerName();
+}
+
+QString GameForm::clockText() const
+{
+    return m_main.clockText();
 }
 
 void GameForm::setTimer(int intervalMs)
@@ -493,7 +494,8 @@ QAbstractButton *GameForm::button(const QString &name) const
 void GameForm::afterAction()
 {
     Tapis->modelChanged();
-    m_controls->sync(m_rules->table().controls);
+    m_controls->sync(rules().table().controls);
+    showTitle();
     if (m_solverPanel)
         m_solverPanel->positionChanged();
     Q_EMIT historyChanged();

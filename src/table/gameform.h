@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "games/gamehistory.h"
 #include "games/gamehost.h"
-#include "games/gamerules.h"
+#include "games/gamesession.h"
 #include "table/solverpanel.h"
 
 #include <QLabel>
@@ -21,19 +20,18 @@ class FocusRing;
 class MainWindowLink;
 
 // The window of every game: the table, the prompt line lblInfo and the four buttons JOUER,
-// DISTRIBUER, RÈGLES and QUITTER, placed from the game's twips and scaled with the table. It runs
-// the rules of its game and is their host: it starts and stops the clock and ends the game.
+// DISTRIBUER, RÈGLES and QUITTER, placed from the game's twips and scaled with the table. It plays
+// its game through a session and is their host: the prompt, the clock, the questions, the record.
 class GameForm : public QWidget, public GameHost, public SolverPanel::Window {
     Q_OBJECT
 public:
-    using RulesFactory = ::RulesFactory;
     // The window shrinks down to this share of each side of its design size (64 % of its area):
     // there its buttons read in full and every prompt fits in a font no smaller than the fitting
     // allows.
     static constexpr qreal MinimumZoom = 0.8;
 
     GameForm(const GameInfo &info, AppContext &context, MainWindowLink &main,
-             const RulesFactory &makeRules, QWidget *parent = nullptr);
+             QWidget *parent = nullptr);
     ~GameForm() override;
 
     void Boutons_Click(int index);
@@ -42,12 +40,16 @@ public:
     // The table picture and colour again, after the options changed them.
     void applyTableLook();
 
-    GameRules &rules() { return *m_rules; }
+    GameRules &rules() { return m_session->rules(); }
+    GameSession &session() { return *m_session; }
+    const GameSession &session() const { return *m_session; }
+    // Puts back a game in progress from its log; false, the window as it was, when it cannot.
+    bool resume(const SessionLog &log);
 
     // SolverPanel::Window
     QWidget &widget() override { return *this; }
     CardTable &table() const override { return *Tapis; }
-    const GameRules &rules() const override { return *m_rules; }
+    const GameRules &rules() const override { return m_session->rules(); }
     QAbstractButton *button(const QString &name) const override;
     CardTable *Tapis;
     QLabel *lblInfo;
@@ -60,8 +62,18 @@ public:
     // GameHost
     void setPrompt(const QString &text) override;
     QString prompt() const override;
-    void gameOver(bool won) override;
     void setTimer(int intervalMs) override;
+    void dealing() override;
+    void dealt() override;
+    void startClock() override;
+    void stopClock() override;
+    bool askYesNo(const QString &question, const QString &title, Asking asking) override;
+    void tell(const QString &message) override;
+    QString record(const GameRecord &record) override;
+    bool mayRecord() const override;
+    QString playerName() const override;
+    QString clockText() const override;
+    void positionChanged() override { afterAction(); }
 
     // "Arrêter le jeu" of the main window stopped the game: the prompt names the way on, and the
     // rules' prompts wait for the next deal.
@@ -87,6 +99,8 @@ public:
 Q_SIGNALS:
     // What undo, redo, the deal, Indice or Démonstration can do may have changed.
     void historyChanged();
+    // The window goes: the last moment to keep its game.
+    void closing();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -99,24 +113,19 @@ private:
     void orderTabs();
     void fitPrompt();
     void setDefaultButton(int index);
-    void newDeal(quint32 number = 0);
-    bool mayDealAgain();
-    void prepareDeal();
-    void afterDeal();
-    // A player's action that may be a step of the history.
-    void act(const std::function<void()> &action);
+    void showTitle();
+    // JOUER pressed, or a game resumed: the buttons and the focus of a game in progress.
+    void showPlaying();
     void afterAction();
     bool isActiveGameWindow() const;
     QPushButton *buttonForKey(const QKeyEvent *event) const;
 
     AppContext &m_context;
     MainWindowLink &m_main;
-    std::unique_ptr<GameRules> m_rules;
+    std::unique_ptr<GameSession> m_session;
     ControlWidgets *m_controls;
     QTimer *m_rulesTimer;
     bool m_stopped = false;
-    std::unique_ptr<GameHistory> m_history;
-    GameSnapshot m_dealt; // the last deal as dealt, or as JOUER found it
     SolverPanel *m_solverPanel = nullptr;
     FocusRing *m_focusRing;
 };

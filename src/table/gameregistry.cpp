@@ -9,5 +9,5 @@ QWidget *GameRegistry::create(const QString &menuName, MainWindowLink &main)
     const GameInfo *info = GameCatalog::byMenuName(menuName);
     if (!info)
         return nullptr;
-    return new GameForm(*info, m_context, main, GameCatalog::rulesFor(menuName));
+    return new GameForm(*info, m_context, main);
 }

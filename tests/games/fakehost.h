@@ -2,8 +2,8 @@
 #pragma once
 
 #include "catalog/gamecatalog.h"
-#include "games/gamehost.h"
 #include "games/noshuffle.h"
+#include "games/quiethost.h"
 #include "games/tablemodel.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -16,26 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-
-// The window side of a game's rules, recorded: every prompt and every end of game.
-class FakeHost final : public GameHost {
-public:
-    void setPrompt(const QString &text) override { current = text; }
-    QString prompt() const override { return current; }
-    void gameOver(bool won) override
-    {
-        results.append(won);
-        if (state)
-            state->gameInProgress = false;
-    }
-    void setTimer(int intervalMs) override { timerInterval = intervalMs; }
-
-    QString current;
-    QList<bool> results; // one entry per finished game, true when won
-    int timerInterval = 0;
-    // When set, the end of a game stops the game in progress, as the window does.
-    AppState *state = nullptr;
-};
 
 // rank 1 (as) to 13 (roi); suit 0 trefle, 1 carreau, 2 coeur, 3 pique.
 inline QString CardName(int rank, int suit)
@@ -81,7 +61,7 @@ struct RulesBench {
     SettingsStore settings;
     SeededRandom random;
     NoShuffle noShuffle;
-    FakeHost host;
+    QuietHost host;
 };
 
 // A game's rules on a bench, dealing the deck tables as the test writes them, the shuffle off,

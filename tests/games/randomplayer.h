@@ -2,8 +2,9 @@
 #pragma once
 
 #include "catalog/gamecatalog.h"
-#include "games/gamehost.h"
 #include "games/gamerules.h"
+#include "games/gamesession.h"
+#include "games/quiethost.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -81,27 +82,32 @@ struct PlayerAction {
     }
 
     // Plays the action as the window sends it; a drag passes over its target before the drop.
-    void apply(GameRules &rules) const
+    template <typename Game> void apply(Game &game) const
     {
+        const GameRules &rules = rulesOf(game);
         switch (kind) {
         case Kind::Click:
-            return rules.click(source);
+            return game.click(source);
         case Kind::DoubleClick:
-            return rules.doubleClick(source);
+            return game.doubleClick(source);
         case Kind::RightPress:
-            return rules.rightPress(source);
+            return game.rightPress(source);
         case Kind::Drag:
-            rules.dragOver(source, target);
-            return rules.drop(source, target,
-                              rules.table().at(target >= 0 ? target : source).rect.topLeft());
+            game.dragOver(source, target);
+            return game.drop(source, target,
+                             rules.table().at(target >= 0 ? target : source).rect.topLeft());
         case Kind::Select:
-            return rules.select(control, target);
+            return game.select(control, target);
         case Kind::Press:
-            return rules.press(control);
+            return game.press(control);
         case Kind::Tick:
-            return rules.timerTick();
+            return game.timerTick();
         }
     }
+
+private:
+    static const GameRules &rulesOf(const GameRules &rules) { return rules; }
+    static const GameRules &rulesOf(const GameSession &session) { return session.rules(); }
 };
 
 // How the player's hand reaches a game: straight to its rules, or as mouse events to a widget.
@@ -118,45 +124,45 @@ public:
     virtual void release(QPoint at) = 0;
 };
 
-// The hand of a headless player: each gesture is the call of the rules the window would make.
+// The hand of a headless player: each gesture is the call of the session the window would make.
 class RulesHand final : public PlayerHand {
 public:
-    explicit RulesHand(GameRules &rules) : m_rules(rules) {}
+    explicit RulesHand(GameSession &session) : m_session(session) {}
 
-    void hover(QPoint at) override { m_rules.hover(pictureAt(at)); }
-    void click(QPoint at) override { onPicture(at, &GameRules::click); }
-    void doubleClick(QPoint at) override { onPicture(at, &GameRules::doubleClick); }
-    void rightClick(QPoint at) override { onPicture(at, &GameRules::rightPress); }
+    void hover(QPoint at) override { m_session.hover(pictureAt(at)); }
+    void click(QPoint at) override { onPicture(at, &GameSession::click); }
+    void doubleClick(QPoint at) override { onPicture(at, &GameSession::doubleClick); }
+    void rightClick(QPoint at) override { onPicture(at, &GameSession::rightPress); }
     void press(QPoint at) override
     {
         m_source = pictureAt(at);
-        m_group = m_source >= 0 ? m_rules.dragged(m_source) : QList<int>{};
+        m_group = m_source >= 0 ? m_session.rules().dragged(m_source) : QList<int>{};
     }
     void moveTo(QPoint at) override
     {
         if (m_source >= 0)
-            m_rules.dragOver(m_source, pictureAt(at, m_group));
+            m_session.dragOver(m_source, pictureAt(at, m_group));
     }
     void release(QPoint at) override
     {
         if (m_source >= 0)
-            m_rules.drop(m_source, pictureAt(at, m_group),
-                         at - QPoint(CardWidth / 2, CardHeight / 2));
+            m_session.drop(m_source, pictureAt(at, m_group),
+                           at - QPoint(CardWidth / 2, CardHeight / 2));
         m_source = -1;
     }
 
 private:
     int pictureAt(QPoint at, const QList<int> &ignore = {}) const
     {
-        return m_rules.table().pictureAt(at, ignore);
+        return m_session.rules().table().pictureAt(at, ignore);
     }
-    void onPicture(QPoint at, void (GameRules::*call)(int))
+    void onPicture(QPoint at, void (GameSession::*call)(int))
     {
         if (const int picture = pictureAt(at); picture >= 0)
-            (m_rules.*call)(picture);
+            (m_session.*call)(picture);
     }
 
-    GameRules &m_rules;
+    GameSession &m_session;
     int m_source = -1;
     QList<int> m_group;
 };
@@ -166,22 +172,34 @@ private:
 // controls, its timer, JOUER, DISTRIBUER and both answers to every question. After every event
 // it checks what holds in every game: the cards are those dealt, a deal ends at most once, and
 // out of a game the cards do not move. The same seed plays the same events again.
-class RandomPlayer final : public GameHost {
+class RandomPlayer final {
 public:
-    RandomPlayer(const RulesFactory &makeRules, const QString &settingsPath, quint32 seed)
+    RandomPlayer(const QString &game, const QString &settingsPath, quint32 seed)
         : m_settings(settingsPath), m_random(seed), m_choices(seed)
     {
         BuildCardTables(m_state);
         m_settings.setParameter(Settings::Melange, QString::number(m_choices() % 21));
-        m_rules = makeRules(CoreContext{m_state, m_settings, m_random}, *this);
+        // As the window does: the end is recorded, then the question may deal again at once.
+        m_host.answer = [this](const QString &) {
+            countEnd();
+            const bool again = chance(2);
+            note(again ? QStringLiteral("Oui") : QStringLiteral("Non"));
+            return again;
+        };
+        m_host.onDealt = [this] { dealt(); };
+        m_session = std::make_unique<GameSession>(
+            *GameCatalog::byMenuName(game), CoreContext{m_state, m_settings, m_random}, m_host);
+        m_rules = &m_session->rules();
         m_area = m_rules->layout().area;
-        m_hand = std::make_unique<RulesHand>(*m_rules);
-        newDeal();
-        m_rules->load();
+        m_hand = std::make_unique<RulesHand>(*m_session);
+        m_session->open();
+        dealt();
         check(QStringLiteral("load"));
     }
 
     GameRules &rules() { return *m_rules; }
+    GameSession &session() { return *m_session; }
+    const AppState &state() const { return m_state; }
     // The hand is the rules' own until another is given; the player keeps none.
     void setHand(PlayerHand &hand) { m_handInUse = &hand; }
     // Plays until the number of events is reached or a promise breaks; "" when all held.
@@ -203,35 +221,27 @@ public:
     bool chance(int oneIn) { return m_choices() % unsigned(oneIn) == 0; }
     int below(qsizetype n) { return n > 0 ? int(m_choices() % quint32(n)) : -1; }
 
-    // GameHost
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void setTimer(int) override {}
-    // As the window does: the end is recorded, then the question may deal again at once.
-    void gameOver(bool) override
-    {
-        note(QStringLiteral("fin de partie"));
-        if (!m_state.gameInProgress)
-            fail(QStringLiteral("a game ended while none was in progress"));
-        if (++m_endsThisDeal > 1)
-            fail(QStringLiteral("a deal ended twice"));
-        ++m_ends;
-        m_state.gameInProgress = false;
-        const bool again = chance(2);
-        note(again ? QStringLiteral("Oui") : QStringLiteral("Non"));
-        if (again)
-            newDeal();
-    }
+    QString prompt() const { return m_host.prompt(); }
 
 private:
     PlayerHand &hand() { return m_handInUse ? *m_handInUse : *m_hand; }
 
-    void newDeal()
+    // The end of a game, before its question: a deal ends at most once, and only a game in
+    // progress ends.
+    void countEnd()
     {
-        m_state.gameInProgress = false;
+        note(QStringLiteral("fin de partie"));
+        if (!m_playing)
+            fail(QStringLiteral("a game ended while none was in progress"));
+        if (++m_endsThisDeal > 1)
+            fail(QStringLiteral("a deal ended twice"));
+        ++m_ends;
+    }
+
+    void dealt()
+    {
         m_jouer = true;
         m_endsThisDeal = 0;
-        m_rules->Distribution();
         const auto &decks = m_state.decks;
         m_dealt = m_rules->info().deckSize == 32
                       ? QStringList(decks.deck32.begin(), decks.deck32.end())
@@ -259,24 +269,24 @@ private:
     // them reach their end.
     QString step()
     {
+        const bool playing = m_playing = m_state.gameInProgress;
         const TableModel before = m_rules->table();
-        const bool playing = m_state.gameInProgress;
         if (below(2000) < 2) {
             if (m_state.gameInProgress && chance(2))
                 return QStringLiteral("DISTRIBUER, Non");
-            newDeal();
+            m_session->deal();
             return QStringLiteral("DISTRIBUER");
         }
         if (below(100) == 0)
             return pressControl();
         if (m_rules->timerRunning() && chance(10)) {
-            m_rules->timerTick();
+            m_session->timerTick();
             return QStringLiteral("minuterie");
         }
         if (m_jouer && chance(20)) {
             m_jouer = false;
-            m_state.gameInProgress = true;
-            m_rules->play();
+            m_playing = true;
+            m_session->play();
             return QStringLiteral("JOUER");
         }
         const QString event = cardEvent(); // the cards may move only in a game
@@ -351,11 +361,11 @@ private:
             return QStringLiteral("aucun contrôle");
         const Control control = usable.at(below(usable.size()));
         if (control.kind == Control::Kind::Button) {
-            m_rules->press(control.name);
+            m_session->press(control.name);
             return QStringLiteral("bouton ") + control.name;
         }
         const int entry = below(control.entries.size());
-        m_rules->select(control.name, entry);
+        m_session->select(control.name, entry);
         return QStringLiteral("liste %1, entrée %2").arg(control.name).arg(entry);
     }
 
@@ -392,13 +402,15 @@ private:
     SettingsStore m_settings;
     SeededRandom m_random;
     std::mt19937 m_choices;
-    std::unique_ptr<GameRules> m_rules;
+    QuietHost m_host;
+    std::unique_ptr<GameSession> m_session;
+    GameRules *m_rules = nullptr;
     std::unique_ptr<RulesHand> m_hand;
     PlayerHand *m_handInUse = nullptr;
     QSize m_area;
-    QString m_prompt;
     QStringList m_dealt;
-    bool m_jouer = true; // JOUER can be pressed
+    bool m_jouer = true;    // JOUER can be pressed
+    bool m_playing = false; // a game was in progress when the event began
     int m_endsThisDeal = 0;
     int m_ends = 0;
     QStringList m_trace;

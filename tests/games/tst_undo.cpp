@@ -2,7 +2,8 @@
 #include "catalog/gamecatalog.h"
 #include "games/dealnumber.h"
 #include "games/gamehistory.h"
-#include "games/gamehost.h"
+#include "games/gamesession.h"
+#include "games/quiethost.h"
 #include "randomplayer.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -15,58 +16,49 @@
 
 namespace {
 
-// One game's rules as the window runs them, with its history: the end of a game forgets the
-// history and stops the game, as the window does.
-class Table final : public GameHost {
+// One game as the window runs it, through a session: the end of a game forgets the history and
+// stops the game, and the question after it is answered No.
+class Table {
 public:
     Table(const QString &game, quint32 seed, const QString &melange = QStringLiteral("10"))
         : m_settings(m_dir.filePath(QStringLiteral("t.ini"))), m_random(seed)
     {
         BuildCardTables(state);
         m_settings.write(QStringLiteral("parametres"), QStringLiteral("melange"), melange);
-        rules = GameCatalog::rulesFor(game)({state, m_settings, m_random}, *this);
-        history = std::make_unique<GameHistory>(*rules, *this);
-        rules->deal(0);
-        rules->load();
+        session = std::make_unique<GameSession>(*GameCatalog::byMenuName(game),
+                                                CoreContext{state, m_settings, m_random}, host);
+        rules = &session->rules();
+        history = &session->history();
+        session->open();
     }
 
     // JOUER
-    void play()
-    {
-        state.gameInProgress = true;
-        rules->play();
-        if (state.gameInProgress)
-            history->start();
-    }
-    // One action through the history; whether it made a step.
+    void play() { session->play(); }
+    // One action through the session; whether it made a step.
     bool act(const PlayerAction &action)
     {
         const std::size_t before = history->size();
         const bool couldRedo = history->canRedo();
-        history->act([&] { action.apply(*rules); });
+        // The window makes no step of a tick of the rules' timer; here one that changes the
+        // position is a step, so that the moves done can be played again on other rules.
+        if (action.kind == PlayerAction::Kind::Tick)
+            history->act([&] { action.apply(*session); });
+        else
+            action.apply(*session);
         return history->size() > before || (couldRedo && !history->canRedo());
     }
-
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool) override
-    {
-        ++ends;
-        state.gameInProgress = false;
-        history->forget();
-    }
-    void setTimer(int) override {}
+    qsizetype ends() const { return host.results.size(); }
 
     AppState state;
-    std::unique_ptr<GameRules> rules;
-    std::unique_ptr<GameHistory> history;
-    int ends = 0;
+    QuietHost host;
+    std::unique_ptr<GameSession> session;
+    GameRules *rules = nullptr;
+    GameHistory *history = nullptr;
 
 private:
     QTemporaryDir m_dir;
     SettingsStore m_settings;
     SeededRandom m_random;
-    QString m_prompt;
 };
 
 void addGames()
@@ -101,7 +93,7 @@ private Q_SLOTS:
             std::mt19937 random(seed);
             QList<PlayerAction> done;
             QList<PlayerAction> undone;
-            for (int i = 0; i < 200 && t.ends == 0 && t.history->active(); ++i) {
+            for (int i = 0; i < 200 && t.ends() == 0 && t.history->active(); ++i) {
                 const auto roll = quint32(random() % 10);
                 if (roll < 2 && t.history->canUndo()) {
                     t.history->undo();
@@ -111,7 +103,7 @@ private Q_SLOTS:
                     done.append(undone.takeLast());
                 } else {
                     const PlayerAction action = PlayerAction::draw(*t.rules, random);
-                    if (!t.act(action) || t.ends != 0)
+                    if (!t.act(action) || t.ends() != 0)
                         continue;
                     newest = t.history->capture();
                     done.append(action);
@@ -125,7 +117,7 @@ private Q_SLOTS:
                          qPrintable(QStringLiteral("seed %1, after %2 actions").arg(seed).arg(i)));
                 QCOMPARE(t.history->size() - 1, std::size_t(done.size() + undone.size()));
             }
-            if (t.ends != 0) {
+            if (t.ends() != 0) {
                 // The end leaves nothing to undo, and nothing is recorded until the next JOUER.
                 QVERIFY(!t.history->canUndo() && !t.history->canRedo());
                 t.act(PlayerAction::draw(*t.rules, random));

@@ -82,15 +82,28 @@ public:
     bool lostAtPlay = false; // a deal that cannot be played
 };
 
+// Monte-Carlo's row of the table of games, playing the probe's rules; the last rules it made.
+ProbeRules *madeProbe = nullptr;
+const GameInfo &probeGame()
+{
+    static const GameInfo probe = [] {
+        GameInfo info = *GameCatalog::byMenuName(QStringLiteral("Monte-Carlo"));
+        info.makeRules = [](const GameInfo &, CoreContext context,
+                            GameHost &host) -> std::unique_ptr<GameRules> {
+            auto made = std::make_unique<ProbeRules>(context, host);
+            madeProbe = made.get();
+            return made;
+        };
+        return info;
+    }();
+    return probe;
+}
+
 struct Fixture {
     Fixture()
     {
-        form = new GameForm(*GameCatalog::byMenuName(QStringLiteral("Monte-Carlo")), app.context,
-                            main, [this](CoreContext context, GameHost &host) {
-                                auto made = std::make_unique<ProbeRules>(context, host);
-                                rules = made.get();
-                                return made;
-                            });
+        form = new GameForm(probeGame(), app.context, main);
+        rules = madeProbe;
         sub = area.addSubWindow(form);
         area.resize(1000, 760);
         area.show();
@@ -115,7 +128,7 @@ QStringList longestPrompts(const QString &game, const QString &settingsPath)
 {
     QSet<QString> seen;
     for (quint32 seed = 1; seed <= 3; ++seed) {
-        RandomPlayer player(GameCatalog::rulesFor(game), settingsPath, seed);
+        RandomPlayer player(game, settingsPath, seed);
         for (int i = 0; i < 3000 && player.event(); ++i)
             seen.insert(player.prompt());
     }
@@ -332,7 +345,7 @@ private Q_SLOTS:
             const QString name = QString::fromUtf8(game.menuName);
             const QStringList prompts =
                 longestPrompts(name, app.dir.filePath(QStringLiteral("play.ini")));
-            GameForm form(game, app.context, main, GameCatalog::rulesFor(name));
+            GameForm form(game, app.context, main);
             form.show();
             const QList<QSize> sizes{form.minimumSize(), form.sizeHint(),   QSize(800, 560),
                                      QSize(1024, 700),   QSize(1600, 1000), QSize(1920, 1200),

@@ -139,8 +139,7 @@ private Q_SLOTS:
     {
         TestApp app;
         FakeMainLink main;
-        GameForm form(*GameCatalog::byMenuName(QStringLiteral("Mariage")), app.context, main,
-                      GameCatalog::rulesFor(QStringLiteral("Mariage")));
+        GameForm form(*GameCatalog::byMenuName(QStringLiteral("Mariage")), app.context, main);
         const auto &rules = static_cast<const LineRules &>(form.rules());
         const CardLine &line = rules.line();
         const auto click = [&](int picture) {
@@ -192,9 +191,7 @@ private Q_SLOTS:
         BuildCardTables(app.state); // the main window's load does it in the program
         FakeMainLink main;
         const GameInfo &info = *GameCatalog::byMenuName(game);
-        const auto open = [&] {
-            return std::make_unique<GameForm>(info, app.context, main, GameCatalog::rulesFor(game));
-        };
+        const auto open = [&] { return std::make_unique<GameForm>(info, app.context, main); };
         {
             const auto form = open();
             auto *combo = form->findChild<QComboBox *>();

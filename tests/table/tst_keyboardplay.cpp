@@ -96,12 +96,16 @@ public:
 
 // A game window maximized in an active area; its questions are answered No.
 struct Window {
-    Window(const QString &game, const RulesFactory &factory, quint32 seed = 1)
+    explicit Window(const QString &game, quint32 seed = 1)
+        : Window(*GameCatalog::byMenuName(game), seed)
+    {
+    }
+    explicit Window(const GameInfo &game, quint32 seed = 1)
     {
         app.random = SeededRandom(seed);
         app.set(Settings::Melange, QStringLiteral("10"));
         app.dialogs.answers = {false};
-        form = new GameForm(*GameCatalog::byMenuName(game), app.context, main, factory);
+        form = new GameForm(game, app.context, main);
         QMdiSubWindow *sub = area.addSubWindow(form);
         area.resize(800, 600);
         area.show();
@@ -124,22 +128,30 @@ struct Window {
     QPointer<GameForm> form;
 };
 
+// Monte-Carlo's window playing the recording rules, and those rules.
+RecordingRules *madeRecording = nullptr;
 std::unique_ptr<Window> recording(RecordingRules *&rules)
 {
-    return std::make_unique<Window>(QStringLiteral("Monte-Carlo"),
-                                    [&rules](CoreContext context, GameHost &host) {
-                                        auto made = std::make_unique<RecordingRules>(context, host);
-                                        rules = made.get();
-                                        return made;
-                                    });
+    static const GameInfo recorded = [] {
+        GameInfo info = *GameCatalog::byMenuName(QStringLiteral("Monte-Carlo"));
+        info.makeRules = [](const GameInfo &, CoreContext context,
+                            GameHost &host) -> std::unique_ptr<GameRules> {
+            auto made = std::make_unique<RecordingRules>(context, host);
+            madeRecording = made.get();
+            return made;
+        };
+        return info;
+    }();
+    auto window = std::make_unique<Window>(recorded);
+    rules = madeRecording;
+    return window;
 }
 
 // One game window played by keys alone, beside a twin of its rules on the same deal played by
 // the calls the mouse makes.
 class KeyboardPlayer {
 public:
-    KeyboardPlayer(const QString &game, quint32 seed)
-        : m_window(game, GameCatalog::rulesFor(game), seed), m_choices(seed)
+    KeyboardPlayer(const QString &game, quint32 seed) : m_window(game, seed), m_choices(seed)
     {
         m_twinApp.random = SeededRandom(seed);
         m_twinApp.set(Settings::Melange, QStringLiteral("10"));
@@ -405,7 +417,7 @@ private:
 
     Window m_window;
     TestApp m_twinApp;
-    FakeHost m_host;
+    QuietHost m_host;
     std::unique_ptr<GameRules> m_twin;
     std::mt19937 m_choices;
     bool m_solver = false; // the game follows its solver's winning line
@@ -458,8 +470,7 @@ private Q_SLOTS:
     // and a press of the reader clicks it.
     void aScreenReaderHearsTheCardsOfMonteCarlo()
     {
-        Window window(QStringLiteral("Monte-Carlo"),
-                      GameCatalog::rulesFor(QStringLiteral("Monte-Carlo")));
+        Window window(QStringLiteral("Monte-Carlo"));
         window.key(Qt::Key_J, Qt::AltModifier);
         QTRY_VERIFY(!window.form->Boutons[0]->isEnabled());
 
@@ -501,8 +512,7 @@ private Q_SLOTS:
     // goes too; DISTRIBUER leaves it on JOUER, which Return presses.
     void aGameStartsWithTheFocusOnTheTable()
     {
-        Window window(QStringLiteral("Roi Albert"),
-                      GameCatalog::rulesFor(QStringLiteral("Roi Albert")));
+        Window window(QStringLiteral("Roi Albert"));
         window.app.dialogs.answers = {true};
         GameForm &form = *window.form;
         const auto focusedPlace = [&form] {
@@ -533,7 +543,7 @@ private Q_SLOTS:
         for (const GameInfo &game : GameCatalog::all()) {
             for (const QSize size : {QSize(800, 600), QSize(1400, 1050)}) {
                 const QString name = QString::fromUtf8(game.menuName);
-                Window window(name, GameCatalog::rulesFor(name));
+                Window window(name);
                 window.area.resize(size);
                 QApplication::processEvents();
                 GameForm &form = *window.form;

@@ -38,8 +38,7 @@ public:
     {
         m_app.random = SeededRandom(seed);
         m_app.dialogs.onShow = [this](const FakeDialogs::Shown &shown) { answer(shown); };
-        m_form = std::make_unique<GameForm>(
-            game, m_app.context, m_main, GameCatalog::rulesFor(QString::fromUtf8(game.menuName)));
+        m_form = std::make_unique<GameForm>(game, m_app.context, m_main);
         m_form->resize(m_form->sizeHint());
         m_form->show();
         m_deck = cards();

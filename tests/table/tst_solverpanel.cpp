@@ -41,8 +41,7 @@ struct Window {
         app.set(Settings::Melange, QStringLiteral("0"));
         BuildCardTables(app.state);
         stackDeck(app.state, stride);
-        form = new GameForm(*GameCatalog::byMenuName(game), context, main,
-                            GameCatalog::rulesFor(game));
+        form = new GameForm(*GameCatalog::byMenuName(game), context, main);
         area.addSubWindow(form)->showMaximized();
         area.resize(800, 600);
         area.show();

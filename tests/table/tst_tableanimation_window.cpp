@@ -75,8 +75,7 @@ struct Table {
 GameForm *montecarlo(TestApp &app, FakeMainLink &main)
 {
     const QString name = QStringLiteral("Monte-Carlo");
-    auto *form = new GameForm(*GameCatalog::byMenuName(name), app.context, main,
-                              GameCatalog::rulesFor(name));
+    auto *form = new GameForm(*GameCatalog::byMenuName(name), app.context, main);
     form->Tapis->motion()->setClock([] { return qint64(0); });
     return form;
 }
@@ -94,28 +93,29 @@ struct Checkpoint {
 // acts while cards are still moving.
 class AnimatedPlayer final : public PlayerHand {
 public:
-    AnimatedPlayer(const RulesFactory &makeRules, const QString &settingsPath, quint32 seed,
-                   bool animated)
-        : m_player(makeRules, settingsPath, seed)
+    AnimatedPlayer(const QString &game, const QString &settingsPath, quint32 seed, bool animated)
+        : m_player(game, settingsPath, seed)
     {
         GameRules &rules = m_player.rules();
+        GameSession &session = m_player.session();
         const QSize area = rules.layout().area;
         m_table.resize(area / 15);
         m_table.setModel(&rules.table(), area);
         m_table.setAnimated(animated);
         m_table.motion()->setClock([this] { return m_now; });
         m_table.setDragGroup([&rules](int source) { return rules.dragged(source); });
-        // Each signal reaches the rules, then the table hears of the change.
+        // Each signal reaches the session, then the table hears of the change.
         CardTable *t = &m_table;
-        QObject::connect(t, &CardTable::clicked, t, [&rules](int i) { rules.click(i); });
+        QObject::connect(t, &CardTable::clicked, t, [&session](int i) { session.click(i); });
         QObject::connect(t, &CardTable::doubleClicked, t,
-                         [&rules](int i) { rules.doubleClick(i); });
-        QObject::connect(t, &CardTable::rightPressed, t, [&rules](int i) { rules.rightPress(i); });
-        QObject::connect(t, &CardTable::hovered, t, [&rules](int i) { rules.hover(i); });
+                         [&session](int i) { session.doubleClick(i); });
+        QObject::connect(t, &CardTable::rightPressed, t,
+                         [&session](int i) { session.rightPress(i); });
+        QObject::connect(t, &CardTable::hovered, t, [&session](int i) { session.hover(i); });
         QObject::connect(t, &CardTable::dragMoved, t,
-                         [&rules](int s, int target) { rules.dragOver(s, target); });
+                         [&session](int s, int target) { session.dragOver(s, target); });
         QObject::connect(t, &CardTable::dropped, t,
-                         [&rules](int s, int target, QPoint at) { rules.drop(s, target, at); });
+                         [&session](int s, int target, QPoint at) { session.drop(s, target, at); });
         QObject::connect(t, &CardTable::clicked, t, &CardTable::modelChanged);
         QObject::connect(t, &CardTable::doubleClicked, t, &CardTable::modelChanged);
         QObject::connect(t, &CardTable::rightPressed, t, &CardTable::modelChanged);
@@ -308,14 +308,13 @@ private Q_SLOTS:
     void everyGameEndsAsWithoutMoves()
     {
         QFETCH(QString, game);
-        const RulesFactory &rules = GameCatalog::rulesFor(game);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         bool moved = false;
         for (int session = 1; session <= Sessions; ++session) {
             const QString ini = dir.filePath(QStringLiteral("s%1.ini").arg(session));
-            AnimatedPlayer still(rules, ini + QStringLiteral(".still"), quint32(session), false);
-            AnimatedPlayer moving(rules, ini, quint32(session), true);
+            AnimatedPlayer still(game, ini + QStringLiteral(".still"), quint32(session), false);
+            AnimatedPlayer moving(game, ini, quint32(session), true);
             const QList<Checkpoint> expected = still.play(EventsPerSession);
             const QList<Checkpoint> seen = moving.play(EventsPerSession);
             QVERIFY2(still.failure().isEmpty(), qPrintable(still.failure()));

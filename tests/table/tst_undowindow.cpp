@@ -47,8 +47,7 @@ QList<QPair<QString, QRect>> cards(const TableModel &table)
 struct Window {
     explicit Window(const QString &name)
     {
-        form = new GameForm(*GameCatalog::byMenuName(name), app.context, main,
-                            GameCatalog::rulesFor(name));
+        form = new GameForm(*GameCatalog::byMenuName(name), app.context, main);
         area.addSubWindow(form)->show();
         items = new DealMenu(&menu, &area, app.dialogs);
         area.resize(1000, 760);

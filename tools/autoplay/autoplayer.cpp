@@ -128,35 +128,30 @@ Autoplayer::Autoplayer(const AutoplayGame &game, quint32 seed, int melange)
 {
     BuildCardTables(m_state);
     m_settings.setParameter(Settings::Melange, QString::number(melange));
-    m_rules = game.info->makeRules(*game.info, {m_state, m_settings, m_random}, *this);
-}
-
-void Autoplayer::gameOver(bool won)
-{
-    ++m_verdicts;
-    m_won = won;
-    m_state.gameInProgress = false;
+    m_session = std::make_unique<GameSession>(*game.info,
+                                              CoreContext{m_state, m_settings, m_random}, m_host);
+    m_rules = &m_session->rules();
+    m_session->keepUndo(false);
 }
 
 std::optional<bool> Autoplayer::playDeal(quint32 number)
 {
     // As the window does: a new deal, the game's own settings once, then JOUER.
-    m_state.gameInProgress = false;
-    m_rules->deal(number);
-    if (!m_loaded) {
-        m_rules->load();
-        m_loaded = true;
+    if (m_opened) {
+        m_session->deal(number);
+    } else {
+        m_session->open(number);
+        m_opened = true;
     }
-    const int verdicts = m_verdicts;
-    m_state.gameInProgress = true;
-    m_rules->play();
+    const qsizetype verdicts = m_host.results.size();
+    m_session->play();
     if (m_game.firstMove == FirstMove::AnyCard)
         clickAnyCard();
-    for (int action = 0; m_verdicts == verdicts; ++action) {
+    for (int action = 0; m_host.results.size() == verdicts; ++action) {
         if (action == MostActions || !(dragHome() || clickOnce()))
             return std::nullopt;
     }
-    return m_won;
+    return m_host.results.last();
 }
 
 // The window clicks, or drops on, the picture drawn on top under the mouse, the dragged one
@@ -182,12 +177,13 @@ bool Autoplayer::dragHome()
         for (int target = 0; target < table.pictures.size(); ++target) {
             if (target == source || !table.at(target).visible)
                 continue;
+            // Looking for the frame is not a move: the probe goes to the rules alone.
             m_rules->dragOver(source, target);
             if (!framed(target) || !clickable(target, source))
                 continue;
             const Picture carried = table.at(source);
             const Picture place = table.at(target);
-            m_rules->drop(source, target, table.at(target).rect.topLeft());
+            m_session->drop(source, target, table.at(target).rect.topLeft());
             return table.at(source) != carried || table.at(target) != place;
         }
     }
@@ -214,9 +210,9 @@ bool Autoplayer::clickOnce()
         if (!clickable(picture))
             continue;
         const Picture before = table.at(picture);
-        const int verdicts = m_verdicts;
-        m_rules->click(picture);
-        if (table.at(picture) != before || m_verdicts != verdicts) {
+        const qsizetype verdicts = m_host.results.size();
+        m_session->click(picture);
+        if (table.at(picture) != before || m_host.results.size() != verdicts) {
             m_lastClick = picture;
             return true;
         }
@@ -234,5 +230,5 @@ void Autoplayer::clickAnyCard()
             cards.append(i);
     }
     const auto drawn = qsizetype(m_random.next() * float(cards.size()));
-    m_rules->click(cards.at(std::min(drawn, cards.size() - 1)));
+    m_session->click(cards.at(std::min(drawn, cards.size() - 1)));
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "games/gamehost.h"
 #include "games/gameinfo.h"
 #include "games/gamerules.h"
+#include "games/gamesession.h"
+#include "games/quiethost.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
@@ -62,8 +63,8 @@ std::optional<DealRun> parseDealRun(const QStringList &args, int deckSize, QStri
 
 // Deals a game again and again on one deck, as a player who starts the program once, and plays
 // each deal through the rules' own handlers, as the window would, until the rules end it. The
-// window's side is a host that keeps the verdicts.
-class Autoplayer final : private GameHost {
+// window's side is a quiet host that keeps the verdicts.
+class Autoplayer final {
 public:
     Autoplayer(const AutoplayGame &game, quint32 seed, int melange);
 
@@ -72,14 +73,9 @@ public:
     std::optional<bool> playDeal(quint32 number = 0);
     // The deck as the last deal left it.
     const DeckTables &decks() const { return m_state.decks; }
-    const GameRules &rules() const { return *m_rules; }
+    const GameRules &rules() const { return m_session->rules(); }
 
 private:
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool won) override;
-    void setTimer(int) override {}
-
     bool clickable(int picture, int dragged = -1) const;
     bool framed(int picture) const;
     bool dragHome();
@@ -91,10 +87,9 @@ private:
     AppState m_state;
     SettingsStore m_settings;
     SeededRandom m_random;
-    std::unique_ptr<GameRules> m_rules;
-    QString m_prompt;
-    bool m_loaded = false;
-    int m_verdicts = 0; // games the rules have ended, won or lost
-    bool m_won = false;
+    QuietHost m_host; // its results are the verdicts, won or lost
+    std::unique_ptr<GameSession> m_session;
+    GameRules *m_rules = nullptr;
+    bool m_opened = false;
     int m_lastClick = 0; // where the search for the next click starts
 };

@@ -5,7 +5,7 @@
 
 #include "catalog/gamecatalog.h"
 #include "games/dealnumber.h"
-#include "games/gamehost.h"
+#include "games/gamesession.h"
 #include "games/quiethost.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -41,8 +41,8 @@ QStringList dealtDeck(const GameInfo &info, quint32 number)
     BuildCardTables(state);
     SeededRandom random(0);
     QuietHost host;
-    std::unique_ptr<GameRules> rules = info.makeRules(info, {state, settings, random}, host);
-    rules->deal(number);
+    GameSession session(info, {state, settings, random}, host);
+    session.deal(number);
     if (info.deckSize == Cards::SmallDeck)
         return QStringList(state.decks.deck32.begin(), state.decks.deck32.end());
     return QStringList(state.decks.deck52.begin(), state.decks.deck52.end());

@@ -3,7 +3,7 @@
 
 #include "autoplayer.h"
 #include "catalog/gamecatalog.h"
-#include "games/gamehost.h"
+#include "games/gamesession.h"
 #include "games/poussepousse/poussesolver.h"
 #include "games/quiethost.h"
 #include "settings/settingkeys.h"
@@ -199,14 +199,11 @@ SolverAnswer solveChanceDeck(const QString &game, const QStringList &codes)
     settings.setParameter(Settings::Melange, QStringLiteral("0"));
     NoShuffle still;
     QuietHost host;
-    const std::unique_ptr<GameRules> rules =
-        GameCatalog::rulesFor(game)({state, settings, still}, host);
-    rules->Distribution();
-    rules->load();
-    state.gameInProgress = true;
-    rules->play();
+    GameSession session(*GameCatalog::byMenuName(game), {state, settings, still}, host);
+    session.open();
+    session.play();
     const std::atomic<bool> cancel{false};
-    return GameCatalog::solverFor(game)->prepare(*rules)->run(cancel);
+    return GameCatalog::solverFor(game)->prepare(session.rules())->run(cancel);
 }
 
 SolverAnswer solveGrid(const QStringList &codes)

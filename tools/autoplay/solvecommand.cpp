@@ -3,9 +3,10 @@
 
 #include "autoplayer.h"
 #include "catalog/gamecatalog.h"
-#include "games/gamehost.h"
+#include "games/gamesession.h"
 #include "games/montecarlo/montecarlorules.h"
 #include "games/montecarlo/montecarlosolver.h"
+#include "games/quiethost.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
@@ -69,17 +70,19 @@ QString gameNames()
     return names.join(QStringLiteral(", "));
 }
 
-// One game's rules on a table of their own, with a settings file in a temporary folder, as the
-// window runs them: a deal, then JOUER.
-class Table final : public GameHost {
+// One game on a table of its own, with a settings file in a temporary folder, as the window
+// plays it: a deal, then JOUER.
+class Table {
 public:
     Table(const GameInfo &info, RandomSource &random, int melange)
         : m_settings(m_dir.filePath(QStringLiteral("solve.ini")))
     {
         BuildCardTables(m_state);
         m_settings.setParameter(Settings::Melange, QString::number(melange));
-        const QString menu = QString::fromUtf8(info.menuName);
-        rules = GameCatalog::rulesFor(menu)({m_state, m_settings, random}, *this);
+        session =
+            std::make_unique<GameSession>(info, CoreContext{m_state, m_settings, random}, m_host);
+        rules = &session->rules();
+        session->keepUndo(false);
         deckSize = info.deckSize;
     }
     std::span<QString> deck()
@@ -90,37 +93,29 @@ public:
     }
     void deal()
     {
-        m_state.gameInProgress = false;
-        rules->Distribution();
-        if (!m_loaded)
-            rules->load();
-        m_loaded = true;
-        m_state.gameInProgress = true;
-        ended = false;
-        rules->play();
+        if (m_opened) {
+            session->deal();
+        } else {
+            session->open();
+            m_opened = true;
+        }
+        m_endsBefore = m_host.results.size();
+        session->play();
     }
+    bool ended() const { return m_host.results.size() > m_endsBefore; }
+    bool won() const { return ended() && m_host.results.last(); }
 
-    void setPrompt(const QString &text) override { m_prompt = text; }
-    QString prompt() const override { return m_prompt; }
-    void gameOver(bool hasWon) override
-    {
-        ended = true;
-        won = hasWon;
-        m_state.gameInProgress = false;
-    }
-    void setTimer(int) override {}
-
-    std::unique_ptr<GameRules> rules;
+    std::unique_ptr<GameSession> session;
+    GameRules *rules = nullptr;
     int deckSize = Cards::FullDeck;
-    bool ended = false;
-    bool won = false;
 
 private:
     QTemporaryDir m_dir;
     AppState m_state;
     SettingsStore m_settings;
-    QString m_prompt;
-    bool m_loaded = false;
+    QuietHost m_host;
+    qsizetype m_endsBefore = 0;
+    bool m_opened = false;
 };
 
 // The codes of one deck a line, checked against the game's deck; the error otherwise.
@@ -199,19 +194,19 @@ QStringList validCodes(const GameInfo &info)
 // for a game that has none here.
 std::optional<bool> simplePolicy(Table &table)
 {
-    if (!dynamic_cast<const MontecarloRules *>(table.rules.get()))
+    if (!dynamic_cast<const MontecarloRules *>(table.rules))
         return std::nullopt;
-    while (!table.ended) {
+    while (!table.ended()) {
         const auto model = MontecarloSolver::model(*table.rules);
         std::vector<MontecarloModel::Move> moves;
         if (model)
             model->moves(moves);
         if (moves.empty())
             return false;
-        table.rules->click(MontecarloRules::FirstPlace + moves.front().first);
-        table.rules->click(MontecarloRules::FirstPlace + moves.front().second);
+        table.session->click(MontecarloRules::FirstPlace + moves.front().first);
+        table.session->click(MontecarloRules::FirstPlace + moves.front().second);
     }
-    return table.won;
+    return table.won();
 }
 
 double quantile(std::vector<double> values, double q)

@@ -27,11 +27,8 @@ private Q_SLOTS:
         FakeMainLink main;
         NoShuffle noShuffle;
         const GameInfo &game = GameCatalog::byId(GameId::Roialbert);
-        GameForm form(game, app.context, main,
-                      [&noShuffle, &game](CoreContext context, GameHost &host) {
-                          return std::make_unique<Rules>(
-                              game, CoreContext{context.state, context.settings, noShuffle}, host);
-                      });
+        AppContext laid{app.state, app.settings, noShuffle, app.dialogs, app.opener, app.printer};
+        GameForm form(game, laid, main);
         form.resize(1400, 900);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

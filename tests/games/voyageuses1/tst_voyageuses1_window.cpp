@@ -49,8 +49,8 @@ struct Window {
 
     TestApp app;
     FakeMainLink main;
-    GameForm form{*GameCatalog::byMenuName(QStringLiteral("Les voyageuses (1)")), app.context, main,
-                  GameCatalog::rulesFor(QStringLiteral("Les voyageuses (1)"))};
+    GameForm form{*GameCatalog::byMenuName(QStringLiteral("Les voyageuses (1)")), app.context,
+                  main};
 };
 
 } // namespace
