@@ -98,6 +98,7 @@ frmJeu::frmJeu(AppContext &context, GameWindows &games, DialogOpeners openers)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_fond, 1);
+    layout->addWidget(lblEtat);
     layout->addWidget(BarreEtat);
     setCentralWidget(central);
 
@@ -210,14 +211,21 @@ void frmJeu::createStatusBar()
     layout->addSpacing(16);
     addLabel(tr("Pour l'aide, appuyez sur F1..."));
     layout->addStretch();
-    lblEtat = new QLabel(BarreEtat);
+    // A line of its own over the bar, shown only when there is something to say: the bar's
+    // line is full at 800 pixels.
+    lblEtat = new QLabel(this);
     lblEtat->setObjectName(QStringLiteral("lblEtat"));
-    layout->addWidget(lblEtat);
+    lblEtat->setWordWrap(true);
+    lblEtat->setContentsMargins(6, 3, 6, 0);
+    lblEtat->setAutoFillBackground(true);
+    lblEtat->setProperty(TagProperty, StatusTag);
+    lblEtat->hide();
     connect(m_keeper, &ResumeKeeper::problem, this,
             [this](const QString &line, const QString &details) {
                 lblEtat->setText(line);
                 lblEtat->setToolTip(details);
                 lblEtat->setAccessibleDescription(details);
+                lblEtat->show();
             });
 
     const std::array<QMenu *, 3> menus{mnuJeu, mnuOptions, mnuAide};

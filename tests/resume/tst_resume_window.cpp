@@ -111,7 +111,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
         QVERIFY(QFile::exists(path + QStringLiteral(".illisible")));
         auto *line = run.jeu->findChild<QLabel *>(QStringLiteral("lblEtat"));
-        QVERIFY(line);
+        QVERIFY(line && !line->isHidden());
         QCOMPARE(
             line->text(),
             QStringLiteral("La partie en cours n'a pas pu être reprise : fichier mis de côté."));
