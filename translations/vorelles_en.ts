@@ -1215,6 +1215,17 @@ and the game was recorded in a new PARTIES.RTF</translation>
     </message>
 </context>
 <context>
+    <name>RtfReader</name>
+    <message>
+        <source>Le fichier n&apos;est pas au format RTF.</source>
+        <translation>The file is not in RTF format.</translation>
+    </message>
+    <message>
+        <source>Le fichier est endommagé : seule une partie a pu être lue.</source>
+        <translation>The file is damaged: only part of it could be read.</translation>
+    </message>
+</context>
+<context>
     <name>SolverMenu</name>
     <message>
         <source>Indicateur de donne &amp;gagnable</source>

@@ -3,6 +3,7 @@
 
 #include "shared/rtf/cp1252.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -197,7 +198,8 @@ RtfReadResult Reader::read()
     skipBlanks();
     if (!QByteArrayView(m_p, m_end).startsWith("{\\rtf")) {
         result.status = RtfReadResult::Status::NotRtf;
-        result.message = QStringLiteral("Le fichier n'est pas au format RTF.");
+        result.message =
+            QCoreApplication::translate("RtfReader", "Le fichier n'est pas au format RTF.");
         return result;
     }
     while (m_p < m_end) {
@@ -224,8 +226,8 @@ RtfReadResult Reader::read()
     }
     if (m_damaged || !m_groups.empty() || m_excessDepth > 0) {
         result.status = RtfReadResult::Status::Damaged;
-        result.message =
-            QStringLiteral("Le fichier est endommagé : seule une partie a pu être lue.");
+        result.message = QCoreApplication::translate(
+            "RtfReader", "Le fichier est endommagé : seule une partie a pu être lue.");
     } else if (!m_closingHidden) {
         result.closingBrace = m_closingBrace - m_begin;
         result.writerStateAtEnd = m_closingInWriterState;
