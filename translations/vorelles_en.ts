@@ -568,6 +568,41 @@ You can save the printout to a PDF file.</translation>
     </message>
 </context>
 <context>
+    <name>ListEntries</name>
+    <message>
+        <source>AS</source>
+        <translation>ACE</translation>
+    </message>
+    <message>
+        <source>VALET</source>
+        <translation>JACK</translation>
+    </message>
+    <message>
+        <source>DAME</source>
+        <translation>QUEEN</translation>
+    </message>
+    <message>
+        <source>ROI</source>
+        <translation>KING</translation>
+    </message>
+    <message>
+        <source>PIQUE</source>
+        <translation>SPADES</translation>
+    </message>
+    <message>
+        <source>CARREAU</source>
+        <translation>DIAMONDS</translation>
+    </message>
+    <message>
+        <source>TREFLE</source>
+        <translation>CLUBS</translation>
+    </message>
+    <message>
+        <source>COEUR</source>
+        <translation>HEARTS</translation>
+    </message>
+</context>
+<context>
     <name>LogRecords</name>
     <message>
         <source>Le fichier des parties %1 est introuvable.</source>

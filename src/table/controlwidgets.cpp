@@ -4,6 +4,7 @@
 #include "table/cardtable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -27,6 +28,13 @@ Qt::Alignment alignment(Control::Align align)
         break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// A list's entry or a label's text as the player reads it: the games keep some in French (the
+// record names them), marked in the context "ListEntries"; any other text shows as it is.
+QString shown(const QString &stored)
+{
+    return QCoreApplication::translate("ListEntries", stored.toUtf8().constData());
 }
 
 } // namespace
@@ -122,18 +130,21 @@ void ControlWidgets::update(const Item &item) const
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        label->setText(control.text);
+        label->setText(shown(control.text));
         label->setAlignment(alignment(control.align));
         label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }")
                                  .arg(QColor::fromRgb(QRgb(control.colour)).name()));
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         const QSignalBlocker quiet(combo);
-        QStringList shown;
+        QStringList entries;
+        for (const QString &entry : control.entries)
+            entries.append(shown(entry));
+        QStringList showing;
         for (int i = 0; i < combo->count(); ++i)
-            shown.append(combo->itemText(i));
-        if (shown != control.entries) {
+            showing.append(combo->itemText(i));
+        if (showing != entries) {
             combo->clear();
-            combo->addItems(control.entries);
+            combo->addItems(entries);
         }
         combo->setCurrentIndex(control.current);
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {

@@ -172,6 +172,27 @@ private Q_SLOTS:
         QVERIFY(texts.contains(u"Grid, row 1, column 1"_s));
     }
 
+    // L'annonce's calls show in English, while the game and its record keep them in French.
+    void aGameListShowsEnglishAndTheRecordKeepsFrench()
+    {
+        TestApp app;
+        GameRegistry games{app.context};
+        frmJeu jeu(app.context, games);
+        QVERIFY(jeu.load());
+        jeu.mnuDeVorelle_Click(int(GameCatalog::GameNames().indexOf(u"L'annonce"_s)));
+        auto *game = qobject_cast<GameForm *>(jeu.gameWindow());
+        QVERIFY(game);
+        auto *calls = qobject_cast<QComboBox *>(game->control(u"cboAnnonce"_s));
+        QVERIFY(calls);
+        QCOMPARE(calls->itemText(0), u"ACE"_s);
+        QCOMPARE(calls->itemText(12), u"KING"_s);
+        QCOMPARE(game->rules().table().control(u"cboAnnonce"_s)->entries.constFirst(), u"AS"_s);
+        calls->setCurrentIndex(12);
+        Q_EMIT calls->activated(12);
+        QCOMPARE(game->rules().controlText(u"cboAnnonce"_s), u"ROI"_s);
+        QVERIFY(game->rules().statistic().join(u'\n').contains(u"ROI"_s));
+    }
+
     // The options write the chosen language, which the next start reads; they hold no French
     // text but the name of the language itself.
     void optionsChooseTheLanguage()

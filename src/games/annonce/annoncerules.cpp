@@ -23,10 +23,14 @@ const QString LblNombreCarte = QStringLiteral("lblNombreCarte");
 
 QStringList ranks()
 {
-    QStringList ranks{QStringLiteral("AS")};
+    // Kept in French, as the record of the game names the starting call; the window shows them
+    // in its language.
+    QStringList ranks{QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "AS"))};
     for (int rank = 2; rank <= 10; ++rank)
         ranks.append(QString::number(rank));
-    return ranks << QStringLiteral("VALET") << QStringLiteral("DAME") << QStringLiteral("ROI");
+    return ranks << QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "VALET"))
+                 << QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "DAME"))
+                 << QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "ROI"));
 }
 
 QString remaining(int count)

@@ -56,8 +56,12 @@ PoussePousseRules::PoussePousseRules(const GameInfo &info, CoreContext context, 
     // Hearts until load() reads the stored suit, so that no deal ever runs without one.
     Control &list = m_table.addControl(
         Control::list(Famille, QRect(SideLeft, 2820, ButtonWidth, ButtonHeight),
-                      {QStringLiteral("PIQUE"), QStringLiteral("CARREAU"), QStringLiteral("TREFLE"),
-                       QStringLiteral("COEUR")},
+                      // French, as the record names the suit; the window shows it in its
+                      // language.
+                      {QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "PIQUE")),
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "CARREAU")),
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "TREFLE")),
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("ListEntries", "COEUR"))},
                       QCoreApplication::translate("PoussePousseRules", "Famille")));
     list.current = int(list.entries.size()) - 1;
     list.text = list.entries.constLast();
