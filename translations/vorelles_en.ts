@@ -1307,6 +1307,25 @@ and the game was recorded in a new PARTIES.RTF</translation>
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <source>%1 gagnées</source>
+        <translation>%1 won</translation>
+    </message>
+    <message>
+        <source>%1 gagnée</source>
+        <translation>%1 won</translation>
+    </message>
+    <message>
+        <source>%1 perdues</source>
+        <translation>%1 lost</translation>
+    </message>
+    <message>
+        <source>%1 perdue</source>
+        <translation>%1 lost</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsCharts</name>
     <message>
         <source>Cochez les vorelles à montrer</source>

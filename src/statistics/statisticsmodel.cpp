@@ -92,7 +92,7 @@ QVariant StatisticsModel::data(const QModelIndex &index, int role) const
             return Statistics::rowName(row);
         if (column == OddsColumn)
             return m_odds[row] ? oddsText(*m_odds[row]) : Dash;
-        if (const QString text = Statistics::cellText(summary, Statistics::Column(column));
+        if (const QString text = Statistics::shownCellText(summary, Statistics::Column(column));
             !text.isEmpty())
             return text;
         return Dash;

@@ -3,6 +3,7 @@
 
 #include "statistics/recordfields.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace Statistics {
@@ -23,6 +24,17 @@ QString streakText(int streak)
                        : (plural ? QStringLiteral("perdues") : QStringLiteral("perdue")));
 }
 
+QString shownStreakText(int streak)
+{
+    const int length = streak < 0 ? -streak : streak;
+    const bool plural = length > 1;
+    const char *text = streak > 0 ? (plural ? QT_TRANSLATE_NOOP("Statistics", "%1 gagnées")
+                                            : QT_TRANSLATE_NOOP("Statistics", "%1 gagnée"))
+                                  : (plural ? QT_TRANSLATE_NOOP("Statistics", "%1 perdues")
+                                            : QT_TRANSLATE_NOOP("Statistics", "%1 perdue"));
+    return QCoreApplication::translate("Statistics", text).arg(length);
+}
+
 QString clockText(const std::optional<qint64> &seconds)
 {
     return seconds ? FormatClock(*seconds) : QString();
@@ -39,6 +51,13 @@ QString csvField(const QString &text)
 }
 
 } // namespace
+
+QString shownCellText(const GameSummary &summary, Column column)
+{
+    if (column == CurrentStreakColumn && summary.played != 0)
+        return shownStreakText(summary.currentStreak);
+    return cellText(summary, column);
+}
 
 QString cellText(const GameSummary &summary, Column column)
 {

@@ -29,6 +29,8 @@ enum Column {
 // the current streak as "3 gagnées" or "1 perdue", times as "hh:mm:ss". Empty where there is no
 // value: every column but the counts of a game never played, the best time without a win.
 QString cellText(const GameSummary &summary, Column column);
+// The same cell as the statistics window shows it: the current streak in the program's language.
+QString shownCellText(const GameSummary &summary, Column column);
 
 // The cell's value for sorting: the current streak negative for losses, times in seconds.
 std::optional<double> cellValue(const GameSummary &summary, Column column);

@@ -5,6 +5,7 @@
 #include "options/frmoptions.h"
 #include "settings/settingkeys.h"
 #include "shared/helppage.h"
+#include "statistics/statisticstable.h"
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
@@ -191,6 +192,19 @@ private Q_SLOTS:
         Q_EMIT calls->activated(12);
         QCOMPARE(game->rules().controlText(u"cboAnnonce"_s), u"ROI"_s);
         QVERIFY(game->rules().statistic().join(u'\n').contains(u"ROI"_s));
+    }
+
+    // The statistics window says a streak in English; the CSV keeps the French.
+    void aStreakIsEnglishOnScreenAndFrenchInTheCsv()
+    {
+        GameSummary summary;
+        summary.played = 5;
+        summary.won = 3;
+        summary.currentStreak = 3;
+        QCOMPARE(Statistics::shownCellText(summary, Statistics::CurrentStreakColumn), u"3 won"_s);
+        QCOMPARE(Statistics::cellText(summary, Statistics::CurrentStreakColumn), u"3 gagnées"_s);
+        summary.currentStreak = -1;
+        QCOMPARE(Statistics::shownCellText(summary, Statistics::CurrentStreakColumn), u"1 lost"_s);
     }
 
     // The options write the chosen language, which the next start reads; they hold no French
