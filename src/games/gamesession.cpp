@@ -384,22 +384,24 @@ QByteArray GameSession::positionDigest() const
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     const TableModel &table = m_rules->table();
-    // What shows: a hidden frame's place and the picture of a face that is not one are left
-    // over from earlier deals, and the stacking counts only as an order.
+    // What shows, in words that do not change with the language (the next start may speak
+    // another): no prompt, caption or label text, which the rules make from the same state. A
+    // hidden frame's place and the picture of a face that is not one are left over from earlier
+    // deals, and the stacking counts only as an order.
     QList<int> stacking(table.pictures.size());
     std::iota(stacking.begin(), stacking.end(), 0);
     std::stable_sort(stacking.begin(), stacking.end(),
                      [&table](int a, int b) { return table.at(a).z < table.at(b).z; });
     for (const Picture &p : table.pictures)
         out << p.tag << p.card << int(p.face)
-            << (p.face == Picture::Face::Icon ? p.icon : QString()) << p.caption << p.rect
-            << p.visible << p.border << p.draggable;
+            << (p.face == Picture::Face::Icon ? p.icon : QString()) << p.rect << p.visible
+            << p.border << p.draggable;
     out << stacking;
     for (const Control &c : table.controls)
-        out << c.name << c.text << c.current << c.enabled << c.visible << c.entries;
+        out << c.name << c.current << c.enabled << c.visible;
     for (const Frame &f : table.frames)
         out << f.visible << (f.visible ? f.rect : QRect()) << int(f.colour);
-    out << m_rules->snapshot().timerInterval << m_host.prompt() << inProgress();
+    out << m_rules->snapshot().timerInterval << inProgress();
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 

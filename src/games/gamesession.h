@@ -80,7 +80,8 @@ public:
     // the host. False, with nothing changed, when the log does not give a game of this one in
     // progress, exactly as it recorded it.
     bool resume(const SessionLog &log);
-    // What identifies the position shown: the table, the controls, the timer and the prompt.
+    // What identifies the position shown, whatever the language: the cards, the controls'
+    // states, the frames and the timer.
     QByteArray positionDigest() const;
 
 private:
