@@ -31,6 +31,13 @@ const std::array<const char *, Ranks> Wanted{QT_TRANSLATE_NOOP("MaisoncarreeRule
                                              QT_TRANSLATE_NOOP("MaisoncarreeRules", "un ROI"),
                                              QT_TRANSLATE_NOOP("MaisoncarreeRules", "un AS")};
 
+// Whether two places are in the same pile.
+bool samePile(const MaisoncarreeRules::Place &a, const MaisoncarreeRules::Place &b)
+{
+    using Pile = MaisoncarreeRules::Place::Pile;
+    return a.pile == b.pile && (a.pile != Pile::Square || a.square == b.square);
+}
+
 const QString &reservePrompt()
 {
     static const QString text = QCoreApplication::translate(
@@ -69,33 +76,58 @@ QPoint MaisoncarreeRules::squarePosition(int k)
             SquareTops[std::size_t(k / SquareColumns)]};
 }
 
+QPoint MaisoncarreeRules::topLeft(const Place &place)
+{
+    switch (place.pile) {
+    case Place::Pile::Square:
+        return squarePosition(place.square);
+    case Place::Pile::Reserve:
+        return ReservePosition;
+    case Place::Pile::Stock:
+    case Place::Pile::None:
+        break;
+    }
+    return StockPosition;
+}
+
 bool MaisoncarreeRules::isCarte(int index)
 {
     return index >= FirstCarte && index < FirstCarte + Cards::FullDeck;
 }
 
-// A card's place tells its role: left of the stock is the square, right of it the reserve.
+// A covered card of the square is hidden and plays no part.
 MaisoncarreeRules::Role MaisoncarreeRules::roleOf(int index) const
 {
     if (index == ReservePlace)
         return Role::Reserve;
-    if (!isCarte(index) || !m_table.at(index).visible)
+    if (!isCarte(index))
         return Role::None;
-    const int left = m_table.at(index).rect.left();
-    if (left < StockPosition.x())
-        return Role::Square;
-    return left == StockPosition.x() ? Role::Stock : Role::Reserve;
+    switch (placeOf(index).pile) {
+    case Place::Pile::Square:
+        return isFrontmost(index) ? Role::Square : Role::None;
+    case Place::Pile::Stock:
+        return Role::Stock;
+    case Place::Pile::Reserve:
+        return Role::Reserve;
+    case Place::Pile::None:
+        break;
+    }
+    return Role::None;
 }
 
 bool MaisoncarreeRules::isFrontmost(int index) const
 {
-    const Picture &card = m_table.at(index);
-    for (int k = 0; k < Cards::FullDeck; ++k) {
-        const Picture &other = carte(k);
-        if (other.visible && other.z > card.z && other.rect.topLeft() == card.rect.topLeft())
-            return false;
-    }
-    return true;
+    const Place &at = placeOf(index);
+    return at.pile != Place::Pile::None &&
+           std::none_of(m_vars.places.begin(), m_vars.places.end(), [&at](const Place &other) {
+               return samePile(other, at) && other.order > at.order;
+           });
+}
+
+int MaisoncarreeRules::pileSize(const Place &pile) const
+{
+    return int(std::count_if(m_vars.places.begin(), m_vars.places.end(),
+                             [&pile](const Place &other) { return samePile(other, pile); }));
 }
 
 // Only the top card of the stock or of the reserve can be moved.
@@ -128,7 +160,10 @@ void MaisoncarreeRules::Distribution()
     m_table.frames[Indicateur].visible = false;
     m_table.at(ReservePlace).visible = true;
     for (int k = 0; k < Cards::FullDeck; ++k) {
-        carte(k).layFaceDown(k < SquareSize ? squarePosition(k) : StockPosition);
+        Place &place = m_vars.places[std::size_t(k)];
+        place = k < SquareSize ? Place{Place::Pile::Square, k, 0}
+                               : Place{Place::Pile::Stock, 0, k - SquareSize};
+        carte(k).layFaceDown(topLeft(place));
         m_table.bringToFront(FirstCarte + k);
     }
     shuffle();
@@ -210,6 +245,13 @@ void MaisoncarreeRules::drop(int source, int target, QPoint)
     }
 }
 
+void MaisoncarreeRules::moveTo(int source, const Place &place)
+{
+    m_vars.places[std::size_t(source - FirstCarte)] = place;
+    m_table.at(source).rect.moveTopLeft(topLeft(place));
+    m_table.bringToFront(source);
+}
+
 void MaisoncarreeRules::dropOnSquare(int source, int target)
 {
     Picture &card = m_table.at(source);
@@ -218,10 +260,10 @@ void MaisoncarreeRules::dropOnSquare(int source, int target)
         if (slot != m_vars.PileReserve.end())
             slot->clear();
     }
-    card.rect.moveTopLeft(m_table.at(target).rect.topLeft());
+    const int square = placeOf(target).square;
+    moveTo(source, {Place::Pile::Square, square, pileSize(placeOf(target))});
     card.draggable = false;
     card.hand = false;
-    m_table.bringToFront(source);
     // A square pile shows only its top card.
     m_table.at(target).visible = false;
     FinDePartie();
@@ -229,10 +271,10 @@ void MaisoncarreeRules::dropOnSquare(int source, int target)
 
 void MaisoncarreeRules::dropOnReserve(int source, bool onCard)
 {
-    Picture &card = m_table.at(source);
-    card.rect.moveTopLeft(ReservePosition);
-    m_table.bringToFront(source);
-    *std::find(m_vars.PileReserve.begin(), m_vars.PileReserve.end(), QString()) = card.tag;
+    const Place reserve{Place::Pile::Reserve, 0, 0};
+    moveTo(source, {Place::Pile::Reserve, 0, pileSize(reserve)});
+    *std::find(m_vars.PileReserve.begin(), m_vars.PileReserve.end(), QString()) =
+        m_table.at(source).tag;
     // Set before the end check, which may replace it with the end of the game.
     if (onCard)
         m_host.setPrompt(reservePrompt());
@@ -242,13 +284,12 @@ void MaisoncarreeRules::dropOnReserve(int source, bool onCard)
 void MaisoncarreeRules::FinDePartie()
 {
     m_table.frames[Indicateur].visible = false;
-    int visible = 0;
-    bool stockLeft = false;
-    for (int k = 0; k < Cards::FullDeck; ++k) {
-        visible += carte(k).visible ? 1 : 0;
-        stockLeft = stockLeft || roleOf(FirstCarte + k) == Role::Stock;
-    }
-    const bool won = visible == SquareSize;
+    const auto in = [this](Place::Pile pile) {
+        return std::any_of(m_vars.places.begin(), m_vars.places.end(),
+                           [pile](const Place &p) { return p.pile == pile; });
+    };
+    const bool stockLeft = in(Place::Pile::Stock);
+    const bool won = !stockLeft && !in(Place::Pile::Reserve);
     if (!won) {
         if (stockLeft)
             return;
@@ -267,12 +308,10 @@ QString MaisoncarreeRules::placeName(int index) const
 {
     switch (roleOf(index)) {
     case Role::Square: {
-        const QPoint at = m_table.at(index).rect.topLeft();
-        const auto row = std::find(SquareTops.begin(), SquareTops.end(), at.y());
-        const auto column = std::find(SquareLefts.begin(), SquareLefts.end(), at.x());
+        const int square = placeOf(index).square;
         return QCoreApplication::translate("MaisoncarreeRules", "Carré, rangée %1, pile %2")
-            .arg(row - SquareTops.begin() + 1)
-            .arg(column - SquareLefts.begin() + 1);
+            .arg(square / SquareColumns + 1)
+            .arg(square % SquareColumns + 1);
     }
     case Role::Stock:
         return QCoreApplication::translate("MaisoncarreeRules", "Pioche");

@@ -11,6 +11,7 @@ namespace {
 
 using Rules = MaisoncarreeRules;
 using Move = CarreModel::Move;
+using Place = Rules::Place;
 
 SolverMove toSolverMove(const Move &move)
 {
@@ -30,17 +31,18 @@ SolverMove toSolverMove(const Move &move)
     return played;
 }
 
-// The visible cards lying at a place, from the back to the front.
-std::vector<int> cardsAt(const TableModel &table, QPoint place)
+// The cards of a pile, from the bottom to the top.
+std::vector<int> cardsOf(const Rules &rules, Place::Pile pile, int square = 0)
 {
+    const auto &places = rules.variables().places;
     std::vector<int> cards;
     for (int k = 0; k < CarreModel::Cards; ++k) {
-        const Picture &card = table.at(Rules::FirstCarte + k);
-        if (card.visible && card.rect.topLeft() == place)
+        const Place &place = places[std::size_t(k)];
+        if (place.pile == pile && (pile != Place::Pile::Square || place.square == square))
             cards.push_back(k);
     }
-    std::sort(cards.begin(), cards.end(), [&table](int a, int b) {
-        return table.at(Rules::FirstCarte + a).z < table.at(Rules::FirstCarte + b).z;
+    std::sort(cards.begin(), cards.end(), [&places](int a, int b) {
+        return places[std::size_t(a)].order < places[std::size_t(b)].order;
     });
     return cards;
 }
@@ -114,7 +116,8 @@ private:
 
 std::optional<CarreModel> CarreSolver::model(const GameRules &rules)
 {
-    if (!dynamic_cast<const Rules *>(&rules))
+    const auto *carre = dynamic_cast<const Rules *>(&rules);
+    if (!carre)
         return std::nullopt;
     const TableModel &table = rules.table();
     std::array<int, CarreModel::Cards> ranks{};
@@ -122,15 +125,15 @@ std::optional<CarreModel> CarreSolver::model(const GameRules &rules)
         ranks[std::size_t(k)] = Cards::CardValue(table.at(Rules::FirstCarte + k).card);
     std::array<int, CarreModel::Piles> tops{};
     for (int pile = 0; pile < CarreModel::Piles; ++pile) {
-        const std::vector<int> cards = cardsAt(table, Rules::squarePosition(pile));
+        const std::vector<int> cards = cardsOf(*carre, Place::Pile::Square, pile);
         if (cards.empty())
             return std::nullopt;
         tops[std::size_t(pile)] = cards.back();
     }
-    std::vector<int> stock = cardsAt(table, Rules::StockPosition);
+    std::vector<int> stock = cardsOf(*carre, Place::Pile::Stock);
     std::reverse(stock.begin(), stock.end());
     CarreModel model;
-    if (!model.set(ranks, tops, stock, cardsAt(table, Rules::ReservePosition)))
+    if (!model.set(ranks, tops, stock, cardsOf(*carre, Place::Pile::Reserve)))
         return std::nullopt;
     return model;
 }

@@ -93,7 +93,6 @@ void CleSongesRules::Distribution()
 {
     m_table.frames[Indicateur].visible = false;
     m_vars = Variables{};
-    m_vars.HautColonne.fill(ColumnTop);
     for (int k = 0; k < Cards::SmallDeck; ++k) {
         Picture &card = carte(k);
         card.hand = false;
@@ -187,9 +186,13 @@ void CleSongesRules::toColumn(int k)
     const int column = columnOf(carte(k).tag);
     if (column == NoCard)
         return;
-    int &height = m_vars.HautColonne[std::size_t(column)];
-    carte(k).rect.moveTopLeft({pileLeft(column), height});
-    height += ColumnStep;
+    int below = 0;
+    for (int other = 0; other < Cards::SmallDeck; ++other) {
+        if (m_vars.columnPlace[std::size_t(other)] > 0 && columnOf(carte(other).card) == column)
+            ++below;
+    }
+    m_vars.columnPlace[std::size_t(k)] = below + 1;
+    carte(k).rect.moveTopLeft({pileLeft(column), ColumnTop + ColumnStep * below});
     m_table.bringToFront(FirstCarte + k);
 }
 
@@ -238,13 +241,14 @@ QString CleSongesRules::placeName(int index) const
 {
     if (!isCarte(index))
         return {};
-    const QRect &at = m_table.at(index).rect;
-    const int column = (at.left() - PileLeft) / PileStep;
-    if (at.top() == PileTop)
-        return QCoreApplication::translate("CleSongesRules", "Pile %1").arg(column + 1);
+    const int k = index - FirstCarte;
+    const int place = m_vars.columnPlace[std::size_t(k)];
+    if (place == 0)
+        return QCoreApplication::translate("CleSongesRules", "Pile %1").arg(k / PileSize + 1);
+    const int column = columnOf(carte(k).card);
     return QCoreApplication::translate("CleSongesRules", "Colonne des %1, carte %2")
         .arg(QCoreApplication::translate("CleSongesRules", ColumnRanks[std::size_t(column)]))
-        .arg((at.top() - ColumnTop) / ColumnStep + 1);
+        .arg(place);
 }
 
 std::unique_ptr<GameRules> MakeCleSongesRules(const GameInfo &info, CoreContext context,

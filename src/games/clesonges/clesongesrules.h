@@ -27,7 +27,9 @@ public:
 
     struct Variables {
         int Premiere = NoCard; // the selected card
-        std::array<int, Piles> HautColonne{};
+        // Where each Carte(0..31) lies in the column of its rank, counted from 1 down; 0 while it
+        // is on its pile.
+        std::array<int, Cards::SmallDeck> columnPlace{};
         // The tag of each pile's top card, empty once the pile is empty.
         std::array<QString, Piles> SommetPile{};
         bool operator==(const Variables &) const = default;

@@ -8,11 +8,7 @@
 namespace {
 
 using Rules = StephanieRules;
-
-bool onTable(const Picture &card)
-{
-    return card.rect.top() < Rules::TableBottom && card.rect.left() < Rules::StockPosition.x();
-}
+using Place = Rules::Place;
 
 } // namespace
 
@@ -24,22 +20,18 @@ std::optional<StephaniePosition> StephaniePosition::read(const GameRules &rules)
     const TableModel &table = game->table();
     StephaniePosition at;
     at.book = std::make_shared<const TableBook>(table);
+    const auto &places = game->variables().places;
     int finishedCards = 0;
     for (int k = 0; k < Cards::FullDeck; ++k) {
-        const Picture &card = table.at(Rules::FirstCarte + k);
-        finishedCards += card.rect.top() > Rules::FinishedAbove ? 1 : 0;
-        if (!onTable(card))
+        const Place &place = places[std::size_t(k)];
+        finishedCards += place.area == Place::Area::Finished ? 1 : 0;
+        if (place.area != Place::Area::Column)
             continue;
-        for (int i = 0; i < Columns; ++i) {
-            Column &column = at.columns[std::size_t(i)];
-            if (card.rect.left() != Rules::placePosition(i).x())
-                continue;
-            column.rank = qint8(Cards::CardValue(card.card));
-            ++column.count;
-            if (column.lowest < 0 ||
-                card.rect.top() > table.at(Rules::FirstCarte + column.lowest).rect.top())
-                column.lowest = qint8(k);
-        }
+        Column &column = at.columns[std::size_t(place.index)];
+        column.rank = qint8(Cards::CardValue(table.at(Rules::FirstCarte + k).card));
+        ++column.count;
+        if (column.lowest < 0 || place.depth > places[std::size_t(column.lowest)].depth)
+            column.lowest = qint8(k);
     }
     at.finishedRanks = finishedCards / Rules::SuitCount;
     const int top = game->variables().ProchaineCarte;

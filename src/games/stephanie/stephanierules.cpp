@@ -51,10 +51,17 @@ QPoint StephanieRules::placePosition(int place)
     return {PlaceLeft + PlaceStep * place, PlaceTop};
 }
 
-QPoint StephanieRules::finishedPosition(const QString &card)
+QPoint StephanieRules::topLeft(const Place &place)
 {
-    const int stack = (Cards::CardValue(card) - FirstFinishedValue + RankCount) % RankCount;
-    return {PlaceLeft + FanStep * stack, FinishedTop};
+    switch (place.area) {
+    case Place::Area::Column:
+        return placePosition(place.index) + QPoint(0, FanStep * place.depth);
+    case Place::Area::Finished:
+        return {PlaceLeft + FanStep * place.index, FinishedTop};
+    case Place::Area::Stock:
+        break;
+    }
+    return StockPosition;
 }
 
 bool StephanieRules::isCarte(int index)
@@ -69,18 +76,24 @@ bool StephanieRules::isPlace(int index)
 
 bool StephanieRules::onTable(int k) const
 {
-    const QRect &at = carte(k).rect;
-    return at.top() < TableBottom && at.left() < StockPosition.x();
+    return placeOf(k).area == Place::Area::Column;
 }
 
 bool StephanieRules::onStock(int k) const
 {
-    return carte(k).rect.topLeft() == StockPosition;
+    return placeOf(k).area == Place::Area::Stock;
 }
 
 bool StephanieRules::finished(int k) const
 {
-    return carte(k).rect.top() > FinishedAbove;
+    return placeOf(k).area == Place::Area::Finished;
+}
+
+int StephanieRules::columnHeight(int i) const
+{
+    return int(std::count_if(m_vars.places.begin(), m_vars.places.end(), [i](const Place &p) {
+        return p.area == Place::Area::Column && p.index == i;
+    }));
 }
 
 int StephanieRules::rank(int k) const
@@ -100,11 +113,7 @@ bool StephanieRules::rankOnTable(int value) const
 // A place is free once its column has gone down to the finished row.
 bool StephanieRules::placeFree(int i) const
 {
-    for (int k = 0; k < Cards::FullDeck; ++k) {
-        if (onTable(k) && carte(k).rect.left() == place(i).rect.left())
-            return false;
-    }
-    return true;
+    return columnHeight(i) == 0;
 }
 
 // Only the stock's top card, once turned up, may be laid on the table.
@@ -148,7 +157,9 @@ void StephanieRules::deal(bool extraRound)
         card.draggable = false;
         card.face = Picture::Face::Back;
         card.visible = true;
-        card.rect.moveTopLeft(k < RowSize ? placePosition(k) : StockPosition);
+        if (k < RowSize)
+            m_vars.places[std::size_t(k)] = {Place::Area::Column, k, 0};
+        card.rect.moveTopLeft(topLeft(placeOf(k)));
         m_table.bringToFront(FirstCarte + k);
     }
     shuffle();
@@ -236,36 +247,32 @@ void StephanieRules::drop(int source, int target, QPoint)
 
 void StephanieRules::dropOnColumn(int k, int target)
 {
-    int lowest = 0;
-    for (int other = 0; other < Cards::FullDeck; ++other) {
-        if (onTable(other) && rank(other) == rank(k))
-            lowest = std::max(lowest, carte(other).rect.top());
-    }
-    const int left = carte(target).rect.left();
-    lay(k, {left, lowest + FanStep});
-
-    QList<int> column;
-    for (int other = 0; other < Cards::FullDeck; ++other) {
-        if (onTable(other) && carte(other).rect.left() == left)
-            column.append(other);
-    }
-    if (column.size() < SuitCount)
+    const int i = placeOf(target).index;
+    lay(k, {Place::Area::Column, i, columnHeight(i)});
+    if (columnHeight(i) < SuitCount)
         return;
-    for (int other : std::as_const(column))
-        carte(other).rect.moveTopLeft(finishedPosition(carte(other).card));
+    // The full column goes onto its rank's stack, the 2 first and the ace last.
+    const int stack = (rank(k) - FirstFinishedValue + RankCount) % RankCount;
+    for (int other = 0; other < Cards::FullDeck; ++other) {
+        if (onTable(other) && placeOf(other).index == i) {
+            m_vars.places[std::size_t(other)] = {Place::Area::Finished, stack, 0};
+            carte(other).rect.moveTopLeft(topLeft(placeOf(other)));
+        }
+    }
     FinDePartie();
 }
 
 void StephanieRules::dropOnPlace(int k, int i)
 {
-    lay(k, place(i).rect.topLeft());
+    lay(k, {Place::Area::Column, i, 0});
 }
 
 // The stock's top card goes onto the table for good, and the stock turns to the next one.
-void StephanieRules::lay(int k, QPoint topLeft)
+void StephanieRules::lay(int k, const Place &place)
 {
     Picture &card = carte(k);
-    card.rect.moveTopLeft(topLeft);
+    m_vars.places[std::size_t(k)] = place;
+    card.rect.moveTopLeft(topLeft(place));
     card.draggable = false;
     card.hand = false;
     m_table.bringToFront(FirstCarte + k);
@@ -298,8 +305,6 @@ void StephanieRules::FinDePartie()
     endGame(won);
 }
 
-// A card is placed by where it lies: in a column of the top row, in the finished row or on the
-// stock.
 QString StephanieRules::placeName(int index) const
 {
     if (isPlace(index))
@@ -307,15 +312,18 @@ QString StephanieRules::placeName(int index) const
             .arg(index - FirstPlace + 1);
     if (!isCarte(index))
         return {};
-    const int k = index - FirstCarte;
-    const QRect &at = carte(k).rect;
-    if (onTable(k))
+    const Place &at = placeOf(index - FirstCarte);
+    switch (at.area) {
+    case Place::Area::Column:
         return QCoreApplication::translate("StephanieRules", "Colonne %1, carte %2")
-            .arg((at.left() - PlaceLeft) / PlaceStep + 1)
-            .arg((at.top() - PlaceTop) / FanStep + 1);
-    if (finished(k))
+            .arg(at.index + 1)
+            .arg(at.depth + 1);
+    case Place::Area::Finished:
         return QCoreApplication::translate("StephanieRules", "Familles complètes, pile %1")
-            .arg((at.left() - PlaceLeft) / FanStep + 1);
+            .arg(at.index + 1);
+    case Place::Area::Stock:
+        break;
+    }
     return QCoreApplication::translate("StephanieRules", "Pioche");
 }
 

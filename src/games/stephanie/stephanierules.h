@@ -4,11 +4,14 @@
 #include "games/gamerules.h"
 #include "shared/cards.h"
 
+#include <array>
 #include <memory>
 
 // Stéphanie: nine cards of nine different ranks face up in a row, the other 43 in a stock. Each
 // stock card turned up is dragged onto the column of its rank; a column holding its four cards
-// goes down to the row of finished ranks and its place takes a rank not yet on the table.
+// goes down to the row of finished ranks and its place takes a rank not yet on the table. The
+// rules keep where each card is (stock, column and depth, finished stack) and decide from that;
+// the table's positions only show it.
 class StephanieRules final : public GameRules {
 public:
     static constexpr int RowSize = 9; // Carte(0..8) start the columns; Carte(9..51) the stock
@@ -27,13 +30,20 @@ public:
     static constexpr int FanStep = 600; // down a column, and across the finished row
     static constexpr QPoint StockPosition{10920, 2520};
     static constexpr int FinishedTop = 4080;
-    // A card lies on the table above this top and left of the stock, finished below this one.
-    static constexpr int TableBottom = 2500;
-    static constexpr int FinishedAbove = 4000;
 
+    // Where a card is: in the stock, in a column of the top row at a depth from its head, or in
+    // the finished row on the stack of its rank.
+    struct Place {
+        enum class Area : quint8 { Stock, Column, Finished };
+        Area area = Area::Stock;
+        int index = 0; // the column, or the finished stack
+        int depth = 0; // in a column
+        bool operator==(const Place &) const = default;
+    };
     struct Variables {
         // ProchaineCarte: the stock's top card, from 51 down to 9; NoCard once it is used up.
         int ProchaineCarte = Cards::FullDeck - 1;
+        std::array<Place, Cards::FullDeck> places{}; // of Carte(0..51)
         bool operator==(const Variables &) const = default;
     };
 
@@ -50,8 +60,8 @@ public:
 
     const Variables &variables() const { return m_vars; }
     static QPoint placePosition(int place);
-    // Where the finished cards of a rank lie.
-    static QPoint finishedPosition(const QString &card);
+    // Where a card is drawn.
+    static QPoint topLeft(const Place &place);
 
     // Deals tried with the player's shuffle before one more round is added to each.
     static constexpr int PlainDeals = 1000;
@@ -64,6 +74,8 @@ private:
     Frame &indicateur() { return m_table.frames[Indicateur]; }
     static bool isCarte(int index);
     static bool isPlace(int index);
+    const Place &placeOf(int k) const { return m_vars.places[std::size_t(k)]; }
+    int columnHeight(int i) const;
     bool onTable(int k) const;
     bool onStock(int k) const;
     bool finished(int k) const;
@@ -78,7 +90,7 @@ private:
     bool VerifierTirage() const;
     void dropOnColumn(int k, int target);
     void dropOnPlace(int k, int i);
-    void lay(int k, QPoint topLeft);
+    void lay(int k, const Place &place);
     void FinDePartie();
 
     Variables m_vars;

@@ -102,7 +102,7 @@ private Q_SLOTS:
         game.drop(stockCard(2), 1);
 
         game.rules.Distribution();
-        QCOMPARE(game.rules.variables(), Rules::Variables{});
+        QCOMPARE(game.rules.variables().PileReserve, Rules::Variables{}.PileReserve);
         QVERIFY(game.carte(stockCard(2)).face == Picture::Face::Back &&
                 game.carte(stockCard(2)).rect.topLeft() == Rules::StockPosition);
     }

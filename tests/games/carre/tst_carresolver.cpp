@@ -59,6 +59,30 @@ std::map<Landing, int> legalDrops(Deal &deal)
     return found;
 }
 
+// Whether every card is drawn where the rules say it lies: each pile in its order from the back,
+// a square pile showing only its top.
+bool drawnWhereItLies(const Rules &rules)
+{
+    const auto &places = rules.variables().places;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const Picture &card = rules.table().at(Rules::FirstCarte + int(k));
+        bool covered = false;
+        for (std::size_t other = 0; other < places.size(); ++other) {
+            const bool samePile =
+                places[other].pile == places[k].pile && places[other].square == places[k].square;
+            if (samePile && places[other].order > places[k].order) {
+                covered = true;
+                if (rules.table().at(Rules::FirstCarte + int(other)).z <= card.z)
+                    return false;
+            }
+        }
+        const bool hidden = covered && places[k].pile == Rules::Place::Pile::Square;
+        if (card.visible == hidden || card.rect.topLeft() != Rules::topLeft(places[k]))
+            return false;
+    }
+    return true;
+}
+
 void compare(const CarreModel &played, const CarreModel &read)
 {
     for (int pile = 0; pile < CarreModel::Piles; ++pile)
@@ -141,7 +165,8 @@ class TestCarreSolver : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Random legal drops through the rules and through a model that only sees its own moves:
-    // the same drops allowed, the same cards where they lie and the same end at every step.
+    // the same drops allowed, the same cards where they lie, drawn there, and the same end at
+    // every step.
     void theModelMovesInLockstepWithTheRules()
     {
         for (quint32 seed = 1; seed <= 60; ++seed) {
@@ -150,6 +175,7 @@ private Q_SLOTS:
             std::mt19937 pick(seed);
             for (;;) {
                 compare(model, *CarreSolver::model(deal.rules()));
+                QVERIFY(drawnWhereItLies(deal.rules()));
                 std::vector<Move> moves;
                 model.legal(moves);
                 std::vector<Landing> landings;

@@ -110,6 +110,8 @@ private Q_SLOTS:
             QCOMPARE(game.carte(Rules::PileSize * pile).rect.topLeft(),
                      QPoint(Rules::pileLeft(0), 1800 + 300 * pile));
         QCOMPARE(game.carte(31).rect.topLeft(), QPoint(Rules::pileLeft(7), 2700));
+        QCOMPARE(game.rules.placeName(Rules::FirstCarte + Rules::PileSize * 3),
+                 QStringLiteral("Colonne des sept, carte 4"));
     }
 
     void selectionsAndALossWithEightDifferentTops()
@@ -135,6 +137,7 @@ private Q_SLOTS:
                                                "carte précédente. Cliquez sur une carte."));
         QVERIFY(game.vars().Premiere == Rules::NoCard && !game.framed());
         QCOMPARE(game.carte(top(1)).rect.topLeft(), QPoint(Rules::pileLeft(1), Rules::PileTop));
+        QCOMPARE(game.rules.placeName(top(1)), QStringLiteral("Pile 2"));
 
         for (int pile = 2; pile < Rules::Piles; ++pile) {
             QVERIFY(game.host.results.isEmpty());

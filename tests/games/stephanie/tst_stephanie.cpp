@@ -51,7 +51,8 @@ struct Game : GameCase<Rules> {
     int target(int value) const
     {
         for (int k = 0; k < Cards::FullDeck; ++k) {
-            if (carte(k).rect.top() < Rules::TableBottom && rank(rules, k) == value)
+            if (rules.variables().places[std::size_t(k)].area == Rules::Place::Area::Column &&
+                rank(rules, k) == value)
                 return Rules::FirstCarte + k;
         }
         for (int i = 0; i < Rules::RowSize; ++i) {
@@ -128,6 +129,12 @@ private Q_SLOTS:
         QVERIFY(game.host.results.isEmpty());
         QCOMPARE(game.carte(45).rect.topLeft(), Rules::placePosition(0)); // the 10
         QCOMPARE(game.carte(44).rect.topLeft(), Rules::placePosition(1)); // the valet
+        // Places are named from where the rules keep the cards, as the table shows them.
+        QCOMPARE(game.rules.placeName(Rules::FirstCarte + 44),
+                 QStringLiteral("Colonne 2, carte 1"));
+        QCOMPARE(game.rules.placeName(Rules::FirstCarte + 0),
+                 QStringLiteral("Familles complètes, pile 13"));
+        QCOMPARE(game.rules.placeName(Rules::FirstCarte + game.top()), QStringLiteral("Pioche"));
         while (game.state.gameInProgress)
             game.playTop();
         game.checkEnded(true, familiesFound(13));
