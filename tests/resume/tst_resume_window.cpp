@@ -103,7 +103,9 @@ private Q_SLOTS:
         const QString path = state.filePath(QStringLiteral("partie-en-cours.vorelles"));
         QFile garbled(path);
         QVERIFY(garbled.open(QIODevice::WriteOnly));
-        garbled.write("VORELLES-REPRISE\0\0\0\1 coupé", 30);
+        // The file's start, then a version and nothing of what should follow.
+        static const char cut[] = "VORELLES-REPRISE\0\0\0\1 coupé";
+        garbled.write(cut, sizeof cut - 1);
         garbled.close();
         Run run(path);
         QVERIFY(run.loaded);
