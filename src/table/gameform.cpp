@@ -324,6 +324,7 @@ void GameForm::dealt()
 
 void GameForm::showTitle()
 {
+    m_titleDeal = rules().dealNumber();
     QString title = QString::fromUtf8(rules().info().caption);
     if (rules().dealNumber() != 0)
         title +=
@@ -495,7 +496,9 @@ void GameForm::afterAction()
 {
     Tapis->modelChanged();
     m_controls->sync(rules().table().controls);
-    showTitle();
+    // A game that deals again by itself (a list chosen) drops its deal's number.
+    if (rules().dealNumber() != m_titleDeal)
+        showTitle();
     if (m_solverPanel)
         m_solverPanel->positionChanged();
     Q_EMIT historyChanged();

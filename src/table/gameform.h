@@ -126,6 +126,7 @@ private:
     ControlWidgets *m_controls;
     QTimer *m_rulesTimer;
     bool m_stopped = false;
+    quint32 m_titleDeal = 0; // the deal number the caption shows
     SolverPanel *m_solverPanel = nullptr;
     FocusRing *m_focusRing;
 };
