@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/search/depthfirst.h"
+#include "solver/search/packedkey.h"
 
 #include <QTest>
 #include <set>
@@ -29,6 +30,32 @@ struct Climb {
         }
     }
     void play(const Move &move) { value += move.step; }
+    bool won() const { return value == goal; }
+    int progress() const { return value; }
+    Key key() const { return value; }
+};
+
+// A walk along 0..length by steps of one either way, so every move can be taken back: the
+// positions form cycles. It keeps one position and undoes its moves.
+struct Walk {
+    using Move = int;
+    using Key = int;
+    using KeyHash = std::hash<int>;
+
+    int value = 0;
+    int length = 0;
+    int goal = 0;
+    std::set<int> walls;
+
+    void moves(std::vector<Move> &out) const
+    {
+        for (const int step : {-1, 1}) {
+            if (value + step >= 0 && value + step <= length && !walls.contains(value + step))
+                out.push_back(step);
+        }
+    }
+    void play(const Move &move) { value += move; }
+    void undo(const Move &move) { value -= move; }
     bool won() const { return value == goal; }
     int progress() const { return value; }
     Key key() const { return value; }
@@ -106,6 +133,49 @@ private Q_SLOTS:
         const auto exact = slow.solve(Climb{0, 20, {19, 20}});
         QCOMPARE(exact.outcome, Search::Outcome::Lost);
         QCOMPARE(climbed(exact.line), 18);
+    }
+
+    // Moves that go back and forth, with a table too small to hold the positions: the path alone
+    // keeps the search from going round, and the answer stays exact.
+    void cyclesEndWithAnExactAnswerEvenPastAFullTable()
+    {
+        const std::atomic<bool> going{false};
+        for (const std::size_t entries : {std::size_t(1000), std::size_t(2)}) {
+            Search::DepthFirst<Walk> open(going, {.tableEntries = entries});
+            const auto won = open.solve(Walk{5, 30, 25, {}});
+            QCOMPARE(won.outcome, Search::Outcome::Won);
+            int value = 5;
+            for (const int step : won.line)
+                value += step;
+            QCOMPARE(value, 25);
+
+            Search::DepthFirst<Walk> walled(going, {.tableEntries = entries});
+            const auto lost = walled.solve(Walk{5, 30, 25, {12}});
+            QCOMPARE(lost.outcome, Search::Outcome::Lost);
+            QCOMPARE(lost.line.size(), std::size_t(6)); // the walk up to 11, the furthest
+        }
+    }
+
+    // Six-bit values across the boundary of two words read back whole, and a key differs from
+    // another as soon as one value does.
+    void packedKeysKeepEveryBit()
+    {
+        const auto pack = [](std::uint64_t last) {
+            KeyWriter<2> writer;
+            for (std::uint64_t i = 0; i < 20; ++i)
+                writer.put(i == 19 ? last : 63 - i, 6);
+            return writer.key();
+        };
+        const PackedKey<2> key = pack(5);
+        for (int i = 0; i < 20; ++i) {
+            const int bit = 6 * i;
+            std::uint64_t value = key.words[std::size_t(bit / 64)] >> (bit % 64);
+            if (bit % 64 > 58)
+                value |= key.words[std::size_t(bit / 64) + 1] << (64 - bit % 64);
+            QCOMPARE(value & 63, i == 19 ? 5u : std::uint64_t(63 - i));
+        }
+        QVERIFY(pack(5) == key);
+        QVERIFY(!(pack(4) == key));
     }
 
     // A table that must grow once the search is being stopped lets go of its keys rather than

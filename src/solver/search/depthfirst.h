@@ -4,34 +4,44 @@
 #include "solver/search/flatset.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
+#include <unordered_set>
 #include <vector>
 
-// An exact depth-first search for a line that clears a game, over a compact model of it.
+// The exact depth-first search every game's solver runs over a compact model of it.
 //
 // The model is a small copyable value with:
 //   using Move = ...;                 // one move of the player
-//   using Key = ...;                  // the canonical position, equality comparable
+//   using Key = ...;                  // the position, lossless: equal keys, same future
 //   struct KeyHash { std::size_t operator()(const Key &) const; };
-//   void moves(std::vector<Move> &out) const; // every legal move, appended
+//   void moves(std::vector<Move> &out) const; // the moves to try, best first, appended
 //   void play(const Move &move);
 //   bool won() const;
 //   int progress() const;             // cards cleared or pairs found so far
-//   Key key() const;                  // equal for positions with the same future
+//   Key key() const;
+// and optionally `void undo(const Move &move)`, taking back the last move played: the search then
+// keeps one position and no copy per level of its path.
 //
-// Every position whose subtree was searched to the end without a win goes into a table, so a
-// position reached again by another order of moves is not searched twice. The search stops with
-// Unknown when its node budget runs out or when cancel turns true, never with a guess.
+// Moves may lead back to a position already met (a card moved and moved back), so a position
+// enters the table as soon as it is reached: met again, it was either searched to the end
+// without a win or lies on the path being searched, and in both cases a win from it would be
+// found from where it was first met. This is plain graph search for "can a won position be
+// reached", exact whatever the order of moves. The path is held in arrays, not on the call
+// stack, since it can run thousands of positions deep. A full table takes no more positions:
+// those past it are kept while on the path only, so the search stays exact and ends, only
+// slower. It stops with Unknown only when cancel turns true or a budget given runs out.
 namespace Search {
 
 enum class Outcome { Won, Lost, Unknown };
 
 struct Limits {
-    std::int64_t nodes = 2'000'000;
-    // Past this many entries the table takes no more: the search stays exact, only slower.
-    // Half a million 16-byte keys at half load: 16 MiB, 24 MiB while the table grows.
-    std::size_t tableEntries = 500'000;
+    // No budget unless a caller sets one.
+    std::int64_t nodes = std::numeric_limits<std::int64_t>::max();
+    // The table's most positions: with a 16-byte key, 32 MiB at half load, 48 while it grows.
+    std::size_t tableEntries = 1'000'000;
 };
 
 template <typename Move> struct Result {
@@ -39,24 +49,24 @@ template <typename Move> struct Result {
     // Won: the winning line. Lost: the line that went furthest. Unknown: empty.
     std::vector<Move> line;
     std::int64_t nodes = 0;
+    double milliseconds = 0;
 };
 
 template <typename Model> class DepthFirst {
 public:
     using Move = typename Model::Move;
+    using Key = typename Model::Key;
 
     DepthFirst(const std::atomic<bool> &cancel, Limits limits)
-        : m_cancel(cancel), m_limits(limits), m_dead(limits.tableEntries, cancel)
+        : m_cancel(cancel), m_limits(limits), m_seen(limits.tableEntries, cancel)
     {
     }
 
     Result<Move> solve(const Model &start)
     {
+        const auto began = std::chrono::steady_clock::now();
         Result<Move> result;
-        m_bestProgress = start.progress();
-        m_bestLine.clear();
-        m_path.clear();
-        const Step step = explore(start);
+        const Step step = search(start);
         result.nodes = m_nodes;
         if (step == Step::Won) {
             result.outcome = Outcome::Won;
@@ -65,39 +75,103 @@ public:
             result.outcome = Outcome::Lost;
             result.line = m_bestLine;
         }
+        result.milliseconds =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began)
+                .count();
         return result;
     }
 
 private:
-    enum class Step { Won, Lost, Stopped };
+    static constexpr bool Undoes = requires(Model model, const Move &move) { model.undo(move); };
 
-    Step explore(const Model &position)
+    enum class Step { Won, Lost, Stopped, Seen };
+    struct Level {
+        std::size_t first; // its moves in m_moves
+        std::size_t next;  // the next one to try
+        bool overflow;     // its key is in m_overflow, not in the table
+    };
+
+    // Enters a position: Seen when it was reached before or lies on the path.
+    Step enter(const Model &position)
     {
         if (position.won())
             return Step::Won;
         if (m_nodes >= m_limits.nodes || m_cancel.load(std::memory_order_relaxed))
             return Step::Stopped;
+        const Key key = position.key();
+        if (m_seen.contains(key) || m_overflow.contains(key))
+            return Step::Seen;
+        const bool overflow = !m_seen.insert(key);
+        if (overflow)
+            m_overflow.insert(key);
         ++m_nodes;
         if (position.progress() > m_bestProgress) {
             m_bestProgress = position.progress();
             m_bestLine = m_path;
         }
-        const typename Model::Key key = position.key();
-        if (m_dead.contains(key))
-            return Step::Lost;
+        const std::size_t first = m_moves.size();
+        position.moves(m_moves);
+        m_levels.push_back({first, first, overflow});
+        if constexpr (!Undoes)
+            m_positions.push_back(position);
+        return Step::Lost;
+    }
 
-        std::vector<Move> moves;
-        position.moves(moves);
-        for (const Move &move : moves) {
-            Model next = position;
-            next.play(move);
+    void leave(const Model &position)
+    {
+        if (m_levels.back().overflow)
+            m_overflow.erase(position.key());
+        m_moves.resize(m_levels.back().first);
+        m_levels.pop_back();
+        if constexpr (!Undoes)
+            m_positions.pop_back();
+    }
+
+    Step search(const Model &start)
+    {
+        m_bestProgress = start.progress();
+        m_bestLine.clear();
+        m_path.clear();
+        Model position = start; // the path's last position, when the model can undo
+        const Step first = enter(start);
+        if (first != Step::Lost)
+            return first == Step::Seen ? Step::Lost : first;
+        while (!m_levels.empty()) {
+            Level &top = m_levels.back();
+            // The top level's moves run to the array's end: those of the levels it led to are gone.
+            if (top.next == m_moves.size()) {
+                if constexpr (Undoes) {
+                    leave(position);
+                    if (!m_path.empty()) {
+                        position.undo(m_path.back());
+                        m_path.pop_back();
+                    }
+                } else {
+                    leave(m_positions.back());
+                    if (!m_path.empty())
+                        m_path.pop_back();
+                }
+                continue;
+            }
+            const Move move = m_moves[top.next++];
             m_path.push_back(move);
-            const Step step = explore(next);
-            if (step != Step::Lost)
+            // top is not used past here: entering the child may move the levels.
+            Step step;
+            if constexpr (Undoes) {
+                position.play(move);
+                step = enter(position);
+                if (step == Step::Seen)
+                    position.undo(move);
+            } else {
+                Model child = m_positions.back();
+                child.play(move);
+                step = enter(child);
+            }
+            if (step == Step::Won || step == Step::Stopped)
                 return step;
-            m_path.pop_back();
+            if (step == Step::Seen)
+                m_path.pop_back();
         }
-        m_dead.insert(key);
         return Step::Lost;
     }
 
@@ -105,9 +179,13 @@ private:
     Limits m_limits;
     std::int64_t m_nodes = 0;
     int m_bestProgress = 0;
+    std::vector<Level> m_levels;
+    std::vector<Model> m_positions;
+    std::vector<Move> m_moves;
     std::vector<Move> m_path;
     std::vector<Move> m_bestLine;
-    FlatSet<typename Model::Key, typename Model::KeyHash> m_dead;
+    FlatSet<Key, typename Model::KeyHash> m_seen;
+    std::unordered_set<Key, typename Model::KeyHash> m_overflow;
 };
 
 } // namespace Search
