@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <optional>
 #include <span>
 
 namespace {
@@ -447,59 +448,91 @@ SessionLog GameSession::saved() const
     return log;
 }
 
-bool GameSession::resume(const SessionLog &log)
+// A game played again from its log away from the host and from the player's settings file: on
+// its own state, a settings file holding what the deal found, the logged draws and a quiet host.
+struct GameSession::Replay {
+    QTemporaryDir folder;
+    AppState state;
+    std::optional<SettingsStore> settings;
+    ReplayRandom random;
+    QuietHost quiet;
+    std::unique_ptr<GameSession> session;
+};
+
+std::unique_ptr<GameSession::Replay> GameSession::replay(const SessionLog &log) const
 {
     if (log.game != QString::fromUtf8(m_info.menuName) || !isDeck(log.deck, m_info.deckSize) ||
         log.elapsedSeconds < 0 || log.elapsedSeconds > 32767)
-        return false;
-
-    // The game is played again away from the host and from the player's settings file: on its
-    // own state, a settings file holding what the deal found, the logged draws and a quiet host.
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return false;
-    AppState state;
+        return nullptr;
+    auto replay = std::make_unique<Replay>();
+    if (!replay->folder.isValid())
+        return nullptr;
+    AppState &state = replay->state;
     BuildCardTables(state);
     state.cardsFilePath = m_outer.state.cardsFilePath;
-    SettingsStore settings(folder.filePath(QStringLiteral("reprise.ini")));
+    SettingsStore &settings =
+        replay->settings.emplace(replay->folder.filePath(QStringLiteral("reprise.ini")));
     for (const auto &[where, value] : log.settings) {
         const qsizetype cut = where.indexOf(KeySeparator);
         if (cut <= 0 || !settings.write(where.left(cut), where.mid(cut + 1), value))
-            return false;
+            return nullptr;
     }
-    ReplayRandom random;
-    QuietHost quiet;
-    GameSession replay(m_info, {state, settings, random}, quiet);
+    replay->session = std::make_unique<GameSession>(
+        m_info, CoreContext{state, settings, replay->random}, replay->quiet);
+    GameSession &session = *replay->session;
     if (log.dealKind == SessionLog::DealKind::Opening) {
         layDeck(state, log.deck);
-        random.replay(log.draws);
-        replay.open(log.dealNumber);
+        replay->random.replay(log.draws);
+        session.open(log.dealNumber);
     } else {
-        replay.open();
+        session.open();
         layDeck(state, log.deck);
-        random.replay(log.draws);
-        replay.deal(log.dealNumber);
+        replay->random.replay(log.draws);
+        session.deal(log.dealNumber);
     }
     for (const SessionEvent &event : log.events) {
-        if (!replay.couldReceive(event))
-            return false;
-        replay.apply(event);
+        if (!session.couldReceive(event))
+            return nullptr;
+        session.apply(event);
     }
-    if (random.ranOut() || !random.usedAll() || !quiet.results.isEmpty() || !replay.inProgress() ||
-        replay.m_log.events != log.events || replay.positionDigest() != log.position)
+    if (replay->random.ranOut() || !replay->random.usedAll() || !replay->quiet.results.isEmpty() ||
+        !session.inProgress() || session.m_log.events != log.events ||
+        session.positionDigest() != log.position)
+        return nullptr;
+    return replay;
+}
+
+bool GameSession::rehearse(const std::function<void(GameSession &, const QuietHost &)> &use) const
+{
+    const std::unique_ptr<Replay> copy = replay(saved());
+    if (!copy)
         return false;
+    // The prompt may still say what came before the deal, which the log does not hold.
+    copy->quiet.current = m_host.prompt();
+    use(*copy->session, copy->quiet);
+    return true;
+}
+
+bool GameSession::resume(const SessionLog &log)
+{
+    const std::unique_ptr<Replay> played = replay(log);
+    if (!played)
+        return false;
+    GameSession &copy = *played->session;
+    const AppState &state = played->state;
+    const QuietHost &quiet = played->quiet;
 
     // The replay gave the game as it stood: the rules, the history and the deal take its place.
     m_log = log;
     m_outer.state.decks = state.decks;
     m_outer.state.deckSize = state.deckSize;
     m_outer.state.shuffleRounds = state.shuffleRounds;
-    m_history.adopt(replay.m_history);
-    m_rules->restore(replay.m_rules->snapshot());
+    m_history.adopt(copy.m_history);
+    m_rules->restore(copy.m_rules->snapshot());
     m_host.setPrompt(quiet.prompt());
-    m_dealt = replay.m_dealt;
-    m_dealtEvents = replay.m_dealtEvents;
-    m_dealtDraws = replay.m_dealtDraws;
+    m_dealt = copy.m_dealt;
+    m_dealtEvents = copy.m_dealtEvents;
+    m_dealtDraws = copy.m_dealtDraws;
     m_waiting = false;
     m_outer.state.gameInProgress = true;
     m_outer.state.elapsedSeconds = qint16(log.elapsedSeconds);

@@ -9,10 +9,12 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct GameInfo;
 class GameHost;
+class QuietHost;
 
 // One game in progress, without any widget: its rules, its deal, JOUER, the undo history, the
 // clock's count and the common end (record, question, deal again), and the log that resumes it
@@ -80,11 +82,17 @@ public:
     // the host. False, with nothing changed, when the log does not give a game of this one in
     // progress, exactly as it recorded it.
     bool resume(const SessionLog &log);
+    // A copy of the game in progress, played again from its log away from the host and the
+    // player's files, handed to use with its quiet host while it lasts: moves tried on it change
+    // nothing here. False, without a call, when there is no game in progress to copy.
+    bool rehearse(const std::function<void(GameSession &, const QuietHost &)> &use) const;
     // What identifies the position shown, whatever the language: the cards, the controls'
     // states, the frames and the timer.
     QByteArray positionDigest() const;
 
 private:
+    struct Replay;
+    std::unique_ptr<Replay> replay(const SessionLog &log) const;
     void beginLog(SessionLog::DealKind kind, quint32 number);
     void afterDeal();
     void act(const SessionEvent &event, const std::function<void()> &action);

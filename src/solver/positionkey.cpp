@@ -5,16 +5,17 @@
 #include <QDataStream>
 #include <QIODevice>
 
-QByteArray SolverPositionKey(const TableModel &table, bool inProgress)
+QByteArray SolverPositionKey(const TableModel &table, bool inProgress, const QString &prompt)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << inProgress;
+    out << inProgress << prompt;
     for (const Picture &picture : table.pictures)
         out << picture.tag << picture.card << int(picture.face) << picture.rect.topLeft()
-            << picture.visible;
+            << picture.visible << picture.border << picture.draggable;
     for (const Frame &frame : table.frames)
-        out << frame.visible << frame.rect;
+        out << frame.visible
+            << (frame.visible ? frame.rect : QRect()); // a hidden frame's place is a leftover
     for (const Control &control : table.controls)
         out << control.text << control.current << control.enabled;
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);

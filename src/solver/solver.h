@@ -52,6 +52,9 @@ public:
     virtual ~Solver() = default;
     // On the window's thread: copies what the search needs of the rules' current position.
     virtual std::unique_ptr<SolverTask> prepare(const GameRules &rules) const = 0;
+    // What the window adds about an answer ("Solution en 34 coups"), or "": also for the rest of
+    // a line once its first moves are played.
+    virtual QString answerSummary(const SolverAnswer &) const { return {}; }
     // What the window shows about the game as a whole ("Chances de gagner : 30,80 %"), or "".
     virtual QString gameSummary() const { return {}; }
 };

@@ -42,7 +42,7 @@ public:
 
     GameRules &rules() { return m_session->rules(); }
     GameSession &session() { return *m_session; }
-    const GameSession &session() const { return *m_session; }
+    const GameSession &session() const override { return *m_session; }
     // Puts back a game in progress from its log; false, the window as it was, when it cannot.
     bool resume(const SessionLog &log);
 

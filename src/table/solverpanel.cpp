@@ -7,6 +7,7 @@
 #include "shared/appcontext.h"
 #include "shared/appstate.h"
 #include "solver/positionkey.h"
+#include "solver/solverline.h"
 #include "table/cardtable.h"
 
 #include <QAbstractButton>
@@ -126,7 +127,7 @@ SolverPanel::SolverPanel(Window &window, AppContext &context, std::unique_ptr<So
     m_demoTimer->setObjectName(QStringLiteral("solverDemoTimer"));
     m_demoTimer->setInterval(DemonstrationStepMs);
     connect(m_demoTimer, &QTimer::timeout, this, &SolverPanel::demonstrationStep);
-    connect(m_worker, &SolverWorker::answered, this, &SolverPanel::answered);
+    connect(m_worker, &SolverWorker::answered, this, &SolverPanel::searched);
 }
 
 SolverPanel::~SolverPanel()
@@ -176,22 +177,29 @@ void SolverPanel::positionChanged()
 {
     if (m_playing)
         return;
-    const QByteArray position =
-        SolverPositionKey(m_window.rules().table(), m_context.state.gameInProgress);
+    const QByteArray position = SolverPositionKey(
+        m_window.rules().table(), m_context.state.gameInProgress, m_window.prompt());
     if (position == m_position)
         return;
     m_position = position;
     m_hint->frame({});
     m_hintWanted = false;
     m_answer.reset();
-    if (m_nextLine) {
-        m_worker->remember(position, *m_nextLine);
-        m_nextLine.reset();
-    }
     if (const auto cached = m_worker->request(position, m_solver->prepare(m_window.rules())))
         answered(position, *cached);
     else
         show();
+}
+
+// A search's answer: the positions along its line get the rest of it, so that a hint followed
+// move by move, and the demonstration, keep to this line.
+void SolverPanel::searched(const QByteArray &position, const SolverAnswer &answer)
+{
+    if (position == m_position) {
+        for (const auto &[along, rest] : AnswersAlong(m_window.session(), *m_solver, answer))
+            m_worker->remember(along, rest);
+    }
+    answered(position, answer);
 }
 
 void SolverPanel::answered(const QByteArray &position, const SolverAnswer &answer)
@@ -278,12 +286,6 @@ void SolverPanel::demonstrationStep()
         return;
     }
     const SolverMove move = m_answer->line.first();
-    if (m_answer->verdict == SolverAnswer::Verdict::Winnable) {
-        // The rest of a winning line wins from where the move leads: no need to search again.
-        SolverAnswer rest = *m_answer;
-        rest.line.removeFirst();
-        m_nextLine = rest;
-    }
     m_playing = true;
     m_demonstrated = true;
     playThroughWindow(m_window, move, m_context.state);

@@ -14,6 +14,7 @@
 struct AppContext;
 class CardTable;
 class GameRules;
+class GameSession;
 class QAbstractButton;
 class SolverHint;
 
@@ -29,6 +30,9 @@ public:
         virtual QWidget &widget() = 0;
         virtual CardTable &table() const = 0;
         virtual const GameRules &rules() const = 0;
+        // The game in progress, which a line is tried on before the hint follows it.
+        virtual const GameSession &session() const = 0;
+        virtual QString prompt() const = 0;
         // JOUER, DISTRIBUER... by their names "Boutons(i)", or a button of the game's own;
         // nullptr for none.
         virtual QAbstractButton *button(const QString &name) const = 0;
@@ -77,6 +81,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void searched(const QByteArray &position, const SolverAnswer &answer);
     void answered(const QByteArray &position, const SolverAnswer &answer);
     void show();
     void showHint();
@@ -98,6 +103,4 @@ private:
     bool m_demonstrating = false;
     bool m_demonstrated = false;
     bool m_playing = false; // a move of the line is being played through the window
-    // The rest of the winning line, for the position the move being played leads to.
-    std::optional<SolverAnswer> m_nextLine;
 };

@@ -11,6 +11,7 @@
 #include "settings/settingsstore.h"
 #include "shared/appstate.h"
 #include "shared/randomsource.h"
+#include "solver/solverline.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -298,6 +299,7 @@ int SolveCommand::solveDeals(const QStringList &args)
     Table replay(*info, kept, 0);
     qint64 winnable = 0;
     qint64 unknown = 0;
+    qint64 replayedWins = 0; // winning lines that won when played through the rules
     qint64 policyWins = 0;
     bool policyKnown = true;
     std::vector<double> millis;
@@ -313,6 +315,14 @@ int SolveCommand::solveDeals(const QStringList &args)
         millis.push_back(double(clock.nsecsElapsed()) / 1e6);
         winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
         unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;
+        if (answer.verdict == SolverAnswer::Verdict::Winnable) {
+            for (const SolverMove &move : answer.line) {
+                if (table.ended())
+                    break;
+                PlaySolverMove(*table.session, move);
+            }
+            replayedWins += table.won() ? 1 : 0;
+        }
         replay.deal();
         const std::optional<bool> policy = simplePolicy(replay);
         policyKnown = policyKnown && policy.has_value();
@@ -336,6 +346,9 @@ int SolveCommand::solveDeals(const QStringList &args)
                           "%2 à %3)\n")
                .arg(percent(rate.rate), percent(rate.low), percent(rate.high));
     out += QStringLiteral("inconnues : %1\n").arg(unknown);
+    out += QStringLiteral("lignes gagnantes rejouées par les règles : %1 sur %2\n")
+               .arg(replayedWins)
+               .arg(winnable);
     out += QStringLiteral("gagnées par la politique simple : %1\n")
                .arg(policyKnown ? percent(double(policyWins) / double(run->deals))
                                 : QStringLiteral("sans objet"));

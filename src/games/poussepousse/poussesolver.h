@@ -22,6 +22,7 @@ public:
                                qint64 nodeBudget = NodeBudget);
     // "Solution en 34 coups", or the verdict of a grid that cannot be solved.
     static QString summary(const SolverAnswer &answer);
+    QString answerSummary(const SolverAnswer &answer) const override { return summary(answer); }
 };
 
 std::unique_ptr<Solver> MakePousseSolver();
