@@ -12,6 +12,12 @@ namespace {
 // Lines this short are searched without looking at their end first.
 constexpr int ShortLine = 12;
 
+// The table of lost positions is the searches' memory (36 MiB at most, 54 while it grows for the
+// last time); the engine's own table then only needs to hold the path's positions.
+constexpr std::size_t DeadSlots = std::size_t(1) << 22;
+constexpr std::size_t VerdictSlots = std::size_t(1) << 19;
+constexpr Search::Limits Limits{.tableEntries = 4096};
+
 class DuoTails;
 
 // Duo once every card is dealt: a card leaves when the card two places after it is alike (the
@@ -89,9 +95,9 @@ private:
     std::array<std::uint8_t, DuoModel::Most> m_cards{};
     std::uint64_t m_all = 0;
     const std::atomic<bool> &m_cancel;
-    MaskTable m_won;
-    MaskTable m_lost;
-    MaskTable m_dead;
+    MaskTable m_won{VerdictSlots};
+    MaskTable m_lost{VerdictSlots};
+    MaskTable m_dead{DeadSlots};
     std::int64_t m_nodes = 0;
 };
 
@@ -163,7 +169,7 @@ bool DuoTails::clearable(std::uint64_t left)
         return true;
     if (m_lost.holds(left, 0))
         return false;
-    Search::DepthFirst<DuoModel> search(m_cancel, Search::Limits{});
+    Search::DepthFirst<DuoModel> search(m_cancel, Limits);
     const auto result = search.solve({*this, left});
     m_nodes += result.nodes;
     if (result.outcome == Search::Outcome::Unknown)
@@ -201,7 +207,7 @@ LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<
     if (cards.size() < 2 || cards.size() > std::size_t(DuoModel::Most))
         return clearing;
     DuoTails tails(cards, cancel);
-    Search::DepthFirst<DuoModel> search(cancel, Search::Limits{});
+    Search::DepthFirst<DuoModel> search(cancel, Limits);
     const Search::Result<DuoModel::Move> result = search.solve(tails.start());
     clearing.nodes = result.nodes + tails.nodes();
     // A search of an end that was cancelled reads as a lost end: only the flag tells.
