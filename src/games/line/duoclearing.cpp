@@ -122,9 +122,11 @@ void DuoModel::moves(std::vector<Move> &out) const
         if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
             return;
     }
+    // The end looked at is the last three quarters of the line: over the slowest deals, a third
+    // faster than two thirds, and a half much slower.
     if (size > ShortLine) {
         std::uint64_t end = 0;
-        for (int at = size - size * 2 / 3; at < size; ++at)
+        for (int at = size - size * 3 / 4; at < size; ++at)
             end |= std::uint64_t(1) << places[std::size_t(at)];
         if (!m_tails->clearable(end))
             return;
