@@ -61,7 +61,6 @@ public:
     int progress() const { return Most - size(); }
     Key key() const { return {{m_left | std::uint64_t(m_floor) << Most}}; }
 
-    std::uint64_t left() const { return m_left; }
     int size() const { return __builtin_popcountll(m_left); }
 
 private:
