@@ -2,207 +2,229 @@
 #include "games/line/duoclearing.h"
 
 #include "games/line/masktable.h"
+#include "solver/search/depthfirst.h"
+#include "solver/search/packedkey.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr int Most = 52;
-constexpr std::int64_t FurthestNodes = 1'000;
+// Lines this short are searched without looking at their end first.
+constexpr int ShortLine = 12;
 
-// The cards left, by their index in the line as it started, and the same as a set of bits.
-struct Position {
-    std::array<std::uint8_t, Most> left{};
-    int size = 0;
-    std::uint64_t mask = 0;
+// The table of lost positions is the searches' memory (36 MiB at most, 54 while it grows for the
+// last time); the engine's own table then only needs to hold the path's positions.
+constexpr std::size_t DeadSlots = std::size_t(1) << 22;
+constexpr std::size_t VerdictSlots = std::size_t(1) << 19;
+constexpr Search::Limits Limits{.tableEntries = 4096};
 
-    void remove(int place)
-    {
-        mask &= ~(std::uint64_t(1) << left[std::size_t(place)]);
-        for (int next = place; next + 1 < size; ++next)
-            left[std::size_t(next)] = left[std::size_t(next + 1)];
-        --size;
-    }
-    // The line as it started, of size cards.
-    static Position whole(int size)
-    {
-        Position line;
-        for (int place = 0; place < size; ++place) {
-            line.left[std::size_t(place)] = std::uint8_t(place);
-            line.mask |= std::uint64_t(1) << place;
-        }
-        line.size = size;
-        return line;
-    }
-    // The line of the last length cards alone.
-    Position tail(int length) const
-    {
-        Position end;
-        const int from = size - length;
-        std::copy(left.begin() + from, left.begin() + size, end.left.begin());
-        end.size = length;
-        for (int place = 0; place < length; ++place)
-            end.mask |= std::uint64_t(1) << end.left[std::size_t(place)];
-        return end;
-    }
-};
+class DuoTails;
 
-class Search {
+// Duo once every card is dealt: a card leaves when the card two places after it is alike (the
+// card between them is dragged onto it), and the game is won when two cards are left. Whether a
+// card may leave depends only on the cards after it, so the last two never leave and the cards
+// left keep the order they were dealt in: the set of them, a mask over their first places, is the
+// whole position.
+class DuoModel {
 public:
-    Search(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel,
-           std::int64_t nodes)
-        : m_cards(cards), m_cancel(cancel), m_budget(nodes)
-    {
-    }
+    static constexpr int Most = 52;
+    struct Move {
+        std::uint8_t card;  // the card that leaves, by its place in the line as it started
+        std::uint8_t floor; // the floor before it left, for undo
+    };
+    using Key = PackedKey<1>;
+    using KeyHash = Key::Hash;
 
-    LineClearing run()
+    DuoModel(DuoTails &tails, std::uint64_t left) : m_tails(&tails), m_left(left) {}
+
+    // The moves to try, left to right, after the checks that find a position lost at once.
+    //
+    // When the first card may leave, it alone: no card looks at it, so its going changes no other
+    // card's chances, and it must go some time.
+    //
+    // Otherwise only the cards from the floor on: the card two places before the last card that
+    // left, by its first place. Two cards that may both leave can go in either order to the same
+    // line, and the one after never changes whether the one before may go. Any winning line can
+    // thus be reordered so that after a card leaves, the next to go lies after it or is one of
+    // the two cards just before it (the only ones whose neighbours changed): only such lines are
+    // searched, and the floor is part of the key.
+    void moves(std::vector<Move> &out) const;
+    void play(Move move);
+    // Searched to the end without a win: lost, from its floor or from any higher one.
+    void exhausted() const;
+    void undo(Move move)
     {
-        const Position start = Position::whole(int(m_cards.size()));
-        LineClearing result;
-        const Step step = explore(start, 0);
-        if (step == Step::Won) {
-            result.outcome = LineClearing::Outcome::Won;
-            for (const std::uint8_t index : m_path)
-                result.line.push_back({index, 1});
-        } else if (step == Step::Lost) {
-            result.outcome = LineClearing::Outcome::Lost;
-            m_path.clear();
-            m_fewest = start.size;
-            furthest(start, m_nodes + FurthestNodes);
-            for (const std::uint8_t index : m_best)
-                result.line.push_back({index, 1});
-        }
-        result.nodes = m_nodes;
-        return result;
+        m_left |= std::uint64_t(1) << move.card;
+        m_floor = move.floor;
     }
+    bool won() const { return size() == 2; }
+    int progress() const { return Most - size(); }
+    Key key() const { return {{m_left | std::uint64_t(m_floor) << Most}}; }
+
+    int size() const { return __builtin_popcountll(m_left); }
 
 private:
-    enum class Step { Won, Lost, Stopped };
+    DuoTails *m_tails;
+    std::uint64_t m_left;
+    std::uint8_t m_floor = 0;
+};
 
-    std::uint8_t card(const Position &position, int place) const
-    {
-        return m_cards[position.left[std::size_t(place)]];
-    }
+// The cards of one deal and what the searches over it learn about the ends of its line. The
+// cards after any place move as in a line of their own, whatever lies before them: a line that
+// clears the whole clears them too. So a position whose end cannot be cleared alone is lost.
+// Ends are searched like any line, by a search of their own, and their verdicts kept: the same
+// end comes back under many beginnings.
+class DuoTails {
+public:
+    DuoTails(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel);
 
+    // The position of the whole line.
+    DuoModel start() { return {*this, m_all}; }
+    std::uint8_t card(int place) const { return m_cards[std::size_t(place)]; }
+    // Whether the cards of left can be cleared as a line of their own; false once cancelled.
+    bool clearable(std::uint64_t left);
+    // Positions searched for the ends.
+    std::int64_t nodes() const { return m_nodes; }
+    // Positions found lost by any search of the line, with the lowest floor they were searched
+    // from: a higher floor only leaves fewer moves.
+    bool dead(std::uint64_t left, int floor) const { return m_dead.holds(left, floor); }
+    void kill(std::uint64_t left, int floor) { m_dead.insert(left, floor); }
+
+private:
+    std::array<std::uint8_t, DuoModel::Most> m_cards{};
+    std::uint64_t m_all = 0;
+    const std::atomic<bool> &m_cancel;
+    MaskTable m_won{VerdictSlots};
+    MaskTable m_lost{VerdictSlots};
+    MaskTable m_dead{DeadSlots};
+    std::int64_t m_nodes = 0;
+};
+
+void DuoModel::moves(std::vector<Move> &out) const
+{
+    if (m_tails->dead(m_left, m_floor))
+        return;
+    std::array<std::uint8_t, Most> places{};
+    int size = 0;
+    for (std::uint64_t rest = m_left; rest != 0; rest &= rest - 1)
+        places[std::size_t(size++)] = std::uint8_t(__builtin_ctzll(rest));
+    const auto card = [&](int at) { return m_tails->card(places[std::size_t(at)]); };
     // Every card but the last two needs, to leave, an alike card at least two places after it
     // now: cards only ever leave, so without one it never goes.
-    bool stranded(const Position &position) const
-    {
-        unsigned ranks = 0;
-        unsigned suits = 0;
-        for (int place = position.size - 3; place >= 0; --place) {
-            const std::uint8_t after = card(position, place + 2);
-            ranks |= 1u << (after / 4);
-            suits |= 1u << (after % 4);
-            const std::uint8_t own = card(position, place);
-            if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
-                return true;
-        }
-        return false;
-    }
-
-    // The cards after any place move as they would in a line of their own, whatever lies before
-    // them: a line that clears the whole clears them too. So a line whose end, taken alone,
-    // cannot be cleared is lost. Ends are searched like any line, their verdicts kept: the
-    // same end comes back under many beginnings.
-    Step tail(const Position &position)
-    {
-        const Position end = position.tail(position.size * 2 / 3);
-        if (m_won.holds(end.mask, 0))
-            return Step::Won;
-        const std::size_t path = m_path.size();
-        const Step step = explore(end, 0);
-        m_path.resize(path);
-        if (step == Step::Won)
-            m_won.insert(end.mask, 0);
-        return step;
-    }
-
-    // floor: the first place whose card may leave next. Two cards that may both leave can go in
-    // either order to the same line, and the one after never changes whether the one before
-    // may go. Any winning line can thus be reordered so that after a card leaves, the next to go
-    // lies after it or is one of the two cards just before it (the only ones whose neighbours
-    // changed); only such lines are searched.
-    Step explore(const Position &position, int floor)
-    {
-        if (position.size <= 2)
-            return Step::Won;
-        if (m_nodes >= m_budget || m_cancel.load(std::memory_order_relaxed))
-            return Step::Stopped;
-        ++m_nodes;
-        // A position searched without a win from a lower floor (more moves open) is lost here too.
-        if (m_dead.holds(position.mask, floor) || stranded(position))
-            return Step::Lost;
-        if (position.size > ShortLine) {
-            if (const Step step = tail(position); step != Step::Won)
-                return step;
-        }
-        // The first card looks at the cards after it but no card looks at it: when it may go,
-        // letting it go at once changes nothing for the others, and it must go some time.
-        const bool firstGoes = Alike(card(position, 0), card(position, 2));
-        for (int place = firstGoes ? 0 : floor; place + 2 < position.size; ++place) {
-            if (!Alike(card(position, place), card(position, place + 2)))
-                continue;
-            Position next = position;
-            next.remove(place);
-            m_path.push_back(position.left[std::size_t(place)]);
-            const Step step = explore(next, std::max(place - 2, 0));
-            if (step != Step::Lost)
-                return step;
-            m_path.pop_back();
-            if (firstGoes)
-                break;
-        }
-        m_dead.insert(position.mask, firstGoes ? 0 : floor);
-        return Step::Lost;
-    }
-
-    // The lost game's line that leaves the fewest cards, among the positions met in a search
-    // of its own, without the cuts that only serve the verdict, up to a budget of positions.
-    void furthest(const Position &position, std::int64_t budget)
-    {
-        if (m_nodes >= budget || m_cancel.load(std::memory_order_relaxed) ||
-            m_seen.holds(position.mask, 0))
+    unsigned ranks = 0;
+    unsigned suits = 0;
+    for (int at = size - 3; at >= 0; --at) {
+        const std::uint8_t after = card(at + 2);
+        ranks |= 1u << (after / 4);
+        suits |= 1u << (after % 4);
+        const std::uint8_t own = card(at);
+        if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
             return;
-        ++m_nodes;
-        m_seen.insert(position.mask, 0);
-        if (position.size < m_fewest) {
-            m_fewest = position.size;
-            m_best = m_path;
-        }
-        for (int place = 0; place + 2 < position.size; ++place) {
-            if (!Alike(card(position, place), card(position, place + 2)))
-                continue;
-            Position next = position;
-            next.remove(place);
-            m_path.push_back(position.left[std::size_t(place)]);
-            furthest(next, budget);
-            m_path.pop_back();
+    }
+    // The end looked at is the last three quarters of the line: over the slowest deals, a third
+    // faster than two thirds, and a half much slower.
+    if (size > ShortLine) {
+        std::uint64_t end = 0;
+        for (int at = size - size * 3 / 4; at < size; ++at)
+            end |= std::uint64_t(1) << places[std::size_t(at)];
+        if (!m_tails->clearable(end))
+            return;
+    }
+    if (size > 2 && Alike(card(0), card(2))) {
+        out.push_back({places[0], m_floor});
+        return;
+    }
+    for (int at = 0; at + 2 < size; ++at) {
+        if (places[std::size_t(at)] >= m_floor && Alike(card(at), card(at + 2)))
+            out.push_back({places[std::size_t(at)], m_floor});
+    }
+}
+
+void DuoModel::exhausted() const
+{
+    m_tails->kill(m_left, m_floor);
+}
+
+void DuoModel::play(Move move)
+{
+    const std::uint64_t bit = std::uint64_t(1) << move.card;
+    m_left &= ~bit;
+    std::uint64_t before = m_left & (bit - 1);
+    if (before != 0)
+        before &= ~(std::uint64_t(1) << (63 - __builtin_clzll(before)));
+    m_floor = before == 0 ? 0 : std::uint8_t(63 - __builtin_clzll(before));
+}
+
+DuoTails::DuoTails(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel)
+    : m_cancel(cancel)
+{
+    for (std::size_t place = 0; place < cards.size() && place < m_cards.size(); ++place) {
+        m_cards[place] = cards[place];
+        m_all |= std::uint64_t(1) << place;
+    }
+}
+
+bool DuoTails::clearable(std::uint64_t left)
+{
+    if (m_won.holds(left, 0))
+        return true;
+    if (m_lost.holds(left, 0))
+        return false;
+    Search::DepthFirst<DuoModel> search(m_cancel, Limits);
+    const auto result = search.solve({*this, left});
+    m_nodes += result.nodes;
+    if (result.outcome == Search::Outcome::Unknown)
+        return false;
+    const bool won = result.outcome == Search::Outcome::Won;
+    (won ? m_won : m_lost).insert(left, 0);
+    return won;
+}
+
+// A lost line's moves when the search proved it lost before going far: each time the first card
+// that may leave, as long as one may.
+std::vector<std::uint8_t> greedyLine(const std::vector<std::uint8_t> &cards)
+{
+    std::vector<std::uint8_t> places(cards.size());
+    for (std::size_t place = 0; place < cards.size(); ++place)
+        places[place] = std::uint8_t(place);
+    std::vector<std::uint8_t> line;
+    for (std::size_t at = 0; at + 2 < places.size();) {
+        if (Alike(cards[places[at]], cards[places[at + 2]])) {
+            line.push_back(places[at]);
+            places.erase(places.begin() + std::ptrdiff_t(at));
+            at = at >= 2 ? at - 2 : 0;
+        } else {
+            ++at;
         }
     }
-
-    // Lines this short are searched without looking at their end first.
-    static constexpr int ShortLine = 12;
-
-    const std::vector<std::uint8_t> &m_cards;
-    const std::atomic<bool> &m_cancel;
-    std::int64_t m_budget;
-    std::int64_t m_nodes = 0;
-    int m_fewest = 0;
-    std::vector<std::uint8_t> m_path;
-    std::vector<std::uint8_t> m_best;
-    MaskTable m_dead;
-    MaskTable m_won;
-    MaskTable m_seen;
-};
+    return line;
+}
 
 } // namespace
 
-LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel,
-                      std::int64_t nodes)
+LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel)
 {
-    if (cards.size() < 2 || cards.size() > std::size_t(Most))
-        return {};
-    return Search(cards, cancel, nodes).run();
+    LineClearing clearing;
+    if (cards.size() < 2 || cards.size() > std::size_t(DuoModel::Most))
+        return clearing;
+    DuoTails tails(cards, cancel);
+    Search::DepthFirst<DuoModel> search(cancel, Limits);
+    const Search::Result<DuoModel::Move> result = search.solve(tails.start());
+    clearing.nodes = result.nodes + tails.nodes();
+    // A search of an end that was cancelled reads as a lost end: only the flag tells.
+    if (result.outcome == Search::Outcome::Unknown || cancel.load())
+        return clearing;
+    clearing.outcome = result.outcome == Search::Outcome::Won ? LineClearing::Outcome::Won
+                                                              : LineClearing::Outcome::Lost;
+    std::vector<std::uint8_t> line;
+    for (const DuoModel::Move &move : result.line)
+        line.push_back(move.card);
+    if (clearing.outcome == LineClearing::Outcome::Lost) {
+        std::vector<std::uint8_t> greedy = greedyLine(cards);
+        if (greedy.size() > line.size())
+            line = std::move(greedy);
+    }
+    for (const std::uint8_t card : line)
+        clearing.line.push_back({card, 1});
+    return clearing;
 }

@@ -10,7 +10,5 @@
 // card two places after it is alike, so whether a card can go depends only on the cards after
 // it, and the last two cards never go.
 //
-// An exact depth-first search over which cards are left, which stops with Unknown past nodes
-// positions or once cancel turns true.
-LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel,
-                      std::int64_t nodes);
+// An exact search over which cards are left; Unknown only once cancel turns true.
+LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel);

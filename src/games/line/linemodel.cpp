@@ -16,6 +16,10 @@ bool LineModel::set(const Rules &rules, const std::vector<std::uint8_t> &line,
     m_rules = rules;
     std::copy(line.begin(), line.end(), m_line.begin());
     std::copy(stock.begin(), stock.end(), m_stock.begin());
+    for (std::size_t place = 0; place < line.size(); ++place) {
+        m_start[place] = std::uint8_t(place);
+        m_left |= std::uint64_t(1) << place;
+    }
     m_length = int(line.size());
     m_stockSize = int(stock.size());
     return true;
@@ -34,9 +38,13 @@ void LineModel::moves(std::vector<Move> &out) const
         out.push_back({Deal});
         return;
     }
+    // out may hold other positions' moves before this one's.
+    const auto first = std::ptrdiff_t(out.size());
     legal(out);
     // A move's cards run from place - 1 to place + span.
-    std::erase_if(out, [this](const Move &move) { return move.place + move.span < m_floor; });
+    out.erase(std::remove_if(out.begin() + first, out.end(),
+                             [this](const Move &move) { return move.place + move.span < m_floor; }),
+              out.end());
 }
 
 void LineModel::legal(std::vector<Move> &out) const
@@ -57,13 +65,20 @@ void LineModel::legal(std::vector<Move> &out) const
 void LineModel::play(const Move &move)
 {
     if (move.place == Deal) {
+        // The stock's places follow the line's: this card's is the count of cards dealt before.
+        const auto start = std::uint8_t(m_length + m_gone);
+        m_start[std::size_t(m_length)] = start;
+        m_left |= std::uint64_t(1) << start;
         m_line[std::size_t(m_length++)] = m_stock[std::size_t(m_dealt++)];
         return;
     }
     const int leaving =
         m_rules.draggedLeaves ? move.place : move.place + (m_rules.dropBefore ? -1 : 1);
-    std::copy(m_line.begin() + leaving + move.span, m_line.begin() + m_length,
-              m_line.begin() + leaving);
+    for (int card = leaving; card < leaving + move.span; ++card)
+        m_left &= ~(std::uint64_t(1) << m_start[std::size_t(card)]);
+    for (auto *cards : {&m_line, &m_start})
+        std::copy(cards->begin() + leaving + move.span, cards->begin() + m_length,
+                  cards->begin() + leaving);
     m_length -= move.span;
     m_gone += move.span;
     m_floor = move.place - 1;
@@ -79,12 +94,13 @@ bool LineModel::won() const
 
 LineModel::Key LineModel::key() const
 {
-    // The stock deals in a fixed order: how much of it is left says which cards.
-    std::array<std::uint8_t, Capacity + 2> bytes{};
-    std::copy(m_line.begin(), m_line.begin() + m_length, bytes.begin());
-    bytes[std::size_t(m_length)] = std::uint8_t(m_dealt);
-    bytes[std::size_t(m_length) + 1] = std::uint8_t(std::max(m_floor, 0));
-    return ByteKey::of(bytes, std::size_t(m_length) + 2);
+    // The cards keep their order and the stock deals in a fixed one: which cards are in the line
+    // and how many were dealt say the whole position. 52 + 6 + 6 bits.
+    KeyWriter<1> key;
+    key.put(m_left, Capacity);
+    key.put(std::uint64_t(m_dealt), 6);
+    key.put(std::uint64_t(std::max(m_floor, 0)), 6);
+    return key.key();
 }
 
 std::vector<std::uint8_t> LineModel::cards() const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
 #include <cstdint>
@@ -29,8 +29,8 @@ public:
         std::uint8_t span = 1;
         bool operator==(const Move &) const = default;
     };
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<1>;
+    using KeyHash = Key::Hash;
 
     // The line, and the stock in the order it deals; false when they hold more than 52 cards or
     // something that is not a card.
@@ -63,6 +63,9 @@ private:
 
     Rules m_rules;
     std::array<std::uint8_t, Capacity + 1> m_line{};
+    // Each card's place in the line and the stock as they started, the stock after the line.
+    std::array<std::uint8_t, Capacity + 1> m_start{};
+    std::uint64_t m_left = 0; // the cards in the line, as a set of those places
     std::array<std::uint8_t, Capacity> m_stock{};
     int m_length = 0;
     int m_stockSize = 0;

@@ -29,9 +29,6 @@ std::vector<LineModel::Move> placesOf(const std::vector<LineClearing::Removal> &
     return moves;
 }
 
-// Under a second of Duo's search; fewer than one deal in a thousand needs more.
-constexpr std::int64_t DuoNodes = 2'000'000;
-
 class LineTask final : public SolverTask {
 public:
     LineTask(const std::optional<LineModel> &model, const LineModel::Rules &rules, QString button,
@@ -49,7 +46,7 @@ public:
         const std::vector<std::uint8_t> cards = m_model->cards();
         const LineClearing clearing =
             m_rules.dropBefore
-                ? ClearDuo(cards, cancel, DuoNodes)
+                ? ClearDuo(cards, cancel)
                 : ClearBetween(cards, m_rules.twoAtOnce, m_rules.firstLeft, m_rules.secondLeft);
         SolverAnswer answer;
         answer.nodes = clearing.nodes;

@@ -7,11 +7,11 @@
 
 // Lines of cards met by a search, each the set of cards left (never empty) with a small number
 // (for positions searched without a win, the lowest floor they were searched from). Open
-// addressing, grown by doubling up to a fixed size past which it takes no more: a search that
-// uses it to skip work stays exact, only slower.
+// addressing, grown by doubling up to a given number of slots (9 bytes each) past which it takes
+// no more: a search that uses it to skip work stays exact, only slower.
 class MaskTable {
 public:
-    static constexpr std::size_t MostSlots = std::size_t(1) << 20; // 9 MiB
+    explicit MaskTable(std::size_t mostSlots) : m_mostSlots(mostSlots) {}
 
     bool holds(std::uint64_t mask, int floor) const
     {
@@ -52,7 +52,7 @@ private:
 
     bool grow()
     {
-        if (m_keys.size() >= MostSlots)
+        if (m_keys.size() >= m_mostSlots)
             return false;
         std::vector<std::uint64_t> keys = std::move(m_keys);
         std::vector<std::uint8_t> floors = std::move(m_floors);
@@ -66,6 +66,7 @@ private:
         return true;
     }
 
+    std::size_t m_mostSlots;
     std::vector<std::uint64_t> m_keys;
     std::vector<std::uint8_t> m_floors;
     std::size_t m_used = 0;

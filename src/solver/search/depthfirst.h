@@ -23,7 +23,10 @@
 //   int progress() const;             // cards cleared or pairs found so far
 //   Key key() const;
 // and optionally `void undo(const Move &move)`, taking back the last move played: the search then
-// keeps one position and no copy per level of its path.
+// keeps one position and no copy per level of its path; and optionally `void exhausted() const`,
+// called on a position once every one of its moves was tried without a win. In a model whose
+// moves never lead back to a position met before on the path (cards that only ever leave), the
+// position is then lost, and the model may keep that beyond this search.
 //
 // Moves may lead back to a position already met (a card moved and moved back), so a position
 // enters the table as soon as it is reached: met again, it was either searched to the end
@@ -83,6 +86,7 @@ public:
 
 private:
     static constexpr bool Undoes = requires(Model model, const Move &move) { model.undo(move); };
+    static constexpr bool Reports = requires(const Model &model) { model.exhausted(); };
 
     enum class Step { Won, Lost, Stopped, Seen };
     struct Level {
@@ -117,8 +121,11 @@ private:
         return Step::Lost;
     }
 
+    // Every move of the position was tried.
     void leave(const Model &position)
     {
+        if constexpr (Reports)
+            position.exhausted();
         if (m_levels.back().overflow)
             m_overflow.erase(position.key());
         m_moves.resize(m_levels.back().first);
