@@ -5,27 +5,22 @@
 
 #include <array>
 #include <atomic>
-#include <bit>
 #include <cstdint>
 #include <vector>
 
-// Additive pattern databases for the Pousse-pousse grid: the fifteen tiles split into two groups
-// of six and one of three, and for every placing of a group's tiles the fewest slides of those
-// tiles alone that bring them home, whatever the other tiles do. A slide moves one tile, so the
-// three figures add up to a lower bound of the slides left. Two such splits are kept, and the
-// larger of their two bounds is used. The jokers are alike: their group records their two places
-// in order.
+// Additive pattern databases for the Pousse-pousse grid: the fifteen tiles split into three
+// groups of five, and for every placing of a group's tiles the fewest slides of those tiles
+// alone that bring them home, whatever the other tiles do. A slide moves one tile, so the three
+// figures add up to a lower bound of the slides left. Two such splits are kept, and the larger
+// of their two bounds is used. The jokers are alike: their group records their two places in
+// order.
 class PatternDatabase {
 public:
     static constexpr int Splits = 2;
     static constexpr int Groups = 3;
-    static constexpr int MaxGroupSize = 6;
-    using Slots = std::array<int, MaxGroupSize>;
-
-    struct Place {
-        int group;
-        int slot; // for the jokers, the first of their two slots, always the group's last two
-    };
+    static constexpr int GroupSize = 5;
+    static constexpr int SlotBits = 4;
+    static constexpr std::uint32_t Placings = 1u << (GroupSize * SlotBits);
 
     // Built at first use, from any thread, one group at a time, then kept for the life of the
     // program. A raised cancel flag stops the build within milliseconds and gives nullptr; the
@@ -34,45 +29,32 @@ public:
     // The same, built to the end whatever it takes.
     static const PatternDatabase &instance();
 
-    // For a tile (1 to 13, 14 for a joker) in a split: its group and its slot in the group.
-    static Place placeOf(int split, int tile)
+    // For a tile (1 to 13, 14 for a joker) in a split: its group and its slot in the group's
+    // index.
+    static int groupOf(int split, int tile)
     {
-        return Layouts[std::size_t(split)][std::size_t(tile)];
+        return Layouts[std::size_t(split)][std::size_t(tile)].group;
     }
-    static int groupSize(int split, int group)
+    static int slotOf(int split, int tile)
     {
-        return Sizes[std::size_t(split)][std::size_t(group)];
+        return Layouts[std::size_t(split)][std::size_t(tile)].slot;
     }
-    // The index of a group's placing, from the places of its first `size` slots: their rank
-    // among the ordered choices of `size` distinct places out of sixteen.
-    static std::uint32_t index(const Slots &places, int size)
-    {
-        std::uint32_t rank = 0;
-        std::uint32_t used = 0;
-        for (int slot = 0; slot < size; ++slot) {
-            const std::uint32_t bit = 1u << places[std::size_t(slot)];
-            const int below = std::popcount(used & (bit - 1));
-            rank = rank * std::uint32_t(SlidingGrid::Cells - slot) +
-                   std::uint32_t(places[std::size_t(slot)] - below);
-            used |= bit;
-        }
-        return rank;
-    }
+    // The index of a group's placing, from the places of its slots.
+    static std::uint32_t index(const std::array<int, GroupSize> &places);
     int slides(int split, int group, std::uint32_t placing) const
     {
         return m_tables[std::size_t(split)][std::size_t(group)][placing];
-    }
-    void prefetch(int split, int group, std::uint32_t placing) const
-    {
-        __builtin_prefetch(m_tables[std::size_t(split)][std::size_t(group)].data() + placing);
     }
     int estimate(const SlidingGrid::Grid &cells) const;
 
 private:
     PatternDatabase() = default;
     bool buildRest(const std::atomic<bool> &cancel);
+    struct Place {
+        int group;
+        int slot; // for the jokers, the first of their two slots
+    };
     static const std::array<std::array<Place, 15>, Splits> Layouts;
-    static const std::array<std::array<int, Groups>, Splits> Sizes;
 
     std::array<std::array<std::vector<std::uint8_t>, Groups>, Splits> m_tables;
 };

@@ -4,9 +4,7 @@
 #include "games/poussepousse/patterndatabase.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <limits>
-#include <utility>
 
 namespace {
 
@@ -16,76 +14,50 @@ using Database = PatternDatabase;
 constexpr int Found = -1;
 constexpr int Stop = -2;
 constexpr qint64 CancelCheck = 4096; // nodes between two looks at the cancel flag
-constexpr int GoalHole = 14;
-
-// Each slide moves the hole one step, so the number of slides left has the parity of the hole's
-// distance to its goal place: a bound of the other parity is one short.
-constexpr int holeParity(int place)
-{
-    const int rows = place / Side - GoalHole / Side;
-    const int columns = place % Side - GoalHole % Side;
-    return (rows + columns) & 1;
-}
-
-struct Around {
-    std::array<int, 4> places{};
-    int count = 0;
-};
-
-constexpr std::array<Around, Cells> aroundEach()
-{
-    std::array<Around, Cells> all{};
-    for (int place = 0; place < Cells; ++place) {
-        Around &around = all[std::size_t(place)];
-        const int row = place / Side;
-        const int column = place % Side;
-        if (row > 0)
-            around.places[std::size_t(around.count++)] = place - Side;
-        if (row < Side - 1)
-            around.places[std::size_t(around.count++)] = place + Side;
-        if (column > 0)
-            around.places[std::size_t(around.count++)] = place - 1;
-        if (column < Side - 1)
-            around.places[std::size_t(around.count++)] = place + 1;
-    }
-    return all;
-}
-
-constexpr std::array<Around, Cells> AroundEach = aroundEach();
 
 class Deepening {
 public:
     Deepening(const Database &db, const Grid &cells, const std::atomic<bool> &cancel)
         : m_db(db), m_cells(cells), m_cancel(cancel)
     {
+        for (int place = 0; place < Cells; ++place)
+            m_around[std::size_t(place)] = neighbours(place, Side, Side);
+        int jokers = 0;
+        for (int place = 0; place < Cells; ++place) {
+            const int tile = cells[std::size_t(place)];
+            if (tile == Hole)
+                m_hole = place;
+            else if (tile == Joker)
+                m_jokers[std::size_t(jokers++)] = place;
+        }
         for (int split = 0; split < Database::Splits; ++split) {
-            int jokersSeen = 0;
+            std::array<std::array<int, Database::GroupSize>, Database::Groups> places{};
+            int seen = 0;
             for (int place = 0; place < Cells; ++place) {
                 const int tile = cells[std::size_t(place)];
-                if (tile == Hole) {
-                    m_hole = place;
+                if (tile == Hole)
                     continue;
-                }
-                const Database::Place at = Database::placeOf(split, tile);
-                const int slot = at.slot + (tile == Joker ? jokersSeen++ : 0);
-                m_places[std::size_t(split)][std::size_t(at.group)][std::size_t(slot)] = place;
+                const int slot = Database::slotOf(split, tile) + (tile == Joker ? seen++ : 0);
+                places[std::size_t(Database::groupOf(split, tile))][std::size_t(slot)] = place;
             }
             for (int group = 0; group < Database::Groups; ++group) {
-                m_values[std::size_t(split)][std::size_t(group)] = lookup(split, group);
-                m_sum[std::size_t(split)] += m_values[std::size_t(split)][std::size_t(group)];
+                const std::uint32_t placing = Database::index(places[std::size_t(group)]);
+                m_placing[std::size_t(split)][std::size_t(group)] = placing;
+                m_sum[std::size_t(split)] += m_db.slides(split, group, placing);
             }
         }
+        m_estimate = std::max(m_sum[0], m_sum[1]);
     }
 
     PousseSearch::Result run()
     {
         PousseSearch::Result result;
-        for (int bound = estimate();;) {
-            const int next = search(0, bound, -1, estimate());
+        for (int bound = m_estimate;;) {
+            const int next = search(0, bound, -1);
             result.nodes = m_nodes;
             if (next == Found) {
                 result.outcome = PousseSearch::Result::Outcome::Solved;
-                result.slides = QList<int>(m_path.begin(), m_path.begin() + m_length);
+                result.slides = m_path;
                 return result;
             }
             if (next == Stop)
@@ -95,142 +67,56 @@ public:
     }
 
 private:
-    // A child: the slide of the tile on `from` into the hole, with what it changes in each split.
-    struct Child {
-        int from = 0;
-        std::array<Database::Slots, Database::Splits> places{};
-        std::array<int, Database::Splits> value{};
-        std::array<int, Database::Splits> sum{};
-        int estimate = 0;
-    };
-
-    int lookup(int split, int group) const
+    // Moves the tile on `from` into the hole, and the estimate with it: only the tile's own
+    // group changes its figure.
+    void slide(int from)
     {
-        return m_db.slides(split, group,
-                           Database::index(m_places[std::size_t(split)][std::size_t(group)],
-                                           Database::groupSize(split, group)));
-    }
-
-    int estimate(int larger, int hole) const { return larger + ((larger ^ holeParity(hole)) & 1); }
-    int estimate() const { return estimate(*std::max_element(m_sum.begin(), m_sum.end()), m_hole); }
-
-    // The places of the moved tile's group in each split after the slide of `from`, and the
-    // indices of those placings, whose figures are fetched ahead of use.
-    void prepare(Child &child, std::array<std::uint32_t, Database::Splits> &indices) const
-    {
-        const int tile = m_cells[std::size_t(child.from)];
+        const int tile = m_cells[std::size_t(from)];
+        m_cells[std::size_t(m_hole)] = qint8(tile);
+        m_cells[std::size_t(from)] = Hole;
+        if (tile == Joker)
+            (m_jokers[0] == from ? m_jokers[0] : m_jokers[1]) = m_hole;
         for (int split = 0; split < Database::Splits; ++split) {
-            const Database::Place at = Database::placeOf(split, tile);
-            Database::Slots &places = child.places[std::size_t(split)];
-            places = m_places[std::size_t(split)][std::size_t(at.group)];
+            const int group = Database::groupOf(split, tile);
+            std::uint32_t &placing = m_placing[std::size_t(split)][std::size_t(group)];
+            int &sum = m_sum[std::size_t(split)];
+            sum -= m_db.slides(split, group, placing);
+            const int shift = Database::SlotBits * Database::slotOf(split, tile);
             if (tile == Joker) {
-                // The jokers' two slots hold their places in order.
-                int &first = places[std::size_t(at.slot)];
-                int &second = places[std::size_t(at.slot + 1)];
-                (first == child.from ? first : second) = m_hole;
-                if (first > second)
-                    std::swap(first, second);
+                const int low = std::min(m_jokers[0], m_jokers[1]);
+                const int high = std::max(m_jokers[0], m_jokers[1]);
+                placing = (placing & ((1u << shift) - 1)) | std::uint32_t(low) << shift |
+                          std::uint32_t(high) << (shift + Database::SlotBits);
             } else {
-                places[std::size_t(at.slot)] = m_hole;
+                placing = (placing & ~(15u << shift)) | std::uint32_t(m_hole) << shift;
             }
-            indices[std::size_t(split)] =
-                Database::index(places, Database::groupSize(split, at.group));
-            m_db.prefetch(split, at.group, indices[std::size_t(split)]);
+            sum += m_db.slides(split, group, placing);
         }
+        m_estimate = std::max(m_sum[0], m_sum[1]);
+        m_hole = from;
     }
 
-    void evaluate(Child &child, const std::array<std::uint32_t, Database::Splits> &indices) const
+    int search(int done, int bound, int previousHole)
     {
-        const int tile = m_cells[std::size_t(child.from)];
-        int larger = 0;
-        for (int split = 0; split < Database::Splits; ++split) {
-            const int group = Database::placeOf(split, tile).group;
-            const int value = m_db.slides(split, group, indices[std::size_t(split)]);
-            child.value[std::size_t(split)] = value;
-            child.sum[std::size_t(split)] = m_sum[std::size_t(split)] -
-                                            m_values[std::size_t(split)][std::size_t(group)] +
-                                            value;
-            larger = std::max(larger, child.sum[std::size_t(split)]);
-        }
-        child.estimate = estimate(larger, child.from);
-    }
-
-    // Slides the child's tile and looks below it, then puts everything back as it was.
-    int descend(const Child &child, int done, int bound)
-    {
-        const int hole = m_hole;
-        const int tile = m_cells[std::size_t(child.from)];
-        std::array<Database::Slots, Database::Splits> places;
-        std::array<int, Database::Splits> values;
-        const std::array<int, Database::Splits> sums = m_sum;
-        for (int split = 0; split < Database::Splits; ++split) {
-            const int group = Database::placeOf(split, tile).group;
-            places[std::size_t(split)] = std::exchange(
-                m_places[std::size_t(split)][std::size_t(group)], child.places[std::size_t(split)]);
-            values[std::size_t(split)] = std::exchange(
-                m_values[std::size_t(split)][std::size_t(group)], child.value[std::size_t(split)]);
-        }
-        m_sum = child.sum;
-        m_cells[std::size_t(hole)] = qint8(tile);
-        m_cells[std::size_t(child.from)] = Hole;
-        m_hole = child.from;
-        m_path[std::size_t(done)] = child.from;
-
-        const int next = search(done + 1, bound, hole, child.estimate);
-
-        m_hole = hole;
-        m_cells[std::size_t(child.from)] = qint8(tile);
-        m_cells[std::size_t(hole)] = Hole;
-        m_sum = sums;
-        for (int split = 0; split < Database::Splits; ++split) {
-            const int group = Database::placeOf(split, tile).group;
-            m_places[std::size_t(split)][std::size_t(group)] = places[std::size_t(split)];
-            m_values[std::size_t(split)][std::size_t(group)] = values[std::size_t(split)];
-        }
-        return next;
-    }
-
-    // The children are weighed before any is entered: one over the bound is never slid.
-    int search(int done, int bound, int previousHole, int left)
-    {
-        if (left == 0) {
-            m_length = done;
+        const int total = done + m_estimate;
+        if (total > bound)
+            return total;
+        if (m_estimate == 0)
             return Found; // every tile home, so the hole too
-        }
         if (++m_nodes % CancelCheck == 0 && m_cancel.load(std::memory_order_relaxed))
             return Stop;
-        const Around &around = AroundEach[std::size_t(m_hole)];
-        std::array<Child, 4> children;
-        std::array<std::array<std::uint32_t, Database::Splits>, 4> indices;
-        int count = 0;
-        for (int n = 0; n < around.count; ++n) {
-            const int from = around.places[std::size_t(n)];
+        int least = std::numeric_limits<int>::max();
+        const int hole = m_hole;
+        for (int from : m_around[std::size_t(hole)]) {
             if (from == previousHole)
                 continue;
-            children[std::size_t(count)].from = from;
-            prepare(children[std::size_t(count)], indices[std::size_t(count)]);
-            ++count;
-        }
-        // The nearest child first: on the last round the solution comes sooner.
-        std::array<int, 4> order{};
-        for (int n = 0; n < count; ++n) {
-            evaluate(children[std::size_t(n)], indices[std::size_t(n)]);
-            int at = n;
-            for (; at > 0 && children[std::size_t(order[std::size_t(at - 1)])].estimate >
-                                 children[std::size_t(n)].estimate;
-                 --at)
-                order[std::size_t(at)] = order[std::size_t(at - 1)];
-            order[std::size_t(at)] = n;
-        }
-        int least = std::numeric_limits<int>::max();
-        for (int n = 0; n < count; ++n) {
-            const Child &child = children[std::size_t(order[std::size_t(n)])];
-            int next = done + 1 + child.estimate;
-            if (next <= bound) {
-                next = descend(child, done, bound);
-                if (next == Found || next == Stop)
-                    return next;
-            }
+            slide(from);
+            m_path.append(from);
+            const int next = search(done + 1, bound, hole);
+            if (next == Found || next == Stop)
+                return next;
+            m_path.removeLast();
+            slide(hole);
             least = std::min(least, next);
         }
         return least;
@@ -238,15 +124,15 @@ private:
 
     const Database &m_db;
     Grid m_cells;
-    std::array<std::array<Database::Slots, Database::Groups>, Database::Splits> m_places{};
-    std::array<std::array<int, Database::Groups>, Database::Splits> m_values{};
+    std::array<QList<int>, Cells> m_around;
+    std::array<std::array<std::uint32_t, Database::Groups>, Database::Splits> m_placing{};
     std::array<int, Database::Splits> m_sum{};
+    std::array<int, 2> m_jokers{};
     int m_hole = 0;
+    int m_estimate = 0;
     qint64 m_nodes = 0;
     const std::atomic<bool> &m_cancel;
-    // Far longer than any shortest solution: every grid is solved in at most 80 slides.
-    std::array<int, 256> m_path{};
-    int m_length = 0;
+    QList<int> m_path;
 };
 
 } // namespace
