@@ -17,8 +17,8 @@ constexpr qint64 CancelCheck = 4096; // nodes between two looks at the cancel fl
 
 class Deepening {
 public:
-    Deepening(const Database &db, const Grid &cells, qint64 budget, const std::atomic<bool> &cancel)
-        : m_db(db), m_cells(cells), m_budget(budget), m_cancel(cancel)
+    Deepening(const Database &db, const Grid &cells, const std::atomic<bool> &cancel)
+        : m_db(db), m_cells(cells), m_cancel(cancel)
     {
         for (int place = 0; place < Cells; ++place)
             m_around[std::size_t(place)] = neighbours(place, Side, Side);
@@ -103,8 +103,7 @@ private:
             return total;
         if (m_estimate == 0)
             return Found; // every tile home, so the hole too
-        if (++m_nodes % CancelCheck == 0 &&
-            (m_nodes >= m_budget || m_cancel.load(std::memory_order_relaxed)))
+        if (++m_nodes % CancelCheck == 0 && m_cancel.load(std::memory_order_relaxed))
             return Stop;
         int least = std::numeric_limits<int>::max();
         const int hole = m_hole;
@@ -132,7 +131,6 @@ private:
     int m_hole = 0;
     int m_estimate = 0;
     qint64 m_nodes = 0;
-    const qint64 m_budget;
     const std::atomic<bool> &m_cancel;
     QList<int> m_path;
 };
@@ -141,7 +139,7 @@ private:
 
 namespace PousseSearch {
 
-Result solve(const Grid &cells, qint64 nodeBudget, const std::atomic<bool> &cancel)
+Result solve(const Grid &cells, const std::atomic<bool> &cancel)
 {
     QList<int> board(cells.begin(), cells.end());
     const Grid target = goal();
@@ -150,7 +148,7 @@ Result solve(const Grid &cells, qint64 nodeBudget, const std::atomic<bool> &canc
     const Database *db = Database::instance(cancel);
     if (!db)
         return {};
-    return Deepening(*db, cells, nodeBudget, cancel).run();
+    return Deepening(*db, cells, cancel).run();
 }
 
 } // namespace PousseSearch

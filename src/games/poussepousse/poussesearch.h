@@ -17,7 +17,7 @@ struct Result {
     qint64 nodes = 0;
 };
 
-// Stops with Stopped once nodeBudget grids were looked at or cancel turns true.
-Result solve(const SlidingGrid::Grid &cells, qint64 nodeBudget, const std::atomic<bool> &cancel);
+// Stopped only when cancel turns true.
+Result solve(const SlidingGrid::Grid &cells, const std::atomic<bool> &cancel);
 
 } // namespace PousseSearch

@@ -54,10 +54,9 @@ std::unique_ptr<SolverTask> PousseSolver::prepare(const GameRules &rules) const
     return std::make_unique<PousseTask>(read(rules));
 }
 
-SolverAnswer PousseSolver::answer(const SlidingGrid::Grid &cells, const std::atomic<bool> &cancel,
-                                  qint64 nodeBudget)
+SolverAnswer PousseSolver::answer(const SlidingGrid::Grid &cells, const std::atomic<bool> &cancel)
 {
-    const PousseSearch::Result found = PousseSearch::solve(cells, nodeBudget, cancel);
+    const PousseSearch::Result found = PousseSearch::solve(cells, cancel);
     SolverAnswer answer;
     answer.nodes = found.nodes;
     switch (found.outcome) {
