@@ -26,9 +26,11 @@ bool CarreModel::set(const std::array<int, Cards> &ranks, const std::array<int, 
             return false;
         m_top[pile] = std::uint8_t(tops[pile]);
     }
+    m_inStock.fill(None);
     for (const int card : stock) {
         if (!take(card))
             return false;
+        m_inStock[std::size_t(card)] = m_stockSize;
         m_stock[m_stockSize++] = std::uint8_t(card);
     }
     for (const int card : reserve) {
@@ -147,13 +149,33 @@ void CarreModel::play(const Move &move)
 
 CarreModel::Key CarreModel::key() const
 {
-    // The stock's order is the deal's, so how much of it is drawn says what is left.
-    std::array<std::uint8_t, 1 + Piles + Others> bytes{};
-    bytes[0] = m_drawn;
-    for (std::size_t pile = 0; pile < std::size_t(Piles); ++pile)
-        bytes[1 + pile] = m_rank[m_top[pile]];
-    std::sort(bytes.begin() + 1, bytes.begin() + 1 + Piles);
-    for (std::size_t i = 0; i < m_reserveSize; ++i)
-        bytes[1 + Piles + i] = m_rank[m_reserve[i]];
-    return ByteKey::of(bytes, 1 + Piles + std::size_t(m_reserveSize));
+    // A card of rank r turns a pile showing r - 1 into one showing r whatever the order, so how
+    // many piles show each rank follows from the ranks laid: those of the cards neither still in
+    // the stock, whose order is the deal's, nor in the reserve. Which pile shows a rank does not
+    // matter. So the count drawn and the reserve's ranks from the bottom name the position; that
+    // fits in 128 bits up to 28 reserve cards. A longer reserve is named by its cards instead:
+    // those it kept from the start, at its bottom, and those it took from the stock, one bit per
+    // stock card. The first bit says which form follows, and the reserve's size alone picks it.
+    constexpr int RankedReserve = 28;
+    KeyWriter<2> key;
+    key.put(m_reserveSize > RankedReserve ? 1 : 0, 1);
+    key.put(m_drawn, 6);
+    if (m_reserveSize <= RankedReserve) {
+        key.put(m_reserveSize, 6);
+        for (std::size_t i = 0; i < m_reserveSize; ++i)
+            key.put(m_rank[m_reserve[i]], 4);
+        return key.key();
+    }
+    int kept = 0;
+    std::uint64_t taken = 0;
+    for (std::size_t i = 0; i < m_reserveSize; ++i) {
+        const std::uint8_t at = m_inStock[m_reserve[i]];
+        if (at == None)
+            ++kept;
+        else
+            taken |= std::uint64_t(1) << at;
+    }
+    key.put(std::uint64_t(kept), 6);
+    key.put(taken, Others);
+    return key.key();
 }

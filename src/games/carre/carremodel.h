@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
 #include <cstdint>
@@ -26,8 +26,8 @@ public:
         std::uint8_t onto = None; // the card it is laid on: the pile's or the reserve's top
         bool operator==(const Move &) const = default;
     };
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<2>;
+    using KeyHash = Key::Hash;
 
     // ranks: the rank (1 to 13) of every card; tops: the top card of each pile, in reading
     // order; stock: from the card drawn next; reserve: from the bottom. False when a card is not
@@ -42,7 +42,8 @@ public:
     void play(const Move &move);
     bool won() const { return m_drawn == m_stockSize && m_reserveSize == 0; }
     int progress() const { return m_placed; }
-    // Piles with the same top rank are alike, and so are cards of the same rank.
+    // The stock drawn and the reserve's ranks: cards of one rank are alike, and the cards laid,
+    // hence the ranks the piles show, follow from those.
     Key key() const;
 
     int top(int pile) const { return m_top[std::size_t(pile)]; }
@@ -63,6 +64,8 @@ private:
     std::array<std::uint8_t, Piles> m_top{};
     std::array<std::uint8_t, Others> m_stock{};
     std::array<std::uint8_t, Others> m_reserve{};
+    // Each card's place in the stock as set, None for the others.
+    std::array<std::uint8_t, Cards> m_inStock{};
     std::uint8_t m_stockSize = 0;
     std::uint8_t m_drawn = 0;
     std::uint8_t m_reserveSize = 0;

@@ -90,9 +90,12 @@ bool CleSongesModel::won() const
 
 CleSongesModel::Key CleSongesModel::key() const
 {
-    std::array<std::uint8_t, Piles + 1> bytes{};
-    for (std::size_t p = 0; p < std::size_t(Piles); ++p)
-        bytes[p] = std::uint8_t(m_left[p] * 2 + (m_faceUp[p] ? 1 : 0));
-    bytes[Piles] = std::uint8_t(m_selected);
-    return ByteKey::of(bytes, bytes.size());
+    // Each pile's count (0 to 4) and whether its top is face up, then the selected card or none.
+    KeyWriter<1> key;
+    for (std::size_t p = 0; p < std::size_t(Piles); ++p) {
+        key.put(std::uint64_t(m_left[p]), 3);
+        key.put(m_faceUp[p] ? 1 : 0, 1);
+    }
+    key.put(std::uint64_t(m_selected + 1), 6);
+    return key.key();
 }

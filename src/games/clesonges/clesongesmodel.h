@@ -2,7 +2,7 @@
 #pragma once
 
 #include "games/pairs/pairmove.h"
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
 #include <cstdint>
@@ -18,8 +18,8 @@ public:
     static constexpr std::int8_t None = -1;
 
     using Move = PairMove;
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<1>;
+    using KeyHash = Key::Hash;
 
     // ranks: the rank (1 to 13) of each of the 32 cards; left: the cards on each pile;
     // faceUp: whether its top is face up.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "games/pairs/pairmove.h"
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
 #include <cstdint>
@@ -19,8 +19,8 @@ public:
     static constexpr std::int8_t None = -1;
 
     using Move = PairMove;
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<1>;
+    using KeyHash = Key::Hash;
 
     // ranks: the rank (1 to 13) of every card; free: the rules' Jouables.
     void set(const std::array<int, 52> &ranks, const std::array<int, Columns + 1> &free,

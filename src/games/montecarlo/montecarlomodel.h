@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <QString>
 #include <array>
@@ -11,7 +11,8 @@
 
 // Monte-Carlo reduced to what decides its future: the grid cards in reading order, the stock in
 // the order it fills the gaps, and the first card the player has selected, if any. A card is a
-// byte, rank x 4 + suit.
+// byte, rank x 4 + suit. Pairs leave and the grid closes up without changing the order of the
+// cards left, grid then stock, so which of the dealt cards are left says where each one lies.
 class MontecarloModel {
 public:
     static constexpr int Places = 25;
@@ -27,12 +28,12 @@ public:
         std::uint8_t second = NoPlace;
         bool operator==(const Move &) const = default;
     };
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<1>;
+    using KeyHash = Key::Hash;
 
     MontecarloModel() = default;
     // The grid (at most 25 cards) and the stock in drawing order (at most 27); false when a list
-    // is too long or holds something that is not a card.
+    // is too long or holds something that is not a card, or a card twice.
     bool set(const std::vector<std::uint8_t> &grid, const std::vector<std::uint8_t> &stock,
              std::uint8_t pending = NoPlace);
 
@@ -40,6 +41,9 @@ public:
     static std::uint8_t cardOf(const QString &code);
     static bool neighbours(int a, int b);
 
+    // Every move the rules allow, in reading order.
+    void legal(std::vector<Move> &out) const;
+    // The moves the search tries: the legal ones, none once counting shows the position lost.
     void moves(std::vector<Move> &out) const;
     void play(const Move &move);
     bool won() const { return m_count == 0; }
@@ -47,17 +51,26 @@ public:
     Key key() const;
 
     int count() const { return m_count; }
+    int stockLeft() const { return m_stockSize - m_drawn; }
     std::uint8_t card(int place) const { return m_grid[std::size_t(place)]; }
     std::uint8_t pending() const { return m_pending; }
 
 private:
     static bool matching(std::uint8_t a, std::uint8_t b);
+    bool hopeless() const;
+
+    static constexpr std::uint64_t OneSuit = 0x1111111111111ull; // the bits of one suit's cards
 
     std::array<std::uint8_t, Places> m_grid{};
     std::array<std::uint8_t, StockCards> m_stock{};
+    // Each grid card's place in the deal as set: the grid first, then the stock.
+    std::array<std::uint8_t, Places> m_dealt{};
+    std::uint64_t m_gone = 0;  // the dealt cards paired off, one bit each
+    std::uint64_t m_cards = 0; // the cards left, one bit per card byte
     std::uint8_t m_count = 0;
     std::uint8_t m_stockSize = 0;
     std::uint8_t m_drawn = 0;
+    std::uint8_t m_firstStock = 0; // the first stock card's place in the deal
     std::uint8_t m_pending = NoPlace;
     int m_removed = 0;
 };

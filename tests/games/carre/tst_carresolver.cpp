@@ -99,8 +99,8 @@ void compare(const CarreModel &played, const CarreModel &read)
 // lie: nothing merged, to check the search's cut-offs and merging against.
 template <bool EveryMove> struct PlainModel {
     using Move = CarreModel::Move;
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<8>;
+    using KeyHash = Key::Hash;
     void moves(std::vector<Move> &out) const
     {
         if (EveryMove)
@@ -113,14 +113,14 @@ template <bool EveryMove> struct PlainModel {
     int progress() const { return model.progress(); }
     Key key() const
     {
-        std::array<std::uint8_t, 2 + CarreModel::Cards> bytes{};
-        std::size_t n = 0;
+        KeyWriter<8> key;
         for (int pile = 0; pile < CarreModel::Piles; ++pile)
-            bytes[n++] = std::uint8_t(model.top(pile));
-        bytes[n++] = std::uint8_t(model.stockLeft());
+            key.put(std::uint64_t(model.top(pile)), 6);
+        key.put(std::uint64_t(model.stockLeft()), 6);
+        key.put(std::uint64_t(model.reserveSize()), 6);
         for (int i = 0; i < model.reserveSize(); ++i)
-            bytes[n++] = std::uint8_t(model.reserveCard(i));
-        return ByteKey::of(bytes, n);
+            key.put(std::uint64_t(model.reserveCard(i)), 6);
+        return key.key();
     }
     CarreModel model;
 };

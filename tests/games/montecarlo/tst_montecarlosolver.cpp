@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/montecarlo/montecarlorules.h"
 #include "games/montecarlo/montecarlosolver.h"
+#include "solver/search/depthfirst.h"
 #include "solver/solverdeal.h"
 
 #include <QTest>
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -50,6 +52,34 @@ std::vector<Move> sorted(std::vector<Move> moves)
     return moves;
 }
 
+// The model with every legal move and a key naming each grid card where it lies: no cut-off and
+// nothing merged, to check the search's own against.
+struct PlainModel {
+    using Move = MontecarloModel::Move;
+    using Key = PackedKey<3>;
+    using KeyHash = Key::Hash;
+    void moves(std::vector<Move> &out) const { model.legal(out); }
+    void play(const Move &move) { model.play(move); }
+    bool won() const { return model.won(); }
+    int progress() const { return model.progress(); }
+    Key key() const
+    {
+        KeyWriter<3> key;
+        for (int i = 0; i < model.count(); ++i)
+            key.put(model.card(i) + 1u, 6);
+        key.put(std::uint64_t(model.stockLeft()), 5);
+        key.put(model.pending() + 1u, 8);
+        return key.key();
+    }
+    MontecarloModel model;
+};
+
+template <typename Model> Search::Outcome solve(const Model &model)
+{
+    const std::atomic<bool> cancel{false};
+    return Search::DepthFirst<Model>(cancel, Search::Limits{}).solve(model).outcome;
+}
+
 } // namespace
 
 class TestMontecarloSolver : public QObject {
@@ -68,7 +98,7 @@ private Q_SLOTS:
             std::mt19937 pick(seed);
             while (true) {
                 std::vector<Move> modelMoves;
-                model.moves(modelMoves);
+                model.legal(modelMoves);
                 const std::vector<Move> pairs = legalPairs(deal);
                 QCOMPARE(sorted(modelMoves), pairs);
                 for (int i = 0; i < model.count(); ++i)
@@ -100,6 +130,31 @@ private Q_SLOTS:
                 deal.click(Rules::FirstPlace + int(seed % 25));
                 QCOMPARE(solver.prepare(deal.rules())->run(cancel).verdict, unselected);
             });
+    }
+
+    // The counting cut-off and the key by cards left change no verdict: small random positions,
+    // a few cards in the grid and the stock, solved with and without them.
+    void theCutOffAndTheKeyKeepTheVerdict()
+    {
+        std::mt19937 random(7);
+        int won = 0;
+        int lost = 0;
+        for (int position = 0; position < 1000; ++position) {
+            std::vector<std::uint8_t> deck(52);
+            std::iota(deck.begin(), deck.end(), std::uint8_t(0));
+            std::shuffle(deck.begin(), deck.end(), random);
+            const auto grid = long(4 + random() % 9);
+            const auto stock = long(random() % 7);
+            PlainModel plain;
+            QVERIFY(plain.model.set({deck.begin(), deck.begin() + grid},
+                                    {deck.begin() + grid, deck.begin() + grid + stock}));
+            const Search::Outcome exhaustive = solve(plain);
+            QCOMPARE(solve(plain.model), exhaustive);
+            (exhaustive == Search::Outcome::Won ? won : lost) += 1;
+        }
+        QVERIFY2(won > 100 && lost > 100, qPrintable(QStringLiteral("%1 won").arg(won)));
+        MontecarloModel twice;
+        QVERIFY(!twice.set({0, 1, 2}, {3, 1}));
     }
 };
 
