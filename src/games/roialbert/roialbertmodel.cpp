@@ -2,12 +2,15 @@
 #include "games/roialbert/roialbertmodel.h"
 
 #include <algorithm>
+#include <cassert>
 
 bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
                          const std::array<std::uint8_t, ReserveSize> &reserve,
                          const std::array<int, Suits> &foundations)
 {
     *this = RoialbertModel{};
+    m_origin.fill(NoCard);
+    m_firstReserve.fill(NoCard);
     std::array<bool, 52> seen{};
     const auto take = [&seen](std::uint8_t card) {
         if (card >= seen.size() || seen[card])
@@ -21,15 +24,18 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
         for (const std::uint8_t card : columns[c]) {
             if (!take(card))
                 return false;
+            m_origin[card] = std::uint8_t(c * MostInColumn + m_height[c]);
             m_cards[c][m_height[c]++] = card;
         }
     }
+    std::size_t inReserve = 0;
     for (const std::uint8_t card : reserve) {
         if (card == NoCard)
             continue;
         if (!take(card))
             return false;
         m_reserve |= std::uint64_t(1) << card;
+        m_firstReserve[inReserve++] = card;
     }
     for (std::size_t s = 0; s < foundations.size(); ++s) {
         if (foundations[s] < 0 || foundations[s] > 13)
@@ -126,13 +132,14 @@ void RoialbertModel::legal(std::vector<Move> &out) const
 
 // How promising a position looks: cards cleared (50 each), empty columns, and few cards lying on
 // the next card each foundation wants or on a card they do not build on.
-int RoialbertModel::outlook(int emptyWorth) const
+int RoialbertModel::outlook() const
 {
+    constexpr int EmptyWorth = 12;
     int score = 50 * m_cleared;
     for (int c = 0; c < Columns; ++c) {
         const int h = height(c);
         if (h == 0)
-            score += emptyWorth;
+            score += EmptyWorth;
         for (int depth = 0; depth < h; ++depth) {
             const std::uint8_t card = at(c, depth);
             if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
@@ -149,7 +156,7 @@ int RoialbertModel::outlook(int emptyWorth) const
 // A safe move to a foundation is the only move tried when there is one. The rest go best first,
 // by the outlook of the position each leads to; the order changes how soon a line is found, never
 // whether one is.
-void RoialbertModel::moves(std::vector<Move> &out, int emptyWorth) const
+void RoialbertModel::moves(std::vector<Move> &out) const
 {
     for (int c = 0; c < Columns; ++c) {
         const std::uint8_t card = top(c);
@@ -177,7 +184,7 @@ void RoialbertModel::moves(std::vector<Move> &out, int emptyWorth) const
             continue;
         RoialbertModel after = *this;
         after.play(move);
-        const int score = after.outlook(emptyWorth);
+        const int score = after.outlook();
         // Insertion keeps the generation order among equal scores.
         std::size_t place = count++;
         while (place > 0 && scored[place - 1].first < score) {
@@ -262,17 +269,48 @@ RoialbertModel::Key RoialbertModel::key() const
     return keyOf(order);
 }
 
+// Since set(), a card leaves its place only to lie on a card it builds on or to head an empty
+// column, so each column is the start of a column as set (the longest one matching it) followed
+// by a chain of cards each building on the one before: its first card, then for each next one
+// which of the two suits of its colour it is, its rank following. The reserve is one bit for each
+// card it held. At most 7 + 9 x (5 + 4 + 4 + 6) + 43 = 230 bits.
 RoialbertModel::Key RoialbertModel::keyOf(const std::array<std::size_t, Columns> &order) const
 {
-    constexpr std::uint8_t Separator = 0xFE;
-    std::array<std::uint8_t, 52 + Columns + sizeof(std::uint64_t)> bytes{};
-    std::size_t n = 0;
+    KeyWriter<4> writer;
+    for (const std::uint8_t card : m_firstReserve)
+        writer.put(card != NoCard && inReserve(card) ? 1 : 0, 1);
     for (const std::size_t c : order) {
-        for (std::size_t i = 0; i < m_height[c]; ++i)
-            bytes[n++] = m_cards[c][i];
-        bytes[n++] = Separator;
+        const int h = m_height[c];
+        int kept = 0;
+        if (h > 0 && m_origin[m_cards[c][0]] != NoCard &&
+            m_origin[m_cards[c][0]] % MostInColumn == 0) {
+            const int first = m_origin[m_cards[c][0]];
+            while (kept < h && m_origin[m_cards[c][std::size_t(kept)]] == first + kept)
+                ++kept;
+        }
+        writer.put(std::uint64_t(kept), 5);
+        if (kept > 0)
+            writer.put(m_origin[m_cards[c][0]] / std::uint64_t(MostInColumn), 4);
+        assert(h - kept <= 13);
+        writer.put(std::uint64_t(h - kept), 4);
+        if (kept == h)
+            continue;
+        writer.put(m_cards[c][std::size_t(kept)], 6);
+        for (int depth = kept + 1; depth < h; ++depth)
+            writer.put(suit(m_cards[c][std::size_t(depth)]) >> 1, 1);
     }
-    for (std::size_t i = 0; i < sizeof m_reserve; ++i)
-        bytes[n++] = std::uint8_t(m_reserve >> (8 * i));
-    return ByteKey::of(bytes, n);
+    return writer.key();
+}
+
+bool RoialbertModel::samePosition(const RoialbertModel &other) const
+{
+    if (m_height != other.m_height || m_reserve != other.m_reserve ||
+        m_foundation != other.m_foundation)
+        return false;
+    for (std::size_t c = 0; c < m_cards.size(); ++c) {
+        if (!std::equal(m_cards[c].begin(), m_cards[c].begin() + m_height[c],
+                        other.m_cards[c].begin()))
+            return false;
+    }
+    return true;
 }
