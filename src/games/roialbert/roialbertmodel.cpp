@@ -50,29 +50,28 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
     return std::all_of(seen.begin(), seen.end(), [](bool in) { return in; });
 }
 
-std::uint8_t RoialbertModel::top(int column) const
-{
-    const int h = height(column);
-    return h == 0 ? NoCard : at(column, h - 1);
-}
-
 bool RoialbertModel::toFoundation(std::uint8_t card) const
 {
     return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
 }
 
-// A card no other card can still need to lie on: both cards one rank lower of the other colour
-// are on their foundations already. Any line that keeps it in play does as well without it: it
-// only ever heads a run's foot, and the run moves the same without it. A two needs only its own
-// ace (checked by toFoundation): an ace that would lie on it can go to its foundation instead.
+// A card X of rank r that may go to its foundation, when the other colour's foundations hold
+// at least r - 2 and the other suit of its colour at least r - 3. The only cards that can ever
+// lie on X are the two of rank r - 1 of the other colour (Y), on them the cards of rank r - 2 of
+// X's colour, X's own being home (Z), and on Z nothing, the cards of rank r - 3 of the other
+// colour being home. Each Y and Z is home or next for its foundation, and stays so until it goes
+// there. So a winning line that keeps X in play wins with X home: where it lays a run of these
+// cards on X or on another of them, those cards go home instead, foot first; any other run moves
+// as before, short of these cards at its foot, and a column it empties or a card it exposes is
+// the same. Aces and twos pass the test at once.
 bool RoialbertModel::safeToFoundation(std::uint8_t card) const
 {
     const int r = rank(card);
-    if (r <= 2)
-        return true;
     for (int other = 0; other < Suits; ++other) {
-        const bool otherRed = other == 1 || other == 2;
-        if (otherRed != red(card) && m_foundation[std::size_t(other)] < r - 1)
+        if (other == suit(card))
+            continue;
+        const bool sameColour = (other == 1 || other == 2) == red(card);
+        if (m_foundation[std::size_t(other)] < r - (sameColour ? 3 : 2))
             return false;
     }
     return true;
@@ -134,19 +133,25 @@ void RoialbertModel::legal(std::vector<Move> &out) const
 // the next card each foundation wants or on a card they do not build on.
 int RoialbertModel::outlook() const
 {
-    constexpr int EmptyWorth = 12;
     int score = 50 * m_cleared;
-    for (int c = 0; c < Columns; ++c) {
-        const int h = height(c);
-        if (h == 0)
-            score += EmptyWorth;
-        for (int depth = 0; depth < h; ++depth) {
-            const std::uint8_t card = at(c, depth);
-            if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
-                score -= 8 * (h - 1 - depth);
-            if (depth > 0 && !buildsOn(card, at(c, depth - 1)))
-                score -= 2;
-        }
+    for (int c = 0; c < Columns; ++c)
+        score += columnOutlook(c);
+    return score;
+}
+
+int RoialbertModel::columnOutlook(int column) const
+{
+    constexpr int EmptyWorth = 12;
+    const int h = height(column);
+    if (h == 0)
+        return EmptyWorth;
+    int score = 0;
+    for (int depth = 0; depth < h; ++depth) {
+        const std::uint8_t card = at(column, depth);
+        if (toFoundation(card))
+            score -= 64 * (h - 1 - depth);
+        if (depth > 0 && !buildsOn(card, at(column, depth - 1)))
+            score -= 2;
     }
     return score;
 }
@@ -178,13 +183,28 @@ void RoialbertModel::moves(std::vector<Move> &out) const
     constexpr std::size_t MostMoves = 512;
     std::array<std::pair<int, Move>, MostMoves> scored;
     std::size_t count = 0;
+    // A move changes the outlook of its two columns only, unless it moves a foundation on.
+    std::array<int, Columns> columnScore{};
+    int base = 50 * m_cleared;
+    for (int c = 0; c < Columns; ++c) {
+        columnScore[std::size_t(c)] = columnOutlook(c);
+        base += columnScore[std::size_t(c)];
+    }
+    RoialbertModel after = *this;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
         if (move.kind == Move::ToEmpty && move.from != Reserve && at(move.from, 0) == move.card)
             continue;
-        RoialbertModel after = *this;
         after.play(move);
-        const int score = after.outlook();
+        int score = base;
+        if (move.kind == Move::ToFoundation) {
+            score = after.outlook();
+        } else {
+            score += after.columnOutlook(move.to) - columnScore[move.to];
+            if (move.from != Reserve)
+                score += after.columnOutlook(move.from) - columnScore[move.from];
+        }
+        after.undo(move);
         // Insertion keeps the generation order among equal scores.
         std::size_t place = count++;
         while (place > 0 && scored[place - 1].first < score) {

@@ -75,10 +75,15 @@ public:
     int foundation(int suitIndex) const { return m_foundation[std::size_t(suitIndex)]; }
 
 private:
-    std::uint8_t top(int column) const;
+    std::uint8_t top(int column) const
+    {
+        const int h = height(column);
+        return h == 0 ? NoCard : at(column, h - 1);
+    }
     bool toFoundation(std::uint8_t card) const;
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
+    int columnOutlook(int column) const;
     Key keyOf(const std::array<std::size_t, Columns> &order) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
