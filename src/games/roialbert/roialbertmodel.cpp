@@ -2,12 +2,15 @@
 #include "games/roialbert/roialbertmodel.h"
 
 #include <algorithm>
+#include <cassert>
 
 bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
                          const std::array<std::uint8_t, ReserveSize> &reserve,
                          const std::array<int, Suits> &foundations)
 {
     *this = RoialbertModel{};
+    m_origin.fill(NoCard);
+    m_firstReserve.fill(NoCard);
     std::array<bool, 52> seen{};
     const auto take = [&seen](std::uint8_t card) {
         if (card >= seen.size() || seen[card])
@@ -21,15 +24,18 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
         for (const std::uint8_t card : columns[c]) {
             if (!take(card))
                 return false;
+            m_origin[card] = std::uint8_t(c * MostInColumn + m_height[c]);
             m_cards[c][m_height[c]++] = card;
         }
     }
+    std::size_t inReserve = 0;
     for (const std::uint8_t card : reserve) {
         if (card == NoCard)
             continue;
         if (!take(card))
             return false;
         m_reserve |= std::uint64_t(1) << card;
+        m_firstReserve[inReserve++] = card;
     }
     for (std::size_t s = 0; s < foundations.size(); ++s) {
         if (foundations[s] < 0 || foundations[s] > 13)
@@ -44,29 +50,28 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
     return std::all_of(seen.begin(), seen.end(), [](bool in) { return in; });
 }
 
-std::uint8_t RoialbertModel::top(int column) const
-{
-    const int h = height(column);
-    return h == 0 ? NoCard : at(column, h - 1);
-}
-
 bool RoialbertModel::toFoundation(std::uint8_t card) const
 {
     return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
 }
 
-// A card no other card can still need to lie on: both cards one rank lower of the other colour
-// are on their foundations already. Any line that keeps it in play does as well without it: it
-// only ever heads a run's foot, and the run moves the same without it. A two needs only its own
-// ace (checked by toFoundation): an ace that would lie on it can go to its foundation instead.
+// A card X of rank r that may go to its foundation, when the other colour's foundations hold
+// at least r - 2 and the other suit of its colour at least r - 3. The only cards that can ever
+// lie on X are the two of rank r - 1 of the other colour (Y), on them the cards of rank r - 2 of
+// X's colour, X's own being home (Z), and on Z nothing, the cards of rank r - 3 of the other
+// colour being home. Each Y and Z is home or next for its foundation, and stays so until it goes
+// there. So a winning line that keeps X in play wins with X home: where it lays a run of these
+// cards on X or on another of them, those cards go home instead, foot first; any other run moves
+// as before, short of these cards at its foot, and a column it empties or a card it exposes is
+// the same. Aces and twos pass the test at once.
 bool RoialbertModel::safeToFoundation(std::uint8_t card) const
 {
     const int r = rank(card);
-    if (r <= 2)
-        return true;
     for (int other = 0; other < Suits; ++other) {
-        const bool otherRed = other == 1 || other == 2;
-        if (otherRed != red(card) && m_foundation[std::size_t(other)] < r - 1)
+        if (other == suit(card))
+            continue;
+        const bool sameColour = (other == 1 || other == 2) == red(card);
+        if (m_foundation[std::size_t(other)] < r - (sameColour ? 3 : 2))
             return false;
     }
     return true;
@@ -126,20 +131,27 @@ void RoialbertModel::legal(std::vector<Move> &out) const
 
 // How promising a position looks: cards cleared (50 each), empty columns, and few cards lying on
 // the next card each foundation wants or on a card they do not build on.
-int RoialbertModel::outlook(int emptyWorth) const
+int RoialbertModel::outlook() const
 {
     int score = 50 * m_cleared;
-    for (int c = 0; c < Columns; ++c) {
-        const int h = height(c);
-        if (h == 0)
-            score += emptyWorth;
-        for (int depth = 0; depth < h; ++depth) {
-            const std::uint8_t card = at(c, depth);
-            if (rank(card) == m_foundation[std::size_t(suit(card))] + 1)
-                score -= 8 * (h - 1 - depth);
-            if (depth > 0 && !buildsOn(card, at(c, depth - 1)))
-                score -= 2;
-        }
+    for (int c = 0; c < Columns; ++c)
+        score += columnOutlook(c);
+    return score;
+}
+
+int RoialbertModel::columnOutlook(int column) const
+{
+    constexpr int EmptyWorth = 12;
+    const int h = height(column);
+    if (h == 0)
+        return EmptyWorth;
+    int score = 0;
+    for (int depth = 0; depth < h; ++depth) {
+        const std::uint8_t card = at(column, depth);
+        if (toFoundation(card))
+            score -= 64 * (h - 1 - depth);
+        if (depth > 0 && !buildsOn(card, at(column, depth - 1)))
+            score -= 2;
     }
     return score;
 }
@@ -149,7 +161,7 @@ int RoialbertModel::outlook(int emptyWorth) const
 // A safe move to a foundation is the only move tried when there is one. The rest go best first,
 // by the outlook of the position each leads to; the order changes how soon a line is found, never
 // whether one is.
-void RoialbertModel::moves(std::vector<Move> &out, int emptyWorth) const
+void RoialbertModel::moves(std::vector<Move> &out) const
 {
     for (int c = 0; c < Columns; ++c) {
         const std::uint8_t card = top(c);
@@ -171,13 +183,28 @@ void RoialbertModel::moves(std::vector<Move> &out, int emptyWorth) const
     constexpr std::size_t MostMoves = 512;
     std::array<std::pair<int, Move>, MostMoves> scored;
     std::size_t count = 0;
+    // A move changes the outlook of its two columns only, unless it moves a foundation on.
+    std::array<int, Columns> columnScore{};
+    int base = 50 * m_cleared;
+    for (int c = 0; c < Columns; ++c) {
+        columnScore[std::size_t(c)] = columnOutlook(c);
+        base += columnScore[std::size_t(c)];
+    }
+    RoialbertModel after = *this;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
         if (move.kind == Move::ToEmpty && move.from != Reserve && at(move.from, 0) == move.card)
             continue;
-        RoialbertModel after = *this;
         after.play(move);
-        const int score = after.outlook(emptyWorth);
+        int score = base;
+        if (move.kind == Move::ToFoundation) {
+            score = after.outlook();
+        } else {
+            score += after.columnOutlook(move.to) - columnScore[move.to];
+            if (move.from != Reserve)
+                score += after.columnOutlook(move.from) - columnScore[move.from];
+        }
+        after.undo(move);
         // Insertion keeps the generation order among equal scores.
         std::size_t place = count++;
         while (place > 0 && scored[place - 1].first < score) {
@@ -262,17 +289,48 @@ RoialbertModel::Key RoialbertModel::key() const
     return keyOf(order);
 }
 
+// Since set(), a card leaves its place only to lie on a card it builds on or to head an empty
+// column, so each column is the start of a column as set (the longest one matching it) followed
+// by a chain of cards each building on the one before: its first card, then for each next one
+// which of the two suits of its colour it is, its rank following. The reserve is one bit for each
+// card it held. At most 7 + 9 x (5 + 4 + 4 + 6) + 43 = 230 bits.
 RoialbertModel::Key RoialbertModel::keyOf(const std::array<std::size_t, Columns> &order) const
 {
-    constexpr std::uint8_t Separator = 0xFE;
-    std::array<std::uint8_t, 52 + Columns + sizeof(std::uint64_t)> bytes{};
-    std::size_t n = 0;
+    KeyWriter<4> writer;
+    for (const std::uint8_t card : m_firstReserve)
+        writer.put(card != NoCard && inReserve(card) ? 1 : 0, 1);
     for (const std::size_t c : order) {
-        for (std::size_t i = 0; i < m_height[c]; ++i)
-            bytes[n++] = m_cards[c][i];
-        bytes[n++] = Separator;
+        const int h = m_height[c];
+        int kept = 0;
+        if (h > 0 && m_origin[m_cards[c][0]] != NoCard &&
+            m_origin[m_cards[c][0]] % MostInColumn == 0) {
+            const int first = m_origin[m_cards[c][0]];
+            while (kept < h && m_origin[m_cards[c][std::size_t(kept)]] == first + kept)
+                ++kept;
+        }
+        writer.put(std::uint64_t(kept), 5);
+        if (kept > 0)
+            writer.put(m_origin[m_cards[c][0]] / std::uint64_t(MostInColumn), 4);
+        assert(h - kept <= 13);
+        writer.put(std::uint64_t(h - kept), 4);
+        if (kept == h)
+            continue;
+        writer.put(m_cards[c][std::size_t(kept)], 6);
+        for (int depth = kept + 1; depth < h; ++depth)
+            writer.put(suit(m_cards[c][std::size_t(depth)]) >> 1, 1);
     }
-    for (std::size_t i = 0; i < sizeof m_reserve; ++i)
-        bytes[n++] = std::uint8_t(m_reserve >> (8 * i));
-    return ByteKey::of(bytes, n);
+    return writer.key();
+}
+
+bool RoialbertModel::samePosition(const RoialbertModel &other) const
+{
+    if (m_height != other.m_height || m_reserve != other.m_reserve ||
+        m_foundation != other.m_foundation)
+        return false;
+    for (std::size_t c = 0; c < m_cards.size(); ++c) {
+        if (!std::equal(m_cards[c].begin(), m_cards[c].begin() + m_height[c],
+                        other.m_cards[c].begin()))
+            return false;
+    }
+    return true;
 }

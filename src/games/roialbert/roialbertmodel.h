@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,8 @@
 // Roi Albert reduced to what its moves look at: the cards of each of the nine columns from the
 // head down, the seven reserve places (a place stays empty once its card is played) and how far
 // each suit's foundation has climbed. Cards are bytes, rank x 4 + suit (trèfle, carreau, coeur,
-// pique), as CardByte gives them.
+// pique), as CardByte gives them. The model also remembers where each card lay when it was set,
+// which its key is written against.
 class RoialbertModel {
 public:
     static constexpr int Columns = 9;
@@ -29,8 +30,8 @@ public:
         std::uint8_t to = 0;        // ToCard, ToEmpty: the target column
         bool operator==(const Move &) const = default;
     };
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    using Key = PackedKey<4>;
+    using KeyHash = Key::Hash;
 
     static int rank(std::uint8_t card) { return card / 4 + 1; }
     static int suit(std::uint8_t card) { return card % 4; }
@@ -50,18 +51,20 @@ public:
     // Every move the rules allow, each place a card could go counted once: all empty columns,
     // every start of a run, one foundation move per card.
     void legal(std::vector<Move> &out) const;
-    // The moves the search tries, best first (see the .cpp for what is left out and why), an
-    // empty column counted as worth emptyWorth in the order.
-    void moves(std::vector<Move> &out, int emptyWorth) const;
+    // The moves the search tries, best first (see the .cpp for what is left out and why).
+    void moves(std::vector<Move> &out) const;
     void play(const Move &move);
     // Takes back move, the last one played.
     void undo(const Move &move);
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
-    // Equal for positions with the same future: the columns sorted, the reserve as a set.
+    // Equal for positions with the same future: the columns sorted, the reserve as a set. Keys
+    // compare only between positions reached from the same set().
     Key key() const;
-    // Equal only for the same cards in the same columns.
+    // Equal only for the same cards in the same columns, with the same proviso.
     Key exactKey() const;
+    // The same cards in the same places, wherever each model was set from.
+    bool samePosition(const RoialbertModel &other) const;
 
     int height(int column) const { return m_height[std::size_t(column)]; }
     std::uint8_t at(int column, int depth) const
@@ -72,10 +75,15 @@ public:
     int foundation(int suitIndex) const { return m_foundation[std::size_t(suitIndex)]; }
 
 private:
-    std::uint8_t top(int column) const;
+    std::uint8_t top(int column) const
+    {
+        const int h = height(column);
+        return h == 0 ? NoCard : at(column, h - 1);
+    }
     bool toFoundation(std::uint8_t card) const;
     bool safeToFoundation(std::uint8_t card) const;
-    int outlook(int emptyWorth) const;
+    int outlook() const;
+    int columnOutlook(int column) const;
     Key keyOf(const std::array<std::size_t, Columns> &order) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
@@ -87,4 +95,8 @@ private:
     std::uint64_t m_reserve = 0; // one bit per card: where it lies in the reserve does not matter
     std::array<std::uint8_t, Suits> m_foundation{};
     int m_cleared = 0;
+    // Where each card lay when set: column x MostInColumn + depth, or NoCard outside the columns.
+    std::array<std::uint8_t, 52> m_origin{};
+    // The cards the reserve held when set, NoCard past them.
+    std::array<std::uint8_t, ReserveSize> m_firstReserve{};
 };

@@ -2,11 +2,12 @@
 #include "games/roialbert/roialbertsolver.h"
 
 #include "games/roialbert/roialbertrules.h"
-#include "games/roialbert/roialbertsearch.h"
 #include "solver/search/cardbyte.h"
+#include "solver/search/depthfirst.h"
 #include "solver/search/searchanswer.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -83,6 +84,47 @@ SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures
     return played;
 }
 
+// The line cut short wherever one legal move leads from a position of it straight to a later
+// one: the search's first line wanders, and the demonstration plays every move of it.
+std::vector<Move> shortened(const Model &start, const std::vector<Move> &line)
+{
+    std::unordered_map<Model::Key, std::size_t, Model::KeyHash> later;
+    Model position = start;
+    later[position.exactKey()] = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        position.play(line[i]);
+        later[position.exactKey()] = i + 1;
+    }
+    std::vector<Move> shorter;
+    position = start;
+    std::vector<Move> moves;
+    for (std::size_t at = 0; at < line.size();) {
+        Move best = line[at];
+        std::size_t reach = at + 1;
+        moves.clear();
+        position.legal(moves);
+        for (const Move &move : moves) {
+            Model next = position;
+            next.play(move);
+            const auto found = later.find(next.exactKey());
+            if (found != later.end() && found->second > reach) {
+                reach = found->second;
+                best = move;
+            }
+        }
+        position.play(best);
+        shorter.push_back(best);
+        at = reach;
+    }
+    return shorter;
+}
+
+// 32-byte keys: 32 MiB of table once full, 48 while it last grows.
+constexpr std::size_t TableEntries = std::size_t(1) << 19;
+// About four in a thousand deals outgrow the table and would then take minutes: past this many
+// positions (a few seconds) the answer is Unknown rather than a window searching on and on.
+constexpr std::int64_t NodeBudget = 1'200'000;
+
 class RoialbertTask final : public SolverTask {
 public:
     RoialbertTask(const std::optional<Model> &model, const Pictures &pictures)
@@ -93,7 +135,11 @@ public:
     {
         if (!m_model)
             return {};
-        const auto result = RoialbertSearch::solve(*m_model, cancel);
+        Search::DepthFirst<Model> search(cancel,
+                                         {.nodes = NodeBudget, .tableEntries = TableEntries});
+        auto result = search.solve(*m_model);
+        if (result.outcome != Search::Outcome::Unknown)
+            result.line = shortened(*m_model, result.line);
         Model position = *m_model;
         Pictures pictures = m_pictures;
         return SearchAnswer(result, [&](const Move &move) {
