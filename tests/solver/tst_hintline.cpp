@@ -4,6 +4,7 @@
 // the rest of that line waiting (no new search), the game is won within the number of moves first
 // announced, and no position comes back. A lost position's best line is followed the same way.
 #include "catalog/gamecatalog.h"
+#include "games/pyramide/pyramiderules.h"
 #include "games/randomplayer.h"
 #include "solver/positionkey.h"
 #include "solver/solverline.h"
@@ -110,6 +111,39 @@ private Q_SLOTS:
         qInfo("%s: %d starts, %d positions, %d won, %d lost", qPrintable(game), tally.starts,
               tally.positions, tally.won, tally.lost);
         QVERIFY(tally.starts >= starts / 2);
+    }
+
+    // Pyramide's deal n° 1 followed by its own line until at most eight cards are left on the
+    // pyramid: from there the hints once went from hole to hole and back without end.
+    void pyramideDealOneFromEightCards()
+    {
+        QTemporaryDir folder;
+        RandomPlayer player(QStringLiteral("Pyramide"), folder.filePath(QStringLiteral("p.ini")),
+                            1);
+        GameSession &session = player.session();
+        session.deal(1);
+        session.play();
+        const auto cardsLeft = [&session] {
+            int left = 0;
+            for (int place = 0; place < PyramideRules::Places; ++place)
+                left += session.rules().table().at(PyramideRules::FirstPlace + place).tag.isEmpty()
+                            ? 0
+                            : 1;
+            return left;
+        };
+        const auto solver = GameCatalog::solverFor(QStringLiteral("Pyramide"));
+        const std::atomic<bool> cancel{false};
+        const SolverAnswer line = solver->prepare(session.rules())->run(cancel);
+        for (const SolverMove &move : line.line) {
+            if (cardsLeft() <= 8)
+                break;
+            PlaySolverMove(session, move);
+        }
+        QVERIFY(session.inProgress());
+        QVERIFY(cardsLeft() <= 8);
+        Followed tally;
+        QCOMPARE(follow(session, player.host(), *solver, tally), QString());
+        QCOMPARE(tally.won, 1);
     }
 };
 
