@@ -2,10 +2,11 @@
 // What a search's answer costs the window's thread: AnswersAlong plays the game's log again on a
 // copy, then the answer's line, to hand every position of the line its rest. Games are started
 // by a careless player (seeded), then the solver's line is followed half way, searched again,
-// and so on to the end, so that the log grows as a long game's does; each AnswersAlong is timed
-// (wall clock and the thread's CPU) with the events of the log it replayed.
-// Run: taskset -c 0 build/bench/bench_hintline [STARTS] [GAME...]   (40 starts, every game with
-// choices by default)
+// and so on for a few rounds, so that the log grows as a long game's does; each AnswersAlong is
+// timed (wall clock and the thread's CPU) with the events of the log it replayed.
+//
+// Run: taskset -c 0 build/bench/bench_hintline [STARTS] [GAME...]
+// (40 starts, every game with choices by default)
 
 #include "catalog/gamecatalog.h"
 #include "games/randomplayer.h"
@@ -19,6 +20,8 @@
 #include <time.h>
 
 namespace {
+
+constexpr int Rounds = 12;
 
 double quantile(std::vector<double> values, double q)
 {
@@ -51,7 +54,10 @@ void bench(const QString &game, int starts)
             session.play();
         const std::atomic<bool> going{false};
         const qsizetype endsBefore = player.host().results.size();
-        while (session.inProgress() && player.host().results.size() == endsBefore) {
+        // A lost position's best line, searched again half way, may lead back: a few rounds.
+        for (int round = 0;
+             round < Rounds && session.inProgress() && player.host().results.size() == endsBefore;
+             ++round) {
             const SolverAnswer answer = solver->prepare(session.rules())->run(going);
             if (answer.line.isEmpty())
                 break;
