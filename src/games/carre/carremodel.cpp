@@ -128,6 +128,10 @@ struct CarreModel::Stretches {
             --sums[std::size_t(i) + 1][std::size_t((r + Ranks - 1) % Ranks)];
             ++sums[std::size_t(i) + 1][std::size_t(r)];
         }
+        for (int i = size - 1; i >= 0; --i) {
+            wanted[std::size_t(i)] = wanted[std::size_t(i) + 1];
+            ++wanted[std::size_t(i)][std::size_t((rank[std::size_t(i)] + Ranks - 1) % Ranks)];
+        }
     }
 
     // The counts once the stock's cards a to b - 1 are laid.
@@ -140,11 +144,17 @@ struct CarreModel::Stretches {
 
     // Every b such that the stock's cards a to b - 1 can all be laid from these counts, the
     // reserve below them untouched: bit b.
-    std::uint64_t ends(int a, const Counts &counts)
+    std::uint64_t ends(int a, Counts counts)
     {
         const std::uint64_t at = std::uint64_t(1) << a;
         if (a == size)
             return at;
+        // Only a card going onto rank r takes a pile showing r away. With as many such piles as
+        // there are such cards from a on, each of those cards finds one whatever happens; more
+        // piles change nothing. So counts are cut to that number: no answer changes and more
+        // counts meet in the table.
+        for (std::size_t r = 0; r < Ranks; ++r)
+            counts[r] = std::min(counts[r], wanted[std::size_t(a)][r]);
         const std::uint64_t key = (std::uint64_t(a + 1) << 52) | pack(counts);
         for (std::size_t slot = slotOf(key); table[slot].key != 0;
              slot = (slot + 1) & (table.size() - 1)) {
@@ -211,6 +221,8 @@ struct CarreModel::Stretches {
     int size;
     std::array<std::uint8_t, Others> rank{};
     std::array<Counts, Others + 1> sums{};
+    // wanted[a][r]: how many of the stock's cards from a on go onto a pile showing rank r.
+    std::array<Counts, Others + 1> wanted{};
     // Open addressing: key 0 is a free slot, and no key is 0.
     struct Entry {
         std::uint64_t key = 0;
