@@ -70,6 +70,7 @@ private:
     static std::uint64_t pack(const Counts &counts);
     Counts showing() const;
     struct Stretches;
+    // The positions searched move by move alone, before winnable() weeds out the lost ones.
     static constexpr std::int64_t Searched = 4096;
 
     std::array<std::uint8_t, Cards> m_rank{}; // 0 (as) to 12 (roi)
