@@ -3,9 +3,9 @@
 // whole search) over seeded deals, the share of "Inconnu", the memory the searches take above
 // idle, and how long a running search takes to stop once cancelled: the time from setting the
 // flag to run() returning, on the slower deals searched again and cancelled a quarter of the way.
-// Run: taskset -c 0 build/bench/bench_solver [DEALS] [GAME...]   (10000 deals, every game by
-// default; one core, so that the search and the thread that cancels it share it as on a busy
-// machine)
+// Run: taskset -c 0 build/bench/bench_solver [DEALS] [GAME...] [--from N] [--slow MS]
+// (10000 deals, every game by default; one core, so that the search and the thread that cancels
+// it share it as on a busy machine)
 
 #include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <limits>
 #include <sys/resource.h>
 #include <thread>
 #include <time.h>
@@ -45,7 +46,7 @@ double maxResidentMiB()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
-void bench(const QString &menu, int deals)
+void bench(const QString &menu, int deals, int from, double slow)
 {
     RulesBench table(1);
     table.host.state = &table.state;
@@ -62,6 +63,8 @@ void bench(const QString &menu, int deals)
         rules->Distribution();
         table.state.gameInProgress = true;
         rules->play();
+        if (deal < from)
+            continue;
         QElapsedTimer clock;
         clock.start();
         const double began = threadMillis();
@@ -71,6 +74,11 @@ void bench(const QString &menu, int deals)
         millis.push_back(double(clock.nsecsElapsed()) / 1e6);
         winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
         unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;
+        if (cpu.back() > slow)
+            std::printf("deal %d: %.1f ms thread CPU, %s\n", deal, cpu.back(),
+                        answer.verdict == SolverAnswer::Verdict::Winnable  ? "winnable"
+                        : answer.verdict == SolverAnswer::Verdict::Unknown ? "unknown"
+                                                                           : "lost");
         // The slower searches once more, cancelled a quarter of the way through (at most 200 ms
         // in, at least a quarter of a millisecond), so that the search is still running: how long
         // from the flag to run() returning, its tables freed.
@@ -98,10 +106,10 @@ void bench(const QString &menu, int deals)
         "%s: %d deals, winnable %.2f %%, unknown %.3f %%, median %.3f ms, p99 %.3f ms, "
         "max %.1f ms, thread CPU median %.3f ms, p99 %.3f ms, max %.1f ms, memory above idle "
         "%.1f MiB, cancel (%zu slow searches) median %.3f ms, max %.3f ms\n",
-        qPrintable(menu), deals, 100.0 * winnable / deals, 100.0 * unknown / deals,
-        quantile(millis, 0.5), quantile(millis, 0.99), quantile(millis, 1.0), quantile(cpu, 0.5),
-        quantile(cpu, 0.99), quantile(cpu, 1.0), maxResidentMiB() - idle, stops.size(),
-        quantile(stops, 0.5), quantile(stops, 1.0));
+        qPrintable(menu), int(cpu.size()), 100.0 * winnable / double(cpu.size()),
+        100.0 * unknown / double(cpu.size()), quantile(millis, 0.5), quantile(millis, 0.99),
+        quantile(millis, 1.0), quantile(cpu, 0.5), quantile(cpu, 0.99), quantile(cpu, 1.0),
+        maxResidentMiB() - idle, stops.size(), quantile(stops, 0.5), quantile(stops, 1.0));
 }
 
 } // namespace
@@ -112,7 +120,22 @@ int main(int argc, char *argv[])
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const QStringList args = app.arguments().mid(1);
     const int deals = args.isEmpty() ? 10000 : args.first().toInt();
+    // --from N: the first N deals dealt but not searched, to reach a given one fast; --slow MS:
+    // every deal whose search takes longer than MS ms of thread CPU printed with its number.
     QStringList games = args.mid(1);
+    int from = 0;
+    double slow = std::numeric_limits<double>::infinity();
+    for (qsizetype k = 0; k + 1 < games.size();) {
+        if (games[k] == QLatin1String("--from")) {
+            from = games[k + 1].toInt();
+            games.remove(k, 2);
+        } else if (games[k] == QLatin1String("--slow")) {
+            slow = games[k + 1].toDouble();
+            games.remove(k, 2);
+        } else {
+            ++k;
+        }
+    }
     if (games.isEmpty()) {
         for (const GameInfo &info : GameCatalog::all()) {
             const QString menu = QString::fromUtf8(info.menuName);
@@ -121,6 +144,6 @@ int main(int argc, char *argv[])
         }
     }
     for (const QString &menu : std::as_const(games))
-        bench(menu, std::max(1, deals));
+        bench(menu, std::max(1, deals), from, slow);
     return 0;
 }

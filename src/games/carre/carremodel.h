@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Carré reduced to what decides its future: the top card of each of the nine square piles, the
@@ -40,8 +41,13 @@ public:
     // The moves the search tries, best first; none once the position is lost by counting.
     void moves(std::vector<Move> &out) const;
     void play(const Move &move);
+    // Takes back the last move played.
+    void undo(const Move &move);
     bool won() const { return m_drawn == m_stockSize && m_reserveSize == 0; }
     int progress() const { return m_placed; }
+    // Whether a line wins from here: exact, found over whole stretches of the stock rather than
+    // move by move. The search asks it once a deal has proved long.
+    bool winnable() const;
     // The stock drawn and the reserve's ranks: cards of one rank are alike, and the cards laid,
     // hence the ranks the piles show, follow from those.
     Key key() const;
@@ -59,6 +65,13 @@ private:
     // The first pile on whose top a card of this rank may go, or None.
     std::uint8_t pileFor(int card) const;
     bool hopeless() const;
+    using Counts = std::array<int, Ranks>;
+    // How many piles show each rank, packed four bits a rank.
+    static std::uint64_t pack(const Counts &counts);
+    Counts showing() const;
+    struct Stretches;
+    // The positions searched move by move alone, before winnable() weeds out the lost ones.
+    static constexpr std::int64_t Searched = 4096;
 
     std::array<std::uint8_t, Cards> m_rank{}; // 0 (as) to 12 (roi)
     std::array<std::uint8_t, Piles> m_top{};
@@ -70,4 +83,6 @@ private:
     std::uint8_t m_drawn = 0;
     std::uint8_t m_reserveSize = 0;
     int m_placed = 0;
+    // Shared by every copy of a position, the same deal's stock for all of them.
+    std::shared_ptr<Stretches> m_stretches;
 };
