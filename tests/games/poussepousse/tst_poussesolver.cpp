@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QTest>
 #include <random>
-#include <vector>
 
 namespace {
 
@@ -77,7 +76,6 @@ class TestPousseSolver : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void databaseBuildGivesWayToACancel();
-    void everyPlacingHasItsOwnRank();
     void parityAgainstFullSearch();
     void shortestAgainstBreadthFirst();
     void solutionsReplayThroughTheRules();
@@ -93,30 +91,6 @@ void TestPousseSolver::databaseBuildGivesWayToACancel()
     QCOMPARE(PatternDatabase::instance(raised), nullptr);
     QCOMPARE(PousseSolver::answer(goal(), raised).verdict, SolverAnswer::Verdict::Unknown);
     QCOMPARE(PatternDatabase::instance(NoCancel), &PatternDatabase::instance());
-}
-
-// The tables are indexed by the rank of a group's ordered placing: two placings sharing a rank
-// would mix their figures, and a rank past the end would read outside the table.
-void TestPousseSolver::everyPlacingHasItsOwnRank()
-{
-    constexpr std::uint32_t Placings = 16 * 15 * 14 * 13 * 12 * 11;
-    std::vector<bool> seen(Placings, false);
-    PatternDatabase::Slots places{};
-    const auto place = [&](const auto &self, int slot, std::uint32_t taken) -> void {
-        if (slot == PatternDatabase::MaxGroupSize) {
-            const std::uint32_t rank = PatternDatabase::index(places, slot);
-            QVERIFY(rank < Placings && !seen[rank]);
-            seen[rank] = true;
-            return;
-        }
-        for (int at = 0; at < Cells && !QTest::currentTestFailed(); ++at) {
-            if (taken & (1u << at))
-                continue;
-            places[std::size_t(slot)] = std::uint8_t(at);
-            self(self, slot + 1, taken | 1u << at);
-        }
-    };
-    place(place, 0, 0);
 }
 
 // On boards small enough to search whole: the verdict for every arrangement of a 2 x 3 board of
