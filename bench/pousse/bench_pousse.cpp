@@ -72,7 +72,9 @@ int main(int argc, char *argv[])
 
     QElapsedTimer clock;
     clock.start();
+    const double buildStarted = threadMs();
     PatternDatabase::instance();
+    const double buildCpuMs = threadMs() - buildStarted;
     const double buildMs = double(clock.nsecsElapsed()) / 1e6;
 
     QTemporaryDir dir;
@@ -89,7 +91,7 @@ int main(int argc, char *argv[])
     std::vector<double> times;
     std::vector<double> cpu;
     std::vector<double> lengths;
-    double nodes = 0;
+    std::vector<double> nodes;
     int unknown = 0;
     for (int deal = 0; deal < deals; ++deal) {
         rules.Distribution();
@@ -100,21 +102,27 @@ int main(int argc, char *argv[])
         cpu.push_back(threadMs() - started);
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
         lengths.push_back(double(answer.line.size()));
-        nodes += double(answer.nodes);
+        nodes.push_back(double(answer.nodes));
         unknown += answer.verdict == SolverAnswer::Verdict::Winnable ? 0 : 1;
     }
     std::sort(times.begin(), times.end());
     std::sort(cpu.begin(), cpu.end());
     std::sort(lengths.begin(), lengths.end());
+    double meanNodes = 0;
+    for (const double count : nodes)
+        meanNodes += count / deals;
+    std::sort(nodes.begin(), nodes.end());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("pattern databases built (the rest) in %.0f ms\n"
+    std::printf("pattern databases built (the rest) in %.0f ms, CPU of the thread %.0f ms\n"
                 "%d deals (seed %u): solve median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
                 "CPU of the thread: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
-                "mean nodes %.0f, moves median %.0f (min %.0f, max %.0f), not solved %d\n"
+                "nodes mean %.0f, median %.0f, p90 %.0f, p99 %.0f, max %.0f\n"
+                "moves median %.0f (min %.0f, max %.0f), not solved %d\n"
                 "peak resident memory %ld KiB\n",
-                buildMs, deals, seed, at(times, 0.5), at(times, 0.9), at(times, 0.99), times.back(),
-                at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back(), nodes / deals,
-                at(lengths, 0.5), lengths.front(), lengths.back(), unknown, usage.ru_maxrss);
+                buildMs, buildCpuMs, deals, seed, at(times, 0.5), at(times, 0.9), at(times, 0.99),
+                times.back(), at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back(), meanNodes,
+                at(nodes, 0.5), at(nodes, 0.9), at(nodes, 0.99), nodes.back(), at(lengths, 0.5),
+                lengths.front(), lengths.back(), unknown, usage.ru_maxrss);
     return 0;
 }
