@@ -193,16 +193,17 @@ void RoialbertModel::moves(std::vector<Move> &out) const
     RoialbertModel after = *this;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
-        if (move.kind == Move::ToEmpty && move.from != Reserve && at(move.from, 0) == move.card)
+        if (move.kind() == Move::ToEmpty && move.from() != Reserve &&
+            at(move.from(), 0) == move.card())
             continue;
         after.play(move);
         int score = base;
-        if (move.kind == Move::ToFoundation) {
+        if (move.kind() == Move::ToFoundation) {
             score = after.outlook();
         } else {
-            score += after.columnOutlook(move.to) - columnScore[move.to];
-            if (move.from != Reserve)
-                score += after.columnOutlook(move.from) - columnScore[move.from];
+            score += after.columnOutlook(move.to()) - columnScore[move.to()];
+            if (move.from() != Reserve)
+                score += after.columnOutlook(move.from()) - columnScore[move.from()];
         }
         after.undo(move);
         // Insertion keeps the generation order among equal scores.
@@ -220,47 +221,47 @@ void RoialbertModel::moves(std::vector<Move> &out) const
 
 void RoialbertModel::play(const Move &move)
 {
-    if (move.from == Reserve) {
-        m_reserve &= ~(std::uint64_t(1) << move.card);
-        if (move.kind != Move::ToFoundation)
-            m_cards[move.to][m_height[move.to]++] = move.card;
+    if (move.from() == Reserve) {
+        m_reserve &= ~(std::uint64_t(1) << move.card());
+        if (move.kind() != Move::ToFoundation)
+            m_cards[move.to()][m_height[move.to()]++] = move.card();
     } else {
-        const std::size_t from = move.from;
+        const std::size_t from = move.from();
         std::size_t depth = m_height[from] - 1u;
-        while (m_cards[from][depth] != move.card)
+        while (m_cards[from][depth] != move.card())
             --depth;
-        if (move.kind != Move::ToFoundation) {
+        if (move.kind() != Move::ToFoundation) {
             for (std::size_t i = depth; i < m_height[from]; ++i)
-                m_cards[move.to][m_height[move.to]++] = m_cards[from][i];
+                m_cards[move.to()][m_height[move.to()]++] = m_cards[from][i];
         }
         m_height[from] = std::uint8_t(depth);
     }
-    if (move.kind == Move::ToFoundation) {
-        ++m_foundation[std::size_t(suit(move.card))];
+    if (move.kind() == Move::ToFoundation) {
+        ++m_foundation[std::size_t(suit(move.card()))];
         ++m_cleared;
     }
 }
 
 void RoialbertModel::undo(const Move &move)
 {
-    if (move.kind == Move::ToFoundation) {
-        --m_foundation[std::size_t(suit(move.card))];
+    if (move.kind() == Move::ToFoundation) {
+        --m_foundation[std::size_t(suit(move.card()))];
         --m_cleared;
     }
-    if (move.from == Reserve) {
-        m_reserve |= std::uint64_t(1) << move.card;
-        if (move.kind != Move::ToFoundation)
-            --m_height[move.to];
+    if (move.from() == Reserve) {
+        m_reserve |= std::uint64_t(1) << move.card();
+        if (move.kind() != Move::ToFoundation)
+            --m_height[move.to()];
         return;
     }
-    const std::size_t from = move.from;
-    if (move.kind == Move::ToFoundation) {
-        m_cards[from][m_height[from]++] = move.card;
+    const std::size_t from = move.from();
+    if (move.kind() == Move::ToFoundation) {
+        m_cards[from][m_height[from]++] = move.card();
         return;
     }
-    const std::size_t to = move.to;
+    const std::size_t to = move.to();
     std::size_t depth = m_height[to] - 1u;
-    while (m_cards[to][depth] != move.card)
+    while (m_cards[to][depth] != move.card())
         --depth;
     for (std::size_t i = depth; i < m_height[to]; ++i)
         m_cards[from][m_height[from]++] = m_cards[to][i];

@@ -22,13 +22,26 @@ public:
     static constexpr int MostInColumn = 24;
     static constexpr std::uint8_t Reserve = Columns; // Move::from for a reserve card
 
-    struct Move {
+    // Two bytes: a search deep in a hard deal keeps millions of moves waiting along its path.
+    class Move {
+    public:
         enum Kind : std::uint8_t { ToFoundation, ToCard, ToEmpty };
-        Kind kind = ToFoundation;
-        std::uint8_t card = NoCard; // the card moved, or the head of the run moved
-        std::uint8_t from = 0;      // its column, or Reserve
-        std::uint8_t to = 0;        // ToCard, ToEmpty: the target column
+        Move() = default;
+        Move(Kind kind, std::uint8_t card, int from, int to)
+            : m_bits(std::uint16_t(kind | card << 2 | from << 8 | to << 12))
+        {
+        }
+        Kind kind() const { return Kind(m_bits & 3); }
+        // The card moved, or the head of the run moved.
+        std::uint8_t card() const { return std::uint8_t(m_bits >> 2 & 63); }
+        // Its column, or Reserve.
+        std::uint8_t from() const { return std::uint8_t(m_bits >> 8 & 15); }
+        // ToCard, ToEmpty: the target column.
+        std::uint8_t to() const { return std::uint8_t(m_bits >> 12); }
         bool operator==(const Move &) const = default;
+
+    private:
+        std::uint16_t m_bits = 0;
     };
     using Key = PackedKey<4>;
     using KeyHash = Key::Hash;
