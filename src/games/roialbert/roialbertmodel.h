@@ -43,8 +43,9 @@ public:
     private:
         std::uint16_t m_bits = 0;
     };
-    using Key = PackedKey<4>;
+    using Key = PackedKey<3>;
     using KeyHash = Key::Hash;
+    using ExactKey = PackedKey<4>;
 
     static int rank(std::uint8_t card) { return card / 4 + 1; }
     static int suit(std::uint8_t card) { return card % 4; }
@@ -75,7 +76,7 @@ public:
     // compare only between positions reached from the same set().
     Key key() const;
     // Equal only for the same cards in the same columns, with the same proviso.
-    Key exactKey() const;
+    ExactKey exactKey() const;
     // The same cards in the same places, wherever each model was set from.
     bool samePosition(const RoialbertModel &other) const;
 
@@ -97,7 +98,8 @@ private:
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
     int columnOutlook(int column) const;
-    Key keyOf(const std::array<std::size_t, Columns> &order) const;
+    // How many cards at the head of a column are the start of a column as set, in their order.
+    int kept(int column) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
     void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;

@@ -88,7 +88,7 @@ SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures
 // one: the search's first line wanders, and the demonstration plays every move of it.
 std::vector<Move> shortened(const Model &start, const std::vector<Move> &line)
 {
-    std::unordered_map<Model::Key, std::size_t, Model::KeyHash> later;
+    std::unordered_map<Model::ExactKey, std::size_t, Model::ExactKey::Hash> later;
     Model position = start;
     later[position.exactKey()] = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {

@@ -95,8 +95,8 @@ struct Deal : SolverDeal<Rules> {
 // no column order forgotten.
 struct Unpruned {
     using Move = Model::Move;
-    using Key = Model::Key;
-    using KeyHash = Model::KeyHash;
+    using Key = Model::ExactKey;
+    using KeyHash = Key::Hash;
 
     Model model;
     void moves(std::vector<Move> &out) const { model.legal(out); }
