@@ -193,16 +193,17 @@ void RoialbertModel::moves(std::vector<Move> &out) const
     RoialbertModel after = *this;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
-        if (move.kind == Move::ToEmpty && move.from != Reserve && at(move.from, 0) == move.card)
+        if (move.kind() == Move::ToEmpty && move.from() != Reserve &&
+            at(move.from(), 0) == move.card())
             continue;
         after.play(move);
         int score = base;
-        if (move.kind == Move::ToFoundation) {
+        if (move.kind() == Move::ToFoundation) {
             score = after.outlook();
         } else {
-            score += after.columnOutlook(move.to) - columnScore[move.to];
-            if (move.from != Reserve)
-                score += after.columnOutlook(move.from) - columnScore[move.from];
+            score += after.columnOutlook(move.to()) - columnScore[move.to()];
+            if (move.from() != Reserve)
+                score += after.columnOutlook(move.from()) - columnScore[move.from()];
         }
         after.undo(move);
         // Insertion keeps the generation order among equal scores.
@@ -220,104 +221,132 @@ void RoialbertModel::moves(std::vector<Move> &out) const
 
 void RoialbertModel::play(const Move &move)
 {
-    if (move.from == Reserve) {
-        m_reserve &= ~(std::uint64_t(1) << move.card);
-        if (move.kind != Move::ToFoundation)
-            m_cards[move.to][m_height[move.to]++] = move.card;
+    if (move.from() == Reserve) {
+        m_reserve &= ~(std::uint64_t(1) << move.card());
+        if (move.kind() != Move::ToFoundation)
+            m_cards[move.to()][m_height[move.to()]++] = move.card();
     } else {
-        const std::size_t from = move.from;
+        const std::size_t from = move.from();
         std::size_t depth = m_height[from] - 1u;
-        while (m_cards[from][depth] != move.card)
+        while (m_cards[from][depth] != move.card())
             --depth;
-        if (move.kind != Move::ToFoundation) {
+        if (move.kind() != Move::ToFoundation) {
             for (std::size_t i = depth; i < m_height[from]; ++i)
-                m_cards[move.to][m_height[move.to]++] = m_cards[from][i];
+                m_cards[move.to()][m_height[move.to()]++] = m_cards[from][i];
         }
         m_height[from] = std::uint8_t(depth);
     }
-    if (move.kind == Move::ToFoundation) {
-        ++m_foundation[std::size_t(suit(move.card))];
+    if (move.kind() == Move::ToFoundation) {
+        ++m_foundation[std::size_t(suit(move.card()))];
         ++m_cleared;
     }
 }
 
 void RoialbertModel::undo(const Move &move)
 {
-    if (move.kind == Move::ToFoundation) {
-        --m_foundation[std::size_t(suit(move.card))];
+    if (move.kind() == Move::ToFoundation) {
+        --m_foundation[std::size_t(suit(move.card()))];
         --m_cleared;
     }
-    if (move.from == Reserve) {
-        m_reserve |= std::uint64_t(1) << move.card;
-        if (move.kind != Move::ToFoundation)
-            --m_height[move.to];
+    if (move.from() == Reserve) {
+        m_reserve |= std::uint64_t(1) << move.card();
+        if (move.kind() != Move::ToFoundation)
+            --m_height[move.to()];
         return;
     }
-    const std::size_t from = move.from;
-    if (move.kind == Move::ToFoundation) {
-        m_cards[from][m_height[from]++] = move.card;
+    const std::size_t from = move.from();
+    if (move.kind() == Move::ToFoundation) {
+        m_cards[from][m_height[from]++] = move.card();
         return;
     }
-    const std::size_t to = move.to;
+    const std::size_t to = move.to();
     std::size_t depth = m_height[to] - 1u;
-    while (m_cards[to][depth] != move.card)
+    while (m_cards[to][depth] != move.card())
         --depth;
     for (std::size_t i = depth; i < m_height[to]; ++i)
         m_cards[from][m_height[from]++] = m_cards[to][i];
     m_height[to] = std::uint8_t(depth);
 }
 
-RoialbertModel::Key RoialbertModel::exactKey() const
+int RoialbertModel::kept(int column) const
 {
-    std::array<std::size_t, Columns> order{};
-    for (std::size_t c = 0; c < order.size(); ++c)
-        order[c] = c;
-    return keyOf(order);
-}
-
-RoialbertModel::Key RoialbertModel::key() const
-{
-    std::array<std::size_t, Columns> order{};
-    for (std::size_t c = 0; c < order.size(); ++c)
-        order[c] = c;
-    // Empty columns sort last: their head is NoCard.
-    std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        const std::uint8_t headA = m_height[a] ? m_cards[a][0] : NoCard;
-        const std::uint8_t headB = m_height[b] ? m_cards[b][0] : NoCard;
-        return headA < headB;
-    });
-    return keyOf(order);
+    const int h = height(column);
+    if (h == 0 || m_origin[at(column, 0)] == NoCard || m_origin[at(column, 0)] % MostInColumn != 0)
+        return 0;
+    const int first = m_origin[at(column, 0)];
+    int kept = 1;
+    while (kept < h && m_origin[at(column, kept)] == first + kept)
+        ++kept;
+    return kept;
 }
 
 // Since set(), a card leaves its place only to lie on a card it builds on or to head an empty
 // column, so each column is the start of a column as set (the longest one matching it) followed
-// by a chain of cards each building on the one before: its first card, then for each next one
-// which of the two suits of its colour it is, its rank following. The reserve is one bit for each
-// card it held. At most 7 + 9 x (5 + 4 + 4 + 6) + 43 = 230 bits.
-RoialbertModel::Key RoialbertModel::keyOf(const std::array<std::size_t, Columns> &order) const
+// by a chain of cards each building on the one before, written as its length, its first card,
+// then for each next one which of the two suits of its colour it is, its rank following. The
+// reserve is one bit for each card it held; the foundations hold the cards found nowhere else.
+// The columns are told apart by the column as set they start with, and those that start with
+// none by their first card, so that their order is forgotten. At most 7 + 9 x 5 (the starts
+// kept) + 4 (columns starting with a chain) + 9 x 4 (lengths) + 9 x 6 (first cards) + 43 (suits
+// of the chained cards past the first of each chain) = 189 bits.
+RoialbertModel::Key RoialbertModel::key() const
+{
+    KeyWriter<3> writer;
+    for (const std::uint8_t card : m_firstReserve)
+        writer.put(card != NoCard && inReserve(card) ? 1 : 0, 1);
+    std::array<int, Columns> startOf{}; // the column holding the start of each column as set
+    startOf.fill(-1);
+    std::array<int, Columns> keptOf{};
+    std::array<std::uint8_t, Columns> chainHeads{};
+    int chains = 0;
+    for (int c = 0; c < Columns; ++c) {
+        const int k = kept(c);
+        keptOf[std::size_t(c)] = k;
+        if (k > 0)
+            startOf[m_origin[at(c, 0)] / MostInColumn] = c;
+        else if (height(c) > 0)
+            chainHeads[std::size_t(chains++)] = std::uint8_t(c);
+    }
+    const auto putChain = [&](int c, int from) {
+        writer.put(std::uint64_t(height(c) - from), 4);
+        if (from == height(c))
+            return;
+        writer.put(at(c, from), 6);
+        for (int depth = from + 1; depth < height(c); ++depth)
+            writer.put(std::uint64_t(suit(at(c, depth)) >> 1), 1);
+    };
+    for (const int c : startOf)
+        writer.put(c < 0 ? 0 : std::uint64_t(keptOf[std::size_t(c)]), 5);
+    for (const int c : startOf) {
+        if (c >= 0)
+            putChain(c, keptOf[std::size_t(c)]);
+    }
+    std::sort(chainHeads.begin(), chainHeads.begin() + chains,
+              [this](std::uint8_t a, std::uint8_t b) { return at(a, 0) < at(b, 0); });
+    writer.put(std::uint64_t(chains), 4);
+    for (int i = 0; i < chains; ++i)
+        putChain(chainHeads[std::size_t(i)], 0);
+    return writer.key();
+}
+
+// Each column in its place: a column as set kept, then a chain, as in key(). At most
+// 7 + 9 x (5 + 4 + 4 + 6) + 43 = 221 bits.
+RoialbertModel::ExactKey RoialbertModel::exactKey() const
 {
     KeyWriter<4> writer;
     for (const std::uint8_t card : m_firstReserve)
         writer.put(card != NoCard && inReserve(card) ? 1 : 0, 1);
-    for (const std::size_t c : order) {
-        const int h = m_height[c];
-        int kept = 0;
-        if (h > 0 && m_origin[m_cards[c][0]] != NoCard &&
-            m_origin[m_cards[c][0]] % MostInColumn == 0) {
-            const int first = m_origin[m_cards[c][0]];
-            while (kept < h && m_origin[m_cards[c][std::size_t(kept)]] == first + kept)
-                ++kept;
-        }
-        writer.put(std::uint64_t(kept), 5);
-        if (kept > 0)
-            writer.put(m_origin[m_cards[c][0]] / std::uint64_t(MostInColumn), 4);
-        assert(h - kept <= 13);
-        writer.put(std::uint64_t(h - kept), 4);
-        if (kept == h)
+    for (int c = 0; c < Columns; ++c) {
+        const int k = kept(c);
+        writer.put(std::uint64_t(k), 5);
+        if (k > 0)
+            writer.put(m_origin[at(c, 0)] / std::uint64_t(MostInColumn), 4);
+        writer.put(std::uint64_t(height(c) - k), 4);
+        if (k == height(c))
             continue;
-        writer.put(m_cards[c][std::size_t(kept)], 6);
-        for (int depth = kept + 1; depth < h; ++depth)
-            writer.put(suit(m_cards[c][std::size_t(depth)]) >> 1, 1);
+        writer.put(at(c, k), 6);
+        for (int depth = k + 1; depth < height(c); ++depth)
+            writer.put(std::uint64_t(suit(at(c, depth)) >> 1), 1);
     }
     return writer.key();
 }

@@ -22,16 +22,30 @@ public:
     static constexpr int MostInColumn = 24;
     static constexpr std::uint8_t Reserve = Columns; // Move::from for a reserve card
 
-    struct Move {
+    // Two bytes: a search deep in a hard deal keeps millions of moves waiting along its path.
+    class Move {
+    public:
         enum Kind : std::uint8_t { ToFoundation, ToCard, ToEmpty };
-        Kind kind = ToFoundation;
-        std::uint8_t card = NoCard; // the card moved, or the head of the run moved
-        std::uint8_t from = 0;      // its column, or Reserve
-        std::uint8_t to = 0;        // ToCard, ToEmpty: the target column
+        Move() = default;
+        Move(Kind kind, std::uint8_t card, int from, int to)
+            : m_bits(std::uint16_t(kind | card << 2 | from << 8 | to << 12))
+        {
+        }
+        Kind kind() const { return Kind(m_bits & 3); }
+        // The card moved, or the head of the run moved.
+        std::uint8_t card() const { return std::uint8_t(m_bits >> 2 & 63); }
+        // Its column, or Reserve.
+        std::uint8_t from() const { return std::uint8_t(m_bits >> 8 & 15); }
+        // ToCard, ToEmpty: the target column.
+        std::uint8_t to() const { return std::uint8_t(m_bits >> 12); }
         bool operator==(const Move &) const = default;
+
+    private:
+        std::uint16_t m_bits = 0;
     };
-    using Key = PackedKey<4>;
+    using Key = PackedKey<3>;
     using KeyHash = Key::Hash;
+    using ExactKey = PackedKey<4>;
 
     static int rank(std::uint8_t card) { return card / 4 + 1; }
     static int suit(std::uint8_t card) { return card % 4; }
@@ -62,7 +76,7 @@ public:
     // compare only between positions reached from the same set().
     Key key() const;
     // Equal only for the same cards in the same columns, with the same proviso.
-    Key exactKey() const;
+    ExactKey exactKey() const;
     // The same cards in the same places, wherever each model was set from.
     bool samePosition(const RoialbertModel &other) const;
 
@@ -84,7 +98,8 @@ private:
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
     int columnOutlook(int column) const;
-    Key keyOf(const std::array<std::size_t, Columns> &order) const;
+    // How many cards at the head of a column are the start of a column as set, in their order.
+    int kept(int column) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
     void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;

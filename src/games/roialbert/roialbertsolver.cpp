@@ -38,28 +38,28 @@ QPoint columnPlace(int column, int depth)
 
 int depthOf(const Model &model, const Move &move)
 {
-    int depth = model.height(move.from) - 1;
-    while (model.at(move.from, depth) != move.card)
+    int depth = model.height(move.from()) - 1;
+    while (model.at(move.from(), depth) != move.card())
         --depth;
     return depth;
 }
 
 QString sourceName(const Model &model, const Move &move, const Pictures &pictures)
 {
-    if (move.from == Model::Reserve)
-        return QStringLiteral("R%1").arg(pictures.reservePlace[move.card]);
-    const int count = model.height(move.from) - depthOf(model, move);
-    const QString column = QString::number(move.from + 1);
+    if (move.from() == Model::Reserve)
+        return QStringLiteral("R%1").arg(pictures.reservePlace[move.card()]);
+    const int count = model.height(move.from()) - depthOf(model, move);
+    const QString column = QString::number(move.from() + 1);
     return count == 1 ? column : column + QStringLiteral("/%1").arg(count);
 }
 
 SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures)
 {
     SolverMove played;
-    played.picture = Rules::FirstCarte + pictures.ofCard[move.card];
+    played.picture = Rules::FirstCarte + pictures.ofCard[move.card()];
     played.text = sourceName(model, move, pictures) + QLatin1Char('>');
-    if (move.kind == Move::ToFoundation) {
-        int &sabot = pictures.sabotOfSuit[std::size_t(Model::suit(move.card))];
+    if (move.kind() == Move::ToFoundation) {
+        int &sabot = pictures.sabotOfSuit[std::size_t(Model::suit(move.card()))];
         if (sabot < 0)
             sabot = pictures.nextSabot++;
         played.action = SolverMove::Action::DoubleClick;
@@ -68,19 +68,19 @@ SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures
         return played;
     }
     played.action = SolverMove::Action::Drop;
-    if (move.from == Model::Reserve) {
+    if (move.from() == Model::Reserve) {
         played.framed = {played.picture};
     } else {
-        for (int depth = depthOf(model, move); depth < model.height(move.from); ++depth)
-            played.framed.append(Rules::FirstCarte + pictures.ofCard[model.at(move.from, depth)]);
+        for (int depth = depthOf(model, move); depth < model.height(move.from()); ++depth)
+            played.framed.append(Rules::FirstCarte + pictures.ofCard[model.at(move.from(), depth)]);
     }
-    const int height = model.height(move.to);
-    played.target = move.kind == Move::ToEmpty
-                        ? Rules::FirstEspaceJeu + move.to
-                        : Rules::FirstCarte + pictures.ofCard[model.at(move.to, height - 1)];
-    played.dropTopLeft = columnPlace(move.to, height);
+    const int height = model.height(move.to());
+    played.target = move.kind() == Move::ToEmpty
+                        ? Rules::FirstEspaceJeu + move.to()
+                        : Rules::FirstCarte + pictures.ofCard[model.at(move.to(), height - 1)];
+    played.dropTopLeft = columnPlace(move.to(), height);
     played.framed.append(played.target);
-    played.text += QString::number(move.to + 1);
+    played.text += QString::number(move.to() + 1);
     return played;
 }
 
@@ -88,7 +88,7 @@ SolverMove toSolverMove(const Model &model, const Move &move, Pictures &pictures
 // one: the search's first line wanders, and the demonstration plays every move of it.
 std::vector<Move> shortened(const Model &start, const std::vector<Move> &line)
 {
-    std::unordered_map<Model::Key, std::size_t, Model::KeyHash> later;
+    std::unordered_map<Model::ExactKey, std::size_t, Model::ExactKey::Hash> later;
     Model position = start;
     later[position.exactKey()] = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {

@@ -89,10 +89,12 @@ private:
     static constexpr bool Reports = requires(const Model &model) { model.exhausted(); };
 
     enum class Step { Won, Lost, Stopped, Seen };
+    // Twelve bytes: a hard search holds millions of levels. Four billion moves waiting along one
+    // path would take more memory than any search is given.
     struct Level {
-        std::size_t first; // its moves in m_moves
-        std::size_t next;  // the next one to try
-        bool overflow;     // its key is in m_overflow, not in the table
+        std::uint32_t first; // its moves in m_moves
+        std::uint32_t next;  // the next one to try
+        bool overflow;       // its key is in m_overflow, not in the table
     };
 
     // Enters a position: Seen when it was reached before or lies on the path.
@@ -113,7 +115,7 @@ private:
             m_bestProgress = position.progress();
             m_bestLine = m_path;
         }
-        const std::size_t first = m_moves.size();
+        const auto first = std::uint32_t(m_moves.size());
         position.moves(m_moves);
         m_levels.push_back({first, first, overflow});
         if constexpr (!Undoes)

@@ -67,18 +67,18 @@ struct Deal : SolverDeal<Rules> {
     int picture(std::uint8_t card) const { return Rules::FirstCarte + pictureOf[card]; }
     int target(const Model &model, const Move &move) const
     {
-        if (move.kind == Move::ToFoundation)
+        if (move.kind() == Move::ToFoundation)
             return AnyFoundation;
-        if (move.kind == Move::ToEmpty)
-            return Rules::FirstEspaceJeu + move.to;
-        return picture(model.at(move.to, model.height(move.to) - 1));
+        if (move.kind() == Move::ToEmpty)
+            return Rules::FirstEspaceJeu + move.to();
+        return picture(model.at(move.to(), model.height(move.to()) - 1));
     }
     void playMove(const Model &model, const Move &move)
     {
-        if (move.kind == Move::ToFoundation)
-            player().doubleClick(picture(move.card));
+        if (move.kind() == Move::ToFoundation)
+            player().doubleClick(picture(move.card()));
         else
-            player().drop(picture(move.card), target(model, move), {});
+            player().drop(picture(move.card()), target(model, move), {});
     }
     void playMove(const SolverMove &move)
     {
@@ -95,8 +95,8 @@ struct Deal : SolverDeal<Rules> {
 // no column order forgotten.
 struct Unpruned {
     using Move = Model::Move;
-    using Key = Model::Key;
-    using KeyHash = Model::KeyHash;
+    using Key = Model::ExactKey;
+    using KeyHash = Key::Hash;
 
     Model model;
     void moves(std::vector<Move> &out) const { model.legal(out); }
@@ -149,7 +149,7 @@ std::optional<Model> nearTheEnd(quint32 seed, int cleared, int wander, std::mt19
             break;
         std::vector<Move> lasting;
         std::copy_if(moves.begin(), moves.end(), std::back_inserter(lasting), [](const Move &m) {
-            return m.kind == Move::ToFoundation || m.from == Model::Reserve;
+            return m.kind() == Move::ToFoundation || m.from() == Model::Reserve;
         });
         model.play(!lasting.empty() && pick() % 2 ? lasting[pick() % lasting.size()]
                                                   : moves[pick() % moves.size()]);
@@ -177,7 +177,7 @@ private Q_SLOTS:
                 model.legal(moves);
                 std::vector<std::pair<int, int>> drops;
                 for (const Move &move : moves)
-                    drops.emplace_back(deal.picture(move.card), deal.target(model, move));
+                    drops.emplace_back(deal.picture(move.card()), deal.target(model, move));
                 std::sort(drops.begin(), drops.end());
                 QCOMPARE(drops.size(), moves.size()); // each move listed once
                 QCOMPARE(drops, deal.rulesDrops());
@@ -186,7 +186,7 @@ private Q_SLOTS:
                 // Foundations half the time they are open, so that games get somewhere.
                 std::vector<Move> home;
                 std::copy_if(moves.begin(), moves.end(), std::back_inserter(home),
-                             [](const Move &m) { return m.kind == Move::ToFoundation; });
+                             [](const Move &m) { return m.kind() == Move::ToFoundation; });
                 const Move move = !home.empty() && pick() % 2 ? home[pick() % home.size()]
                                                               : moves[pick() % moves.size()];
                 deal.playMove(model, move);
