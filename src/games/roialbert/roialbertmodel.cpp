@@ -280,6 +280,19 @@ int RoialbertModel::kept(int column) const
     return kept;
 }
 
+// The chain on a column from depth `from`: its length, its first card, then one bit a card for
+// which suit of its colour it is (its rank follows from the card below).
+template <std::size_t Words>
+void RoialbertModel::putChain(KeyWriter<Words> &writer, int column, int from) const
+{
+    writer.put(std::uint64_t(height(column) - from), 4);
+    if (from == height(column))
+        return;
+    writer.put(at(column, from), 6);
+    for (int depth = from + 1; depth < height(column); ++depth)
+        writer.put(std::uint64_t(suit(at(column, depth)) >> 1), 1);
+}
+
 // Since set(), a card leaves its place only to lie on a card it builds on or to head an empty
 // column, so each column is the start of a column as set (the longest one matching it) followed
 // by a chain of cards each building on the one before, written as its length, its first card,
@@ -307,25 +320,17 @@ RoialbertModel::Key RoialbertModel::key() const
         else if (height(c) > 0)
             chainHeads[std::size_t(chains++)] = std::uint8_t(c);
     }
-    const auto putChain = [&](int c, int from) {
-        writer.put(std::uint64_t(height(c) - from), 4);
-        if (from == height(c))
-            return;
-        writer.put(at(c, from), 6);
-        for (int depth = from + 1; depth < height(c); ++depth)
-            writer.put(std::uint64_t(suit(at(c, depth)) >> 1), 1);
-    };
     for (const int c : startOf)
         writer.put(c < 0 ? 0 : std::uint64_t(keptOf[std::size_t(c)]), 5);
     for (const int c : startOf) {
         if (c >= 0)
-            putChain(c, keptOf[std::size_t(c)]);
+            putChain(writer, c, keptOf[std::size_t(c)]);
     }
     std::sort(chainHeads.begin(), chainHeads.begin() + chains,
               [this](std::uint8_t a, std::uint8_t b) { return at(a, 0) < at(b, 0); });
     writer.put(std::uint64_t(chains), 4);
     for (int i = 0; i < chains; ++i)
-        putChain(chainHeads[std::size_t(i)], 0);
+        putChain(writer, chainHeads[std::size_t(i)], 0);
     return writer.key();
 }
 
@@ -341,12 +346,7 @@ RoialbertModel::ExactKey RoialbertModel::exactKey() const
         writer.put(std::uint64_t(k), 5);
         if (k > 0)
             writer.put(m_origin[at(c, 0)] / std::uint64_t(MostInColumn), 4);
-        writer.put(std::uint64_t(height(c) - k), 4);
-        if (k == height(c))
-            continue;
-        writer.put(at(c, k), 6);
-        for (int depth = k + 1; depth < height(c); ++depth)
-            writer.put(std::uint64_t(suit(at(c, depth)) >> 1), 1);
+        putChain(writer, c, k);
     }
     return writer.key();
 }

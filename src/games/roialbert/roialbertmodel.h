@@ -100,6 +100,8 @@ private:
     int columnOutlook(int column) const;
     // How many cards at the head of a column are the start of a column as set, in their order.
     int kept(int column) const;
+    template <std::size_t Words>
+    void putChain(KeyWriter<Words> &writer, int column, int from) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
     void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;
