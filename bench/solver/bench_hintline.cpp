@@ -8,6 +8,7 @@
 // Run: taskset -c 0 build/bench/bench_hintline [STARTS] [GAME...]
 // (40 starts, every game with choices by default)
 
+#include "benchfigures.h"
 #include "catalog/gamecatalog.h"
 #include "games/randomplayer.h"
 #include "solver/solverline.h"
@@ -22,21 +23,6 @@
 namespace {
 
 constexpr int Rounds = 12;
-
-double quantile(std::vector<double> values, double q)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty()
-               ? 0
-               : values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
-}
-
-double threadMillis()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
 
 void bench(const QString &game, int starts)
 {

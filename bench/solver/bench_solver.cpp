@@ -7,6 +7,7 @@
 // (10000 deals, every game by default; one core, so that the search and the thread that cancels
 // it share it as on a busy machine)
 
+#include "benchfigures.h"
 #include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
 #include "solver/solver.h"
@@ -22,22 +23,6 @@
 #include <time.h>
 
 namespace {
-
-double quantile(std::vector<double> values, double q)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty()
-               ? 0
-               : values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
-}
-
-// The calling thread's CPU time: on a busy machine the wall clock also counts other work.
-double threadMillis()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
 
 double maxResidentMiB()
 {
