@@ -252,6 +252,9 @@ CarreModel::Counts CarreModel::showing() const
 
 bool CarreModel::winnable() const
 {
+    // A model never given a deal holds no card: nothing is left to lay.
+    if (!m_stretches)
+        return won();
     Stretches &stretches = *m_stretches;
     // The counts with the reserve's cards above the current one laid, and no stock card.
     Counts base = showing();
@@ -286,7 +289,7 @@ void CarreModel::moves(std::vector<Move> &out) const
 {
     // Most deals are settled by a few thousand positions before the whole-stretch count pays
     // off; past those, it leaves only positions from which a line wins.
-    if (hopeless() || (++m_stretches->positions > Searched && !winnable()))
+    if (hopeless() || (m_stretches && ++m_stretches->positions > Searched && !winnable()))
         return;
     const int reserve = reserveTop();
     const int stock = stockTop();
