@@ -4,6 +4,7 @@
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
+#include "table/labelfit.h"
 #include "table/solverpanel.h"
 #include "testapp.h"
 
@@ -44,9 +45,7 @@ private Q_SLOTS:
             // The table fills the window but for the solver's strip under it.
             const int strip = form->solverPanel() ? form->solverPanel()->stripHeight() : 0;
             QCOMPARE(form->Tapis->size(), form->size() - QSize(0, strip));
-            const QRect box = form->lblInfo->contentsRect();
-            QVERIFY(box.contains(form->lblInfo->fontMetrics().boundingRect(box, Qt::TextWordWrap,
-                                                                           form->lblInfo->text())));
+            QVERIFY2(showsWholeText(form->lblInfo), name);
         }
     }
 };

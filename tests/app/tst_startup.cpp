@@ -4,6 +4,7 @@
 #include "settings/settingkeys.h"
 #include "settings/storedkeys.h"
 #include "support/childfaults.h"
+#include "support/filebytes.h"
 #include "testapp.h"
 
 #include <QDir>
@@ -16,21 +17,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<absent>";
-}
-
-// The splash over a settings file of the given content ("<absent>" for none) and a lock of its
+// The splash over a settings file of the given content (AbsentFile for none) and a lock of its
 // own; start() gives the messages shown, one "title|text" a line.
 struct Splash : TestApp {
-    explicit Splash(const QByteArray &content = "<absent>") : written(write(content)) {}
+    explicit Splash(const QByteArray &content = AbsentFile) : written(write(content)) {}
     bool write(const QByteArray &content) const
     {
         QDir().mkpath(folder);
-        QFile file(ini);
-        return content == "<absent>" || (file.open(QIODevice::WriteOnly) && file.write(content));
+        return content == AbsentFile || writeBytes(ini, content);
     }
     QString start()
     {
@@ -91,7 +85,7 @@ private Q_SLOTS:
             << u"Le fichier des paramètres\n<ini>\nne pouvait pas être lu entièrement. Il a été "
                "conservé sous le nom\n<ini>.illisible\net les réglages par défaut le remplacent."_s;
         QTest::newRow("premier lancement en lecture seule")
-            << QByteArray("<absent>") << true
+            << AbsentFile << true
             << u"Impossible d'enregistrer les paramètres dans le fichier :\n<ini>\n"
                "Le jeu utilisera les réglages par défaut."_s;
         QTest::newRow("fichier illisible en lecture seule")
@@ -115,7 +109,7 @@ private Q_SLOTS:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(shown, u"VORELLES|"_s + message.replace(u"<ini>"_s, splash.ini));
         if (!readOnly) { // set aside, then the defaults written
-            QCOMPARE(readAll(splash.ini + u".illisible"_s), content);
+            QCOMPARE(readBytes(splash.ini + u".illisible"_s), content);
             QVERIFY(!Settings::isFirstRun(SettingsStore(splash.ini)));
         }
     }

@@ -200,7 +200,6 @@ public:
     GameRules &rules() { return *m_rules; }
     GameSession &session() { return *m_session; }
     const QuietHost &host() const { return m_host; }
-    const AppState &state() const { return m_state; }
     // The hand is the rules' own until another is given; the player keeps none.
     void setHand(PlayerHand &hand) { m_handInUse = &hand; }
     // Plays until the number of events is reached or a promise breaks; "" when all held.

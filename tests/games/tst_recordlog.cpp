@@ -4,6 +4,7 @@
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
 #include "support/childfaults.h"
+#include "support/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,18 +28,6 @@ GameRecord record(const QString &game, const QString &result, QStringList statis
             result};
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestRecordLog : public QObject {
@@ -58,7 +47,7 @@ private Q_SLOTS:
         GameRecord tricky = record(QStringLiteral("PYRAMIDE"), QStringLiteral("vrai"));
         tricky.player = QStringLiteral("A}B\\par{ ∑ 😀");
         QVERIFY(RecordGame(path, tricky, French).isEmpty());
-        const RtfReadResult read = readRtf(readAll(path));
+        const RtfReadResult read = readRtf(readBytes(path));
         QCOMPARE(read.status, RtfReadResult::Status::Ok);
         const QString date = QStringLiteral("\n[dimanche 6 décembre 2026 - 09:05:03]\n");
         QCOMPARE(plainText(read.text),
@@ -130,11 +119,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, before);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("parties.rtf"));
-        QVERIFY(writeAll(path, before));
+        QVERIFY(writeBytes(path, before));
         const GameRecord added = record(QStringLiteral("MONTE-CARLO"), QStringLiteral("VRAI"));
         QCOMPARE(RecordGame(path, added, French), QString());
 
-        const QByteArray after = readAll(path);
+        const QByteArray after = readBytes(path);
         RichText expected = readRtf(before).text;
         for (const RichTextRun &run : RecordText(added, French))
             appendText(expected, run.text, run.bold);
@@ -177,10 +166,10 @@ private Q_SLOTS:
         QFETCH(bool, readOnly);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("parties.rtf"));
-        QVERIFY(writeAll(path, before));
+        QVERIFY(writeBytes(path, before));
         const QString taken = path + QStringLiteral(".illisible");
         if (alreadyKept)
-            QVERIFY(writeAll(taken, "ancien"));
+            QVERIFY(writeBytes(taken, "ancien"));
         const QString kept = alreadyKept ? taken + QStringLiteral("-2") : taken;
         const GameRecord added = record(QStringLiteral("DUO"), QStringLiteral("VRAI"));
 
@@ -195,7 +184,7 @@ private Q_SLOTS:
             QVERIFY2(message.endsWith(QStringLiteral(").\nIl a été laissé tel quel et la partie "
                                                      "n'a pas été enregistrée.")),
                      qPrintable(message));
-            QCOMPARE(readAll(path), before);
+            QCOMPARE(readBytes(path), before);
             QVERIFY(!QFileInfo::exists(kept));
             return;
         }
@@ -203,10 +192,10 @@ private Q_SLOTS:
                      QStringLiteral("Le fichier des parties PARTIES.RTF était illisible : ")),
                  qPrintable(message));
         QVERIFY(message.contains(QStringLiteral("sous le nom\n") + kept + u'\n'));
-        QCOMPARE(readAll(kept), before);
+        QCOMPARE(readBytes(kept), before);
         if (alreadyKept)
-            QCOMPARE(readAll(taken), QByteArray("ancien"));
-        const RtfReadResult read = readRtf(readAll(path));
+            QCOMPARE(readBytes(taken), QByteArray("ancien"));
+        const RtfReadResult read = readRtf(readBytes(path));
         QCOMPARE(read.status, RtfReadResult::Status::Ok);
         QCOMPARE(plainText(read.text), readable + plainText(RecordText(added, French)));
     }
@@ -248,7 +237,7 @@ private Q_SLOTS:
         for (int i = 0; i < records; ++i)
             append(record(QStringLiteral("DUO"), QStringLiteral("VRAI")));
         const QByteArray before = writeRtf(log);
-        QVERIFY(writeAll(path, before));
+        QVERIFY(writeBytes(path, before));
         QVERIFY(before.size() < 16384 || records > 100);
 
         const GameRecord added = record(QStringLiteral("PYRAMIDE"), QStringLiteral("FAUX"));
@@ -268,7 +257,7 @@ private Q_SLOTS:
             const QString cause = message.section(u'(', 1).section(u')', 0, 0);
             QCOMPARE(cause, reason.arg(writeRtf(log).size()));
         }
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(readBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("parties.rtf")});
     }

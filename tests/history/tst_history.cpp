@@ -7,6 +7,7 @@
 #include "shared/rtf/rtfreader.h"
 #include "shared/rtf/rtfwriter.h"
 #include "support/childfaults.h"
+#include "support/filebytes.h"
 #include "testapp.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -35,7 +36,6 @@ namespace {
 enum { Effacer, Imprimer, Exporter, Rechercher, Fermer };
 const QList<bool> AllButtons(5, true);
 const QList<bool> OnlyClose{false, false, false, false, true};
-const QByteArray Absent("<absent>");
 
 // Two games, the second by a player whose name looks like markup.
 RichText sampleLog()
@@ -50,12 +50,6 @@ RichText sampleLog()
     add(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 3)), u"Alice"_s, u"Reste: 0"_s, u"VRAI"_s);
     add(QDateTime(QDate(2026, 12, 7), QTime(21, 40)), u"<b>A&B</b>"_s, u"Reste: 9"_s, u"FAUX"_s);
     return log;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : Absent;
 }
 
 QList<bool> enabledButtons(const frmHistorique &window)
@@ -198,7 +192,7 @@ private Q_SLOTS:
         QCOMPARE(enabledButtons(h.window), shown.isEmpty() ? OnlyClose : AllButtons);
         QCOMPARE(h.window.Boutons[Fermer]->isDefault(), shown.isEmpty());
         h.window.close();
-        QCOMPARE(readFile(h.logPath), log.isNull() ? Absent : log);
+        QCOMPARE(readBytes(h.logPath), log.isNull() ? AbsentFile : log);
     }
 
     // The window opens a log of one paragraph of 10 MB and lays all of it out, in seconds.
@@ -223,9 +217,9 @@ private Q_SLOTS:
         QTest::newRow("rTf") << u"histo.rTf"_s << writeRtf(log);
         QTest::newRow("Htm") << u"histo.Htm"_s
                              << "\r\nJoueur: &lt;b&gt;A&amp;B&lt;/b&gt;<br>\r\n"_ba;
-        QTest::newRow("html") << u"histo.html"_s << Absent;
-        QTest::newRow("cancel") << QString() << Absent;
-        QTest::newRow("missing folder") << u"absent/histo.txt"_s << Absent;
+        QTest::newRow("html") << u"histo.html"_s << AbsentFile;
+        QTest::newRow("cancel") << QString() << AbsentFile;
+        QTest::newRow("missing folder") << u"absent/histo.txt"_s << AbsentFile;
     }
 
     void exportFormatFollowsTheName()
@@ -238,13 +232,13 @@ private Q_SLOTS:
         h.dialogs.fileAnswers = {name.isEmpty() ? QString() : path};
         h.window.Boutons[Exporter]->click();
 
-        const QByteArray content = readFile(path);
+        const QByteArray content = readBytes(path);
         const bool page = name.endsWith(u"htm"_s, Qt::CaseInsensitive);
         QVERIFY2(page ? content.contains(expected) && content.contains("version " VORELLES_VERSION)
                       : content == expected,
                  content.constData());
         QCOMPARE(h.window.RTF->textCursor().position() == 0, page);
-        QCOMPARE(readFile(h.logPath), writeRtf(sampleLog()));
+        QCOMPARE(readBytes(h.logPath), writeRtf(sampleLog()));
         const bool failed = name.contains(u'/');
         QCOMPARE(h.dialogs.shown.size(), failed ? 1 : 0);
         QVERIFY(!failed ||
@@ -266,18 +260,18 @@ private Q_SLOTS:
         const QDateTime when(QDate(2026, 12, 6), QTime(9, 5, 3));
         QVERIFY(RecordGame(log, {when, u"DUO"_s, u"ALICE"_s, u"00:02:10"_s, {}, {}}, RecordLocale())
                     .isEmpty());
-        const QByteArray before = readFile(log);
+        const QByteArray before = readBytes(log);
         frmHistorique window{app.context};
         QVERIFY(window.RTF->toPlainText().contains(u"Vorelle: DUO\nJoueur: ALICE"_s));
 
         app.dialogs.answers = {false, true};
         window.Boutons[Effacer]->click();
         QVERIFY(app.dialogs.last().question && app.dialogs.last().noByDefault);
-        QCOMPARE(readFile(log), before);
+        QCOMPARE(readBytes(log), before);
         window.Boutons[Effacer]->click();
         QVERIFY(window.RTF->document()->isEmpty());
         QCOMPARE(enabledButtons(window), OnlyClose);
-        QCOMPARE(readFile(log), writeRtf({}));
+        QCOMPARE(readBytes(log), writeRtf({}));
         QCOMPARE(QDir(app.state.appFolder).entryList({u"*.rtf"_s}), QStringList());
     }
 
@@ -298,7 +292,7 @@ private Q_SLOTS:
         QFETCH(bool, readOnly);
         History h;
         const QString path = name.isEmpty() ? h.logPath : h.createFile(name, "export précédent");
-        const QByteArray before = readFile(path);
+        const QByteArray before = readBytes(path);
         h.dialogs.fileAnswers = {path};
         h.dialogs.answers = {true};
 
@@ -325,8 +319,8 @@ private Q_SLOTS:
         QCOMPARE(lines[2], name.isEmpty() ? u"L'historique n'a pas été effacé."_s
                                           : u"Le fichier existant n'a pas été modifié."_s);
         QCOMPARE(parts[2], plainText(sampleLog()));
-        QCOMPARE(readFile(path), before);
-        QCOMPARE(readFile(h.logPath), writeRtf(sampleLog()));
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(readBytes(h.logPath), writeRtf(sampleLog()));
     }
 
     // A print on a full disk keeps the previous file; a print takes the selection, or else the
@@ -335,16 +329,14 @@ private Q_SLOTS:
     {
         History h;
         const QByteArray previous("%PDF-1.4 impression précédente");
-        QFile file(h.printer.path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(previous) == previous.size());
-        file.close();
+        QVERIFY(writeBytes(h.printer.path, previous));
         ChildFaults faults;
         faults.fileSizeLimit = 0;
         RunInChild(faults, [&] {
             h.window.Boutons[Imprimer]->click();
             return QString();
         });
-        QCOMPARE(readFile(h.printer.path), previous);
+        QCOMPARE(readBytes(h.printer.path), previous);
 
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
         if (pdftotext.isEmpty())

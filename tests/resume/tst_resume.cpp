@@ -9,6 +9,7 @@
 #include "shared/appstate.h"
 #include "shared/cards.h"
 #include "shared/randomsource.h"
+#include "support/filebytes.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,10 +162,7 @@ private Q_SLOTS:
         QVERIFY(log == good);
         for (const QString &suffix :
              {QStringLiteral(".illisible"), QStringLiteral(".illisible-2")}) {
-            QFile garbled(file.path());
-            QVERIFY(garbled.open(QIODevice::WriteOnly));
-            garbled.write("pas une partie");
-            garbled.close();
+            QVERIFY(writeBytes(file.path(), "pas une partie"));
             QCOMPARE(file.read(log), ResumeFile::Found::Unreadable);
             QCOMPARE(file.setAside(), file.path() + suffix);
             QCOMPARE(file.read(log), ResumeFile::Found::Nothing);

@@ -2,6 +2,7 @@
 #include "app/frmjeu.h"
 #include "catalog/gamecatalog.h"
 #include "settings/settingkeys.h"
+#include "support/filebytes.h"
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
@@ -101,12 +102,9 @@ private Q_SLOTS:
     {
         QTemporaryDir state;
         const QString path = state.filePath(QStringLiteral("partie-en-cours.vorelles"));
-        QFile garbled(path);
-        QVERIFY(garbled.open(QIODevice::WriteOnly));
         // The file's start, then a version and nothing of what should follow.
         static const char cut[] = "VORELLES-REPRISE\0\0\0\1 coupé";
-        garbled.write(cut, sizeof cut - 1);
-        garbled.close();
+        QVERIFY(writeBytes(path, QByteArray(cut, sizeof cut - 1)));
         Run run(path);
         QVERIFY(run.loaded);
         QVERIFY(!run.game());

@@ -4,6 +4,7 @@
 #include "settings/settingvalues.h"
 #include "settings/storedkeys.h"
 #include "support/childfaults.h"
+#include "support/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,19 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
 
 const QString Parametres = QString::fromLatin1(Settings::Parametres);
 
@@ -47,9 +35,9 @@ private Q_SLOTS:
         QCOMPARE(store.parameter(Settings::DateDeDebut), u"07/03/2026"_s);
         QCOMPARE(store.parameter(Settings::ImageDeFond), u"/opt/v/bois.gif"_s);
         QVERIFY(store.setParameter(Settings::Melange, u"3"_s));
-        const QByteArray before = readAll(ini);
+        const QByteArray before = readBytes(ini);
         QVERIFY(!Settings::isFirstRun(store));
-        QCOMPARE(readAll(ini), before);
+        QCOMPARE(readBytes(ini), before);
 
         // A folder standing where the file should be cannot be written, even by root.
         SettingsStore folder(dir.path());
@@ -120,8 +108,8 @@ private Q_SLOTS:
         QFETCH(bool, unreadable);
         QTemporaryDir dir;
         const QString ini = dir.filePath(u"vorelles.ini"_s);
-        writeAll(ini, content);
-        writeAll(ini + u".illisible"_s, "une copie plus ancienne");
+        QVERIFY(writeBytes(ini, content));
+        QVERIFY(writeBytes(ini + u".illisible"_s, "une copie plus ancienne"));
         SettingsStore store(ini);
         QCOMPARE(store.unreadable(), unreadable);
         QCOMPARE(store.setParameter(Settings::Melange, u"4"_s), !unreadable);
@@ -129,11 +117,11 @@ private Q_SLOTS:
             QCOMPARE(store.setAsideUnreadable(), QString());
             return;
         }
-        QCOMPARE(readAll(ini), content);
+        QCOMPARE(readBytes(ini), content);
         const QString kept = store.setAsideUnreadable();
         QCOMPARE(kept, ini + u".illisible-2"_s);
-        QCOMPARE(readAll(kept), content);
-        QCOMPARE(readAll(ini + u".illisible"_s), "une copie plus ancienne");
+        QCOMPARE(readBytes(kept), content);
+        QCOMPARE(readBytes(ini + u".illisible"_s), "une copie plus ancienne");
         QVERIFY(!store.unreadable() && Settings::isFirstRun(store));
         QVERIFY(Settings::writeFirstRunSettings(store, QDate(2026, 3, 7), u"/v/"_s));
         SettingsStore reopened(ini);
@@ -186,7 +174,7 @@ private Q_SLOTS:
             SettingsStore store(ini);
             QVERIFY(Settings::writeFirstRunSettings(store, QDate(2026, 3, 7), dir.path()));
         }
-        const QByteArray before = readAll(ini);
+        const QByteArray before = readBytes(ini);
         QVERIFY(before.size() > 100);
 
         ChildFaults faults;
@@ -208,9 +196,9 @@ private Q_SLOTS:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(outcome, readOnly ? u"--"_s : u"--+"_s);
         if (readOnly)
-            QCOMPARE(readAll(ini), before);
+            QCOMPARE(readBytes(ini), before);
         else
-            QVERIFY(readAll(ini) != before && !readAll(ini).contains("LODIE"));
+            QVERIFY(readBytes(ini) != before && !readBytes(ini).contains("LODIE"));
         // Nothing is left behind but the settings files (the first keys fit under 100 bytes).
         QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         files.removeOne(u"neuf.ini"_s);
@@ -221,7 +209,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString ini = dir.filePath(u"vorelles.ini"_s);
-        writeAll(ini, "[parametres]\nmelange=3\n");
+        QVERIFY(writeBytes(ini, "[parametres]\nmelange=3\n"));
         QFile::setPermissions(ini, QFile::WriteOwner);
         ChildFaults faults;
         faults.honourPermissions = true;
@@ -233,7 +221,7 @@ private Q_SLOTS:
         });
         QCOMPARE(kept, ini + u".illisible"_s);
         QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(readAll(kept), "[parametres]\nmelange=3\n");
+        QCOMPARE(readBytes(kept), "[parametres]\nmelange=3\n");
     }
 
     void keysOfTheTableReadAsTheirDefaults_data()
@@ -278,7 +266,7 @@ private Q_SLOTS:
         QFETCH(QString, read);
         QTemporaryDir dir;
         const QString ini = dir.filePath(u"vorelles.ini"_s);
-        writeAll(ini, content);
+        QVERIFY(writeBytes(ini, content));
         const SettingsStore store(ini, u"/v/"_s);
         QVERIFY(!store.unreadable());
         QCOMPARE(store.read(section, key), read);

@@ -3,8 +3,8 @@
 #include "catalog/gamecatalog.h"
 #include "games/voyageuses/voyageusesrules.h"
 #include "solver/odds/bignumber.h"
+#include "support/toolrun.h"
 
-#include <QProcess>
 #include <QTest>
 #include <cmath>
 
@@ -26,25 +26,9 @@ Interval wilson(qint64 won, qint64 deals)
     return {centre - half, centre + half};
 }
 
-struct Run {
-    int status = -1;
-    QStringList lines;
-    QString err;
-};
-
-Run autoplay(const QStringList &arguments, const QByteArray &input = {})
+ToolRun autoplay(const QStringList &arguments, const QByteArray &input = {})
 {
-    QProcess process;
-    process.start(QStringLiteral(AUTOPLAY_BINARY), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    QString out = QString::fromUtf8(process.readAllStandardOutput());
-    if (out.endsWith(u'\n'))
-        out.chop(1);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            out.isEmpty() ? QStringList{} : out.split(u'\n'),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runTool(QStringLiteral(AUTOPLAY_BINARY), arguments, input);
 }
 
 // Every card of Les voyageuses already on its own place.
@@ -153,12 +137,12 @@ void TestOdds::againstThePlayedRules()
 // At least twelve significant digits, those of the exact odds, and the exact fraction.
 void TestOdds::oddsCommand()
 {
-    const Run run = autoplay({u"horloge"_qs, u"--odds"_qs});
+    const ToolRun run = autoplay({u"horloge"_qs, u"--odds"_qs});
     QCOMPARE(run.status, 0);
     const std::optional<ExactOdds> odds = GameCatalog::odds(u"L'horloge"_qs);
-    QVERIFY(run.lines.contains(u"fraction : "_qs + odds->fraction));
-    const QString printed = run.lines.filter(u"probabilité : "_qs).value(0).section(u' ', 2);
-    QVERIFY2(printed.size() >= 14, qPrintable(run.lines.join(u'\n')));
+    QVERIFY(run.lines().contains(u"fraction : "_qs + odds->fraction));
+    const QString printed = run.lines().filter(u"probabilité : "_qs).value(0).section(u' ', 2);
+    QVERIFY2(printed.size() >= 14, qPrintable(run.lines().join(u'\n')));
     QVERIFY(std::abs(QString(printed).replace(u',', u'.').toDouble() - odds->probability) < 1e-15);
 }
 
@@ -166,30 +150,32 @@ void TestOdds::oddsCommand()
 // others are turned where they lie. One deal with two cards exchanged is lost.
 void TestOdds::solveCommand()
 {
-    const Run sorted = autoplay({u"solve"_qs, u"voyageuses2"_qs, u"--deck"_qs, sortedVoyageuses()});
+    const ToolRun sorted =
+        autoplay({u"solve"_qs, u"voyageuses2"_qs, u"--deck"_qs, sortedVoyageuses()});
     QCOMPARE(sorted.status, 0);
     QVERIFY(sorted.err.isEmpty());
-    QCOMPARE(sorted.lines.size(), 1 + 33);
-    QVERIFY2(sorted.lines.at(0).startsWith(u"gagnable\t33\t"_qs), qPrintable(sorted.lines.at(0)));
-    QCOMPARE(sorted.lines.at(1), u"clic Carte(0) 7DEPIQUE"_qs);
-    QCOMPARE(sorted.lines.at(2), u"glisse imgSabot(0) 7DEPIQUE sur Carte(0)"_qs);
+    QCOMPARE(sorted.lines().size(), 1 + 33);
+    QVERIFY2(sorted.lines().at(0).startsWith(u"gagnable\t33\t"_qs),
+             qPrintable(sorted.lines().at(0)));
+    QCOMPARE(sorted.lines().at(1), u"clic Carte(0) 7DEPIQUE"_qs);
+    QCOMPARE(sorted.lines().at(2), u"glisse imgSabot(0) 7DEPIQUE sur Carte(0)"_qs);
 
     QStringList swapped = sortedVoyageuses().split(u',');
     swapped.swapItemsAt(3, 4);
     const QByteArray decks = (sortedVoyageuses() + u'\n' + swapped.join(u',') + u'\n').toUtf8();
-    const Run both =
+    const ToolRun both =
         autoplay({u"solve"_qs, u"Les voyageuses (1)"_qs, u"--decks"_qs, u"-"_qs}, decks);
     QCOMPARE(both.status, 0);
-    QCOMPARE(both.lines.size(), 2);
-    QVERIFY(both.lines.at(0).startsWith(u"gagnable\t"_qs));
-    QVERIFY(both.lines.at(1).startsWith(u"perdue\t"_qs));
+    QCOMPARE(both.lines().size(), 2);
+    QVERIFY(both.lines().at(0).startsWith(u"gagnable\t"_qs));
+    QVERIFY(both.lines().at(1).startsWith(u"perdue\t"_qs));
 
-    const Run grid =
+    const ToolRun grid =
         autoplay({u"solve"_qs, u"pousse-pousse"_qs, u"--deck"_qs,
                   u"JEU,ASDECOEUR,2DECOEUR,3DECOEUR,4DECOEUR,5DECOEUR,6DECOEUR,7DECOEUR,8DECOEUR,"
                   "9DECOEUR,10DECOEUR,VALETDECOEUR,DAMEDECOEUR,-,ROIDECOEUR,JEU"_qs});
     QCOMPARE(grid.status, 0);
-    QCOMPARE(grid.lines, (QStringList{u"gagnable\t1\t1"_qs, u"clic EspaceJeu(14) ROI"_qs}));
+    QCOMPARE(grid.lines(), (QStringList{u"gagnable\t1\t1"_qs, u"clic EspaceJeu(14) ROI"_qs}));
 }
 
 void TestOdds::solveRefusesBadDecks_data()
@@ -213,9 +199,9 @@ void TestOdds::solveRefusesBadDecks_data()
 void TestOdds::solveRefusesBadDecks()
 {
     QFETCH(QStringList, arguments);
-    const Run run = autoplay(arguments);
+    const ToolRun run = autoplay(arguments);
     QCOMPARE(run.status, 2);
-    QVERIFY(run.lines.isEmpty());
+    QVERIFY(run.lines().isEmpty());
     QVERIFY(run.err.startsWith(u"autoplay : "_qs));
     QCOMPARE(run.err.count(u'\n'), 1);
 }

@@ -6,9 +6,10 @@
 #include "statistics/statisticsmodel.h"
 #include "statistics/statisticstable.h"
 #include "statisticslog.h"
+#include "support/filebytes.h"
+#include "support/toolrun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -44,23 +45,9 @@ QStringList sortedNames(StatisticsSortModel &sorted, int column, Qt::SortOrder o
     return names;
 }
 
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-// Runs vorelles-stats, or a copy of it, in the given folder.
-Run stats(const QStringList &arguments, const QString &folder = {},
-          const QString &binary = QStringLiteral(VORELLES_STATS_BINARY))
+ToolRun stats(const QStringList &arguments, const QString &folder = {})
 {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(binary, arguments);
-    process.waitForFinished(60'000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runTool(QStringLiteral(VORELLES_STATS_BINARY), arguments, {}, folder);
 }
 
 } // namespace
@@ -202,27 +189,22 @@ private Q_SLOTS:
         WrittenLog log;
         log.add(MonteCarlo, u"ALICE"_s, u"00:01:00"_s, true);
         log.add(MonteCarlo, u"ALICE"_s, u"00:02:00"_s, false);
-        QFile file(log.path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray whole = file.readAll();
-        file.close();
-        const auto readBytes = [&](const QByteArray &bytes) {
-            QFile out(log.path);
-            [&] { QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size()); }();
-            out.close();
+        const QByteArray whole = readBytes(log.path);
+        const auto readWritten = [&](const QByteArray &bytes) {
+            [&] { QVERIFY(writeBytes(log.path, bytes)); }();
             return ReadLogFile(log.path);
         };
         // Cut inside the second record's result: the first counts, the second is unreadable.
-        const LogFile cut = readBytes(whole.left(whole.lastIndexOf("PERDU") + 2));
+        const LogFile cut = readWritten(whole.left(whole.lastIndexOf("PERDU") + 2));
         QVERIFY(cut.status == LogFile::Status::Read && !cut.message.isEmpty());
         QVERIFY(cut.records.games.size() == 1 && cut.records.unreadable == 1);
         // Groups past any sensible depth, never closed: the records inside still count.
         const qsizetype firstLine = whole.indexOf("\\par");
         const LogFile nested =
-            readBytes(whole.left(firstLine) + QByteArray(100'000, '{') + whole.mid(firstLine));
+            readWritten(whole.left(firstLine) + QByteArray(100'000, '{') + whole.mid(firstLine));
         QVERIFY(nested.status == LogFile::Status::Read && !nested.message.isEmpty());
         QCOMPARE(nested.records.games.size(), 2);
-        QCOMPARE(readBytes("Vorelle: DUO").status, LogFile::Status::Unreadable);
+        QCOMPARE(readWritten("Vorelle: DUO").status, LogFile::Status::Unreadable);
     }
 
     // The odds come from the provider by menu name. Equal values keep the menu's order in both
@@ -270,8 +252,8 @@ private Q_SLOTS:
         log.add(u"L'ANNONCE"_s, u"BRUNO"_s, u"00:01:00"_s, true);
         log.add(u"L'ANNONCE"_s, u"A;\"B\""_s, u"26:00:00"_s, false);
         log.add(u"L'ANNONCE"_s, u"A;\"B\""_s, u"00:00:61"_s, false);
-        const Run run = stats({log.path});
-        QCOMPARE(run.exitCode, 0);
+        const ToolRun run = stats({log.path});
+        QCOMPARE(run.status, 0);
         QCOMPARE(run.err, u"vorelles-stats : 1 partie illisible ignorée\n"_s);
         const QStringList lines = run.out.split(u'\n');
         QCOMPARE(lines.size(), 3 * RowCount + 2);
@@ -283,7 +265,7 @@ private Q_SLOTS:
 
         const QString copy = log.dir.filePath(u"vorelles-stats"_s);
         QVERIFY(QFile::copy(QStringLiteral(VORELLES_STATS_BINARY), copy));
-        QCOMPARE(stats({}, {}, copy).out, run.out);
+        QCOMPARE(runTool(copy, {}).out, run.out);
     }
 
     void toolRefusesBadInput_data()
@@ -320,15 +302,13 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QFile notes(dir.filePath(u"notes.rtf"_s));
-        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("Bonjour") == 7);
-        notes.close();
+        QVERIFY(writeBytes(dir.filePath(u"notes.rtf"_s), "Bonjour"));
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath(u"tube"_s)).constData(), 0600) == 0);
         QFile immense(dir.filePath(u"immense.rtf"_s)); // sparse: takes no room on the disk
         QVERIFY(immense.open(QIODevice::WriteOnly) && immense.resize(MaxLogFileSize + 1));
         immense.close();
-        const Run run = stats(arguments, dir.path());
-        QCOMPARE(run.exitCode, 2);
+        const ToolRun run = stats(arguments, dir.path());
+        QCOMPARE(run.status, 2);
         QCOMPARE(run.err, u"vorelles-stats : "_s + message + u'\n');
         QCOMPARE(run.out, QString());
     }

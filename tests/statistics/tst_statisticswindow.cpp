@@ -4,12 +4,12 @@
 #include "statistics/frmstatistiques.h"
 #include "statistics/statisticscharts.h"
 #include "statisticslog.h"
+#include "support/filebytes.h"
 #include "testapp.h"
 
 #include <QBarSeries>
 #include <QBarSet>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,12 +52,6 @@ QStringList filterItems(const QComboBox *box)
     for (int i = 0; i < box->count(); ++i)
         items.append(box->itemText(i));
     return items;
-}
-
-QByteArray fileContent(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
 }
 
 } // namespace
@@ -113,7 +107,7 @@ private Q_SLOTS:
         const QString path = f.dir.filePath(u"stats.csv"_s);
         f.dialogs.fileAnswers = {path, f.dir.filePath(u"absent/stats.csv"_s)};
         window.cmdExporter->click();
-        const QList<QByteArray> lines = fileContent(path).split('\n');
+        const QList<QByteArray> lines = readBytes(path).split('\n');
         QCOMPARE(lines.size(), Statistics::RowCount + 2);
         QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
                                     "joueur;"));

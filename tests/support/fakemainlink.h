@@ -1,30 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shared/gameclock.h"
 #include "table/mainwindowlink.h"
 
-// The main window as a game window sees it, with a clock that only counts calls.
+// The main window as a game window sees it: the player JOUEUR, a clock that reads 00:02:05 and
+// only tells whether it runs.
 class FakeMainLink final : public MainWindowLink {
 public:
-    void startClock() override
-    {
-        running = true;
-        ++starts;
-    }
+    void startClock() override { running = true; }
     void stopClock() override
     {
         running = false;
         ++stops;
     }
-    QString playerName() const override { return player; }
-    QString clockText() const override { return clock; }
-    void maximiseMainWindow() override { maximised = true; }
+    QString playerName() const override { return QStringLiteral("JOUEUR"); }
+    QString clockText() const override { return QStringLiteral("00:02:05"); }
+    void maximiseMainWindow() override {}
 
     bool running = false;
-    int starts = 0;
     int stops = 0;
-    bool maximised = false;
-    QString player = QStringLiteral("JOUEUR");
-    QString clock = QStringLiteral("00:02:05");
 };

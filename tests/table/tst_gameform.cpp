@@ -3,6 +3,7 @@
 #include "fakemainlink.h"
 #include "games/randomplayer.h"
 #include "games/tablemotion.h"
+#include "labelfit.h"
 #include "mousegestures.h"
 #include "settings/settingkeys.h"
 #include "shared/files.h"
@@ -142,15 +143,6 @@ QStringList longestPrompts(const QString &game, const QString &settingsPath)
                                       "vorelle"),
                        QStringLiteral("Partie arrêtée. Appuyez sur le bouton DISTRIBUER pour une "
                                       "nouvelle vorelle.")};
-}
-
-// Whether the label shows its whole text, wrapped, in its box.
-bool showsWholeText(const QLabel *label)
-{
-    const int margin = label->margin();
-    const QRect box = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-    return box.contains(label->fontMetrics().boundingRect(
-        box, Qt::TextWordWrap | label->alignment(), label->text()));
 }
 
 // Whether the label, drawn, leaves a band inside its border untouched by the text: the padding of

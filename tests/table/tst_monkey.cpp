@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
+#include "labelfit.h"
 #include "mousegestures.h"
 #include "table/cardtable.h"
 #include "table/gameform.h"
@@ -21,15 +22,6 @@
 namespace {
 
 constexpr int DefaultEvents = 300;
-
-// Whether the label shows its whole text, wrapped, inside its margin.
-bool showsWholeText(const QLabel *label)
-{
-    const int margin = label->margin();
-    const QRect box = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-    return box.contains(label->fontMetrics().boundingRect(
-        box, Qt::TextWordWrap | label->alignment(), label->text()));
-}
 
 // One game window played at random from a seed.
 class Monkey {

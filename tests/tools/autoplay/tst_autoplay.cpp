@@ -1,28 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "autoplayer.h"
 #include "games/dealnumber.h"
+#include "support/toolrun.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run autoplay(const QStringList &arguments)
+ToolRun autoplay(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(AUTOPLAY_BINARY), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runTool(QStringLiteral(AUTOPLAY_BINARY), arguments);
 }
 
 } // namespace
@@ -49,7 +38,7 @@ private Q_SLOTS:
             won += player.playDeal().value_or(false) ? 1 : 0;
         const QStringList arguments{game,    QString::number(Deals), u"--seed"_s,
                                     u"12"_s, u"--melange"_s,         u"3"_s};
-        const Run first = autoplay(arguments);
+        const ToolRun first = autoplay(arguments);
         QCOMPARE(first.status, 0);
         const QString wins = u"gagnées : %1\n"_s.arg(won);
         QVERIFY2(first.out.contains(wins), qPrintable(first.out));
@@ -61,17 +50,19 @@ private Q_SLOTS:
     // chance played to its verdict, the same at every run.
     void numberedDeals()
     {
-        const Run pyramide = autoplay({u"Pyramide"_s, u"--deal"_s, u"123"_s, u"--print-deck"_s});
+        const ToolRun pyramide =
+            autoplay({u"Pyramide"_s, u"--deal"_s, u"123"_s, u"--print-deck"_s});
         QCOMPARE(pyramide.status, 0);
         QCOMPARE(pyramide.out, DealNumber::Deck(123, 52).join(u',') + u'\n');
-        const Run carnaval =
+        const ToolRun carnaval =
             autoplay({u"carnavalario"_s, u"--print-deck"_s, u"--deal"_s, u"4294967295"_s});
         QCOMPARE(carnaval.out.trimmed().split(u','), DealNumber::Deck(4294967295u, 32));
-        const Run stephanie = autoplay({u"Stéphanie"_s, u"--deal"_s, u"8"_s, u"--print-deck"_s});
+        const ToolRun stephanie =
+            autoplay({u"Stéphanie"_s, u"--deal"_s, u"8"_s, u"--print-deck"_s});
         QCOMPARE(stephanie.out.trimmed().split(u',').size(), 52);
 
         const QStringList chance{u"L'horloge"_s, u"--deal"_s, u"5"_s};
-        const Run first = autoplay(chance);
+        const ToolRun first = autoplay(chance);
         QCOMPARE(first.status, 0);
         QVERIFY(first.out.startsWith(u"L'horloge, donne n° 5 : "_s));
         QCOMPARE(autoplay(chance).out, first.out);
@@ -130,7 +121,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        const Run run = autoplay(arguments);
+        const ToolRun run = autoplay(arguments);
         QCOMPARE(run.status, 2);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.section(u'\n', 0, 0), u"autoplay : "_s + message);
