@@ -39,7 +39,19 @@ constexpr Links makeParents()
     return links;
 }
 
+// Each place's image in the pyramid seen in a mirror.
+constexpr std::array<std::int8_t, PyramideModel::Places> makeMirror()
+{
+    std::array<std::int8_t, PyramideModel::Places> mirror{};
+    for (int row = 0; row < PyramideModel::Rows; ++row) {
+        for (int k = 0; k <= row; ++k)
+            mirror[std::size_t(firstOfRow(row) + k)] = std::int8_t(firstOfRow(row) + row - k);
+    }
+    return mirror;
+}
+
 constexpr Links Coverers = makeCoverers();
+constexpr std::array<std::int8_t, PyramideModel::Places> Mirror = makeMirror();
 constexpr Links Parents = makeParents();
 
 } // namespace
@@ -321,14 +333,25 @@ void PyramideModel::play(const Move &move)
     endCheck();
 }
 
+PyramideModel::Key PyramideModel::packed(bool mirrored) const
+{
+    KeyWriter<3> writer;
+    for (int place = 0; place < Places; ++place)
+        writer.put(m_value[std::size_t(mirrored ? Mirror[std::size_t(place)] : place)], 4);
+    writer.put(std::uint64_t(m_next), 5);
+    writer.put(m_turned ? 1 : 0, 1);
+    const int selected =
+        m_selected != None && mirrored ? Mirror[std::size_t(m_selected)] : m_selected;
+    writer.put(std::uint64_t(selected + 1), 6);
+    return writer.key();
+}
+
 PyramideModel::Key PyramideModel::key() const
 {
-    // No mirror images merged: a dealt pyramid is hardly ever symmetric, so a position and its
-    // mirror image seldom both arise, and one pass over the bytes is half the cost.
-    std::array<std::uint8_t, Places + 3> bytes{};
-    std::copy(m_value.begin(), m_value.end(), bytes.begin());
-    bytes[Places] = std::uint8_t(m_next);
-    bytes[Places + 1] = std::uint8_t((m_turned ? 1 : 0) | (m_over ? 2 : 0));
-    bytes[Places + 2] = std::uint8_t(m_selected);
-    return ByteKey::of(bytes, bytes.size());
+    // The rules are the same seen in a mirror, so a position and its mirror image have the same
+    // future, move for mirrored move: they share the smaller of their two keys. Whether the game
+    // is over follows from the places and the stock, so it is left out.
+    const Key plain = packed(false);
+    const Key image = packed(true);
+    return image.words < plain.words ? image : plain;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
 #include <cstdint>
@@ -34,8 +34,9 @@ public:
         std::int8_t to = None;
         bool operator==(const Move &) const = default;
     };
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    // 36 values of 4 bits, the stock's next card (5 bits), turned (1 bit), the selection (6 bits).
+    using Key = PackedKey<3>;
+    using KeyHash = Key::Hash;
 
     // places: each place's value or Empty; stock: the values of all 16 stock cards, top first,
     // of which the first next have left; false when something is out of range or a card rests
@@ -80,6 +81,7 @@ private:
     bool removalPossible() const;
     bool uncoversCard(int place) const;
     void endCheck();
+    Key packed(bool mirrored) const;
 
     std::array<std::uint8_t, Places> m_value{};
     std::array<std::uint8_t, StockCards> m_stock{};

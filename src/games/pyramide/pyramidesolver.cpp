@@ -2,7 +2,7 @@
 #include "games/pyramide/pyramidesolver.h"
 
 #include "games/pyramide/pyramiderules.h"
-#include "games/pyramide/pyramidesearch.h"
+#include "solver/search/depthfirst.h"
 
 #include <set>
 
@@ -99,8 +99,9 @@ public:
             Model start = m_position->model;
             start.setNarrow(pass.shifts);
             start.setOrder(pass.order);
-            result = SolvePyramide(start, cancel,
-                                   {.nodes = pass.nodes, .tableEntries = std::size_t(pass.nodes)});
+            Search::DepthFirst<Model> search(
+                cancel, {.nodes = pass.nodes, .tableEntries = std::size_t(pass.nodes)});
+            result = search.solve(start);
             nodes += result.nodes;
             if (result.outcome == Search::Outcome::Won || cancel.load())
                 break;
