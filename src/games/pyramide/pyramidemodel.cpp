@@ -291,6 +291,11 @@ void PyramideModel::endCheck()
 
 void PyramideModel::play(const Move &move)
 {
+    const auto valueAt = [this](std::int8_t place) {
+        return place == None ? Empty : m_value[std::size_t(place)];
+    };
+    m_before.push_back({valueAt(move.from), valueAt(move.to), m_next, m_selected,
+                        std::int8_t(m_shifts), std::uint8_t(m_cleared), m_turned, m_over});
     switch (move.kind) {
     case Move::Turn:
         if (m_stock[std::size_t(m_next)] != KingValue) {
@@ -331,6 +336,25 @@ void PyramideModel::play(const Move &move)
     m_shifts = 0;
     m_selected = None;
     endCheck();
+}
+
+// A won position ends the search, so no move that wins is taken back: the places it emptied need
+// not be restored.
+void PyramideModel::undo(const Move &move)
+{
+    const Before &before = m_before.back();
+    if (move.from != None)
+        m_value[std::size_t(move.from)] = before.from;
+    if (move.to != None)
+        m_value[std::size_t(move.to)] = before.to;
+    m_next = before.next;
+    m_selected = before.selected;
+    m_shifts = before.shifts;
+    m_cleared = before.cleared;
+    m_turned = before.turned;
+    m_over = before.over;
+    m_won = false;
+    m_before.pop_back();
 }
 
 PyramideModel::Key PyramideModel::packed(bool mirrored) const

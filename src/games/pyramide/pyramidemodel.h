@@ -4,6 +4,7 @@
 #include "solver/search/packedkey.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -50,6 +51,9 @@ public:
     // The moves the search tries, a subset of legal() that keeps every win (reasons inline).
     void moves(std::vector<Move> &out) const;
     void play(const Move &move);
+    // Takes back the last move played: the search keeps one position instead of a copy for each
+    // of the thousands of positions its path can hold.
+    void undo(const Move &move);
     bool won() const { return m_won; }
     bool over() const { return m_over; }
     int progress() const { return m_cleared; }
@@ -94,4 +98,16 @@ private:
     std::int8_t m_narrow = 0;
     std::uint64_t m_order = 0;
     int m_shifts = 0; // shifts since the last other move
+    // What each move played changed, to take it back.
+    struct Before {
+        std::uint8_t from;
+        std::uint8_t to;
+        std::int8_t next;
+        std::int8_t selected;
+        std::int8_t shifts;
+        std::uint8_t cleared;
+        bool turned;
+        bool over;
+    };
+    std::vector<Before> m_before;
 };
