@@ -158,26 +158,39 @@ void PyramideModel::addRemovals(std::vector<Move> &out) const
 
 void PyramideModel::addDrops(std::vector<Move> &out, bool reduced) const
 {
+    std::array<std::int8_t, Places> holes{};
+    int holeCount = 0;
+    for (int hole = 0; hole < Places; ++hole) {
+        if (isHole(hole))
+            holes[std::size_t(holeCount++)] = std::int8_t(hole);
+    }
+    // A hole under the card moving stops being one once it has gone.
+    const auto addShifts = [&](int from) {
+        const auto &below = Coverers[std::size_t(from)];
+        for (int i = 0; i < holeCount; ++i) {
+            const std::int8_t hole = holes[std::size_t(i)];
+            if (hole != below[0] && hole != below[1])
+                out.push_back({Move::Shift, std::int8_t(from), hole});
+        }
+    };
     // A shift that uncovers a card first, then the stock card's drops, then the other shifts.
-    std::vector<Move> later;
-    for (int from = Places - 1; from >= 0 && !(reduced && m_shifts >= m_narrow); --from) {
+    const bool shifts = !(reduced && m_shifts >= m_narrow);
+    std::array<bool, Places> uncovers{};
+    for (int from = Places - 1; from >= 0 && shifts; --from) {
         if (!isFree(from))
             continue;
-        const bool uncovers = uncoversCard(from);
-        for (int hole = 0; hole < Places; ++hole) {
-            if (isHole(hole, from))
-                (uncovers ? out : later)
-                    .push_back({Move::Shift, std::int8_t(from), std::int8_t(hole)});
-        }
+        uncovers[std::size_t(from)] = uncoversCard(from);
+        if (uncovers[std::size_t(from)])
+            addShifts(from);
     }
     if (m_turned) {
-        for (int hole = 0; hole < Places; ++hole) {
-            if (isHole(hole))
-                out.push_back({Move::Place, None, std::int8_t(hole)});
-        }
+        for (int i = 0; i < holeCount; ++i)
+            out.push_back({Move::Place, None, holes[std::size_t(i)]});
     }
-    if (!reduced)
-        out.insert(out.end(), later.begin(), later.end());
+    for (int from = Places - 1; from >= 0 && shifts && !reduced; --from) {
+        if (!uncovers[std::size_t(from)] && isFree(from))
+            addShifts(from);
+    }
 }
 
 // Whether emptying a place leaves one of its parents free.
@@ -359,15 +372,19 @@ void PyramideModel::undo(const Move &move)
 
 PyramideModel::Key PyramideModel::packed(bool mirrored) const
 {
-    KeyWriter<3> writer;
-    for (int place = 0; place < Places; ++place)
-        writer.put(m_value[std::size_t(mirrored ? Mirror[std::size_t(place)] : place)], 4);
-    writer.put(std::uint64_t(m_next), 5);
-    writer.put(m_turned ? 1 : 0, 1);
+    // Sixteen places of 4 bits to a word; the stock and the selection after the last place.
+    Key key;
+    for (int place = 0; place < Places; ++place) {
+        const int from = mirrored ? Mirror[std::size_t(place)] : place;
+        key.words[std::size_t(place / 16)] |= std::uint64_t(m_value[std::size_t(from)])
+                                              << (4 * (place % 16));
+    }
     const int selected =
         m_selected != None && mirrored ? Mirror[std::size_t(m_selected)] : m_selected;
-    writer.put(std::uint64_t(selected + 1), 6);
-    return writer.key();
+    key.words[2] |= (std::uint64_t(m_next) | std::uint64_t(m_turned ? 1 : 0) << 5 |
+                     std::uint64_t(selected + 1) << 6)
+                    << (4 * (Places % 16));
+    return key;
 }
 
 PyramideModel::Key PyramideModel::key() const
