@@ -39,7 +39,19 @@ constexpr Links makeParents()
     return links;
 }
 
+// Each place's image in the pyramid seen in a mirror.
+constexpr std::array<std::int8_t, PyramideModel::Places> makeMirror()
+{
+    std::array<std::int8_t, PyramideModel::Places> mirror{};
+    for (int row = 0; row < PyramideModel::Rows; ++row) {
+        for (int k = 0; k <= row; ++k)
+            mirror[std::size_t(firstOfRow(row) + k)] = std::int8_t(firstOfRow(row) + row - k);
+    }
+    return mirror;
+}
+
 constexpr Links Coverers = makeCoverers();
+constexpr std::array<std::int8_t, PyramideModel::Places> Mirror = makeMirror();
 constexpr Links Parents = makeParents();
 
 } // namespace
@@ -146,26 +158,39 @@ void PyramideModel::addRemovals(std::vector<Move> &out) const
 
 void PyramideModel::addDrops(std::vector<Move> &out, bool reduced) const
 {
+    std::array<std::int8_t, Places> holes{};
+    int holeCount = 0;
+    for (int hole = 0; hole < Places; ++hole) {
+        if (isHole(hole))
+            holes[std::size_t(holeCount++)] = std::int8_t(hole);
+    }
+    // A hole under the card moving stops being one once it has gone.
+    const auto addShifts = [&](int from) {
+        const auto &below = Coverers[std::size_t(from)];
+        for (int i = 0; i < holeCount; ++i) {
+            const std::int8_t hole = holes[std::size_t(i)];
+            if (hole != below[0] && hole != below[1])
+                out.push_back({Move::Shift, std::int8_t(from), hole});
+        }
+    };
     // A shift that uncovers a card first, then the stock card's drops, then the other shifts.
-    std::vector<Move> later;
-    for (int from = Places - 1; from >= 0 && !(reduced && m_shifts >= m_narrow); --from) {
+    const bool shifts = !(reduced && m_shifts >= m_narrow);
+    std::array<bool, Places> uncovers{};
+    for (int from = Places - 1; from >= 0 && shifts; --from) {
         if (!isFree(from))
             continue;
-        const bool uncovers = uncoversCard(from);
-        for (int hole = 0; hole < Places; ++hole) {
-            if (isHole(hole, from))
-                (uncovers ? out : later)
-                    .push_back({Move::Shift, std::int8_t(from), std::int8_t(hole)});
-        }
+        uncovers[std::size_t(from)] = uncoversCard(from);
+        if (uncovers[std::size_t(from)])
+            addShifts(from);
     }
     if (m_turned) {
-        for (int hole = 0; hole < Places; ++hole) {
-            if (isHole(hole))
-                out.push_back({Move::Place, None, std::int8_t(hole)});
-        }
+        for (int i = 0; i < holeCount; ++i)
+            out.push_back({Move::Place, None, holes[std::size_t(i)]});
     }
-    if (!reduced)
-        out.insert(out.end(), later.begin(), later.end());
+    for (int from = Places - 1; from >= 0 && shifts && !reduced; --from) {
+        if (!uncovers[std::size_t(from)] && isFree(from))
+            addShifts(from);
+    }
 }
 
 // Whether emptying a place leaves one of its parents free.
@@ -279,6 +304,11 @@ void PyramideModel::endCheck()
 
 void PyramideModel::play(const Move &move)
 {
+    const auto valueAt = [this](std::int8_t place) {
+        return place == None ? Empty : m_value[std::size_t(place)];
+    };
+    m_before.push_back({valueAt(move.from), valueAt(move.to), m_next, m_selected,
+                        std::int8_t(m_shifts), std::uint8_t(m_cleared), m_turned, m_over});
     switch (move.kind) {
     case Move::Turn:
         if (m_stock[std::size_t(m_next)] != KingValue) {
@@ -321,14 +351,48 @@ void PyramideModel::play(const Move &move)
     endCheck();
 }
 
+// A won position ends the search, so no move that wins is taken back: the places it emptied need
+// not be restored.
+void PyramideModel::undo(const Move &move)
+{
+    const Before &before = m_before.back();
+    if (move.from != None)
+        m_value[std::size_t(move.from)] = before.from;
+    if (move.to != None)
+        m_value[std::size_t(move.to)] = before.to;
+    m_next = before.next;
+    m_selected = before.selected;
+    m_shifts = before.shifts;
+    m_cleared = before.cleared;
+    m_turned = before.turned;
+    m_over = before.over;
+    m_won = false;
+    m_before.pop_back();
+}
+
+PyramideModel::Key PyramideModel::packed(bool mirrored) const
+{
+    // Sixteen places of 4 bits to a word; the stock and the selection after the last place.
+    Key key;
+    for (int place = 0; place < Places; ++place) {
+        const int from = mirrored ? Mirror[std::size_t(place)] : place;
+        key.words[std::size_t(place / 16)] |= std::uint64_t(m_value[std::size_t(from)])
+                                              << (4 * (place % 16));
+    }
+    const int selected =
+        m_selected != None && mirrored ? Mirror[std::size_t(m_selected)] : m_selected;
+    key.words[2] |= (std::uint64_t(m_next) | std::uint64_t(m_turned ? 1 : 0) << 5 |
+                     std::uint64_t(selected + 1) << 6)
+                    << (4 * (Places % 16));
+    return key;
+}
+
 PyramideModel::Key PyramideModel::key() const
 {
-    // No mirror images merged: a dealt pyramid is hardly ever symmetric, so a position and its
-    // mirror image seldom both arise, and one pass over the bytes is half the cost.
-    std::array<std::uint8_t, Places + 3> bytes{};
-    std::copy(m_value.begin(), m_value.end(), bytes.begin());
-    bytes[Places] = std::uint8_t(m_next);
-    bytes[Places + 1] = std::uint8_t((m_turned ? 1 : 0) | (m_over ? 2 : 0));
-    bytes[Places + 2] = std::uint8_t(m_selected);
-    return ByteKey::of(bytes, bytes.size());
+    // The rules are the same seen in a mirror, so a position and its mirror image have the same
+    // future, move for mirrored move: they share the smaller of their two keys. Whether the game
+    // is over follows from the places and the stock, so it is left out.
+    const Key plain = packed(false);
+    const Key image = packed(true);
+    return image.words < plain.words ? image : plain;
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solver/search/bytekey.h"
+#include "solver/search/packedkey.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -34,8 +35,9 @@ public:
         std::int8_t to = None;
         bool operator==(const Move &) const = default;
     };
-    using Key = ByteKey;
-    using KeyHash = ByteKey::Hash;
+    // 36 values of 4 bits, the stock's next card (5 bits), turned (1 bit), the selection (6 bits).
+    using Key = PackedKey<3>;
+    using KeyHash = Key::Hash;
 
     // places: each place's value or Empty; stock: the values of all 16 stock cards, top first,
     // of which the first next have left; false when something is out of range or a card rests
@@ -49,6 +51,9 @@ public:
     // The moves the search tries, a subset of legal() that keeps every win (reasons inline).
     void moves(std::vector<Move> &out) const;
     void play(const Move &move);
+    // Takes back the last move played: the search keeps one position instead of a copy for each
+    // of the thousands of positions its path can hold.
+    void undo(const Move &move);
     bool won() const { return m_won; }
     bool over() const { return m_over; }
     int progress() const { return m_cleared; }
@@ -80,6 +85,7 @@ private:
     bool removalPossible() const;
     bool uncoversCard(int place) const;
     void endCheck();
+    Key packed(bool mirrored) const;
 
     std::array<std::uint8_t, Places> m_value{};
     std::array<std::uint8_t, StockCards> m_stock{};
@@ -92,4 +98,16 @@ private:
     std::int8_t m_narrow = 0;
     std::uint64_t m_order = 0;
     int m_shifts = 0; // shifts since the last other move
+    // What each move played changed, to take it back.
+    struct Before {
+        std::uint8_t from;
+        std::uint8_t to;
+        std::int8_t next;
+        std::int8_t selected;
+        std::int8_t shifts;
+        std::uint8_t cleared;
+        bool turned;
+        bool over;
+    };
+    std::vector<Before> m_before;
 };

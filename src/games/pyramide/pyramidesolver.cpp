@@ -2,8 +2,9 @@
 #include "games/pyramide/pyramidesolver.h"
 
 #include "games/pyramide/pyramiderules.h"
-#include "games/pyramide/pyramidesearch.h"
+#include "solver/search/depthfirst.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -15,12 +16,18 @@ using Move = PyramideModel::Move;
 constexpr int FirstStockCarte = Rules::Places;
 
 // One search of a deal: its width (see PyramideModel::setNarrow), its order of drops and its
-// budget, which also bounds its table (a full table stops a search).
+// budget.
 struct Pass {
     int shifts;
     std::uint64_t order;
     std::int64_t nodes;
 };
+
+// The most keys a search's table holds: 2^18 keys of 24 bytes in 2^19 slots (12 MiB, 18 while it
+// grows to them). The last search's path of moves into holes can run a hundred thousand
+// positions deep and take as much again; past the table, the search keeps positions while on
+// its path only, so it stays exact and within its budget, only slower.
+constexpr std::size_t MostKeys = std::size_t(1) << 18;
 
 // The narrow searches' hardest deals are won deep in one order of the drops and near the start of
 // another: many short narrow searches, each in its own order, find more wins than a few long
@@ -99,8 +106,10 @@ public:
             Model start = m_position->model;
             start.setNarrow(pass.shifts);
             start.setOrder(pass.order);
-            result = SolvePyramide(start, cancel,
-                                   {.nodes = pass.nodes, .tableEntries = std::size_t(pass.nodes)});
+            Search::DepthFirst<Model> search(
+                cancel,
+                {.nodes = pass.nodes, .tableEntries = std::min(std::size_t(pass.nodes), MostKeys)});
+            result = search.solve(start);
             nodes += result.nodes;
             if (result.outcome == Search::Outcome::Won || cancel.load())
                 break;

@@ -2,8 +2,8 @@
 #include "catalog/gamecatalog.h"
 #include "games/fakehost.h"
 #include "games/pyramide/pyramiderules.h"
-#include "games/pyramide/pyramidesearch.h"
 #include "games/pyramide/pyramidesolver.h"
+#include "solver/search/depthfirst.h"
 
 #include <QTest>
 #include <deque>
@@ -225,7 +225,8 @@ private Q_SLOTS:
             Model model = smallPosition(pick);
             model.setOrder(std::uint64_t(round % 3));
             const std::atomic<bool> cancel{false};
-            const Search::Outcome outcome = SolvePyramide(model, cancel).outcome;
+            const Search::Outcome outcome =
+                Search::DepthFirst<Model>(cancel, {}).solve(model).outcome;
             QVERIFY(outcome != Search::Outcome::Unknown);
             QCOMPARE(outcome == Search::Outcome::Won, reachesAWin(model));
             ++(outcome == Search::Outcome::Won ? won : lost);
