@@ -70,6 +70,9 @@ public:
     void play(const Move &move);
     // Takes back move, the last one played.
     void undo(const Move &move);
+    // Which order moves() tries moves in: 0 the plain one, each other value another one, shuffled
+    // among moves of about the same promise. No part of the position: the key ignores it.
+    void setOrder(std::uint32_t order) { m_order = order; }
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
     // Equal for positions with the same future: the columns sorted, the reserve as a set. Keys
@@ -97,6 +100,7 @@ private:
     bool toFoundation(std::uint8_t card) const;
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
+    int orderBias(const Move &move) const;
     int columnOutlook(int column) const;
     // How many cards at the head of a column are the start of a column as set, in their order.
     int kept(int column) const;
@@ -116,4 +120,5 @@ private:
     std::array<std::uint8_t, 52> m_origin{};
     // The cards the reserve held when set, NoCard past them.
     std::array<std::uint8_t, ReserveSize> m_firstReserve{};
+    std::uint32_t m_order = 0;
 };

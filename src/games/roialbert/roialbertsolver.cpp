@@ -121,9 +121,16 @@ std::vector<Move> shortened(const Model &start, const std::vector<Move> &line)
 
 // 32-byte keys: 32 MiB of table once full, 48 while it last grows.
 constexpr std::size_t TableEntries = std::size_t(1) << 19;
-// About four in a thousand deals outgrow the table and would then take minutes: past this many
-// positions (a few seconds) the answer is Unknown rather than a window searching on and on.
-constexpr std::int64_t NodeBudget = 1'200'000;
+// A few deals in a thousand outgrow the table in the plain order and would then take minutes,
+// yet are won in a few thousand positions in another order. So the plain order runs first, then
+// others, each with its number of positions; a pass that ends within it is exact, whichever its
+// order. Past the last one (a few seconds in all) the answer is Unknown rather than a window
+// searching on and on.
+struct Pass {
+    std::uint32_t order;
+    std::int64_t nodes;
+};
+constexpr std::array<Pass, 4> Passes{{{0, 600'000}, {1, 250'000}, {2, 250'000}, {3, 250'000}}};
 
 class RoialbertTask final : public SolverTask {
 public:
@@ -135,9 +142,19 @@ public:
     {
         if (!m_model)
             return {};
-        Search::DepthFirst<Model> search(cancel,
-                                         {.nodes = NodeBudget, .tableEntries = TableEntries});
-        auto result = search.solve(*m_model);
+        Search::Result<Move> result;
+        std::int64_t nodes = 0;
+        for (const Pass &pass : Passes) {
+            Model model = *m_model;
+            model.setOrder(pass.order);
+            Search::DepthFirst<Model> search(cancel,
+                                             {.nodes = pass.nodes, .tableEntries = TableEntries});
+            result = search.solve(model);
+            nodes += result.nodes;
+            if (result.outcome != Search::Outcome::Unknown || cancel.load())
+                break;
+        }
+        result.nodes = nodes;
         if (result.outcome != Search::Outcome::Unknown)
             result.line = shortened(*m_model, result.line);
         Model position = *m_model;
