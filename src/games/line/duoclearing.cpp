@@ -6,6 +6,7 @@
 #include "solver/search/packedkey.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -64,7 +65,7 @@ public:
     int progress() const { return Most - size(); }
     Key key() const { return {{m_left | std::uint64_t(m_floor) << Most}}; }
 
-    int size() const { return __builtin_popcountll(m_left); }
+    int size() const { return std::popcount(m_left); }
 
 private:
     DuoTails *m_tails;
@@ -110,7 +111,7 @@ void DuoModel::moves(std::vector<Move> &out) const
     std::array<std::uint8_t, Most> places{};
     int size = 0;
     for (std::uint64_t rest = m_left; rest != 0; rest &= rest - 1)
-        places[std::size_t(size++)] = std::uint8_t(__builtin_ctzll(rest));
+        places[std::size_t(size++)] = std::uint8_t(std::countr_zero(rest));
     const auto card = [&](int at) { return m_tails->card(places[std::size_t(at)]); };
     // Every card but the last two needs, to leave, an alike card at least two places after it
     // now: cards only ever leave, so without one it never goes.
@@ -132,7 +133,7 @@ void DuoModel::moves(std::vector<Move> &out) const
     if (size > ShortLine) {
         const int from = (places[0] / EndStep + 1) * EndStep;
         const std::uint64_t end = from >= Most ? 0 : m_left & ~((std::uint64_t(1) << from) - 1);
-        if (__builtin_popcountll(end) > 2 && !m_tails->clearable(end))
+        if (std::popcount(end) > 2 && !m_tails->clearable(end))
             return;
     }
     if (size > 2 && Alike(card(0), card(2))) {
@@ -156,8 +157,8 @@ void DuoModel::play(Move move)
     m_left &= ~bit;
     std::uint64_t before = m_left & (bit - 1);
     if (before != 0)
-        before &= ~(std::uint64_t(1) << (63 - __builtin_clzll(before)));
-    m_floor = before == 0 ? 0 : std::uint8_t(63 - __builtin_clzll(before));
+        before &= ~(std::uint64_t(1) << (std::bit_width(before) - 1));
+    m_floor = before == 0 ? 0 : std::uint8_t(std::bit_width(before) - 1);
 }
 
 DuoTails::DuoTails(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel)
