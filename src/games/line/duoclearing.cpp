@@ -35,6 +35,7 @@ public:
     struct Move {
         std::uint8_t card;  // the card that leaves, by its place in the line as it started
         std::uint8_t floor; // the floor before it left, for undo
+        bool later = false; // the first card set aside, to leave once the rest is cleared
     };
     using Key = PackedKey<1>;
     using KeyHash = Key::Hash;
@@ -45,6 +46,12 @@ public:
     //
     // When the first card may leave, it alone: no card looks at it, so its going changes no other
     // card's chances, and it must go some time.
+    //
+    // When it cannot but is alike the last card, or alike the next to last in a line of four or
+    // more, it is set aside, alone, and the rest searched as a line of its own: the line is won
+    // exactly when the rest is. Nothing looks at it, so the rest is cleared with it as without
+    // it; then it leaves with only the last two cards after it (alike the last), or just before
+    // the rest's last removal, that card and the last two after it (alike the next to last).
     //
     // Otherwise only the cards from the floor on: the card two places before the last card that
     // left, by its first place. Two cards that may both leave can go in either order to the same
@@ -140,6 +147,10 @@ void DuoModel::moves(std::vector<Move> &out) const
         out.push_back({places[0], m_floor});
         return;
     }
+    if (size >= 4 && (Alike(card(0), card(size - 1)) || Alike(card(0), card(size - 2)))) {
+        out.push_back({places[0], m_floor, true});
+        return;
+    }
     for (int at = 0; at + 2 < size; ++at) {
         if (places[std::size_t(at)] >= m_floor && Alike(card(at), card(at + 2)))
             out.push_back({places[std::size_t(at)], m_floor});
@@ -155,6 +166,11 @@ void DuoModel::play(Move move)
 {
     const std::uint64_t bit = std::uint64_t(1) << move.card;
     m_left &= ~bit;
+    // The rest is a line of its own, searched from its start.
+    if (move.later) {
+        m_floor = 0;
+        return;
+    }
     std::uint64_t before = m_left & (bit - 1);
     if (before != 0)
         before &= ~(std::uint64_t(1) << (std::bit_width(before) - 1));
@@ -184,6 +200,24 @@ bool DuoTails::clearable(std::uint64_t left)
     const bool won = result.outcome == Search::Outcome::Won;
     (won ? m_won : m_lost).insert(left, 0);
     return won;
+}
+
+// The search's line as removals played in turn: a card set aside leaves after the rest of the
+// line is cleared, or just before its last removal when it is only alike the next to last card.
+// Those set aside last go first, the line after each being the rest's.
+std::vector<std::uint8_t> playedLine(const std::vector<DuoModel::Move> &line,
+                                     const std::vector<std::uint8_t> &cards, bool won)
+{
+    std::vector<std::uint8_t> played;
+    for (auto move = line.rbegin(); move != line.rend(); ++move) {
+        if (!move->later)
+            played.insert(played.begin(), move->card);
+        else if (won && Alike(cards[move->card], cards.back()))
+            played.push_back(move->card);
+        else if (won)
+            played.insert(played.end() - 1, move->card);
+    }
+    return played;
 }
 
 // A lost line's moves when the search proved it lost before going far: each time the first card
@@ -222,9 +256,9 @@ LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<
         return clearing;
     clearing.outcome = result.outcome == Search::Outcome::Won ? LineClearing::Outcome::Won
                                                               : LineClearing::Outcome::Lost;
-    std::vector<std::uint8_t> line;
-    for (const DuoModel::Move &move : result.line)
-        line.push_back(move.card);
+    // A lost line keeps the cards set aside: the removals after them stay legal without theirs.
+    std::vector<std::uint8_t> line =
+        playedLine(result.line, cards, clearing.outcome == LineClearing::Outcome::Won);
     if (clearing.outcome == LineClearing::Outcome::Lost) {
         std::vector<std::uint8_t> greedy = greedyLine(cards);
         if (greedy.size() > line.size())
