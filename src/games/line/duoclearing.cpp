@@ -6,6 +6,7 @@
 #include "solver/search/packedkey.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -34,6 +35,7 @@ public:
     struct Move {
         std::uint8_t card;  // the card that leaves, by its place in the line as it started
         std::uint8_t floor; // the floor before it left, for undo
+        bool later = false; // the first card set aside, to leave once the rest is cleared
     };
     using Key = PackedKey<1>;
     using KeyHash = Key::Hash;
@@ -44,6 +46,12 @@ public:
     //
     // When the first card may leave, it alone: no card looks at it, so its going changes no other
     // card's chances, and it must go some time.
+    //
+    // When it cannot but is alike the last card, or alike the next to last in a line of four or
+    // more, it is set aside, alone, and the rest searched as a line of its own: the line is won
+    // exactly when the rest is. Nothing looks at it, so the rest is cleared with it as without
+    // it; then it leaves with only the last two cards after it (alike the last), or just before
+    // the rest's last removal, that card and the last two after it (alike the next to last).
     //
     // Otherwise only the cards from the floor on: the card two places before the last card that
     // left, by its first place. Two cards that may both leave can go in either order to the same
@@ -64,7 +72,7 @@ public:
     int progress() const { return Most - size(); }
     Key key() const { return {{m_left | std::uint64_t(m_floor) << Most}}; }
 
-    int size() const { return __builtin_popcountll(m_left); }
+    int size() const { return std::popcount(m_left); }
 
 private:
     DuoTails *m_tails;
@@ -110,7 +118,7 @@ void DuoModel::moves(std::vector<Move> &out) const
     std::array<std::uint8_t, Most> places{};
     int size = 0;
     for (std::uint64_t rest = m_left; rest != 0; rest &= rest - 1)
-        places[std::size_t(size++)] = std::uint8_t(__builtin_ctzll(rest));
+        places[std::size_t(size++)] = std::uint8_t(std::countr_zero(rest));
     const auto card = [&](int at) { return m_tails->card(places[std::size_t(at)]); };
     // Every card but the last two needs, to leave, an alike card at least two places after it
     // now: cards only ever leave, so without one it never goes.
@@ -132,11 +140,15 @@ void DuoModel::moves(std::vector<Move> &out) const
     if (size > ShortLine) {
         const int from = (places[0] / EndStep + 1) * EndStep;
         const std::uint64_t end = from >= Most ? 0 : m_left & ~((std::uint64_t(1) << from) - 1);
-        if (__builtin_popcountll(end) > 2 && !m_tails->clearable(end))
+        if (std::popcount(end) > 2 && !m_tails->clearable(end))
             return;
     }
     if (size > 2 && Alike(card(0), card(2))) {
         out.push_back({places[0], m_floor});
+        return;
+    }
+    if (size >= 4 && (Alike(card(0), card(size - 1)) || Alike(card(0), card(size - 2)))) {
+        out.push_back({places[0], m_floor, true});
         return;
     }
     for (int at = 0; at + 2 < size; ++at) {
@@ -154,10 +166,15 @@ void DuoModel::play(Move move)
 {
     const std::uint64_t bit = std::uint64_t(1) << move.card;
     m_left &= ~bit;
+    // The rest is a line of its own, searched from its start.
+    if (move.later) {
+        m_floor = 0;
+        return;
+    }
     std::uint64_t before = m_left & (bit - 1);
     if (before != 0)
-        before &= ~(std::uint64_t(1) << (63 - __builtin_clzll(before)));
-    m_floor = before == 0 ? 0 : std::uint8_t(63 - __builtin_clzll(before));
+        before &= ~(std::uint64_t(1) << (std::bit_width(before) - 1));
+    m_floor = before == 0 ? 0 : std::uint8_t(std::bit_width(before) - 1);
 }
 
 DuoTails::DuoTails(const std::vector<std::uint8_t> &cards, const std::atomic<bool> &cancel)
@@ -183,6 +200,24 @@ bool DuoTails::clearable(std::uint64_t left)
     const bool won = result.outcome == Search::Outcome::Won;
     (won ? m_won : m_lost).insert(left, 0);
     return won;
+}
+
+// The search's line as removals played in turn: a card set aside leaves after the rest of the
+// line is cleared, or just before its last removal when it is only alike the next to last card.
+// Those set aside last go first, the line after each being the rest's.
+std::vector<std::uint8_t> playedLine(const std::vector<DuoModel::Move> &line,
+                                     const std::vector<std::uint8_t> &cards, bool won)
+{
+    std::vector<std::uint8_t> played;
+    for (auto move = line.rbegin(); move != line.rend(); ++move) {
+        if (!move->later)
+            played.insert(played.begin(), move->card);
+        else if (won && Alike(cards[move->card], cards.back()))
+            played.push_back(move->card);
+        else if (won)
+            played.insert(played.end() - 1, move->card);
+    }
+    return played;
 }
 
 // A lost line's moves when the search proved it lost before going far: each time the first card
@@ -221,9 +256,9 @@ LineClearing ClearDuo(const std::vector<std::uint8_t> &cards, const std::atomic<
         return clearing;
     clearing.outcome = result.outcome == Search::Outcome::Won ? LineClearing::Outcome::Won
                                                               : LineClearing::Outcome::Lost;
-    std::vector<std::uint8_t> line;
-    for (const DuoModel::Move &move : result.line)
-        line.push_back(move.card);
+    // A lost line keeps the cards set aside: the removals after them stay legal without theirs.
+    std::vector<std::uint8_t> line =
+        playedLine(result.line, cards, clearing.outcome == LineClearing::Outcome::Won);
     if (clearing.outcome == LineClearing::Outcome::Lost) {
         std::vector<std::uint8_t> greedy = greedyLine(cards);
         if (greedy.size() > line.size())
