@@ -113,6 +113,8 @@ std::vector<std::uint8_t> buildGroup(const Group &goal, const std::atomic<bool> 
     }
     std::vector<std::uint8_t> table(Database::Placings, Unseen);
     for (std::uint32_t state = 0; state < States; ++state) {
+        if (state % CancelCheck == 0 && cancel.load(std::memory_order_relaxed))
+            return {};
         std::uint8_t &best = table[state & PlacingMask];
         best = std::min(best, cost[state]);
     }
