@@ -15,8 +15,8 @@
 // that can be solved. The fifteen tiles split into three groups of five; for every placing of a
 // group's tiles the table holds the fewest slides of those tiles alone that bring them home,
 // whatever the other tiles do. A slide moves one tile, so the three figures add up to a lower
-// bound of the slides left. Several splits are kept (one the other's mirror across the main
-// diagonal), and the largest of their bounds is used.
+// bound of the slides left. Four splits are kept, two made of blocks of the grid and their
+// mirrors across the main diagonal, and the largest of their bounds is used.
 class PatternDatabase {
 public:
     static constexpr int Splits = 4;
