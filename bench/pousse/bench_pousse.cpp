@@ -5,7 +5,7 @@
 // First it stops the databases' build five times, 300 ms in, and times how long the build takes
 // to give way. Prints the build time, the median, 90th and 99th percentile and the longest solve,
 // in wall clock and in CPU time of the thread (which leaves out other processes on a busy machine),
-// the nodes, the lengths, and the peak resident memory.
+// the nodes, the lengths, the tables' size and the peak resident memory.
 
 #include "catalog/gamecatalog.h"
 #include "games/gamehost.h"
@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     const double buildStarted = threadMs();
-    PatternDatabase::instance();
+    const std::size_t tableBytes = PatternDatabase::instance().bytes();
     const double buildCpuMs = threadMs() - buildStarted;
     const double buildMs = double(clock.nsecsElapsed()) / 1e6;
 
@@ -114,15 +114,17 @@ int main(int argc, char *argv[])
     std::sort(nodes.begin(), nodes.end());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("pattern databases built (the rest) in %.0f ms, CPU of the thread %.0f ms\n"
+    std::printf("pattern databases built (the rest) in %.0f ms, CPU of the thread %.0f ms, "
+                "tables %zu KiB\n"
                 "%d deals (seed %u): solve median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
                 "CPU of the thread: median %.2f ms, p90 %.2f ms, p99 %.2f ms, max %.2f ms\n"
                 "nodes mean %.0f, median %.0f, p90 %.0f, p99 %.0f, max %.0f\n"
                 "moves median %.0f (min %.0f, max %.0f), not solved %d\n"
                 "peak resident memory %ld KiB\n",
-                buildMs, buildCpuMs, deals, seed, at(times, 0.5), at(times, 0.9), at(times, 0.99),
-                times.back(), at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99), cpu.back(), meanNodes,
-                at(nodes, 0.5), at(nodes, 0.9), at(nodes, 0.99), nodes.back(), at(lengths, 0.5),
-                lengths.front(), lengths.back(), unknown, usage.ru_maxrss);
+                buildMs, buildCpuMs, tableBytes / 1024, deals, seed, at(times, 0.5), at(times, 0.9),
+                at(times, 0.99), times.back(), at(cpu, 0.5), at(cpu, 0.9), at(cpu, 0.99),
+                cpu.back(), meanNodes, at(nodes, 0.5), at(nodes, 0.9), at(nodes, 0.99),
+                nodes.back(), at(lengths, 0.5), lengths.front(), lengths.back(), unknown,
+                usage.ru_maxrss);
     return 0;
 }

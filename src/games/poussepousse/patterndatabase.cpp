@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <deque>
+#include <cstdlib>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -11,86 +11,110 @@
 namespace {
 
 using namespace SlidingGrid;
+using Database = PatternDatabase;
 
-constexpr int JokerSlot = 3; // the jokers take the last two slots of their group
-constexpr int GoalHole = 14;
 constexpr std::uint8_t Unseen = std::numeric_limits<std::uint8_t>::max();
-constexpr std::uint32_t PlacingMask = PatternDatabase::Placings - 1;
-constexpr int BlankShift = PatternDatabase::GroupSize * PatternDatabase::SlotBits;
-constexpr std::uint32_t CancelCheck = 4096; // placings taken from the queue between two looks
+constexpr int HoleShift = Database::GroupSize * Database::SlotBits;
+constexpr std::uint32_t PlacingMask = Database::Placings - 1;
+constexpr std::uint32_t States = Database::Placings << Database::SlotBits;
+constexpr std::uint32_t CancelCheck = 4096; // states looked at between two looks at the flag
 
 std::mutex buildLock;
 std::atomic<const PatternDatabase *> ready{nullptr};
 
-using Slots = std::array<int, PatternDatabase::GroupSize>;
+using Group = std::array<int, Database::GroupSize>;
+using Split = std::array<Group, Database::Groups>;
 
-// The goal places of each group's slots, in each split.
-constexpr std::array<std::array<Slots, PatternDatabase::Groups>, PatternDatabase::Splits> GoalSlots{
-    {
-        {{{1, 2, 3, 6, 7}, {4, 5, 8, 9, 12}, {10, 11, 13, 0, 15}}},
-        {{{1, 4, 5, 0, 15}, {2, 3, 6, 7, 11}, {8, 9, 10, 12, 13}}},
-    }};
+// The goal places of each group's tiles, in ascending order so that a group two splits share
+// has one table. The first two splits are blocks of the grid; the last two are their mirrors
+// across the main diagonal, the jack (whose mirror place is the hole's) taking that place.
+constexpr std::array<Split, Database::Splits> SplitGroups{{
+    {{{1, 2, 3, 6, 7}, {4, 5, 8, 9, 12}, {0, 10, 11, 13, 15}}},
+    {{{0, 1, 4, 5, 15}, {2, 3, 6, 7, 11}, {8, 9, 10, 12, 13}}},
+    {{{4, 8, 9, 12, 13}, {1, 2, 3, 5, 6}, {0, 7, 10, 11, 15}}},
+    {{{0, 1, 4, 5, 15}, {8, 9, 11, 12, 13}, {2, 3, 6, 7, 10}}},
+}};
 
-Slots decode(std::uint32_t placing)
+std::array<std::array<std::int8_t, 4>, Cells> around()
 {
-    Slots places{};
-    for (int slot = 0; slot < PatternDatabase::GroupSize; ++slot)
-        places[std::size_t(slot)] = int(placing >> (PatternDatabase::SlotBits * slot)) & 15;
-    return places;
+    std::array<std::array<std::int8_t, 4>, Cells> next{};
+    for (int place = 0; place < Cells; ++place) {
+        next[std::size_t(place)].fill(-1);
+        const QList<int> beside = neighbours(place, Side, Side);
+        for (qsizetype n = 0; n < beside.size(); ++n)
+            next[std::size_t(place)][std::size_t(n)] = std::int8_t(beside[n]);
+    }
+    return next;
 }
 
 // Breadth first from the goal over the placings of one group with the hole, where sliding a tile
-// of the group costs one and any other slide nothing; then, for each placing, the least over the
-// places of the hole. Empty when cancel was raised.
-std::vector<std::uint8_t> buildGroup(const Slots &goal, bool jokers,
-                                     const std::atomic<bool> &cancel)
+// of the group costs one and any other slide nothing: each placing reached with a new cost gives
+// that cost to every place of the hole it can reach without moving the group. Level by level,
+// each level a scan of the states. Then, for each placing, the least over the places of the
+// hole. Empty when cancel was raised.
+std::vector<std::uint8_t> buildGroup(const Group &goal, const std::atomic<bool> &cancel)
 {
-    std::vector<std::uint8_t> cost(std::size_t(1) << (BlankShift + PatternDatabase::SlotBits),
-                                   Unseen);
-    std::array<QList<int>, Cells> around;
-    for (int place = 0; place < Cells; ++place)
-        around[std::size_t(place)] = neighbours(place, Side, Side);
-
-    std::deque<std::uint32_t> queue;
-    const std::uint32_t start =
-        PatternDatabase::index(goal) | (std::uint32_t(GoalHole) << BlankShift);
-    cost[start] = 0;
-    queue.push_back(start);
-    for (std::uint32_t taken = 1; !queue.empty(); ++taken) {
-        if (taken % CancelCheck == 0 && cancel.load(std::memory_order_relaxed))
-            return {};
-        const std::uint32_t at = queue.front();
-        queue.pop_front();
-        const int reached = cost[at];
-        const Slots places = decode(at & PlacingMask);
-        const int hole = int(at >> BlankShift);
-        std::array<int, Cells> slotAt;
-        slotAt.fill(-1);
-        for (int slot = 0; slot < PatternDatabase::GroupSize; ++slot)
-            slotAt[std::size_t(places[std::size_t(slot)])] = slot;
-        for (int from : around[std::size_t(hole)]) {
-            const int slot = slotAt[std::size_t(from)];
-            std::uint32_t placing = at & PlacingMask;
-            if (slot >= 0) {
-                Slots moved = places;
-                moved[std::size_t(slot)] = hole;
-                if (jokers && moved[JokerSlot] > moved[JokerSlot + 1])
-                    std::swap(moved[JokerSlot], moved[JokerSlot + 1]);
-                placing = PatternDatabase::index(moved);
+    static const auto next = around();
+    std::vector<std::uint8_t> cost(States, Unseen);
+    const auto fill = [&](std::uint32_t placing, int occupied, int hole, std::uint8_t level) {
+        std::array<int, Cells> stack{};
+        int size = 0;
+        int seen = occupied | 1 << hole;
+        stack[std::size_t(size++)] = hole;
+        while (size > 0) {
+            const int at = stack[std::size_t(--size)];
+            cost[placing | std::uint32_t(at) << HoleShift] = level;
+            for (const std::int8_t to : next[std::size_t(at)]) {
+                if (to >= 0 && (seen & 1 << to) == 0) {
+                    seen |= 1 << to;
+                    stack[std::size_t(size++)] = to;
+                }
             }
-            const std::uint32_t next = placing | (std::uint32_t(from) << BlankShift);
-            const int step = slot >= 0 ? 1 : 0;
-            if (cost[next] <= reached + step)
-                continue;
-            cost[next] = std::uint8_t(reached + step);
-            if (step == 0)
-                queue.push_front(next);
-            else
-                queue.push_back(next);
         }
+    };
+    std::uint32_t start = 0;
+    int goalOccupied = 0;
+    for (int slot = 0; slot < Database::GroupSize; ++slot) {
+        start |= std::uint32_t(goal[std::size_t(slot)]) << (Database::SlotBits * slot);
+        goalOccupied |= 1 << goal[std::size_t(slot)];
     }
-    std::vector<std::uint8_t> table(PatternDatabase::Placings, Unseen);
-    for (std::uint32_t state = 0; state < cost.size(); ++state) {
+    fill(start, goalOccupied, Database::GoalHole, 0);
+    for (int level = 0;; ++level) {
+        bool grew = false;
+        for (std::uint32_t state = 0; state < States; ++state) {
+            if (state % CancelCheck == 0 && cancel.load(std::memory_order_relaxed))
+                return {};
+            if (cost[state] != level)
+                continue;
+            const std::uint32_t placing = state & PlacingMask;
+            const int hole = int(state >> HoleShift);
+            std::array<int, Cells> slotAt;
+            slotAt.fill(-1);
+            int occupied = 0;
+            for (int slot = 0; slot < Database::GroupSize; ++slot) {
+                const int place = int(placing >> (Database::SlotBits * slot)) & 15;
+                slotAt[std::size_t(place)] = slot;
+                occupied |= 1 << place;
+            }
+            for (const std::int8_t from : next[std::size_t(hole)]) {
+                if (from < 0 || slotAt[std::size_t(from)] < 0)
+                    continue;
+                const int shift = Database::SlotBits * slotAt[std::size_t(from)];
+                const std::uint32_t moved = (placing & ~(15u << shift)) | std::uint32_t(hole)
+                                                                              << shift;
+                if (cost[moved | std::uint32_t(from) << HoleShift] != Unseen)
+                    continue;
+                fill(moved, (occupied & ~(1 << from)) | 1 << hole, from, std::uint8_t(level + 1));
+                grew = true;
+            }
+        }
+        if (!grew)
+            break;
+    }
+    std::vector<std::uint8_t> table(Database::Placings, Unseen);
+    for (std::uint32_t state = 0; state < States; ++state) {
+        if (state % CancelCheck == 0 && cancel.load(std::memory_order_relaxed))
+            return {};
         std::uint8_t &best = table[state & PlacingMask];
         best = std::min(best, cost[state]);
     }
@@ -99,52 +123,41 @@ std::vector<std::uint8_t> buildGroup(const Slots &goal, bool jokers,
 
 } // namespace
 
-// Tile by tile (the hole first, the joker last): its group and slot, as GoalSlots lays them.
-const std::array<std::array<PatternDatabase::Place, 15>, PatternDatabase::Splits>
-    PatternDatabase::Layouts{{
-        {{{-1, -1},
-          {0, 0},
-          {0, 1},
-          {0, 2},
-          {1, 0},
-          {1, 1},
-          {0, 3},
-          {0, 4},
-          {1, 2},
-          {1, 3},
-          {2, 0},
-          {2, 1},
-          {1, 4},
-          {2, 2},
-          {2, JokerSlot}}},
-        {{{-1, -1},
-          {0, 0},
-          {1, 0},
-          {1, 1},
-          {0, 1},
-          {0, 2},
-          {1, 2},
-          {1, 3},
-          {2, 0},
-          {2, 1},
-          {2, 2},
-          {1, 4},
-          {2, 3},
-          {2, 4},
-          {0, JokerSlot}}},
-    }};
+const std::array<PatternDatabase::Layout, PatternDatabase::Splits> PatternDatabase::Layouts = [] {
+    std::array<Layout, Splits> layouts{};
+    for (int split = 0; split < Splits; ++split) {
+        for (int group = 0; group < Groups; ++group) {
+            for (int slot = 0; slot < GroupSize; ++slot) {
+                const int label =
+                    SplitGroups[std::size_t(split)][std::size_t(group)][std::size_t(slot)];
+                layouts[std::size_t(split)][std::size_t(label)] = {group, SlotBits * slot};
+            }
+        }
+    }
+    return layouts;
+}();
 
 bool PatternDatabase::buildRest(const std::atomic<bool> &cancel)
 {
     for (int split = 0; split < Splits; ++split) {
         for (int group = 0; group < Groups; ++group) {
-            std::vector<std::uint8_t> &table = m_tables[std::size_t(split)][std::size_t(group)];
-            if (!table.empty())
+            const std::uint8_t *&table = m_tables[std::size_t(split)][std::size_t(group)];
+            if (table)
                 continue;
-            table = buildGroup(GoalSlots[std::size_t(split)][std::size_t(group)],
-                               group == groupOf(split, Joker), cancel);
-            if (table.empty())
+            const Group &places = SplitGroups[std::size_t(split)][std::size_t(group)];
+            for (int earlier = 0; earlier < split && !table; ++earlier) {
+                for (int other = 0; other < Groups; ++other) {
+                    if (SplitGroups[std::size_t(earlier)][std::size_t(other)] == places)
+                        table = m_tables[std::size_t(earlier)][std::size_t(other)];
+                }
+            }
+            if (table)
+                continue;
+            std::vector<std::uint8_t> built = buildGroup(places, cancel);
+            if (built.empty())
                 return false;
+            m_built.push_back(std::move(built));
+            table = m_built.back().data();
         }
     }
     return true;
@@ -176,32 +189,55 @@ const PatternDatabase &PatternDatabase::instance()
     return *instance(never);
 }
 
-std::uint32_t PatternDatabase::index(const Slots &places)
+PatternDatabase::Labels PatternDatabase::label(const Grid &cells)
 {
-    std::uint32_t placing = 0;
-    for (int slot = 0; slot < GroupSize; ++slot)
-        placing |= std::uint32_t(places[std::size_t(slot)]) << (SlotBits * slot);
-    return placing;
+    Labels labels{};
+    int hole = 0;
+    std::array<int, 2> jokers{};
+    int jokersSeen = 0;
+    for (int place = 0; place < Cells; ++place) {
+        const int tile = cells[std::size_t(place)];
+        if (tile == Hole)
+            hole = place;
+        else if (tile == Joker)
+            jokers[std::size_t(jokersSeen++)] = place;
+        labels[std::size_t(place)] = std::int8_t(tile == Hole ? GoalHole : tile);
+    }
+    labels[std::size_t(jokers[0])] = 0;
+    labels[std::size_t(jokers[1])] = Cells - 1;
+    // Every slide exchanges two places' contents, so the permutation's parity must be the
+    // parity of the slides, which is that of the hole's distance to its goal place.
+    int cycles = 0;
+    std::array<bool, Cells> seen{};
+    for (int start = 0; start < Cells; ++start) {
+        if (seen[std::size_t(start)])
+            continue;
+        ++cycles;
+        for (int at = start; !seen[std::size_t(at)]; at = labels[std::size_t(at)])
+            seen[std::size_t(at)] = true;
+    }
+    const int distance =
+        std::abs(hole % Side - GoalHole % Side) + std::abs(hole / Side - GoalHole / Side);
+    if ((Cells - cycles) % 2 != distance % 2)
+        std::swap(labels[std::size_t(jokers[0])], labels[std::size_t(jokers[1])]);
+    return labels;
 }
 
 int PatternDatabase::estimate(const Grid &cells) const
 {
+    const Labels labels = label(cells);
     int best = 0;
     for (int split = 0; split < Splits; ++split) {
-        std::array<Slots, Groups> places{};
-        int jokersSeen = 0;
+        std::array<std::uint32_t, Groups> placings{};
         for (int place = 0; place < Cells; ++place) {
-            const int tile = cells[std::size_t(place)];
-            if (tile == Hole)
-                continue;
-            int slot = slotOf(split, tile);
-            if (tile == Joker)
-                slot += jokersSeen++;
-            places[std::size_t(groupOf(split, tile))][std::size_t(slot)] = place;
+            const int tile = labels[std::size_t(place)];
+            if (tile != GoalHole)
+                placings[std::size_t(groupOf(split, tile))] |= std::uint32_t(place)
+                                                               << shiftOf(split, tile);
         }
         int total = 0;
         for (int group = 0; group < Groups; ++group)
-            total += slides(split, group, index(places[std::size_t(group)]));
+            total += table(split, group)[placings[std::size_t(group)]];
         best = std::max(best, total);
     }
     return best;

@@ -4,135 +4,160 @@
 #include "games/poussepousse/patterndatabase.h"
 
 #include <algorithm>
-#include <limits>
+#include <cstdlib>
 
 namespace {
 
 using namespace SlidingGrid;
 using Database = PatternDatabase;
 
-constexpr int Found = -1;
-constexpr int Stop = -2;
 constexpr qint64 CancelCheck = 4096; // nodes between two looks at the cancel flag
+constexpr int Splits = Database::Splits;
+constexpr int Groups = Database::Groups;
 
+struct Beside {
+    std::array<std::array<std::int8_t, 4>, Cells> places{};
+    std::array<std::int8_t, Cells> count{};
+};
+
+Beside beside()
+{
+    Beside next;
+    for (int place = 0; place < Cells; ++place) {
+        const QList<int> around = neighbours(place, Side, Side);
+        next.count[std::size_t(place)] = std::int8_t(around.size());
+        for (qsizetype n = 0; n < around.size(); ++n)
+            next.places[std::size_t(place)][std::size_t(n)] = std::int8_t(around[n]);
+    }
+    return next;
+}
+
+enum class Ended { No, Found, Stopped };
+
+// Iterative deepening on the grid with its tiles named by their goal places. The number of
+// slides left has a known parity, so the bound grows by two. Each split keeps its groups'
+// placings and figures, and a slide changes only the moved tile's group in each split.
 class Deepening {
 public:
     Deepening(const Database &db, const Grid &cells, const std::atomic<bool> &cancel)
-        : m_db(db), m_cells(cells), m_cancel(cancel)
+        : m_cells(Database::label(cells)), m_cancel(cancel)
     {
-        for (int place = 0; place < Cells; ++place)
-            m_around[std::size_t(place)] = neighbours(place, Side, Side);
-        int jokers = 0;
+        for (int split = 0; split < Splits; ++split) {
+            for (int group = 0; group < Groups; ++group)
+                m_table[std::size_t(split)][std::size_t(group)] = db.table(split, group);
+        }
         for (int place = 0; place < Cells; ++place) {
-            const int tile = cells[std::size_t(place)];
-            if (tile == Hole)
+            const int tile = m_cells[std::size_t(place)];
+            if (tile == Database::GoalHole) {
                 m_hole = place;
-            else if (tile == Joker)
-                m_jokers[std::size_t(jokers++)] = place;
-        }
-        for (int split = 0; split < Database::Splits; ++split) {
-            std::array<std::array<int, Database::GroupSize>, Database::Groups> places{};
-            int seen = 0;
-            for (int place = 0; place < Cells; ++place) {
-                const int tile = cells[std::size_t(place)];
-                if (tile == Hole)
-                    continue;
-                const int slot = Database::slotOf(split, tile) + (tile == Joker ? seen++ : 0);
-                places[std::size_t(Database::groupOf(split, tile))][std::size_t(slot)] = place;
+                continue;
             }
-            for (int group = 0; group < Database::Groups; ++group) {
-                const std::uint32_t placing = Database::index(places[std::size_t(group)]);
-                m_placing[std::size_t(split)][std::size_t(group)] = placing;
-                m_sum[std::size_t(split)] += m_db.slides(split, group, placing);
+            for (int split = 0; split < Splits; ++split)
+                m_placing[std::size_t(split)][std::size_t(Database::groupOf(split, tile))] |=
+                    std::uint32_t(place) << Database::shiftOf(split, tile);
+        }
+        for (int split = 0; split < Splits; ++split) {
+            for (int group = 0; group < Groups; ++group) {
+                const int figure = m_table[std::size_t(split)][std::size_t(group)]
+                                          [m_placing[std::size_t(split)][std::size_t(group)]];
+                m_figure[std::size_t(split)][std::size_t(group)] = figure;
+                m_sum[std::size_t(split)] += figure;
             }
         }
-        m_estimate = std::max(m_sum[0], m_sum[1]);
     }
 
     PousseSearch::Result run()
     {
         PousseSearch::Result result;
-        for (int bound = m_estimate;;) {
-            const int next = search(0, bound, -1);
+        const int start = *std::max_element(m_sum.begin(), m_sum.end());
+        const int goalHole = Database::GoalHole;
+        const int distance =
+            std::abs(m_hole % Side - goalHole % Side) + std::abs(m_hole / Side - goalHole / Side);
+        for (int bound = start + (start + distance) % 2;; bound += 2) {
+            const Ended ended = search(0, bound, -1);
             result.nodes = m_nodes;
-            if (next == Found) {
+            if (ended == Ended::Stopped)
+                return result;
+            if (ended == Ended::Found) {
                 result.outcome = PousseSearch::Result::Outcome::Solved;
-                result.slides = m_path;
+                result.slides = QList<int>(m_path.begin(), m_path.end());
                 return result;
             }
-            if (next == Stop)
-                return result;
-            bound = next;
         }
     }
 
 private:
-    // Moves the tile on `from` into the hole, and the estimate with it: only the tile's own
-    // group changes its figure.
-    void slide(int from)
+    // The moves from a grid whose figures all fit the bound; a child is left out as soon as one
+    // split's figure says it cannot.
+    Ended search(int done, int bound, int previousHole)
     {
-        const int tile = m_cells[std::size_t(from)];
-        m_cells[std::size_t(m_hole)] = qint8(tile);
-        m_cells[std::size_t(from)] = Hole;
-        if (tile == Joker)
-            (m_jokers[0] == from ? m_jokers[0] : m_jokers[1]) = m_hole;
-        for (int split = 0; split < Database::Splits; ++split) {
-            const int group = Database::groupOf(split, tile);
-            std::uint32_t &placing = m_placing[std::size_t(split)][std::size_t(group)];
-            int &sum = m_sum[std::size_t(split)];
-            sum -= m_db.slides(split, group, placing);
-            const int shift = Database::SlotBits * Database::slotOf(split, tile);
-            if (tile == Joker) {
-                const int low = std::min(m_jokers[0], m_jokers[1]);
-                const int high = std::max(m_jokers[0], m_jokers[1]);
-                placing = (placing & ((1u << shift) - 1)) | std::uint32_t(low) << shift |
-                          std::uint32_t(high) << (shift + Database::SlotBits);
-            } else {
-                placing = (placing & ~(15u << shift)) | std::uint32_t(m_hole) << shift;
-            }
-            sum += m_db.slides(split, group, placing);
-        }
-        m_estimate = std::max(m_sum[0], m_sum[1]);
-        m_hole = from;
-    }
-
-    int search(int done, int bound, int previousHole)
-    {
-        const int total = done + m_estimate;
-        if (total > bound)
-            return total;
-        if (m_estimate == 0)
-            return Found; // every tile home, so the hole too
+        if (m_sum[0] == 0)
+            return Ended::Found; // every tile home, so the hole too
         if (++m_nodes % CancelCheck == 0 && m_cancel.load(std::memory_order_relaxed))
-            return Stop;
-        int least = std::numeric_limits<int>::max();
+            return Ended::Stopped;
+        static const Beside next = beside();
         const int hole = m_hole;
-        for (int from : m_around[std::size_t(hole)]) {
+        const int room = bound - done - 1;
+        for (int n = 0; n < next.count[std::size_t(hole)]; ++n) {
+            const int from = next.places[std::size_t(hole)][std::size_t(n)];
             if (from == previousHole)
                 continue;
-            slide(from);
-            m_path.append(from);
-            const int next = search(done + 1, bound, hole);
-            if (next == Found || next == Stop)
-                return next;
-            m_path.removeLast();
-            slide(hole);
-            least = std::min(least, next);
+            const int tile = m_cells[std::size_t(from)];
+            std::array<std::uint32_t, Splits> placing{};
+            std::array<int, Splits> figure{};
+            bool fits = true;
+            for (int split = 0; split < Splits && fits; ++split) {
+                const auto s = std::size_t(split);
+                const auto group = std::size_t(Database::groupOf(split, tile));
+                const int shift = Database::shiftOf(split, tile);
+                placing[s] = (m_placing[s][group] & ~(15u << shift)) | std::uint32_t(hole) << shift;
+                figure[s] = m_table[s][group][placing[s]];
+                fits = m_sum[s] - m_figure[s][group] + figure[s] <= room;
+            }
+            if (!fits)
+                continue;
+            std::array<std::uint32_t, Splits> placingBefore{};
+            std::array<int, Splits> figureBefore{};
+            for (int split = 0; split < Splits; ++split) {
+                const auto s = std::size_t(split);
+                const auto group = std::size_t(Database::groupOf(split, tile));
+                placingBefore[s] = m_placing[s][group];
+                figureBefore[s] = m_figure[s][group];
+                m_placing[s][group] = placing[s];
+                m_figure[s][group] = figure[s];
+                m_sum[s] += figure[s] - figureBefore[s];
+            }
+            m_cells[std::size_t(hole)] = std::int8_t(tile);
+            m_cells[std::size_t(from)] = Database::GoalHole;
+            m_hole = from;
+            m_path.push_back(std::int8_t(from));
+            const Ended ended = search(done + 1, bound, hole);
+            if (ended != Ended::No)
+                return ended;
+            m_path.pop_back();
+            m_hole = hole;
+            m_cells[std::size_t(from)] = std::int8_t(tile);
+            m_cells[std::size_t(hole)] = Database::GoalHole;
+            for (int split = 0; split < Splits; ++split) {
+                const auto s = std::size_t(split);
+                const auto group = std::size_t(Database::groupOf(split, tile));
+                m_placing[s][group] = placingBefore[s];
+                m_figure[s][group] = figureBefore[s];
+                m_sum[s] += figureBefore[s] - figure[s];
+            }
         }
-        return least;
+        return Ended::No;
     }
 
-    const Database &m_db;
-    Grid m_cells;
-    std::array<QList<int>, Cells> m_around;
-    std::array<std::array<std::uint32_t, Database::Groups>, Database::Splits> m_placing{};
-    std::array<int, Database::Splits> m_sum{};
-    std::array<int, 2> m_jokers{};
+    Database::Labels m_cells;
+    std::array<std::array<const std::uint8_t *, Groups>, Splits> m_table{};
+    std::array<std::array<std::uint32_t, Groups>, Splits> m_placing{};
+    std::array<std::array<int, Groups>, Splits> m_figure{};
+    std::array<int, Splits> m_sum{};
     int m_hole = 0;
-    int m_estimate = 0;
     qint64 m_nodes = 0;
     const std::atomic<bool> &m_cancel;
-    QList<int> m_path;
+    std::vector<std::int8_t> m_path;
 };
 
 } // namespace

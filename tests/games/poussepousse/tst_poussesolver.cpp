@@ -8,6 +8,8 @@
 
 #include <QHash>
 #include <QTest>
+#include <limits>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -94,7 +96,8 @@ void TestPousseSolver::databaseBuildGivesWayToACancel()
 }
 
 // On boards small enough to search whole: the verdict for every arrangement of a 2 x 3 board of
-// distinct tiles, and for random arrangements of a 3 x 3 board, with and without two alike.
+// distinct tiles, and for random arrangements of a 3 x 3 board, with and without two alike;
+// then the real grid's jokers, told apart by the same parity.
 void TestPousseSolver::parityAgainstFullSearch()
 {
     const QList<int> small{1, 2, 3, 4, 5, Hole};
@@ -124,10 +127,27 @@ void TestPousseSolver::parityAgainstFullSearch()
                      asList(goal()), Side));
     QVERIFY(!solvable({Joker, 1, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, Hole, Joker},
                       asList(goal()), Side));
+
+    // The search tells the jokers apart by parity: after random slides from the goal, each
+    // joker followed along, it must name each by the goal place it came from.
+    for (int n = 0; n < 200; ++n) {
+        PatternDatabase::Labels followed{};
+        std::iota(followed.begin(), followed.end(), std::int8_t(0));
+        Grid cells = goal();
+        int hole = PatternDatabase::GoalHole;
+        for (int slide = 0; slide <= n; ++slide) {
+            const QList<int> around = neighbours(hole, Side, Side);
+            const int from = around.at(qsizetype(random() % std::uint32_t(around.size())));
+            std::swap(cells[std::size_t(hole)], cells[std::size_t(from)]);
+            std::swap(followed[std::size_t(hole)], followed[std::size_t(from)]);
+            hole = from;
+        }
+        QVERIFY(PatternDatabase::label(cells) == followed);
+    }
 }
 
 // Near the goal a plain breadth-first search knows every distance: the estimate must never
-// exceed it on any grid it reached, and the solver must match it.
+// exceed it on any grid it reached, and the solver must match it, there and a little farther.
 void TestPousseSolver::shortestAgainstBreadthFirst()
 {
     const QHash<QByteArray, int> near = reachable(asList(goal()), Side, Side, 12);
@@ -149,6 +169,23 @@ void TestPousseSolver::shortestAgainstBreadthFirst()
             QVERIFY(answer.line.size() > 12);
     }
     QCOMPARE(PousseSolver::answer(goal(), NoCancel).line.size(), 0);
+
+    // Farther out, the distance is where a breadth-first search from the grid meets the one
+    // from the goal, when they meet.
+    for (int n = 0; n < 16; ++n) {
+        const Grid cells = scrambled(random, 16 + n);
+        const QHash<QByteArray, int> fromGrid = reachable(asList(cells), Side, Side, 13);
+        int distance = std::numeric_limits<int>::max();
+        for (auto at = fromGrid.cbegin(); at != fromGrid.cend(); ++at) {
+            if (const auto found = near.constFind(at.key()); found != near.cend())
+                distance = std::min(distance, at.value() + *found);
+        }
+        const qsizetype slides = PousseSolver::answer(cells, NoCancel).line.size();
+        if (distance <= 25)
+            QCOMPARE(slides, distance);
+        else
+            QVERIFY(slides > 25);
+    }
 }
 
 // Seeded deals of the real game, solved from JOUER and from a few slides later: the slides,
