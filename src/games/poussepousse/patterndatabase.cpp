@@ -205,20 +205,15 @@ PatternDatabase::Labels PatternDatabase::label(const Grid &cells)
     }
     labels[std::size_t(jokers[0])] = 0;
     labels[std::size_t(jokers[1])] = Cells - 1;
-    // Every slide exchanges two places' contents, so the permutation's parity must be the
-    // parity of the slides, which is that of the hole's distance to its goal place.
-    int cycles = 0;
-    std::array<bool, Cells> seen{};
-    for (int start = 0; start < Cells; ++start) {
-        if (seen[std::size_t(start)])
-            continue;
-        ++cycles;
-        for (int at = start; !seen[std::size_t(at)]; at = labels[std::size_t(at)])
-            seen[std::size_t(at)] = true;
+    // Named apart, the tiles' permutation must have the parity of the hole's way home; the
+    // solvability check reads the hole as 0, so every label is shifted by one for it.
+    QList<int> named(Cells);
+    QList<int> home(Cells);
+    for (int place = 0; place < Cells; ++place) {
+        named[place] = place == hole ? Hole : labels[std::size_t(place)] + 1;
+        home[place] = place == GoalHole ? Hole : place + 1;
     }
-    const int distance =
-        std::abs(hole % Side - GoalHole % Side) + std::abs(hole / Side - GoalHole / Side);
-    if ((Cells - cycles) % 2 != distance % 2)
+    if (!solvable(named, home, Side))
         std::swap(labels[std::size_t(jokers[0])], labels[std::size_t(jokers[1])]);
     return labels;
 }
