@@ -1294,6 +1294,10 @@ and the game was recorded in a new PARTIES.RTF</translation>
         <translation>Unknown</translation>
     </message>
     <message>
+        <source>Recherche prolongée…</source>
+        <translation>Searching on…</translation>
+    </message>
+    <message>
         <source>Indicateur de donne gagnable</source>
         <translation>Winnable deal indicator</translation>
     </message>

@@ -43,6 +43,10 @@ class SolverTask {
 public:
     virtual ~SolverTask() = default;
     virtual SolverAnswer run(const std::atomic<bool> &cancel) = 0;
+    // Called once run() has given up at its budget (Unknown, not cancelled): the same question
+    // without a budget, answered Unknown only once cancel turns true. A search that has no
+    // budget has nothing more to try.
+    virtual SolverAnswer searchOn(const std::atomic<bool> &) { return {}; }
 };
 
 // Answers whether the game can still be won from where the rules stand, for a player who knows

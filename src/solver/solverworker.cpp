@@ -48,12 +48,22 @@ std::optional<SolverAnswer> SolverWorker::request(const QByteArray &position,
     running->position = position;
     const int wake = m_wake;
     running->thread = std::thread([running, wake, job = std::move(task)] {
-        running->answer = job->run(running->cancel);
-        running->done.store(true, std::memory_order_release);
         // Only a full counter (never reached) could refuse the write; the answer is then
         // collected at the next wake-up.
-        if (wake >= 0)
-            eventfd_write(wake, 1);
+        const auto wakeWindow = [wake] {
+            if (wake >= 0)
+                eventfd_write(wake, 1);
+        };
+        SolverAnswer answer = job->run(running->cancel);
+        if (answer.verdict == SolverAnswer::Verdict::Unknown && !running->cancel) {
+            running->firstAnswer = std::move(answer);
+            running->gaveUp.store(true, std::memory_order_release);
+            wakeWindow();
+            answer = job->searchOn(running->cancel);
+        }
+        running->answer = std::move(answer);
+        running->done.store(true, std::memory_order_release);
+        wakeWindow();
     });
     m_searches.push_back(std::move(search));
     if (m_poll)
@@ -76,9 +86,18 @@ void SolverWorker::collect()
     if (m_wake >= 0)
         eventfd_read(m_wake, &count);
     std::vector<Search *> done;
+    Search *gaveUp = nullptr;
     for (const auto &search : m_searches) {
         if (search->done.load(std::memory_order_acquire))
             done.push_back(search.get());
+        else if (search.get() == m_current && !search->firstGiven &&
+                 search->gaveUp.load(std::memory_order_acquire))
+            gaveUp = search.get();
+    }
+    // The first answer is not kept: the search goes on and its final answer will be.
+    if (gaveUp) {
+        gaveUp->firstGiven = true;
+        Q_EMIT answered(gaveUp->position, gaveUp->firstAnswer);
     }
     for (Search *search : done)
         finished(search);

@@ -15,7 +15,9 @@
 
 // Runs one search at a time on a thread of its own, so the window never waits: a new request
 // cancels the running search and does not wait for it to stop. Finished answers are kept per
-// position, so asking again about a position already searched answers at once.
+// position, so asking again about a position already searched answers at once. A search that
+// gives up at its budget says so (Unknown) and goes on without one until it answers or is
+// cancelled: its final answer follows.
 class SolverWorker final : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +35,8 @@ public:
     bool searching() const { return m_current != nullptr; }
 
 Q_SIGNALS:
-    // On the worker's own thread (the window's), for the position last requested.
+    // On the worker's own thread (the window's), for the position last requested; an Unknown
+    // while searching() is still true is the first answer of a search that goes on.
     void answered(const QByteArray &position, const SolverAnswer &answer);
 
 private:
@@ -43,6 +46,10 @@ private:
         // Set by the search's thread once `answer` is written; read by the window's thread.
         std::atomic<bool> done{false};
         SolverAnswer answer;
+        // The same for the first answer of a search that went on past its budget.
+        std::atomic<bool> gaveUp{false};
+        SolverAnswer firstAnswer;
+        bool firstGiven = false; // the window's thread only
         std::thread thread;
     };
     void collect();

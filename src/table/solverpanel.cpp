@@ -219,6 +219,9 @@ void SolverPanel::show()
     QStringList parts;
     parts.append(m_answer ? verdictText(*m_answer, m_wasWinnable)
                           : QCoreApplication::translate("SolverPanel", "Recherche…"));
+    // A search that gave up at its budget goes on without one: its answer replaces this one.
+    if (m_answer && m_answer->verdict == SolverAnswer::Verdict::Unknown && m_worker->searching())
+        parts.append(QCoreApplication::translate("SolverPanel", "Recherche prolongée…"));
     if (m_answer && !m_answer->summary.isEmpty())
         parts.append(m_answer->summary);
     if (const QString summary = m_solver->gameSummary(); !summary.isEmpty())

@@ -34,6 +34,25 @@ private:
     std::atomic<int> *m_runs;
 };
 
+// Gives up at once, then searches on until going turns false.
+class BudgetedTask final : public SolverTask {
+public:
+    explicit BudgetedTask(const std::atomic<bool> &going) : m_going(going) {}
+    SolverAnswer run(const std::atomic<bool> &) override { return {}; }
+    SolverAnswer searchOn(const std::atomic<bool> &cancel) override
+    {
+        while (m_going && !cancel)
+            std::this_thread::yield();
+        SolverAnswer answer;
+        if (!cancel)
+            answer.verdict = SolverAnswer::Verdict::Lost;
+        return answer;
+    }
+
+private:
+    const std::atomic<bool> &m_going;
+};
+
 } // namespace
 
 class TestSolverWorker : public QObject {
@@ -74,6 +93,34 @@ private Q_SLOTS:
         worker.remember("later", rest);
         QCOMPARE(worker.request("later", std::make_unique<FakeTask>(true))->verdict,
                  SolverAnswer::Verdict::Lost);
+    }
+
+    void aSearchThatGivesUpSaysSoThenGoesOn()
+    {
+        SolverWorker worker;
+        QSignalSpy spy(&worker, &SolverWorker::answered);
+        std::atomic<bool> going{true};
+        QVERIFY(!worker.request("hard", std::make_unique<BudgetedTask>(going)));
+        QTRY_COMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(1).value<SolverAnswer>().verdict, SolverAnswer::Verdict::Unknown);
+        QVERIFY(worker.searching());
+        going = false;
+        QTRY_COMPARE(spy.size(), 2);
+        QCOMPARE(spy.at(1).at(1).value<SolverAnswer>().verdict, SolverAnswer::Verdict::Lost);
+        QVERIFY(!worker.searching());
+        // Only the final answer is kept.
+        QCOMPARE(worker.request("hard", std::make_unique<FakeTask>(true))->verdict,
+                 SolverAnswer::Verdict::Lost);
+
+        // Cancelled while it searches on, it answers nothing more, and nothing is kept.
+        going = true;
+        QVERIFY(!worker.request("again", std::make_unique<BudgetedTask>(going)));
+        QTRY_COMPARE(spy.size(), 3);
+        QVERIFY(!worker.request("other", std::make_unique<FakeTask>(false)));
+        QTRY_COMPARE(spy.size(), 4);
+        QCOMPARE(spy.at(3).at(0).toByteArray(), QByteArray("other"));
+        QVERIFY(!worker.request("again", std::make_unique<FakeTask>(false)));
+        worker.cancel();
     }
 
     void closingDuringASearchStopsIt()

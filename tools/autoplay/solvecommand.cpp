@@ -278,9 +278,10 @@ int SolveCommand::solveDeals(const QStringList &args)
 {
     QStringList rest = args;
     rest.removeAll(QStringLiteral("--solve"));
+    const bool patient = rest.removeAll(QStringLiteral("--patient")) > 0;
     if (rest.size() < 2)
-        return fail(
-            QStringLiteral("usage : autoplay JEU DONNES --seed GRAINE [--melange M] --solve"));
+        return fail(QStringLiteral(
+            "usage : autoplay JEU DONNES --seed GRAINE [--melange M] --solve [--patient]"));
     const GameInfo *info = findGame(rest.at(0));
     if (!info)
         return fail(
@@ -311,7 +312,10 @@ int SolveCommand::solveDeals(const QStringList &args)
         std::copy(dealt.begin(), dealt.end(), replay.deck().begin());
         QElapsedTimer clock;
         clock.start();
-        const SolverAnswer answer = solver->prepare(*table.rules)->run(cancel);
+        const auto task = solver->prepare(*table.rules);
+        SolverAnswer answer = task->run(cancel);
+        if (patient && answer.verdict == SolverAnswer::Verdict::Unknown)
+            answer = task->searchOn(cancel);
         millis.push_back(double(clock.nsecsElapsed()) / 1e6);
         winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
         unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;

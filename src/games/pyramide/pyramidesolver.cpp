@@ -86,6 +86,11 @@ SolverMove rightPress(int place, QList<int> framed)
     return move;
 }
 
+// Once the passes above have given up: searches over every move in further orders of the drops,
+// each with twice the positions of the one before. One that ends within its budget is exact.
+constexpr std::int64_t FirstLongerPass = 600'000;
+constexpr std::int64_t LongestPass = std::int64_t(1) << 40;
+
 class PyramideTask final : public SolverTask {
 public:
     explicit PyramideTask(std::optional<PyramidePosition> position)
@@ -103,19 +108,43 @@ public:
         for (const Pass &pass : passes()) {
             if (exhausted.count(pass.shifts) > 0)
                 continue;
-            Model start = m_position->model;
-            start.setNarrow(pass.shifts);
-            start.setOrder(pass.order);
-            Search::DepthFirst<Model> search(
-                cancel,
-                {.nodes = pass.nodes, .tableEntries = std::min(std::size_t(pass.nodes), MostKeys)});
-            result = search.solve(start);
+            result = search(pass, cancel);
             nodes += result.nodes;
             if (result.outcome == Search::Outcome::Won || cancel.load())
                 break;
             if (result.outcome == Search::Outcome::Lost)
                 exhausted.insert(pass.shifts);
         }
+        return answer(result, nodes);
+    }
+    SolverAnswer searchOn(const std::atomic<bool> &cancel) override
+    {
+        if (!m_position)
+            return {};
+        Search::Result<Move> result;
+        std::int64_t nodes = 0;
+        Pass pass{0, 1, FirstLongerPass}; // the last pass searched every move in order 0
+        while (result.outcome == Search::Outcome::Unknown && !cancel.load()) {
+            result = search(pass, cancel);
+            nodes += result.nodes;
+            pass = {0, pass.order + 1, std::min(pass.nodes * 2, LongestPass)};
+        }
+        return answer(result, nodes);
+    }
+
+private:
+    Search::Result<Move> search(const Pass &pass, const std::atomic<bool> &cancel) const
+    {
+        Model start = m_position->model;
+        start.setNarrow(pass.shifts);
+        start.setOrder(pass.order);
+        Search::DepthFirst<Model> search(
+            cancel,
+            {.nodes = pass.nodes, .tableEntries = std::min(std::size_t(pass.nodes), MostKeys)});
+        return search.solve(start);
+    }
+    SolverAnswer answer(const Search::Result<Move> &result, std::int64_t nodes) const
+    {
         SolverAnswer answer;
         answer.nodes = nodes;
         if (result.outcome == Search::Outcome::Unknown)
@@ -126,7 +155,6 @@ public:
         return answer;
     }
 
-private:
     std::optional<PyramidePosition> m_position;
 };
 

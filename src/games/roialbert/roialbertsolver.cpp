@@ -124,13 +124,15 @@ constexpr std::size_t TableEntries = std::size_t(1) << 19;
 // A few deals in a thousand outgrow the table in the plain order and would then take minutes,
 // yet are won in a few thousand positions in another order. So the plain order runs first, then
 // others, each with its number of positions; a pass that ends within it is exact, whichever its
-// order. Past the last one (a few seconds in all) the answer is Unknown rather than a window
-// searching on and on.
+// order. Past the last one (a few seconds in all) the first answer is Unknown, and the search
+// goes on in further orders, each with twice the positions of the one before.
 struct Pass {
     std::uint32_t order;
     std::int64_t nodes;
 };
 constexpr std::array<Pass, 4> Passes{{{0, 600'000}, {1, 250'000}, {2, 250'000}, {3, 250'000}}};
+constexpr std::int64_t FirstLongerPass = 500'000;
+constexpr std::int64_t LongestPass = std::int64_t(1) << 40;
 
 class RoialbertTask final : public SolverTask {
 public:
@@ -145,16 +147,41 @@ public:
         Search::Result<Move> result;
         std::int64_t nodes = 0;
         for (const Pass &pass : Passes) {
-            Model model = *m_model;
-            model.setOrder(pass.order);
-            Search::DepthFirst<Model> search(cancel,
-                                             {.nodes = pass.nodes, .tableEntries = TableEntries});
-            result = search.solve(model);
+            result = search(pass, cancel);
             nodes += result.nodes;
             if (result.outcome != Search::Outcome::Unknown || cancel.load())
                 break;
         }
         result.nodes = nodes;
+        return answer(result);
+    }
+    SolverAnswer searchOn(const std::atomic<bool> &cancel) override
+    {
+        if (!m_model)
+            return {};
+        Search::Result<Move> result;
+        std::int64_t nodes = 0;
+        Pass pass{std::uint32_t(Passes.size()), FirstLongerPass};
+        while (result.outcome == Search::Outcome::Unknown && !cancel.load()) {
+            result = search(pass, cancel);
+            nodes += result.nodes;
+            pass = {pass.order + 1, std::min(pass.nodes * 2, LongestPass)};
+        }
+        result.nodes = nodes;
+        return answer(result);
+    }
+
+private:
+    Search::Result<Move> search(const Pass &pass, const std::atomic<bool> &cancel) const
+    {
+        Model model = *m_model;
+        model.setOrder(pass.order);
+        Search::DepthFirst<Model> search(cancel,
+                                         {.nodes = pass.nodes, .tableEntries = TableEntries});
+        return search.solve(model);
+    }
+    SolverAnswer answer(Search::Result<Move> result) const
+    {
         if (result.outcome != Search::Outcome::Unknown)
             result.line = shortened(*m_model, result.line);
         Model position = *m_model;
@@ -166,7 +193,6 @@ public:
         });
     }
 
-private:
     std::optional<Model> m_model;
     Pictures m_pictures;
 };
