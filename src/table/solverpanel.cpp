@@ -210,8 +210,13 @@ void SolverPanel::answered(const QByteArray &position, const SolverAnswer &answe
     if (answer.verdict == SolverAnswer::Verdict::Winnable)
         m_wasWinnable = true;
     show();
-    if (m_hintWanted)
+    if (m_hintWanted && !searchingOn())
         showHint();
+}
+
+bool SolverPanel::searchingOn() const
+{
+    return m_answer && m_answer->verdict == SolverAnswer::Verdict::Unknown && m_worker->searching();
 }
 
 void SolverPanel::show()
@@ -220,7 +225,7 @@ void SolverPanel::show()
     parts.append(m_answer ? verdictText(*m_answer, m_wasWinnable)
                           : QCoreApplication::translate("SolverPanel", "Recherche…"));
     // A search that gave up at its budget goes on without one: its answer replaces this one.
-    if (m_answer && m_answer->verdict == SolverAnswer::Verdict::Unknown && m_worker->searching())
+    if (searchingOn())
         parts.append(QCoreApplication::translate("SolverPanel", "Recherche prolongée…"));
     if (m_answer && !m_answer->summary.isEmpty())
         parts.append(m_answer->summary);
@@ -236,7 +241,7 @@ void SolverPanel::hint()
     if (!usable())
         return;
     m_hintWanted = true;
-    if (m_answer)
+    if (m_answer && !searchingOn())
         showHint();
 }
 
@@ -282,7 +287,7 @@ void SolverPanel::demonstrationStep()
         stopDemonstration();
         return;
     }
-    if (!m_answer)
+    if (!m_answer || searchingOn())
         return; // still searching: the next tick looks again
     if (m_answer->line.isEmpty()) {
         stopDemonstration();

@@ -85,6 +85,8 @@ private:
     void answered(const QByteArray &position, const SolverAnswer &answer);
     void show();
     void showHint();
+    // The answer so far is a first Unknown, and the search goes on.
+    bool searchingOn() const;
     void relayout();
 
     Window &m_window;
