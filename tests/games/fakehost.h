@@ -63,39 +63,3 @@ struct RulesBench {
     NoShuffle noShuffle;
     QuietHost host;
 };
-
-// A game's rules on a bench, dealing the deck tables as the test writes them, the shuffle off,
-// and stopped at the end of a game as the window stops them.
-template <typename Rules, GameId Id> struct SetDeckGame : RulesBench {
-    SetDeckGame() : rules(GameCatalog::byId(Id), stacked(), host)
-    {
-        host.state = &state;
-        settings.write(QStringLiteral("parametres"), QStringLiteral("melange"),
-                       QStringLiteral("0"));
-    }
-
-    const Picture &at(int picture) const { return rules.table().at(picture); }
-    // JOUER, as the window runs it.
-    void start()
-    {
-        state.gameInProgress = true;
-        rules.play();
-    }
-    // Whether the red frame surrounds a picture.
-    bool frameOn(int picture) const
-    {
-        const Frame &frame = rules.table().frames.at(Rules::Indicateur);
-        return frame.visible && frame.rect == at(picture).rect.adjusted(-60, -60, 60, 60);
-    }
-    // Neither the table nor the game's variables change.
-    void checkRefused(const std::function<void()> &action)
-    {
-        const TableModel before = rules.table();
-        const typename Rules::Variables was = rules.variables();
-        action();
-        QCOMPARE(rules.table(), before);
-        QCOMPARE(rules.variables(), was);
-    }
-
-    Rules rules;
-};

@@ -27,12 +27,25 @@ template <typename Rules> struct GameCase : RulesBench {
     const Picture &at(int picture) const { return rules.table().at(picture); }
     const QString &prompt() const { return host.current; }
     bool framed() const { return rules.table().frames.at(Rules::Indicateur).visible; }
+    // Whether the red frame surrounds a picture.
+    bool frameOn(int picture) const
+    {
+        const Frame &frame = rules.table().frames.at(Rules::Indicateur);
+        return frame.visible && frame.rect == at(picture).rect.adjusted(-60, -60, 60, 60);
+    }
     // Whether the action leaves the table as it was.
     bool unchanged(const std::function<void()> &action)
     {
         const TableModel before = rules.table();
         action();
         return rules.table() == before;
+    }
+    // Neither the table nor the game's variables change.
+    void checkRefused(const std::function<void()> &action)
+    {
+        const typename Rules::Variables was = rules.variables();
+        QVERIFY(unchanged(action));
+        QCOMPARE(rules.variables(), was);
     }
     // The game ended once, said how, and wrote its line for the record.
     void checkEnded(bool won, const QStringList &record) const

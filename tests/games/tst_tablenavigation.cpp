@@ -202,7 +202,29 @@ private Q_SLOTS:
                     bench.state.gameInProgress = true;
                     rules->play();
                 }
-                PlayerAction::draw(*rules, random).apply(*rules);
+                const PlayerAction action = PlayerAction::draw(*rules, random);
+                const TableModel before = rules->table();
+                const QList<int> carried = action.kind == PlayerAction::Kind::Drag
+                                               ? rules->dragged(action.source)
+                                               : QList<int>{};
+                action.apply(*rules);
+                // A drop the mouse makes where the target shows, the keys make too.
+                const QRect reach = TableNavigation::reach(rules->layout().area);
+                if (!carried.isEmpty() && action.target >= 0 &&
+                    rules->table().pictures != before.pictures &&
+                    before.pictureAt(before.at(action.target).rect.center(), carried) ==
+                        action.target &&
+                    reach.contains(before.at(action.target).rect.center())) {
+                    QVERIFY2(
+                        TableNavigation::reachable(before, {}, reach).contains(action.source) &&
+                            TableNavigation::reachable(before, carried, reach)
+                                .contains(action.target),
+                        qPrintable(QStringLiteral("graine %1, coup %2 : %3 vers %4")
+                                       .arg(seed)
+                                       .arg(step)
+                                       .arg(action.source)
+                                       .arg(action.target)));
+                }
                 checkPositions(*rules, QStringLiteral("graine %1, coup %2").arg(seed).arg(step));
                 if (QTest::currentTestFailed())
                     return;

@@ -10,11 +10,9 @@
 #include "support/filebytes.h"
 #include "testapp.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
@@ -193,19 +191,6 @@ private Q_SLOTS:
         QCOMPARE(h.window.Boutons[Fermer]->isDefault(), shown.isEmpty());
         h.window.close();
         QCOMPARE(readBytes(h.logPath), log.isNull() ? AbsentFile : log);
-    }
-
-    // The window opens a log of one paragraph of 10 MB and lays all of it out, in seconds.
-    void opensAParagraphOfTenMegabytes()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        History h(writeRtf({{u"abcdefghij"_s.repeated(1'000'000), false}}));
-        h.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
-        h.window.RTF->document()->documentLayout()->documentSize();
-        QVERIFY2(timer.elapsed() < 60'000, qPrintable(QString::number(timer.elapsed())));
-        QVERIFY(h.dialogs.shown.isEmpty());
     }
 
     void exportFormatFollowsTheName_data()

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
-#include "games/fakehost.h"
 #include "games/picturenames.h"
-#include "games/randomplayer.h"
 #include "games/tablenavigation.h"
 #include "settings/settingkeys.h"
-#include "shared/files.h"
-#include "solver/solver.h"
 #include "table/cardtable.h"
-#include "table/controlwidgets.h"
 #include "table/gameform.h"
 #include "table/tablefocus.h"
 #include "testapp.h"
@@ -20,26 +15,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QQueue>
 #include <QTest>
-#include <QTimer>
-#include <algorithm>
-#include <random>
-
-using TableNavigation::Direction;
-using TableNavigation::Spot;
 
 namespace {
-
-// What the player sees of the cards: the hand pointer and the frames aside, which follow the
-// way the mouse or the focus went.
-QList<std::tuple<bool, Picture::Face, QString, QString, QPoint>> cards(const TableModel &table)
-{
-    QList<std::tuple<bool, Picture::Face, QString, QString, QPoint>> seen;
-    for (const Picture &p : table.pictures)
-        seen.append({p.visible, p.face, p.card, p.icon, p.rect.topLeft()});
-    return seen;
-}
 
 // Rules that write down every call they receive, over three pictures in a row — a card that is
 // dragged, a card that is clicked, an empty place — and a card parked far beyond the window, out
@@ -96,13 +74,9 @@ public:
 
 // A game window maximized in an active area; its questions are answered No.
 struct Window {
-    explicit Window(const QString &game, quint32 seed = 1)
-        : Window(*GameCatalog::byMenuName(game), seed)
+    explicit Window(const QString &game) : Window(*GameCatalog::byMenuName(game)) {}
+    explicit Window(const GameInfo &game)
     {
-    }
-    explicit Window(const GameInfo &game, quint32 seed = 1)
-    {
-        app.random = SeededRandom(seed);
         app.set(Settings::Melange, QStringLiteral("10"));
         app.dialogs.answers = {false};
         form = new GameForm(game, app.context, main);
@@ -146,284 +120,6 @@ std::unique_ptr<Window> recording(RecordingRules *&rules)
     rules = madeRecording;
     return window;
 }
-
-// One game window played by keys alone, beside a twin of its rules on the same deal played by
-// the calls the mouse makes.
-class KeyboardPlayer {
-public:
-    KeyboardPlayer(const QString &game, quint32 seed) : m_window(game, seed), m_choices(seed)
-    {
-        m_twinApp.random = SeededRandom(seed);
-        m_twinApp.set(Settings::Melange, QStringLiteral("10"));
-        // As the window loads: no game, the look, the deal, the game's own settings.
-        m_host.state = &m_twinApp.state;
-        m_twin = GameCatalog::rulesFor(game)(m_twinApp.context.core(), m_host);
-        m_twinApp.state.gameInProgress = false;
-        m_twin->applyLook(FileExists(m_twinApp.state.cardsFilePath));
-        m_twin->Distribution();
-        m_twin->load();
-        // Random moves seldom reach the end of these: Pyramide waits for the player to give up
-        // when no move is left, Roi Albert has no defeat, Pousse-pousse's grid is a puzzle. They
-        // follow their solver's winning line.
-        m_solver = game == QLatin1String("Pyramide") || game == QLatin1String("Roi Albert") ||
-                   game == QLatin1String("Pousse-pousse");
-    }
-
-    // Plays until the game ends; "" when the window followed its twin all the way and they
-    // ended alike, else what went wrong.
-    QString play(int maxMoves)
-    {
-        key(Qt::Key_J, Qt::AltModifier);
-        m_twinApp.state.gameInProgress = true;
-        m_twin->play();
-        if (!QTest::qWaitFor([this] { return !m_window.form->Boutons[0]->isEnabled(); }))
-            return QStringLiteral("Alt+J did not start the game");
-        if (m_solver && !planWinningLine())
-            return QStringLiteral("the solver found no winning line");
-        int moves = 0;
-        for (; moves < maxMoves && m_host.results.isEmpty(); ++moves) {
-            const std::optional<PlayerAction> move = m_solver ? nextOfWinningLine() : choose();
-            if (!move)
-                return QStringLiteral("no move changes anything, yet the game goes on");
-            const QString failure = send(*move);
-            if (!failure.isEmpty())
-                return QStringLiteral("move %1: %2").arg(moves).arg(failure);
-            tick();
-            if (cards(m_window.form->rules().table()) != cards(m_twin->table()))
-                return QStringLiteral("move %1: the cards differ from the mouse's").arg(moves);
-        }
-        if (m_host.results.isEmpty())
-            return QStringLiteral("no end after %1 moves").arg(maxMoves);
-        const auto &shown = m_window.app.dialogs.shown;
-        if (shown.isEmpty() || !shown.last().question)
-            return QStringLiteral("the window asked nothing at the end");
-        const bool won = shown.last().text.startsWith(QStringLiteral("BRAVO"));
-        if (won != m_host.results.first())
-            return QStringLiteral("the window and the mouse ended differently");
-        if (m_solver && !won)
-            return QStringLiteral("the winning line did not win");
-        qInfo("%s after %d moves, %d keys", won ? "won" : "lost", moves, m_keys);
-        return {};
-    }
-
-private:
-    // A move that changes what the player sees, tried on the twin: a card sent home by a double
-    // click when one goes, else the first of many random tries that does. A try that changes
-    // nothing is a refused move, which changes nothing.
-    std::optional<PlayerAction> choose()
-    {
-        using Kind = PlayerAction::Kind;
-        const auto observe = [this] {
-            return std::tuple(cards(m_twin->table()), m_twin->table().frames, m_host.current,
-                              m_host.results.size());
-        };
-        const QRect reach = TableNavigation::reach(m_twin->layout().area);
-        const QList<Spot> spots = TableNavigation::spots(m_twin->table(), {}, reach);
-        const auto within = [](const QList<Spot> &among, int picture) {
-            return std::any_of(among.begin(), among.end(),
-                               [picture](const Spot &spot) { return spot.index == picture; });
-        };
-        for (const Spot &spot : spots) {
-            if (!m_twin->table().at(spot.index).draggable)
-                continue;
-            const PlayerAction home{Kind::DoubleClick, spot.index, -1, {}};
-            m_twin->hover(spot.index);
-            const auto before = cards(m_twin->table());
-            apply(home);
-            if (cards(m_twin->table()) != before || !m_host.results.isEmpty())
-                return home;
-        }
-        for (int tries = 0; tries < 2000; ++tries) {
-            const PlayerAction action = PlayerAction::draw(*m_twin, m_choices);
-            if (action.kind == Kind::Select || action.kind == Kind::Tick ||
-                (action.kind != Kind::Press && !within(spots, action.source)))
-                continue;
-            if (action.source >= 0)
-                m_twin->hover(action.source);
-            // Space picks a card that is dragged up: such a card is double-clicked or dragged.
-            if ((action.kind == Kind::Click && m_twin->table().at(action.source).draggable) ||
-                (action.kind == Kind::Drag &&
-                 !within(
-                     TableNavigation::spots(m_twin->table(), m_twin->dragged(action.source), reach),
-                     action.target)))
-                continue;
-            const auto before = observe();
-            apply(action);
-            if (observe() != before)
-                return action;
-        }
-        return std::nullopt;
-    }
-
-    // The solver's winning line from the start of the game, each action as the mouse gives it.
-    bool planWinningLine()
-    {
-        using Kind = PlayerAction::Kind;
-        const std::atomic<bool> cancel{false};
-        const SolverAnswer answer =
-            GameCatalog::solverFor(m_twin->info().menuName)->prepare(*m_twin)->run(cancel);
-        for (const SolverMove &move : answer.line) {
-            const Kind kind = move.action == SolverMove::Action::Drop          ? Kind::Drag
-                              : move.action == SolverMove::Action::RightPress  ? Kind::RightPress
-                              : move.action == SolverMove::Action::DoubleClick ? Kind::DoubleClick
-                                                                               : Kind::Click;
-            m_line.append({kind, move.picture, kind == Kind::Drag ? move.target : -1, {}});
-            if (move.partner >= 0)
-                m_line.append({Kind::Click, move.partner, -1, {}});
-        }
-        return answer.verdict == SolverAnswer::Verdict::Winnable;
-    }
-
-    std::optional<PlayerAction> nextOfWinningLine()
-    {
-        if (m_line.isEmpty())
-            return std::nullopt;
-        const PlayerAction action = m_line.takeFirst();
-        m_twin->hover(action.source);
-        apply(action);
-        return action;
-    }
-
-    // The action on the twin as the mouse makes it: a double click on a card that is not
-    // dragged clicks it first.
-    void apply(const PlayerAction &action)
-    {
-        if (action.kind == PlayerAction::Kind::DoubleClick &&
-            !m_twin->table().at(action.source).draggable) {
-            m_twin->click(action.source);
-            if (!m_host.results.isEmpty())
-                return;
-        }
-        action.apply(*m_twin);
-    }
-
-    // The same action by keys: Space clicks, Shift+Return double-clicks, the menu key is the
-    // right button, Ctrl+Space picks a card up and Return drops it.
-    QString send(const PlayerAction &action)
-    {
-        if (action.kind == PlayerAction::Kind::Press)
-            return press(action.control);
-        if (!focusOn(action.source, false))
-            return QStringLiteral("picture %1 cannot be reached by the arrows").arg(action.source);
-        switch (action.kind) {
-        case PlayerAction::Kind::DoubleClick:
-            key(Qt::Key_Return, Qt::ShiftModifier);
-            break;
-        case PlayerAction::Kind::RightPress:
-            key(Qt::Key_Menu);
-            break;
-        case PlayerAction::Kind::Drag:
-            key(Qt::Key_Space, Qt::ControlModifier);
-            if (m_window.form->Tapis->keyboard()->carried() != action.source)
-                return QStringLiteral("picture %1 was not picked up").arg(action.source);
-            if (!focusOn(action.target, true))
-                return QStringLiteral("target %1 cannot be reached with picture %2")
-                    .arg(action.target)
-                    .arg(action.source);
-            key(Qt::Key_Return);
-            break;
-        default:
-            key(Qt::Key_Space);
-        }
-        return {};
-    }
-
-    // Tab to the game's button, Space, and Shift+Tab back to the table.
-    QString press(const QString &control)
-    {
-        QWidget *button = m_window.form->control(control);
-        for (int i = 0; i < 20 && QApplication::focusWidget() != button; ++i)
-            key(Qt::Key_Tab);
-        if (QApplication::focusWidget() != button)
-            return QStringLiteral("Tab never reaches %1").arg(control);
-        key(Qt::Key_Space);
-        for (int i = 0; i < 20 && QApplication::focusWidget() != m_window.form->Tapis; ++i)
-            key(Qt::Key_Backtab, Qt::ShiftModifier);
-        return QApplication::focusWidget() == m_window.form->Tapis
-                   ? QString()
-                   : QStringLiteral("Shift+Tab never comes back to the table");
-    }
-
-    // The shortest way of keys from the focus to the picture, then those keys.
-    bool focusOn(int picture, bool carrying)
-    {
-        const TableFocus *keyboard = m_window.form->Tapis->keyboard();
-        const GameRules &rules = m_window.form->rules();
-        const int carried = keyboard->carried();
-        // Home and End go among the targets; the arrows start from the carried card's place.
-        const QList<Spot> ends =
-            carrying ? TableNavigation::spots(rules.table(), rules.dragged(carried),
-                                              TableNavigation::reach(rules.layout().area))
-                     : keyboard->spots();
-        if (ends.isEmpty())
-            return false;
-        QList<Spot> spots = ends;
-        if (carrying && keyboard->focus() == carried) {
-            if (const auto point = TableNavigation::hitPoint(rules.table(), carried))
-                spots.append({carried, *point});
-        }
-        const auto keyTo = [&](int at, Qt::Key k) {
-            if (k == Qt::Key_Home || k == Qt::Key_End)
-                return k == Qt::Key_Home ? ends.first().index : ends.last().index;
-            const Direction way = k == Qt::Key_Left    ? Direction::Left
-                                  : k == Qt::Key_Right ? Direction::Right
-                                  : k == Qt::Key_Up    ? Direction::Up
-                                                       : Direction::Down;
-            const int to = TableNavigation::next(spots, at, way);
-            return carrying && to == carried ? -1 : to;
-        };
-        QHash<int, QPair<int, Qt::Key>> cameFrom;
-        QQueue<int> queue;
-        const int start = keyboard->focus();
-        queue.enqueue(start);
-        cameFrom.insert(start, {start, Qt::Key_unknown});
-        while (!queue.isEmpty() && !cameFrom.contains(picture)) {
-            const int at = queue.dequeue();
-            for (const Qt::Key k : {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right,
-                                    Qt::Key_Up, Qt::Key_Down}) {
-                const int to = keyTo(at, k);
-                if (to >= 0 && !cameFrom.contains(to)) {
-                    cameFrom.insert(to, {at, k});
-                    queue.enqueue(to);
-                }
-            }
-        }
-        if (!cameFrom.contains(picture))
-            return false;
-        QList<Qt::Key> path;
-        for (int at = picture; at != start; at = cameFrom.value(at).first)
-            path.prepend(cameFrom.value(at).second);
-        for (Qt::Key k : std::as_const(path))
-            key(k);
-        return m_window.form->Tapis->keyboard()->focus() == picture;
-    }
-
-    // The rules' own timer runs out at once, in the window as in the twin.
-    void tick()
-    {
-        auto *timer = m_window.form->findChild<QTimer *>(QStringLiteral("rulesTimer"));
-        for (int i = 0; i < 100 && timer && timer->isActive(); ++i) {
-            QMetaObject::invokeMethod(timer, "timeout");
-            if (m_twin->timerRunning() && m_host.results.isEmpty())
-                m_twin->timerTick();
-        }
-    }
-
-    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        ++m_keys;
-        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
-    }
-
-    Window m_window;
-    TestApp m_twinApp;
-    QuietHost m_host;
-    std::unique_ptr<GameRules> m_twin;
-    std::mt19937 m_choices;
-    bool m_solver = false; // the game follows its solver's winning line
-    QList<PlayerAction> m_line;
-    int m_keys = 0;
-};
 
 } // namespace
 
@@ -569,26 +265,6 @@ private Q_SLOTS:
                 QVERIFY(stops.size() >= 5); // the table and the four buttons
             }
         }
-    }
-
-    void gamesPlayToTheirEndByKeys_data()
-    {
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<quint32>("seed");
-        QVERIFY(!GameCatalog::all().empty());
-        for (const GameInfo &game : GameCatalog::all()) {
-            // Roi Albert has no defeat: a deal that can be won.
-            const quint32 seed = GameId::Roialbert == game.id ? 5 : 7;
-            QTest::newRow(game.menuName) << QString::fromUtf8(game.menuName) << seed;
-        }
-    }
-
-    void gamesPlayToTheirEndByKeys()
-    {
-        QFETCH(QString, game);
-        QFETCH(quint32, seed);
-        const QString failure = KeyboardPlayer(game, seed).play(5000);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 };
 

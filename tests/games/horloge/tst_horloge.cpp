@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "games/fakehost.h"
+#include "games/gamecase.h"
 #include "games/horloge/horlogerules.h"
 
 #include <QTest>
@@ -60,8 +60,8 @@ Clock roundTheClock(const std::array<QString, Rules::Kings> &centre, int kingDep
     return clock;
 }
 
-struct Game : SetDeckGame<Rules, GameId::Horloge> {
-    explicit Game(const Clock &clock)
+struct Game : GameCase<Rules> {
+    explicit Game(const Clock &clock) : GameCase(QStringLiteral("L'horloge"))
     {
         state.decks.deck52 = clock.deal();
         rules.Distribution();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "games/fakehost.h"
+#include "games/gamecase.h"
 #include "games/voyageuses1/voyageuses1rules.h"
 
 #include <QTest>
@@ -23,8 +23,8 @@ Deal withChain(const QList<int> &chain = {})
     return order;
 }
 
-struct Game : SetDeckGame<Rules, GameId::Voyageuses1> {
-    explicit Game(const Deal &order)
+struct Game : GameCase<Rules> {
+    explicit Game(const Deal &order) : GameCase(QStringLiteral("Les voyageuses (1)"))
     {
         state.decks.deck32 = order;
         rules.Distribution();

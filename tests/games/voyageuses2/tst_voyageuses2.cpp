@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "games/fakehost.h"
+#include "games/gamecase.h"
 #include "games/voyageuses2/voyageuses2rules.h"
 
 #include <QTest>
@@ -18,8 +18,8 @@ Deal atHome()
     return order;
 }
 
-struct Game : SetDeckGame<Rules, GameId::Voyageuses2> {
-    explicit Game(const Deal &order)
+struct Game : GameCase<Rules> {
+    explicit Game(const Deal &order) : GameCase(QStringLiteral("Les voyageuses (2)"))
     {
         state.decks.deck32 = order;
         rules.Distribution();
