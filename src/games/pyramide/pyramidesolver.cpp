@@ -29,6 +29,10 @@ struct Pass {
 // its path only, so it stays exact and within its budget, only slower.
 constexpr std::size_t MostKeys = std::size_t(1) << 18;
 
+// The most moves kept waiting along a search's path (3 bytes each): a path of drops into holes a
+// hundred thousand positions deep would otherwise keep millions of them.
+constexpr std::size_t WaitingMoves = std::size_t(1) << 19;
+
 // The narrow searches' hardest deals are won deep in one order of the drops and near the start of
 // another: many short narrow searches, each in its own order, find more wins than a few long
 // ones. Only the last search, over every move, may answer that the deal is lost.
@@ -107,8 +111,9 @@ public:
             start.setNarrow(pass.shifts);
             start.setOrder(pass.order);
             Search::DepthFirst<Model> search(
-                cancel,
-                {.nodes = pass.nodes, .tableEntries = std::min(std::size_t(pass.nodes), MostKeys)});
+                cancel, {.nodes = pass.nodes,
+                         .tableEntries = std::min(std::size_t(pass.nodes), MostKeys),
+                         .waitingMoves = WaitingMoves});
             result = search.solve(start);
             nodes += result.nodes;
             if (result.outcome == Search::Outcome::Won || cancel.load())
