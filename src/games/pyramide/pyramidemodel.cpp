@@ -233,7 +233,7 @@ void PyramideModel::addRemovals(std::vector<Move> &out, std::uint64_t free) cons
         });
         return;
     }
-    std::array<std::int8_t, Places> list{};
+    std::array<std::int8_t, Places> list;
     int count = 0;
     descending(free, [&](std::int8_t place) {
         list[std::size_t(count++)] = place;
@@ -341,11 +341,12 @@ void PyramideModel::moves(std::vector<Move> &out) const
         mixed = (mixed ^ (mixed >> 29)) * 0xBF58476D1CE4E5B9ull;
         return mixed ^ (mixed >> 32);
     };
+    // Each rank worked out once, the move beside it in a word: the buffer is left as it is, not
+    // filled with moves each time. More drops than it holds never arise in a deal.
     struct Ranked {
         std::uint64_t rank;
-        Move move;
+        std::uint32_t move;
     };
-    // Each rank worked out once; more drops than this buffer holds never arise in a deal.
     std::array<Ranked, 512> ranked;
     const std::size_t count = out.size() - first;
     if (count > ranked.size()) {
@@ -353,12 +354,17 @@ void PyramideModel::moves(std::vector<Move> &out) const
                   [&rank](const Move &x, const Move &y) { return rank(x) < rank(y); });
         return;
     }
-    for (std::size_t i = 0; i < count; ++i)
-        ranked[i] = {rank(out[first + i]), out[first + i]};
+    for (std::size_t i = 0; i < count; ++i) {
+        const Move &move = out[first + i];
+        ranked[i] = {rank(move), std::uint32_t(move.kind) |
+                                     std::uint32_t(std::uint8_t(move.from)) << 8 |
+                                     std::uint32_t(std::uint8_t(move.to)) << 16};
+    }
     std::sort(ranked.begin(), ranked.begin() + std::ptrdiff_t(count),
               [](const Ranked &x, const Ranked &y) { return x.rank < y.rank; });
     for (std::size_t i = 0; i < count; ++i)
-        out[first + i] = ranked[i].move;
+        out[first + i] = {Move::Kind(ranked[i].move & 0xFF), std::int8_t(ranked[i].move >> 8),
+                          std::int8_t(ranked[i].move >> 16)};
 }
 
 bool PyramideModel::removalPossible() const
