@@ -2,6 +2,7 @@
 #include "games/pyramide/pyramidemodel.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -54,6 +55,87 @@ constexpr Links Coverers = makeCoverers();
 constexpr std::array<std::int8_t, PyramideModel::Places> Mirror = makeMirror();
 constexpr Links Parents = makeParents();
 
+using Bits = std::array<std::uint64_t, PyramideModel::Places>;
+
+constexpr Bits makeGrid()
+{
+    Bits bits{};
+    for (int row = 0; row < PyramideModel::Rows; ++row) {
+        for (int k = 0; k <= row; ++k)
+            bits[std::size_t(firstOfRow(row) + k)] = std::uint64_t(1) << (8 * row + k);
+    }
+    return bits;
+}
+
+constexpr Bits Grid = makeGrid();
+
+constexpr std::uint64_t gridOf(const std::array<std::int8_t, 2> &places)
+{
+    std::uint64_t bits = 0;
+    for (const std::int8_t place : places)
+        bits |= place == -1 ? 0 : Grid[std::size_t(place)];
+    return bits;
+}
+
+constexpr Bits makeLinks(const Links &links)
+{
+    Bits bits{};
+    for (int place = 0; place < PyramideModel::Places; ++place)
+        bits[std::size_t(place)] = gridOf(links[std::size_t(place)]);
+    return bits;
+}
+
+constexpr Bits CovererBits = makeLinks(Coverers);
+constexpr Bits ParentBits = makeLinks(Parents);
+
+constexpr std::array<std::int8_t, 64> makePlaceOfBit()
+{
+    std::array<std::int8_t, 64> places{};
+    places.fill(-1);
+    for (int place = 0; place < PyramideModel::Places; ++place)
+        places[std::size_t(std::countr_zero(Grid[std::size_t(place)]))] = std::int8_t(place);
+    return places;
+}
+
+constexpr std::array<std::int8_t, 64> PlaceOfBit = makePlaceOfBit();
+
+constexpr std::uint64_t makeValid()
+{
+    std::uint64_t bits = 0;
+    for (const std::uint64_t bit : Grid)
+        bits |= bit;
+    return bits;
+}
+
+constexpr std::uint64_t Valid = makeValid();
+
+// The places of a set of grid bits, lowest first or highest first.
+template <typename Visit> void ascending(std::uint64_t bits, Visit visit)
+{
+    for (; bits != 0; bits &= bits - 1)
+        visit(PlaceOfBit[std::size_t(std::countr_zero(bits))]);
+}
+
+template <typename Visit> void descending(std::uint64_t bits, Visit visit)
+{
+    while (bits != 0) {
+        const int bit = 63 - std::countl_zero(bits);
+        bits ^= std::uint64_t(1) << bit;
+        visit(PlaceOfBit[std::size_t(bit)]);
+    }
+}
+
+// Where a place's value lies in the key.
+constexpr int keyWord(int place)
+{
+    return place / 16;
+}
+
+constexpr int keyShift(int place)
+{
+    return 4 * (place % 16);
+}
+
 } // namespace
 
 const Links &PyramideModel::coverers()
@@ -73,7 +155,8 @@ bool PyramideModel::set(const std::array<std::uint8_t, Places> &places,
     if (next < 0 || next > StockCards || selected < None || selected >= Places)
         return false;
     *this = PyramideModel{};
-    m_value = places;
+    for (int place = 0; place < Places; ++place)
+        setValue(place, places[std::size_t(place)]);
     m_stock = stock;
     m_next = std::int8_t(next);
     m_turned = turned && next < StockCards;
@@ -102,110 +185,102 @@ bool PyramideModel::set(const std::array<std::uint8_t, Places> &places,
     return true;
 }
 
+void PyramideModel::setValue(int place, std::uint8_t value)
+{
+    const std::uint64_t change = m_value[std::size_t(place)] ^ value;
+    m_value[std::size_t(place)] = value;
+    m_plain.words[std::size_t(keyWord(place))] ^= change << keyShift(place);
+    const int image = Mirror[std::size_t(place)];
+    m_image.words[std::size_t(keyWord(image))] ^= change << keyShift(image);
+    if (value == Empty)
+        m_filled &= ~Grid[std::size_t(place)];
+    else
+        m_filled |= Grid[std::size_t(place)];
+}
+
+std::uint64_t PyramideModel::freeBits() const
+{
+    return m_filled & ~(m_filled >> 8) & ~(m_filled >> 9);
+}
+
+std::uint64_t PyramideModel::holeBits() const
+{
+    // A place off the pyramid counts as holding a card, and so does a parent above the apex or
+    // left of a row's first place: the bits shifted in from below the grid.
+    const std::uint64_t held = m_filled | ~Valid;
+    return Valid & ~m_filled & (held << 9 | 0x1FF) & (held << 8 | 0xFF);
+}
+
 bool PyramideModel::isFree(int place) const
 {
-    if (m_value[std::size_t(place)] == Empty)
-        return false;
-    for (const std::int8_t over : Coverers[std::size_t(place)]) {
-        if (over != None && m_value[std::size_t(over)] != Empty)
-            return false;
-    }
-    return true;
+    return (freeBits() & Grid[std::size_t(place)]) != 0;
 }
 
 bool PyramideModel::isHole(int place, int moving) const
 {
-    if (m_value[std::size_t(place)] != Empty)
-        return false;
-    for (const std::int8_t parent : Parents[std::size_t(place)]) {
-        if (parent != None && (parent == moving || m_value[std::size_t(parent)] == Empty))
-            return false;
-    }
-    return true;
+    return (holeBits() & Grid[std::size_t(place)]) != 0 &&
+           (moving == None || (ParentBits[std::size_t(place)] & Grid[std::size_t(moving)]) == 0);
 }
 
 // Free kings first, then pairs; with a card selected, what a click does next.
-void PyramideModel::addRemovals(std::vector<Move> &out) const
+void PyramideModel::addRemovals(std::vector<Move> &out, std::uint64_t free) const
 {
-    std::array<std::int8_t, Places> free{};
-    int count = 0;
-    for (int place = Places - 1; place >= 0; --place) {
-        if (isFree(place))
-            free[std::size_t(count++)] = std::int8_t(place);
-    }
     if (m_selected != None) {
         const int selectedValue = m_value[std::size_t(m_selected)];
-        for (int i = 0; i < count; ++i) {
-            const std::int8_t place = free[std::size_t(i)];
+        descending(free, [&](std::int8_t place) {
             if (place != m_selected && selectedValue + m_value[std::size_t(place)] == PairSum)
                 out.push_back({Move::Pair, m_selected, place});
-        }
+        });
         return;
     }
+    std::array<std::int8_t, Places> list;
+    int count = 0;
+    descending(free, [&](std::int8_t place) {
+        list[std::size_t(count++)] = place;
+        if (m_value[std::size_t(place)] == KingValue)
+            out.push_back({Move::King, place, None});
+    });
     for (int i = 0; i < count; ++i) {
-        if (m_value[std::size_t(free[std::size_t(i)])] == KingValue)
-            out.push_back({Move::King, free[std::size_t(i)], None});
-    }
-    for (int i = 0; i < count; ++i) {
-        const std::int8_t a = free[std::size_t(i)];
+        const std::int8_t a = list[std::size_t(i)];
         for (int j = i + 1; j < count; ++j) {
-            const std::int8_t b = free[std::size_t(j)];
+            const std::int8_t b = list[std::size_t(j)];
             if (m_value[std::size_t(a)] + m_value[std::size_t(b)] == PairSum)
-                out.push_back({Move::Pair, std::min(a, b), std::max(a, b)});
+                out.push_back({Move::Pair, b, a});
         }
     }
 }
 
-void PyramideModel::addDrops(std::vector<Move> &out, bool reduced) const
+void PyramideModel::addDrops(std::vector<Move> &out, std::uint64_t free, bool reduced) const
 {
-    std::array<std::int8_t, Places> holes{};
-    int holeCount = 0;
-    for (int hole = 0; hole < Places; ++hole) {
-        if (isHole(hole))
-            holes[std::size_t(holeCount++)] = std::int8_t(hole);
-    }
+    const std::uint64_t holes = holeBits();
     // A hole under the card moving stops being one once it has gone.
-    const auto addShifts = [&](int from) {
-        const auto &below = Coverers[std::size_t(from)];
-        for (int i = 0; i < holeCount; ++i) {
-            const std::int8_t hole = holes[std::size_t(i)];
-            if (hole != below[0] && hole != below[1])
-                out.push_back({Move::Shift, std::int8_t(from), hole});
-        }
+    const auto addShifts = [&](std::int8_t from) {
+        ascending(holes & ~CovererBits[std::size_t(from)], [&](std::int8_t hole) {
+            out.push_back({Move::Shift, from, hole});
+        });
     };
     // A shift that uncovers a card first, then the stock card's drops, then the other shifts.
     const bool shifts = !(reduced && m_shifts >= m_narrow);
-    std::array<bool, Places> uncovers{};
-    for (int from = Places - 1; from >= 0 && shifts; --from) {
-        if (!isFree(from))
-            continue;
-        uncovers[std::size_t(from)] = uncoversCard(from);
-        if (uncovers[std::size_t(from)])
-            addShifts(from);
+    std::uint64_t uncovers = 0;
+    if (shifts) {
+        descending(free, [&](std::int8_t from) {
+            if (uncoversCard(from)) {
+                uncovers |= Grid[std::size_t(from)];
+                addShifts(from);
+            }
+        });
     }
-    if (m_turned) {
-        for (int i = 0; i < holeCount; ++i)
-            out.push_back({Move::Place, None, holes[std::size_t(i)]});
-    }
-    for (int from = Places - 1; from >= 0 && shifts && !reduced; --from) {
-        if (!uncovers[std::size_t(from)] && isFree(from))
-            addShifts(from);
-    }
+    if (m_turned)
+        ascending(holes, [&](std::int8_t hole) { out.push_back({Move::Place, None, hole}); });
+    if (shifts && !reduced)
+        descending(free & ~uncovers, addShifts);
 }
 
 // Whether emptying a place leaves one of its parents free.
 bool PyramideModel::uncoversCard(int place) const
 {
-    for (const std::int8_t parent : Parents[std::size_t(place)]) {
-        if (parent == None)
-            continue;
-        bool covered = false;
-        for (const std::int8_t over : Coverers[std::size_t(parent)])
-            covered = covered || (over != place && m_value[std::size_t(over)] != Empty);
-        if (!covered)
-            return true;
-    }
-    return false;
+    const std::uint64_t left = m_filled & ~Grid[std::size_t(place)];
+    return (left & ~(left >> 8) & ~(left >> 9) & ParentBits[std::size_t(place)]) != 0;
 }
 
 void PyramideModel::legal(std::vector<Move> &out) const
@@ -214,16 +289,16 @@ void PyramideModel::legal(std::vector<Move> &out) const
         return;
     if (m_next < StockCards && !m_turned)
         out.push_back({Move::Turn, None, None});
-    addRemovals(out);
+    const std::uint64_t free = freeBits();
+    addRemovals(out, free);
     if (m_selected != None) {
         const int selectedValue = m_value[std::size_t(m_selected)];
-        for (int place = 0; place < Places; ++place) {
-            if (place != m_selected && isFree(place) &&
-                selectedValue + m_value[std::size_t(place)] != PairSum)
-                out.push_back({Move::Deselect, std::int8_t(place), None});
-        }
+        ascending(free, [&](std::int8_t place) {
+            if (place != m_selected && selectedValue + m_value[std::size_t(place)] != PairSum)
+                out.push_back({Move::Deselect, place, None});
+        });
     }
-    addDrops(out, false);
+    addDrops(out, free, false);
 }
 
 void PyramideModel::moves(std::vector<Move> &out) const
@@ -236,25 +311,28 @@ void PyramideModel::moves(std::vector<Move> &out) const
         out.push_back({Move::Turn, None, None});
         return;
     }
-    addRemovals(out);
+    const std::uint64_t free = freeBits();
+    addRemovals(out, free);
     if (m_selected != None) {
         // Any card clicked that does not pair with the selection drops it, and every move is
         // open again: one such click stands for all of them and for the drops.
         const int selectedValue = m_value[std::size_t(m_selected)];
-        for (int place = 0; place < Places; ++place) {
-            if (place != m_selected && isFree(place) &&
-                selectedValue + m_value[std::size_t(place)] != PairSum) {
-                out.push_back({Move::Deselect, std::int8_t(place), None});
+        std::uint64_t others = free & ~Grid[std::size_t(m_selected)];
+        for (; others != 0; others &= others - 1) {
+            const std::int8_t place = PlaceOfBit[std::size_t(std::countr_zero(others))];
+            if (selectedValue + m_value[std::size_t(place)] != PairSum) {
+                out.push_back({Move::Deselect, place, None});
                 return;
             }
         }
     }
     const std::size_t first = out.size();
-    addDrops(out, m_narrow > 0);
+    addDrops(out, free, m_narrow > 0);
     if (m_order == 0)
         return;
     // Another order of the drops, the same for a position each time it is met. The removals
-    // stay first: they are what most lines need.
+    // stay first: they are what most lines need. No two moves share a rank: the mixing is
+    // one to one.
     const auto rank = [this](const Move &move) {
         std::uint64_t mixed =
             m_order * 0x9E3779B97F4A7C15ull ^
@@ -263,42 +341,61 @@ void PyramideModel::moves(std::vector<Move> &out) const
         mixed = (mixed ^ (mixed >> 29)) * 0xBF58476D1CE4E5B9ull;
         return mixed ^ (mixed >> 32);
     };
-    std::sort(out.begin() + std::ptrdiff_t(first), out.end(),
-              [&rank](const Move &x, const Move &y) { return rank(x) < rank(y); });
+    // Each rank worked out once, the move beside it in a word: the buffer is left as it is, not
+    // filled with moves each time. More drops than it holds never arise in a deal.
+    struct Ranked {
+        std::uint64_t rank;
+        std::uint32_t move;
+    };
+    std::array<Ranked, 512> ranked;
+    const std::size_t count = out.size() - first;
+    if (count > ranked.size()) {
+        std::sort(out.begin() + std::ptrdiff_t(first), out.end(),
+                  [&rank](const Move &x, const Move &y) { return rank(x) < rank(y); });
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const Move &move = out[first + i];
+        ranked[i] = {rank(move), std::uint32_t(move.kind) |
+                                     std::uint32_t(std::uint8_t(move.from)) << 8 |
+                                     std::uint32_t(std::uint8_t(move.to)) << 16};
+    }
+    std::sort(ranked.begin(), ranked.begin() + std::ptrdiff_t(count),
+              [](const Ranked &x, const Ranked &y) { return x.rank < y.rank; });
+    for (std::size_t i = 0; i < count; ++i)
+        out[first + i] = {Move::Kind(ranked[i].move & 0xFF), std::int8_t(ranked[i].move >> 8),
+                          std::int8_t(ranked[i].move >> 16)};
 }
 
 bool PyramideModel::removalPossible() const
 {
     std::array<bool, KingValue + 1> seen{};
-    for (int place = 0; place < Places; ++place) {
-        if (!isFree(place))
-            continue;
+    bool found = false;
+    ascending(freeBits(), [&](std::int8_t place) {
         const int value = m_value[std::size_t(place)];
-        if (value == KingValue || seen[std::size_t(PairSum - value)])
-            return true;
+        found = found || value == KingValue || seen[std::size_t(PairSum - value)];
         seen[std::size_t(value)] = true;
-    }
-    return false;
+    });
+    return found;
 }
 
 // As the rules after each removal or drop: with the pyramid empty the game is won; with at most
 // two cards left, an empty stock and nothing to remove, it ends, won when they are worth 13.
 void PyramideModel::endCheck()
 {
-    int left = 0;
-    int sum = 0;
-    for (const std::uint8_t value : m_value) {
-        left += value != Empty ? 1 : 0;
-        sum += value;
-    }
+    const int left = std::popcount(m_filled);
     const int stock = StockCards - m_next;
     if (left > 0 && (left > 2 || stock > 0 || (left == 2 && removalPossible())))
         return;
+    int sum = 0;
+    for (const std::uint8_t value : m_value)
+        sum += value;
     m_over = true;
     m_won = left == 0 || sum == PairSum;
     if (m_won) {
         m_cleared += left;
-        m_value.fill(Empty);
+        for (int place = 0; place < Places; ++place)
+            setValue(place, Empty);
     }
 }
 
@@ -325,22 +422,22 @@ void PyramideModel::play(const Move &move)
         m_selected = None;
         return;
     case Move::King:
-        m_value[std::size_t(move.from)] = Empty;
+        setValue(move.from, Empty);
         ++m_cleared;
         break;
     case Move::Pair:
-        m_value[std::size_t(move.from)] = Empty;
-        m_value[std::size_t(move.to)] = Empty;
+        setValue(move.from, Empty);
+        setValue(move.to, Empty);
         m_cleared += 2;
         break;
     case Move::Place:
-        m_value[std::size_t(move.to)] = m_stock[std::size_t(m_next)];
+        setValue(move.to, m_stock[std::size_t(m_next)]);
         ++m_next;
         m_turned = false;
         break;
     case Move::Shift:
-        m_value[std::size_t(move.to)] = m_value[std::size_t(move.from)];
-        m_value[std::size_t(move.from)] = Empty;
+        setValue(move.to, m_value[std::size_t(move.from)]);
+        setValue(move.from, Empty);
         ++m_shifts;
         m_selected = None;
         endCheck();
@@ -357,9 +454,9 @@ void PyramideModel::undo(const Move &move)
 {
     const Before &before = m_before.back();
     if (move.from != None)
-        m_value[std::size_t(move.from)] = before.from;
+        setValue(move.from, before.from);
     if (move.to != None)
-        m_value[std::size_t(move.to)] = before.to;
+        setValue(move.to, before.to);
     m_next = before.next;
     m_selected = before.selected;
     m_shifts = before.shifts;
@@ -370,29 +467,20 @@ void PyramideModel::undo(const Move &move)
     m_before.pop_back();
 }
 
-PyramideModel::Key PyramideModel::packed(bool mirrored) const
-{
-    // Sixteen places of 4 bits to a word; the stock and the selection after the last place.
-    Key key;
-    for (int place = 0; place < Places; ++place) {
-        const int from = mirrored ? Mirror[std::size_t(place)] : place;
-        key.words[std::size_t(place / 16)] |= std::uint64_t(m_value[std::size_t(from)])
-                                              << (4 * (place % 16));
-    }
-    const int selected =
-        m_selected != None && mirrored ? Mirror[std::size_t(m_selected)] : m_selected;
-    key.words[2] |= (std::uint64_t(m_next) | std::uint64_t(m_turned ? 1 : 0) << 5 |
-                     std::uint64_t(selected + 1) << 6)
-                    << (4 * (Places % 16));
-    return key;
-}
-
 PyramideModel::Key PyramideModel::key() const
 {
     // The rules are the same seen in a mirror, so a position and its mirror image have the same
     // future, move for mirrored move: they share the smaller of their two keys. Whether the game
-    // is over follows from the places and the stock, so it is left out.
-    const Key plain = packed(false);
-    const Key image = packed(true);
+    // is over follows from the places and the stock, so it is left out. Sixteen places of 4 bits
+    // to a word, kept up to date as cards move; the stock and the selection after the last place.
+    const auto tail = [this](int selected) {
+        return (std::uint64_t(m_next) | std::uint64_t(m_turned ? 1 : 0) << 5 |
+                std::uint64_t(selected + 1) << 6)
+               << (4 * (Places % 16));
+    };
+    Key plain = m_plain;
+    Key image = m_image;
+    plain.words[2] |= tail(m_selected);
+    image.words[2] |= tail(m_selected == None ? None : Mirror[std::size_t(m_selected)]);
     return image.words < plain.words ? image : plain;
 }

@@ -80,14 +80,23 @@ public:
     static const std::array<std::array<std::int8_t, 2>, Places> &parents();
 
 private:
-    void addRemovals(std::vector<Move> &out) const;
-    void addDrops(std::vector<Move> &out, bool reduced) const;
+    void addRemovals(std::vector<Move> &out, std::uint64_t free) const;
+    void addDrops(std::vector<Move> &out, std::uint64_t free, bool reduced) const;
     bool removalPossible() const;
     bool uncoversCard(int place) const;
     void endCheck();
-    Key packed(bool mirrored) const;
+    void setValue(int place, std::uint8_t value);
+    // The places as bits of a grid of eight rows of eight, row by row: a place's coverers are 8
+    // and 9 bits above it, its parents 9 and 8 below, so that whole sets of places are found with
+    // a few shifts. The grid's order is the places' order.
+    std::uint64_t freeBits() const;
+    std::uint64_t holeBits() const;
 
     std::array<std::uint8_t, Places> m_value{};
+    std::uint64_t m_filled = 0; // the grid bits of the places that hold a card
+    // The places' part of the key as it is and seen in a mirror, kept up to date by setValue().
+    Key m_plain;
+    Key m_image;
     std::array<std::uint8_t, StockCards> m_stock{};
     std::int8_t m_next = StockCards;
     bool m_turned = false;

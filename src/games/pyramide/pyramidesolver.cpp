@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <set>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 using Rules = PyramideRules;
@@ -28,6 +32,13 @@ struct Pass {
 // positions deep and take as much again; past the table, the search keeps positions while on
 // its path only, so it stays exact and within its budget, only slower.
 constexpr std::size_t MostKeys = std::size_t(1) << 18;
+
+// The most moves kept waiting along a search's path (3 bytes each): a path of drops into holes a
+// hundred thousand positions deep would otherwise keep millions of them.
+constexpr std::size_t WaitingMoves = std::size_t(1) << 19;
+
+// The positions past which a deal's searches hand their freed memory back to the system.
+constexpr std::int64_t TrimAfter = 100'000;
 
 // The narrow searches' hardest deals are won deep in one order of the drops and near the start of
 // another: many short narrow searches, each in its own order, find more wins than a few long
@@ -139,12 +150,20 @@ private:
         start.setNarrow(pass.shifts);
         start.setOrder(pass.order);
         Search::DepthFirst<Model> search(
-            cancel,
-            {.nodes = pass.nodes, .tableEntries = std::min(std::size_t(pass.nodes), MostKeys)});
+            cancel, {.nodes = pass.nodes,
+                     .tableEntries = std::min(std::size_t(pass.nodes), MostKeys),
+                     .waitingMoves = WaitingMoves});
         return search.solve(start);
     }
     SolverAnswer answer(const Search::Result<Move> &result, std::int64_t nodes) const
     {
+#ifdef __GLIBC__
+        // The allocator keeps the blocks a long search freed (its table as it grew, its path)
+        // for the process, in the arena of each thread that ran one: with searches on more than
+        // one thread, it held twice what one search takes.
+        if (nodes > TrimAfter)
+            malloc_trim(0);
+#endif
         SolverAnswer answer;
         answer.nodes = nodes;
         if (result.outcome == Search::Outcome::Unknown)

@@ -45,6 +45,10 @@ struct Limits {
     std::int64_t nodes = std::numeric_limits<std::int64_t>::max();
     // The table's most positions: with a 16-byte key, 32 MiB at half load, 48 while it grows.
     std::size_t tableEntries = 1'000'000;
+    // The most moves kept waiting along the path. Past it, those of the levels nearest the start
+    // are let go and listed again by the model when the search comes back to them, which its
+    // moves() must then do alike: the same moves in the same order.
+    std::size_t waitingMoves = std::numeric_limits<std::size_t>::max();
 };
 
 template <typename Move> struct Result {
@@ -93,8 +97,9 @@ private:
     // path would take more memory than any search is given.
     struct Level {
         std::uint32_t first; // its moves in m_moves
-        std::uint32_t next;  // the next one to try
+        std::uint32_t next;  // the next one to try; once its moves are let go, counted from first
         bool overflow;       // its key is in m_overflow, not in the table
+        bool dropped;        // its moves were let go, to be listed again
     };
 
     // Enters a position: Seen when it was reached before or lies on the path.
@@ -117,10 +122,45 @@ private:
         }
         const auto first = std::uint32_t(m_moves.size());
         position.moves(m_moves);
-        m_levels.push_back({first, first, overflow});
+        m_levels.push_back({first, first, overflow, false});
         if constexpr (!Undoes)
             m_positions.push_back(position);
+        if (m_moves.size() > m_limits.waitingMoves)
+            dropMoves();
         return Step::Lost;
+    }
+
+    // Lets go of the moves of the levels nearest the start, at least half of those waiting: the
+    // search comes back to them last, and seldom.
+    void dropMoves()
+    {
+        if (m_dropped + 1 >= m_levels.size())
+            return;
+        std::size_t level = m_dropped;
+        while (level + 2 < m_levels.size() && m_levels[level + 1].first < m_moves.size() / 2)
+            ++level;
+        const std::uint32_t kept = m_levels[level + 1].first;
+        for (std::size_t k = m_dropped; k <= level; ++k) {
+            m_levels[k].next -= m_levels[k].first;
+            m_levels[k].first = 0;
+            m_levels[k].dropped = true;
+        }
+        m_dropped = level + 1;
+        m_moves.erase(m_moves.begin(), m_moves.begin() + kept);
+        for (std::size_t k = m_dropped; k < m_levels.size(); ++k) {
+            m_levels[k].first -= kept;
+            m_levels[k].next -= kept;
+        }
+    }
+
+    // The level on top, come back to, lists its moves again.
+    void relist(Level &top, const Model &position)
+    {
+        top.first = std::uint32_t(m_moves.size());
+        top.next += top.first;
+        top.dropped = false;
+        position.moves(m_moves);
+        m_dropped = m_levels.size() - 1;
     }
 
     // Every move of the position was tried.
@@ -141,12 +181,19 @@ private:
         m_bestProgress = start.progress();
         m_bestLine.clear();
         m_path.clear();
+        m_dropped = 0;
         Model position = start; // the path's last position, when the model can undo
         const Step first = enter(start);
         if (first != Step::Lost)
             return first == Step::Seen ? Step::Lost : first;
         while (!m_levels.empty()) {
             Level &top = m_levels.back();
+            if (top.dropped) {
+                if constexpr (Undoes)
+                    relist(top, position);
+                else
+                    relist(top, m_positions.back());
+            }
             // The top level's moves run to the array's end: those of the levels it led to are gone.
             if (top.next == m_moves.size()) {
                 if constexpr (Undoes) {
@@ -189,6 +236,7 @@ private:
     std::int64_t m_nodes = 0;
     int m_bestProgress = 0;
     std::vector<Level> m_levels;
+    std::size_t m_dropped = 0; // the levels from the start whose moves were let go
     std::vector<Model> m_positions;
     std::vector<Move> m_moves;
     std::vector<Move> m_path;

@@ -235,6 +235,31 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 won, %2 lost").arg(won).arg(lost)));
     }
 
+    // A search that lets go of the moves waiting along its path and lists them again when it
+    // comes back to them goes through the same positions in the same order: the same verdict,
+    // node count and line, from deals and from small positions.
+    void lettingGoOfWaitingMovesChangesNothing()
+    {
+        std::mt19937 pick(9);
+        std::vector<Model> starts;
+        for (quint32 seed = 1; seed <= 8; ++seed)
+            starts.push_back(PyramideSolver::position(Deal(seed).rules)->model);
+        for (int round = 0; round < 100; ++round)
+            starts.push_back(smallPosition(pick));
+        int dropped = 0;
+        for (const Model &start : starts) {
+            const std::atomic<bool> cancel{false};
+            const auto kept = Search::DepthFirst<Model>(cancel, {.nodes = 4000}).solve(start);
+            const auto relisted =
+                Search::DepthFirst<Model>(cancel, {.nodes = 4000, .waitingMoves = 40}).solve(start);
+            QCOMPARE(relisted.outcome, kept.outcome);
+            QCOMPARE(relisted.nodes, kept.nodes);
+            QVERIFY(relisted.line == kept.line);
+            dropped += kept.nodes > 40 ? 1 : 0;
+        }
+        QVERIFY(dropped > 10);
+    }
+
     // Every line replays through the rules: a winnable one wins, a lost one does not, also from
     // a card selected or armed first, and a deal not yet laid out reads as JOUER lays it.
     void everyLineReplaysThroughTheRules()
