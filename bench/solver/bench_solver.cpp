@@ -60,10 +60,11 @@ void bench(const QString &menu, int deals, int from, double slow)
         winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
         unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;
         if (cpu.back() > slow)
-            std::printf("deal %d: %.1f ms thread CPU, %s\n", deal, cpu.back(),
+            std::printf("deal %d: %.1f ms thread CPU, %s, %lld positions\n", deal, cpu.back(),
                         answer.verdict == SolverAnswer::Verdict::Winnable  ? "winnable"
                         : answer.verdict == SolverAnswer::Verdict::Unknown ? "unknown"
-                                                                           : "lost");
+                                                                           : "lost",
+                        static_cast<long long>(answer.nodes));
         // The slower searches once more, cancelled a quarter of the way through (at most 200 ms
         // in, at least a quarter of a millisecond), so that the search is still running: how long
         // from the flag to run() returning, its tables freed.
