@@ -10,12 +10,24 @@ namespace {
 // Where a card lies, as the key writes it. Since set(), a card leaves its place only for its
 // foundation, to lie on a card it builds on or to head an empty column, and a reserve card never
 // comes back: so a card in a column either lies on one of the two cards it builds on (which of
-// them: one bit for which suit of that colour), heads its column, or lies where it was set on a
-// card it does not build on. Which card lies on which, each column's head and the reserve give
-// back every column whatever their order, and the foundations hold the cards found nowhere else.
-enum Lie : std::uint64_t { Home, InReserve, Head, AsSet, OnFirstSuit, OnSecondSuit };
-constexpr int CardsPerWord = 21;
-constexpr int LieBits = 3;
+// them: which suit of that colour), heads its column, or lies where it was set on a card it does
+// not build on. A card set in the reserve never lies where it was set in a column and one set in
+// a column is never in the reserve, so one value says "where it was set" for both. Which card
+// lies on which, each column's head and the reserve give back every column whatever their order,
+// and the foundations hold the cards found nowhere else.
+enum Lie : std::uint8_t { Home, AsSet, Head, OnFirstSuit, OnSecondSuit, Lies };
+
+// The key is the number whose digit in base Lies for each card is where it lies: 5^52 < 2^121.
+__extension__ typedef unsigned __int128 Wide;
+constexpr std::array<Wide, 52> DigitWorth = [] {
+    std::array<Wide, 52> worth{};
+    Wide power = 1;
+    for (Wide &digit : worth) {
+        digit = power;
+        power *= Lies;
+    }
+    return worth;
+}();
 
 constexpr int EmptyWorth = 12; // the outlook of an empty column
 
@@ -48,7 +60,7 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
         if (!take(card))
             return false;
         m_reserve |= std::uint64_t(1) << card;
-        setLie(card, InReserve);
+        setLie(card, AsSet);
     }
     for (std::size_t s = 0; s < foundations.size(); ++s) {
         if (foundations[s] < 0 || foundations[s] > 13)
@@ -69,7 +81,7 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
     return true;
 }
 
-std::uint64_t RoialbertModel::lie(int column, int depth) const
+std::uint8_t RoialbertModel::lie(int column, int depth) const
 {
     if (depth == 0)
         return Head;
@@ -79,11 +91,13 @@ std::uint64_t RoialbertModel::lie(int column, int depth) const
     return suit(below) >> 1 ? OnSecondSuit : OnFirstSuit;
 }
 
-void RoialbertModel::setLie(std::uint8_t card, std::uint64_t lie)
+void RoialbertModel::setLie(std::uint8_t card, std::uint8_t lie)
 {
-    std::uint64_t &word = m_key.words[std::size_t(card / CardsPerWord)];
-    const int shift = LieBits * (card % CardsPerWord);
-    word = (word & ~(std::uint64_t(7) << shift)) | lie << shift;
+    // Modulo 2^128, as unsigned numbers go: the sum is right since the key stays below it.
+    Wide key = Wide(m_key.words[1]) << 64 | m_key.words[0];
+    key += (Wide(lie) - m_lie[card]) * DigitWorth[card];
+    m_key.words = {std::uint64_t(key), std::uint64_t(key >> 64)};
+    m_lie[card] = lie;
 }
 
 bool RoialbertModel::toFoundation(std::uint8_t card) const
@@ -349,7 +363,7 @@ void RoialbertModel::undo(const Move &move)
         m_reserve |= std::uint64_t(1) << move.card();
         if (move.kind() != Move::ToFoundation)
             --m_height[move.to()];
-        setLie(move.card(), InReserve);
+        setLie(move.card(), AsSet);
         return;
     }
     const std::size_t from = move.from();
@@ -375,7 +389,7 @@ RoialbertModel::ExactKey RoialbertModel::exactKey() const
     ExactKey exact;
     std::copy(m_key.words.begin(), m_key.words.end(), exact.words.begin());
     for (int c = 0; c < Columns; ++c)
-        exact.words[3] |= std::uint64_t(height(c) == 0 ? 63 : at(c, 0)) << (6 * c);
+        exact.words[2] |= std::uint64_t(height(c) == 0 ? 63 : at(c, 0)) << (6 * c);
     return exact;
 }
 

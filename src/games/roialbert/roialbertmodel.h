@@ -43,14 +43,13 @@ public:
     private:
         std::uint16_t m_bits = 0;
     };
-    // Three bits a card for where it lies (see the .cpp), 21 cards a word.
+    // Where each card lies (see the .cpp), as one number of 121 bits.
     struct Key {
-        std::array<std::uint64_t, 3> words{};
+        std::array<std::uint64_t, 2> words{};
         // Word by word: the table compares keys more often than anything else.
         bool operator==(const Key &other) const
         {
-            return words[0] == other.words[0] && words[1] == other.words[1] &&
-                   words[2] == other.words[2];
+            return words[0] == other.words[0] && words[1] == other.words[1];
         }
     };
     struct KeyHash {
@@ -64,7 +63,7 @@ public:
             return std::size_t(hash);
         }
     };
-    using ExactKey = PackedKey<4>;
+    using ExactKey = PackedKey<3>;
 
     static int rank(std::uint8_t card) { return card / 4 + 1; }
     static int suit(std::uint8_t card) { return card % 4; }
@@ -126,8 +125,8 @@ private:
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
     // What the key says of the card at depth of column.
-    std::uint64_t lie(int column, int depth) const;
-    void setLie(std::uint8_t card, std::uint64_t lie);
+    std::uint8_t lie(int column, int depth) const;
+    void setLie(std::uint8_t card, std::uint8_t lie);
     void generate(std::vector<Move> &out, bool everyEmpty) const;
 
     std::array<std::array<std::uint8_t, MostInColumn>, Columns> m_cards{};
@@ -137,4 +136,5 @@ private:
     int m_cleared = 0;
     std::uint32_t m_order = 0;
     Key m_key;
+    std::array<std::uint8_t, 52> m_lie{}; // each card's digit in the key
 };
