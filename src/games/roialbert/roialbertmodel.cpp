@@ -106,25 +106,25 @@ bool RoialbertModel::toFoundation(std::uint8_t card) const
 }
 
 // A card X of rank r that may go to its foundation, when the other colour's foundations hold
-// at least r - 2 and the other suit of its colour at least r - 3. The only cards that can ever
-// lie on X are the two of rank r - 1 of the other colour (Y), on them the cards of rank r - 2 of
-// X's colour, X's own being home (Z), and on Z nothing, the cards of rank r - 3 of the other
-// colour being home. Each Y and Z is home or next for its foundation, and stays so until it goes
-// there. So a winning line that keeps X in play wins with X home: where it lays a run of these
-// cards on X or on another of them, those cards go home instead, foot first; any other run moves
-// as before, short of these cards at its foot, and a column it empties or a card it exposes is
-// the same. Aces and twos pass the test at once.
+// at least r - 1, or at least r - 2 and the other suit of its colour at least r - 3. The only
+// cards that can ever lie on X are the two of rank r - 1 of the other colour (Y). With both home,
+// nothing ever will: X only covers a card or fills an empty column, and a winning line that keeps
+// X in play wins with X home and its own moves left out, every other card where it was. Else, on
+// the Y lie the cards of rank r - 2 of X's colour, X's own being home (Z), and on Z nothing, the
+// cards of rank r - 3 of the other colour being home. Each Y and Z is home or next for its
+// foundation, and stays so until it goes there. So a winning line that keeps X in play wins with
+// X home: where it lays a run of these cards on X or on another of them, those cards go home
+// instead, foot first; any other run moves as before, short of these cards at its foot, and a
+// column it empties or a card it exposes is the same. Aces and twos pass the test at once.
 bool RoialbertModel::safeToFoundation(std::uint8_t card) const
 {
     const int r = rank(card);
-    for (int other = 0; other < Suits; ++other) {
-        if (other == suit(card))
-            continue;
-        const bool sameColour = (other == 1 || other == 2) == red(card);
-        if (m_foundation[std::size_t(other)] < r - (sameColour ? 3 : 2))
-            return false;
-    }
-    return true;
+    // Trèfle and pique are black, carreau and coeur red: the other suit of a colour is 3 - suit.
+    const int otherColour = red(card) ? std::min(m_foundation[0], m_foundation[3])
+                                      : std::min(m_foundation[1], m_foundation[2]);
+    if (otherColour >= r - 1)
+        return true;
+    return otherColour >= r - 2 && m_foundation[std::size_t(3 - suit(card))] >= r - 3;
 }
 
 int RoialbertModel::runStart(int column) const
