@@ -292,7 +292,7 @@ void RoialbertModel::moves(std::vector<Move> &out) const
                 while (at(int(from), depth) != move.card())
                     --depth;
                 if (move.kind() == Move::ToEmpty && depth == 0)
-                    continue;
+                    continue; // a whole column to an empty one: the same position
                 moved = h - depth;
                 for (int d = depth; d < h; ++d) {
                     if (toFoundation(at(int(from), d))) {
