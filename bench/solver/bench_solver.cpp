@@ -92,10 +92,11 @@ void bench(const QString &menu, int deals, int from, double slow, double patienc
         winnable += answer.verdict == SolverAnswer::Verdict::Winnable ? 1 : 0;
         unknown += answer.verdict == SolverAnswer::Verdict::Unknown ? 1 : 0;
         if (cpu.back() > slow)
-            std::printf("deal %d: %.1f ms thread CPU, %s\n", deal, cpu.back(),
+            std::printf("deal %d: %.1f ms thread CPU, %s, %lld positions\n", deal, cpu.back(),
                         answer.verdict == SolverAnswer::Verdict::Winnable  ? "winnable"
                         : answer.verdict == SolverAnswer::Verdict::Unknown ? "unknown"
-                                                                           : "lost");
+                                                                           : "lost",
+                        static_cast<long long>(answer.nodes));
         if (answer.verdict == SolverAnswer::Verdict::Unknown && patience > 0)
             searchOn(*task, deal, patience, decidedLater);
         // The slower searches once more, cancelled a quarter of the way through (at most 200 ms

@@ -2,15 +2,42 @@
 #include "games/roialbert/roialbertmodel.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
+
+namespace {
+
+// Where a card lies, as the key writes it. Since set(), a card leaves its place only for its
+// foundation, to lie on a card it builds on or to head an empty column, and a reserve card never
+// comes back: so a card in a column either lies on one of the two cards it builds on (which of
+// them: which suit of that colour), heads its column, or lies where it was set on a card it does
+// not build on. A card set in the reserve never lies where it was set in a column and one set in
+// a column is never in the reserve, so one value says "where it was set" for both. Which card
+// lies on which, each column's head and the reserve give back every column whatever their order,
+// and the foundations hold the cards found nowhere else.
+enum Lie : std::uint8_t { Home, AsSet, Head, OnFirstSuit, OnSecondSuit, Lies };
+
+// The key is the number whose digit in base Lies for each card is where it lies: 5^52 < 2^121.
+__extension__ typedef unsigned __int128 Wide;
+constexpr std::array<Wide, 52> DigitWorth = [] {
+    std::array<Wide, 52> worth{};
+    Wide power = 1;
+    for (Wide &digit : worth) {
+        digit = power;
+        power *= Lies;
+    }
+    return worth;
+}();
+
+constexpr int EmptyWorth = 12; // the outlook of an empty column
+
+} // namespace
 
 bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
                          const std::array<std::uint8_t, ReserveSize> &reserve,
                          const std::array<int, Suits> &foundations)
 {
     *this = RoialbertModel{};
-    m_origin.fill(NoCard);
-    m_firstReserve.fill(NoCard);
     std::array<bool, 52> seen{};
     const auto take = [&seen](std::uint8_t card) {
         if (card >= seen.size() || seen[card])
@@ -24,18 +51,16 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
         for (const std::uint8_t card : columns[c]) {
             if (!take(card))
                 return false;
-            m_origin[card] = std::uint8_t(c * MostInColumn + m_height[c]);
             m_cards[c][m_height[c]++] = card;
         }
     }
-    std::size_t inReserve = 0;
     for (const std::uint8_t card : reserve) {
         if (card == NoCard)
             continue;
         if (!take(card))
             return false;
         m_reserve |= std::uint64_t(1) << card;
-        m_firstReserve[inReserve++] = card;
+        setLie(card, AsSet);
     }
     for (std::size_t s = 0; s < foundations.size(); ++s) {
         if (foundations[s] < 0 || foundations[s] > 13)
@@ -47,7 +72,32 @@ bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &c
         }
         m_cleared += foundations[s];
     }
-    return std::all_of(seen.begin(), seen.end(), [](bool in) { return in; });
+    if (!std::all_of(seen.begin(), seen.end(), [](bool in) { return in; }))
+        return false;
+    for (int c = 0; c < Columns; ++c) {
+        for (int depth = 0; depth < height(c); ++depth)
+            setLie(at(c, depth), lie(c, depth));
+    }
+    return true;
+}
+
+std::uint8_t RoialbertModel::lie(int column, int depth) const
+{
+    if (depth == 0)
+        return Head;
+    const std::uint8_t below = at(column, depth - 1);
+    if (!buildsOn(at(column, depth), below))
+        return AsSet;
+    return suit(below) >> 1 ? OnSecondSuit : OnFirstSuit;
+}
+
+void RoialbertModel::setLie(std::uint8_t card, std::uint8_t lie)
+{
+    // Modulo 2^128, as unsigned numbers go: the sum is right since the key stays below it.
+    Wide key = Wide(m_key.words[1]) << 64 | m_key.words[0];
+    key += (Wide(lie) - m_lie[card]) * DigitWorth[card];
+    m_key.words = {std::uint64_t(key), std::uint64_t(key >> 64)};
+    m_lie[card] = lie;
 }
 
 bool RoialbertModel::toFoundation(std::uint8_t card) const
@@ -56,25 +106,25 @@ bool RoialbertModel::toFoundation(std::uint8_t card) const
 }
 
 // A card X of rank r that may go to its foundation, when the other colour's foundations hold
-// at least r - 2 and the other suit of its colour at least r - 3. The only cards that can ever
-// lie on X are the two of rank r - 1 of the other colour (Y), on them the cards of rank r - 2 of
-// X's colour, X's own being home (Z), and on Z nothing, the cards of rank r - 3 of the other
-// colour being home. Each Y and Z is home or next for its foundation, and stays so until it goes
-// there. So a winning line that keeps X in play wins with X home: where it lays a run of these
-// cards on X or on another of them, those cards go home instead, foot first; any other run moves
-// as before, short of these cards at its foot, and a column it empties or a card it exposes is
-// the same. Aces and twos pass the test at once.
+// at least r - 1, or at least r - 2 and the other suit of its colour at least r - 3. The only
+// cards that can ever lie on X are the two of rank r - 1 of the other colour (Y). With both home,
+// nothing ever will: X only covers a card or fills an empty column, and a winning line that keeps
+// X in play wins with X home and its own moves left out, every other card where it was. Else, on
+// the Y lie the cards of rank r - 2 of X's colour, X's own being home (Z), and on Z nothing, the
+// cards of rank r - 3 of the other colour being home. Each Y and Z is home or next for its
+// foundation, and stays so until it goes there. So a winning line that keeps X in play wins with
+// X home: where it lays a run of these cards on X or on another of them, those cards go home
+// instead, foot first; any other run moves as before, short of these cards at its foot, and a
+// column it empties or a card it exposes is the same. Aces and twos pass the test at once.
 bool RoialbertModel::safeToFoundation(std::uint8_t card) const
 {
     const int r = rank(card);
-    for (int other = 0; other < Suits; ++other) {
-        if (other == suit(card))
-            continue;
-        const bool sameColour = (other == 1 || other == 2) == red(card);
-        if (m_foundation[std::size_t(other)] < r - (sameColour ? 3 : 2))
-            return false;
-    }
-    return true;
+    // Trèfle and pique are black, carreau and coeur red: the other suit of a colour is 3 - suit.
+    const int otherColour = red(card) ? std::min(m_foundation[0], m_foundation[3])
+                                      : std::min(m_foundation[1], m_foundation[2]);
+    if (otherColour >= r - 1)
+        return true;
+    return otherColour >= r - 2 && m_foundation[std::size_t(3 - suit(card))] >= r - 3;
 }
 
 int RoialbertModel::runStart(int column) const
@@ -85,42 +135,49 @@ int RoialbertModel::runStart(int column) const
     return start;
 }
 
-void RoialbertModel::moveTargets(std::uint8_t card, int from, bool allEmpty,
-                                 std::vector<Move> &out) const
-{
-    bool emptyTried = false;
-    for (int to = 0; to < Columns; ++to) {
-        if (to == from)
-            continue;
-        const std::uint8_t target = top(to);
-        if (target == NoCard) {
-            if (allEmpty || !emptyTried)
-                out.push_back({Move::ToEmpty, card, std::uint8_t(from), std::uint8_t(to)});
-            emptyTried = true;
-        } else if (buildsOn(card, target)) {
-            out.push_back({Move::ToCard, card, std::uint8_t(from), std::uint8_t(to)});
-        }
-    }
-}
-
 // Every move from every column and reserve card; everyEmpty: to each empty column, or to the
-// first only.
+// first only. A card's targets go by column, as the player would scan the table.
 void RoialbertModel::generate(std::vector<Move> &out, bool everyEmpty) const
 {
+    // The column each card tops, past the kings for the cards above them.
+    std::array<std::int8_t, 52 + Suits> topOf;
+    topOf.fill(-1);
+    unsigned empties = 0;
+    for (int c = 0; c < Columns; ++c) {
+        if (height(c) == 0)
+            empties |= 1u << c;
+        else
+            topOf[top(c)] = std::int8_t(c);
+    }
+    const unsigned emptyTargets = everyEmpty ? empties : empties & (0u - empties);
+    const auto targets = [&](std::uint8_t card, int from) {
+        // The cards one rank higher in the other colour.
+        const int above = rank(card) * 4;
+        const std::array<int, 2> suits = red(card) ? std::array{0, 3} : std::array{1, 2};
+        unsigned columns = emptyTargets;
+        for (const int s : suits) {
+            if (topOf[std::size_t(above + s)] >= 0)
+                columns |= 1u << topOf[std::size_t(above + s)];
+        }
+        for (; columns != 0; columns &= columns - 1) {
+            const int to = std::countr_zero(columns);
+            out.push_back({(empties >> to & 1u) ? Move::ToEmpty : Move::ToCard, card,
+                           std::uint8_t(from), std::uint8_t(to)});
+        }
+    };
     for (int c = 0; c < Columns; ++c) {
         if (height(c) == 0)
             continue;
         if (toFoundation(top(c)))
             out.push_back({Move::ToFoundation, top(c), std::uint8_t(c), 0});
         for (int depth = runStart(c); depth < height(c); ++depth)
-            moveTargets(at(c, depth), c, everyEmpty, out);
+            targets(at(c, depth), c);
     }
-    for (std::uint8_t card = 0; card < 52; ++card) {
-        if (!inReserve(card))
-            continue;
+    for (std::uint64_t left = m_reserve; left != 0; left &= left - 1) {
+        const auto card = std::uint8_t(std::countr_zero(left));
         if (toFoundation(card))
             out.push_back({Move::ToFoundation, card, Reserve, 0});
-        moveTargets(card, Reserve, everyEmpty, out);
+        targets(card, Reserve);
     }
 }
 
@@ -134,22 +191,25 @@ void RoialbertModel::legal(std::vector<Move> &out) const
 int RoialbertModel::outlook() const
 {
     int score = 50 * m_cleared;
+    int ready = 0;
     for (int c = 0; c < Columns; ++c)
-        score += columnOutlook(c);
+        score += columnOutlook(c, ready);
     return score;
 }
 
-int RoialbertModel::columnOutlook(int column) const
+int RoialbertModel::columnOutlook(int column, int &ready) const
 {
-    constexpr int EmptyWorth = 12;
     const int h = height(column);
+    ready = 0;
     if (h == 0)
         return EmptyWorth;
     int score = 0;
     for (int depth = 0; depth < h; ++depth) {
         const std::uint8_t card = at(column, depth);
-        if (toFoundation(card))
+        if (toFoundation(card)) {
             score -= 64 * (h - 1 - depth);
+            ++ready;
+        }
         if (depth > 0 && !buildsOn(card, at(column, depth - 1)))
             score -= 2;
     }
@@ -187,8 +247,9 @@ void RoialbertModel::moves(std::vector<Move> &out) const
             return;
         }
     }
-    for (std::uint8_t card = 0; card < 52; ++card) {
-        if (inReserve(card) && toFoundation(card) && safeToFoundation(card)) {
+    for (std::uint64_t left = m_reserve; left != 0; left &= left - 1) {
+        const auto card = std::uint8_t(std::countr_zero(left));
+        if (toFoundation(card) && safeToFoundation(card)) {
             out.push_back({Move::ToFoundation, card, Reserve, 0});
             return;
         }
@@ -200,29 +261,55 @@ void RoialbertModel::moves(std::vector<Move> &out) const
     constexpr std::size_t MostMoves = 512;
     std::array<std::pair<int, Move>, MostMoves> scored;
     std::size_t count = 0;
-    // A move changes the outlook of its two columns only, unless it moves a foundation on.
     std::array<int, Columns> columnScore{};
+    std::array<int, Columns> ready{}; // cards next for their foundation
     int base = 50 * m_cleared;
     for (int c = 0; c < Columns; ++c) {
-        columnScore[std::size_t(c)] = columnOutlook(c);
+        columnScore[std::size_t(c)] = columnOutlook(c, ready[std::size_t(c)]);
         base += columnScore[std::size_t(c)];
     }
-    RoialbertModel after = *this;
     for (std::size_t i = first; i < out.size(); ++i) {
         const Move &move = out[i];
-        if (move.kind() == Move::ToEmpty && move.from() != Reserve &&
-            at(move.from(), 0) == move.card())
-            continue;
-        after.play(move);
         int score = base;
         if (move.kind() == Move::ToFoundation) {
+            RoialbertModel after = *this;
+            after.play(move);
             score = after.outlook();
         } else {
-            score += after.columnOutlook(move.to()) - columnScore[move.to()];
-            if (move.from() != Reserve)
-                score += after.columnOutlook(move.from()) - columnScore[move.from()];
+            // Only the two columns' outlooks change, and a run keeps its cards' distances from
+            // the foot of a column, builds on what it goes to and has no break inside: so the
+            // change follows from the run and from how many cards next for their foundation each
+            // column holds, as columnOutlook would find it after the move.
+            const std::size_t from = move.from();
+            const std::size_t to = move.to();
+            int depth = 0;
+            int moved = 1;
+            int run = 0; // the run's own part of its column's outlook
+            int readyInRun = 0;
+            if (from != Reserve) {
+                const int h = height(int(from));
+                depth = h - 1;
+                while (at(int(from), depth) != move.card())
+                    --depth;
+                if (move.kind() == Move::ToEmpty && depth == 0)
+                    continue; // a whole column to an empty one: the same position
+                moved = h - depth;
+                for (int d = depth; d < h; ++d) {
+                    if (toFoundation(at(int(from), d))) {
+                        run -= 64 * (h - 1 - d);
+                        ++readyInRun;
+                    }
+                }
+            }
+            score += height(int(to)) == 0 ? run - EmptyWorth : run - 64 * moved * ready[to];
+            if (from != Reserve) {
+                if (depth == 0)
+                    score += EmptyWorth - columnScore[from];
+                else
+                    score += 64 * moved * (ready[from] - readyInRun) - run +
+                             (buildsOn(at(int(from), depth), at(int(from), depth - 1)) ? 0 : 2);
+            }
         }
-        after.undo(move);
         if (m_order != 0)
             score += orderBias(move);
         // Insertion keeps the generation order among equal scores.
@@ -240,10 +327,12 @@ void RoialbertModel::moves(std::vector<Move> &out) const
 
 void RoialbertModel::play(const Move &move)
 {
+    const std::size_t to = move.to();
+    const int landing = m_height[to]; // the moved card's depth in its new column
     if (move.from() == Reserve) {
         m_reserve &= ~(std::uint64_t(1) << move.card());
         if (move.kind() != Move::ToFoundation)
-            m_cards[move.to()][m_height[move.to()]++] = move.card();
+            m_cards[to][m_height[to]++] = move.card();
     } else {
         const std::size_t from = move.from();
         std::size_t depth = m_height[from] - 1u;
@@ -251,13 +340,16 @@ void RoialbertModel::play(const Move &move)
             --depth;
         if (move.kind() != Move::ToFoundation) {
             for (std::size_t i = depth; i < m_height[from]; ++i)
-                m_cards[move.to()][m_height[move.to()]++] = m_cards[from][i];
+                m_cards[to][m_height[to]++] = m_cards[from][i];
         }
         m_height[from] = std::uint8_t(depth);
     }
     if (move.kind() == Move::ToFoundation) {
         ++m_foundation[std::size_t(suit(move.card()))];
         ++m_cleared;
+        setLie(move.card(), Home);
+    } else {
+        setLie(move.card(), lie(int(to), landing));
     }
 }
 
@@ -271,11 +363,14 @@ void RoialbertModel::undo(const Move &move)
         m_reserve |= std::uint64_t(1) << move.card();
         if (move.kind() != Move::ToFoundation)
             --m_height[move.to()];
+        setLie(move.card(), AsSet);
         return;
     }
     const std::size_t from = move.from();
+    const int landing = m_height[from];
     if (move.kind() == Move::ToFoundation) {
         m_cards[from][m_height[from]++] = move.card();
+        setLie(move.card(), lie(int(from), landing));
         return;
     }
     const std::size_t to = move.to();
@@ -285,89 +380,17 @@ void RoialbertModel::undo(const Move &move)
     for (std::size_t i = depth; i < m_height[to]; ++i)
         m_cards[from][m_height[from]++] = m_cards[to][i];
     m_height[to] = std::uint8_t(depth);
+    setLie(move.card(), lie(int(from), landing));
 }
 
-int RoialbertModel::kept(int column) const
-{
-    const int h = height(column);
-    if (h == 0 || m_origin[at(column, 0)] == NoCard || m_origin[at(column, 0)] % MostInColumn != 0)
-        return 0;
-    const int first = m_origin[at(column, 0)];
-    int kept = 1;
-    while (kept < h && m_origin[at(column, kept)] == first + kept)
-        ++kept;
-    return kept;
-}
-
-// The chain on a column from depth `from`: its length, its first card, then one bit a card for
-// which suit of its colour it is (its rank follows from the card below).
-template <std::size_t Words>
-void RoialbertModel::putChain(KeyWriter<Words> &writer, int column, int from) const
-{
-    writer.put(std::uint64_t(height(column) - from), 4);
-    if (from == height(column))
-        return;
-    writer.put(at(column, from), 6);
-    for (int depth = from + 1; depth < height(column); ++depth)
-        writer.put(std::uint64_t(suit(at(column, depth)) >> 1), 1);
-}
-
-// Since set(), a card leaves its place only to lie on a card it builds on or to head an empty
-// column, so each column is the start of a column as set (the longest one matching it) followed
-// by a chain of cards each building on the one before, written as its length, its first card,
-// then for each next one which of the two suits of its colour it is, its rank following. The
-// reserve is one bit for each card it held; the foundations hold the cards found nowhere else.
-// The columns are told apart by the column as set they start with, and those that start with
-// none by their first card, so that their order is forgotten. At most 7 + 9 x 5 (the starts
-// kept) + 4 (columns starting with a chain) + 9 x 4 (lengths) + 9 x 6 (first cards) + 43 (suits
-// of the chained cards past the first of each chain) = 189 bits.
-RoialbertModel::Key RoialbertModel::key() const
-{
-    KeyWriter<3> writer;
-    for (const std::uint8_t card : m_firstReserve)
-        writer.put(card != NoCard && inReserve(card) ? 1 : 0, 1);
-    std::array<int, Columns> startOf{}; // the column holding the start of each column as set
-    startOf.fill(-1);
-    std::array<int, Columns> keptOf{};
-    std::array<std::uint8_t, Columns> chainHeads{};
-    int chains = 0;
-    for (int c = 0; c < Columns; ++c) {
-        const int k = kept(c);
-        keptOf[std::size_t(c)] = k;
-        if (k > 0)
-            startOf[m_origin[at(c, 0)] / MostInColumn] = c;
-        else if (height(c) > 0)
-            chainHeads[std::size_t(chains++)] = std::uint8_t(c);
-    }
-    for (const int c : startOf)
-        writer.put(c < 0 ? 0 : std::uint64_t(keptOf[std::size_t(c)]), 5);
-    for (const int c : startOf) {
-        if (c >= 0)
-            putChain(writer, c, keptOf[std::size_t(c)]);
-    }
-    std::sort(chainHeads.begin(), chainHeads.begin() + chains,
-              [this](std::uint8_t a, std::uint8_t b) { return at(a, 0) < at(b, 0); });
-    writer.put(std::uint64_t(chains), 4);
-    for (int i = 0; i < chains; ++i)
-        putChain(writer, chainHeads[std::size_t(i)], 0);
-    return writer.key();
-}
-
-// Each column in its place: a column as set kept, then a chain, as in key(). At most
-// 7 + 9 x (5 + 4 + 4 + 6) + 43 = 221 bits.
+// The key, then each column's head in its place.
 RoialbertModel::ExactKey RoialbertModel::exactKey() const
 {
-    KeyWriter<4> writer;
-    for (const std::uint8_t card : m_firstReserve)
-        writer.put(card != NoCard && inReserve(card) ? 1 : 0, 1);
-    for (int c = 0; c < Columns; ++c) {
-        const int k = kept(c);
-        writer.put(std::uint64_t(k), 5);
-        if (k > 0)
-            writer.put(m_origin[at(c, 0)] / std::uint64_t(MostInColumn), 4);
-        putChain(writer, c, k);
-    }
-    return writer.key();
+    ExactKey exact;
+    std::copy(m_key.words.begin(), m_key.words.end(), exact.words.begin());
+    for (int c = 0; c < Columns; ++c)
+        exact.words[2] |= std::uint64_t(height(c) == 0 ? 63 : at(c, 0)) << (6 * c);
+    return exact;
 }
 
 bool RoialbertModel::samePosition(const RoialbertModel &other) const

@@ -10,8 +10,8 @@
 // Roi Albert reduced to what its moves look at: the cards of each of the nine columns from the
 // head down, the seven reserve places (a place stays empty once its card is played) and how far
 // each suit's foundation has climbed. Cards are bytes, rank x 4 + suit (trèfle, carreau, coeur,
-// pique), as CardByte gives them. The model also remembers where each card lay when it was set,
-// which its key is written against.
+// pique), as CardByte gives them. Each move also updates the key: where each card lies, on which
+// card or elsewhere.
 class RoialbertModel {
 public:
     static constexpr int Columns = 9;
@@ -43,9 +43,27 @@ public:
     private:
         std::uint16_t m_bits = 0;
     };
-    using Key = PackedKey<3>;
-    using KeyHash = Key::Hash;
-    using ExactKey = PackedKey<4>;
+    // Where each card lies (see the .cpp), as one number of 121 bits.
+    struct Key {
+        std::array<std::uint64_t, 2> words{};
+        // Word by word: the table compares keys more often than anything else.
+        bool operator==(const Key &other) const
+        {
+            return words[0] == other.words[0] && words[1] == other.words[1];
+        }
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key &key) const
+        {
+            std::uint64_t hash = 0x9E3779B97F4A7C15ull;
+            for (const std::uint64_t word : key.words) {
+                hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+                hash ^= hash >> 32;
+            }
+            return std::size_t(hash);
+        }
+    };
+    using ExactKey = PackedKey<3>;
 
     static int rank(std::uint8_t card) { return card / 4 + 1; }
     static int suit(std::uint8_t card) { return card % 4; }
@@ -75,9 +93,10 @@ public:
     void setOrder(std::uint32_t order) { m_order = order; }
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
-    // Equal for positions with the same future: the columns sorted, the reserve as a set. Keys
-    // compare only between positions reached from the same set().
-    Key key() const;
+    // Equal for positions with the same future: the same columns in any order, the same reserve.
+    // Keys compare only between positions reached from the same set(). Kept up to date by play()
+    // and undo().
+    Key key() const { return m_key; }
     // Equal only for the same cards in the same columns, with the same proviso.
     ExactKey exactKey() const;
     // The same cards in the same places, wherever each model was set from.
@@ -101,14 +120,13 @@ private:
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
     int orderBias(const Move &move) const;
-    int columnOutlook(int column) const;
-    // How many cards at the head of a column are the start of a column as set, in their order.
-    int kept(int column) const;
-    template <std::size_t Words>
-    void putChain(KeyWriter<Words> &writer, int column, int from) const;
+    // Also counts the column's cards that are next for their foundation.
+    int columnOutlook(int column, int &ready) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
     int runStart(int column) const;
-    void moveTargets(std::uint8_t card, int from, bool allEmpty, std::vector<Move> &out) const;
+    // What the key says of the card at depth of column.
+    std::uint8_t lie(int column, int depth) const;
+    void setLie(std::uint8_t card, std::uint8_t lie);
     void generate(std::vector<Move> &out, bool everyEmpty) const;
 
     std::array<std::array<std::uint8_t, MostInColumn>, Columns> m_cards{};
@@ -116,9 +134,7 @@ private:
     std::uint64_t m_reserve = 0; // one bit per card: where it lies in the reserve does not matter
     std::array<std::uint8_t, Suits> m_foundation{};
     int m_cleared = 0;
-    // Where each card lay when set: column x MostInColumn + depth, or NoCard outside the columns.
-    std::array<std::uint8_t, 52> m_origin{};
-    // The cards the reserve held when set, NoCard past them.
-    std::array<std::uint8_t, ReserveSize> m_firstReserve{};
     std::uint32_t m_order = 0;
+    Key m_key;
+    std::array<std::uint8_t, 52> m_lie{}; // each card's digit in the key
 };

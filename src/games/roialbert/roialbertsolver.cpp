@@ -119,7 +119,7 @@ std::vector<Move> shortened(const Model &start, const std::vector<Move> &line)
     return shorter;
 }
 
-// 32-byte keys: 32 MiB of table once full, 48 while it last grows.
+// 16-byte keys: 16 MiB of table once full, 24 while it last grows.
 constexpr std::size_t TableEntries = std::size_t(1) << 19;
 // A few deals in a thousand outgrow the table in the plain order and would then take minutes,
 // yet are won in a few thousand positions in another order. So the plain order runs first, then

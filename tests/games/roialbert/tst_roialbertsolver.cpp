@@ -11,6 +11,7 @@
 #include <random>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -262,6 +263,55 @@ private Q_SLOTS:
             }
             QVERIFY(keyOf.size() > 300);
         }
+    }
+
+    // In every order the search tries only legal moves, and each legal move it leaves out leads
+    // where it goes anyway, by another move or by staying put (the same columns in another
+    // order); only a lone move to a foundation, the safe one, stands for all the others.
+    void theSearchLeavesOutOnlyMovesThatReachNothingNew()
+    {
+        std::mt19937 pick(3);
+        int checked = 0;
+        std::size_t leftOut = 0;
+        std::vector<Move> legal;
+        std::vector<Move> tried;
+        const auto keyAfter = [](Model model, const Move &move) {
+            model.play(move);
+            return model.key();
+        };
+        for (quint32 seed = 1; seed <= 8; ++seed) {
+            const Model start = *RoialbertSolver::model(Deal(seed).rules());
+            for (int walk = 0; walk < 30; ++walk) {
+                Model model = start;
+                for (int step = 0; step < 60; ++step) {
+                    legal.clear();
+                    model.legal(legal);
+                    if (legal.empty())
+                        break;
+                    for (std::uint32_t order = 0; order < 4; ++order) {
+                        model.setOrder(order);
+                        tried.clear();
+                        model.moves(tried);
+                        if (tried.size() == 1 && tried.front().kind() == Move::ToFoundation)
+                            continue;
+                        std::unordered_set<Model::Key, Model::KeyHash> reached{model.key()};
+                        for (const Move &move : tried) {
+                            QVERIFY(std::find(legal.begin(), legal.end(), move) != legal.end());
+                            reached.insert(keyAfter(model, move));
+                        }
+                        for (const Move &move : legal)
+                            QVERIFY(reached.contains(keyAfter(model, move)));
+                        ++checked;
+                        leftOut += legal.size() - tried.size();
+                    }
+                    model.play(legal[pick() % legal.size()]);
+                }
+            }
+        }
+        QVERIFY2(checked > 10'000 && leftOut > 1'000,
+                 qPrintable(QStringLiteral("%1 positions, %2 moves left out")
+                                .arg(checked)
+                                .arg(qulonglong(leftOut))));
     }
 
     // The search with its safe moves, left-out moves and canonical key, in the plain order and
