@@ -21,6 +21,12 @@ constexpr int EndStep = 11;
 constexpr std::size_t DeadSlots = std::size_t(1) << 22;
 constexpr std::size_t VerdictSlots = std::size_t(1) << 19;
 constexpr Search::Limits Limits{.tableEntries = 4096};
+// A line whose first card cannot leave is also searched with its first cards taken together:
+// this many of them, so that the sets of which are left fit in four words.
+constexpr int FrontCards = 8;
+// The table of the ends found lost under sets of first cards: 48 bytes a slot, 24 MiB at most (36
+// while it grows for the last time), freed once the line's first cards are settled.
+constexpr std::size_t FrontSlots = std::size_t(1) << 19;
 
 class DuoTails;
 
@@ -36,6 +42,7 @@ public:
         std::uint8_t card;  // the card that leaves, by its place in the line as it started
         std::uint8_t floor; // the floor before it left, for undo
         bool later = false; // the first card set aside, to leave once the rest is cleared
+        bool fresh = false; // the line was a fresh one before, for undo
     };
     using Key = PackedKey<1>;
     using KeyHash = Key::Hash;
@@ -67,6 +74,7 @@ public:
     {
         m_left |= std::uint64_t(1) << move.card;
         m_floor = move.floor;
+        m_fresh = move.fresh;
     }
     bool won() const { return size() == 2; }
     int progress() const { return Most - size(); }
@@ -78,6 +86,8 @@ private:
     DuoTails *m_tails;
     std::uint64_t m_left;
     std::uint8_t m_floor = 0;
+    // The whole line, or the rest after a first card set aside: no card of it has left yet.
+    bool m_fresh = true;
 };
 
 // The cards of one deal and what the searches over it learn about the ends of its line. The
@@ -94,8 +104,13 @@ public:
     std::uint8_t card(int place) const { return m_cards[std::size_t(place)]; }
     // Whether the cards of left can be cleared as a line of their own; false once cancelled.
     bool clearable(std::uint64_t left);
+    // Whether the line of left, whose first card cannot leave yet, is lost, found by a search
+    // of its end that carries every way its first cards can stand (see FrontModel).
+    bool frontLost(std::uint64_t left);
     // Positions searched for the ends.
     std::int64_t nodes() const { return m_nodes; }
+    // Whether no search of an end is running: the whole line is being searched.
+    bool whole() const { return m_endSearches == 0; }
     // Positions found lost by any search of the line, with the lowest floor they were searched
     // from: a higher floor only leaves fewer moves.
     bool dead(std::uint64_t left, int floor) const { return m_dead.holds(left, floor); }
@@ -109,6 +124,139 @@ private:
     MaskTable m_lost{VerdictSlots};
     MaskTable m_dead{DeadSlots};
     std::int64_t m_nodes = 0;
+    int m_endSearches = 0; // searches of ends running
+};
+
+// Sets of ways the first cards stand (one bit for each of the 256) searched without a win, by
+// the end behind them, with the lowest floor they are lost from.
+class FrontTable {
+public:
+    using Sets = std::array<std::uint64_t, 4>;
+    struct Lost {
+        Sets ways{};
+        std::uint8_t floor = 0;
+    };
+
+    Lost lost(std::uint64_t end) const
+    {
+        if (m_ends.empty())
+            return {};
+        for (std::size_t slot = first(end);; slot = next(slot)) {
+            if (m_ends[slot] == 0)
+                return {};
+            if (m_ends[slot] == end)
+                return m_lost[slot];
+        }
+    }
+
+    // The free ways are lost from any floor, the others from floor: when there are any, all
+    // are kept as lost from floor.
+    void insert(std::uint64_t end, const Sets &free, const Sets &held, int floor)
+    {
+        Lost added{free, 0};
+        if (held != Sets{}) {
+            for (std::size_t word = 0; word < held.size(); ++word)
+                added.ways[word] |= held[word];
+            added.floor = std::uint8_t(floor);
+        }
+        if (m_used >= m_ends.size() / 4 * 3 && !grow())
+            return;
+        for (std::size_t slot = first(end);; slot = next(slot)) {
+            if (m_ends[slot] == 0) {
+                m_ends[slot] = end;
+                m_lost[slot] = added;
+                ++m_used;
+                return;
+            }
+            if (m_ends[slot] == end) {
+                // Ways lost from two floors: the lower one's kept, a table only skips work.
+                Lost &lost = m_lost[slot];
+                if (added.floor == lost.floor) {
+                    for (std::size_t word = 0; word < added.ways.size(); ++word)
+                        lost.ways[word] |= added.ways[word];
+                } else if (added.floor < lost.floor) {
+                    lost = added;
+                }
+                return;
+            }
+        }
+    }
+
+private:
+    std::size_t first(std::uint64_t end) const
+    {
+        return std::size_t((end * 0x9E3779B97F4A7C15ull) >> 40) & (m_ends.size() - 1);
+    }
+    std::size_t next(std::size_t slot) const { return (slot + 1) & (m_ends.size() - 1); }
+
+    bool grow()
+    {
+        if (m_ends.size() >= FrontSlots)
+            return false;
+        std::vector<std::uint64_t> ends = std::move(m_ends);
+        std::vector<Lost> lost = std::move(m_lost);
+        m_ends.assign(ends.empty() ? 1024 : ends.size() * 2, 0);
+        m_lost.assign(m_ends.size(), Lost{});
+        m_used = 0;
+        for (std::size_t slot = 0; slot < ends.size(); ++slot) {
+            if (ends[slot] != 0)
+                insert(ends[slot], {}, lost[slot].ways, lost[slot].floor);
+        }
+        return true;
+    }
+
+    std::vector<std::uint64_t> m_ends;
+    std::vector<Lost> m_lost;
+    std::size_t m_used = 0;
+};
+
+// A line searched as its end, the cards from its ninth on, carrying the set of every way its
+// first eight cards can stand before it. The first cards never change what the end may do, and
+// which of them may leave depends on the end only through its first two cards: so whenever
+// those change, every first card that may leave is taken away, again and again, and each way of
+// standing reached is kept beside the others. A search of the whole line meets the same end once
+// for each way its first cards stand; this one meets it once for all of them. The line is won
+// when one way has no first card left and the end can be cleared alone.
+//
+// The end's removals keep DuoModel's floor: after one, the next lies after it or is one of the
+// two cards just before it. A first card leaving puts the floor among the first cards, so the
+// ways reached so are free: any card of the end may go next for them. The others share the
+// floor of the end's last removal.
+class FrontModel {
+public:
+    using Move = std::uint8_t; // the card of the end that leaves, by its place as dealt
+    using Sets = FrontTable::Sets;
+    using Key = PackedKey<9>;
+    using KeyHash = Key::Hash;
+
+    FrontModel(DuoTails &tails, FrontTable &table, std::uint64_t left);
+
+    void moves(std::vector<Move> &out) const;
+    void play(Move card);
+    // Searched to the end without a win: every way in the sets is lost over this end.
+    void exhausted() const { m_table->insert(m_end, m_free, m_held, m_floor); }
+    bool won() const { return m_won; }
+    int progress() const { return DuoModel::Most - std::popcount(m_end); }
+    Key key() const
+    {
+        return {{m_end | std::uint64_t(m_floor) << DuoModel::Most, m_held[0], m_held[1], m_held[2],
+                 m_held[3], m_free[0], m_free[1], m_free[2], m_free[3]}};
+    }
+
+private:
+    // Takes every first card that may leave away, the ways reached so being free.
+    void spread();
+    // Drops the ways known lost over the end and sees whether one has no first card left.
+    void settle();
+
+    DuoTails *m_tails;
+    FrontTable *m_table;
+    std::array<std::uint8_t, FrontCards> m_front{}; // the first cards' places
+    std::uint64_t m_end;
+    std::uint8_t m_floor = 0;
+    Sets m_held{}; // ways bound to the floor
+    Sets m_free{}; // ways that may take any card of the end next
+    bool m_won = false;
 };
 
 void DuoModel::moves(std::vector<Move> &out) const
@@ -144,16 +292,21 @@ void DuoModel::moves(std::vector<Move> &out) const
             return;
     }
     if (size > 2 && Alike(card(0), card(2))) {
-        out.push_back({places[0], m_floor});
+        out.push_back({places[0], m_floor, false, m_fresh});
         return;
     }
     if (size >= 4 && (Alike(card(0), card(size - 1)) || Alike(card(0), card(size - 2)))) {
-        out.push_back({places[0], m_floor, true});
+        out.push_back({places[0], m_floor, true, m_fresh});
         return;
     }
+    // A fresh line whose first card must wait: its end is searched once for every way its first
+    // cards stand (see FrontModel), which proves most such lines lost far sooner. Only fresh
+    // ones: deeper in the search the same question would be asked for every first card.
+    if (m_fresh && size > ShortLine && m_tails->whole() && m_tails->frontLost(m_left))
+        return;
     for (int at = 0; at + 2 < size; ++at) {
         if (places[std::size_t(at)] >= m_floor && Alike(card(at), card(at + 2)))
-            out.push_back({places[std::size_t(at)], m_floor});
+            out.push_back({places[std::size_t(at)], m_floor, false, m_fresh});
     }
 }
 
@@ -166,6 +319,7 @@ void DuoModel::play(Move move)
 {
     const std::uint64_t bit = std::uint64_t(1) << move.card;
     m_left &= ~bit;
+    m_fresh = move.later;
     // The rest is a line of its own, searched from its start.
     if (move.later) {
         m_floor = 0;
@@ -193,13 +347,206 @@ bool DuoTails::clearable(std::uint64_t left)
     if (m_lost.holds(left, 0))
         return false;
     Search::DepthFirst<DuoModel> search(m_cancel, Limits);
+    ++m_endSearches;
     const auto result = search.solve({*this, left});
+    --m_endSearches;
     m_nodes += result.nodes;
     if (result.outcome == Search::Outcome::Unknown)
         return false;
     const bool won = result.outcome == Search::Outcome::Won;
     (won ? m_won : m_lost).insert(left, 0);
     return won;
+}
+
+bool DuoTails::frontLost(std::uint64_t left)
+{
+    if (m_won.holds(left, 0))
+        return false;
+    if (m_lost.holds(left, 0))
+        return true;
+    FrontTable table;
+    Search::DepthFirst<FrontModel> search(m_cancel, Limits);
+    const auto result = search.solve(FrontModel(*this, table, left));
+    m_nodes += result.nodes;
+    // Cancelled: not known lost; the search of the whole line stops by itself.
+    if (result.outcome == Search::Outcome::Unknown)
+        return false;
+    const bool won = result.outcome == Search::Outcome::Won;
+    (won ? m_won : m_lost).insert(left, 0);
+    return !won;
+}
+
+FrontModel::FrontModel(DuoTails &tails, FrontTable &table, std::uint64_t left)
+    : m_tails(&tails), m_table(&table), m_end(left)
+{
+    for (std::uint8_t &place : m_front) {
+        place = std::uint8_t(std::countr_zero(m_end));
+        m_end &= m_end - 1;
+    }
+    m_free[3] = std::uint64_t(1) << 63; // every first card there
+    spread();
+    settle();
+}
+
+namespace {
+
+bool Has(const FrontModel::Sets &sets, unsigned way)
+{
+    return (sets[way / 64] >> (way % 64) & 1) != 0;
+}
+
+void Put(FrontModel::Sets &sets, unsigned way)
+{
+    sets[way / 64] |= std::uint64_t(1) << (way % 64);
+}
+
+} // namespace
+
+void FrontModel::spread()
+{
+    std::array<std::uint8_t, 2> ahead{}; // the end's first two cards
+    std::uint64_t rest = m_end;
+    for (std::uint8_t &card : ahead) {
+        card = m_tails->card(std::countr_zero(rest));
+        rest &= rest - 1;
+    }
+    // Ranks and suits of the end past its first card, and of the whole end.
+    unsigned pastRanks = 0;
+    unsigned pastSuits = 0;
+    for (rest = m_end & (m_end - 1); rest != 0; rest &= rest - 1) {
+        const std::uint8_t card = m_tails->card(std::countr_zero(rest));
+        pastRanks |= 1u << (card / 4);
+        pastSuits |= 1u << (card % 4);
+    }
+    const unsigned endRanks = pastRanks | 1u << (ahead[0] / 4);
+    const unsigned endSuits = pastSuits | 1u << (ahead[0] % 4);
+    Sets reached{};
+    for (std::size_t word = 0; word < reached.size(); ++word)
+        reached[word] = m_held[word] | m_free[word];
+    Sets left{}; // reached by a first card leaving
+    // Ways in falling order: a card leaving only ever lowers the number.
+    for (int way = (1 << FrontCards) - 1; way >= 0; --way) {
+        if (!Has(reached, unsigned(way)))
+            continue;
+        // The first cards there, then the end's first two, which any of them may look at.
+        std::array<std::uint8_t, FrontCards + 2> line{};
+        int length = 0;
+        for (int at = 0; at < FrontCards; ++at) {
+            if (way >> at & 1)
+                line[std::size_t(length++)] = std::uint8_t(at);
+        }
+        const auto cardAt = [&](int at) {
+            return at < length ? m_tails->card(m_front[line[std::size_t(at)]])
+                               : ahead[std::size_t(at - length)];
+        };
+        // A first card with no alike card two places or more after it never leaves.
+        bool stuck = false;
+        unsigned ranks = 0;
+        unsigned suits = 0;
+        for (int at = length - 1; at >= 0 && !stuck; --at) {
+            if (at + 2 < length) {
+                ranks |= 1u << (cardAt(at + 2) / 4);
+                suits |= 1u << (cardAt(at + 2) % 4);
+            }
+            const std::uint8_t own = cardAt(at);
+            const unsigned allRanks = ranks | (at + 1 < length ? endRanks : pastRanks);
+            const unsigned allSuits = suits | (at + 1 < length ? endSuits : pastSuits);
+            stuck = !(allRanks & (1u << (own / 4))) && !(allSuits & (1u << (own % 4)));
+        }
+        if (stuck) {
+            reached[unsigned(way) / 64] &= ~(std::uint64_t(1) << (unsigned(way) % 64));
+            left[unsigned(way) / 64] &= ~(std::uint64_t(1) << (unsigned(way) % 64));
+            continue;
+        }
+        for (int at = 0; at < length; ++at) {
+            if (Alike(cardAt(at), cardAt(at + 2))) {
+                const unsigned next = unsigned(way) & ~(1u << line[std::size_t(at)]);
+                Put(reached, next);
+                Put(left, next);
+            }
+        }
+    }
+    for (std::size_t word = 0; word < reached.size(); ++word) {
+        m_free[word] = left[word] | (m_free[word] & reached[word]);
+        m_held[word] &= reached[word] & ~m_free[word];
+    }
+}
+
+void FrontModel::settle()
+{
+    const FrontTable::Lost lost = m_table->lost(m_end);
+    for (std::size_t word = 0; word < m_free.size(); ++word) {
+        m_free[word] &= lost.floor == 0 ? ~lost.ways[word] : ~std::uint64_t(0);
+        m_held[word] &= m_floor >= lost.floor ? ~lost.ways[word] : ~std::uint64_t(0);
+    }
+    // No first card left: the line is its end.
+    if (Has(m_free, 0) || Has(m_held, 0)) {
+        m_won = std::popcount(m_end) == 2 || m_tails->clearable(m_end);
+        if (!m_won) {
+            m_free[0] &= ~std::uint64_t(1);
+            m_held[0] &= ~std::uint64_t(1);
+        }
+    }
+}
+
+void FrontModel::moves(std::vector<Move> &out) const
+{
+    if (m_free == Sets{} && m_held == Sets{})
+        return;
+    std::array<std::uint8_t, DuoModel::Most> places{};
+    int size = 0;
+    for (std::uint64_t rest = m_end; rest != 0; rest &= rest - 1)
+        places[std::size_t(size++)] = std::uint8_t(std::countr_zero(rest));
+    const auto card = [&](int at) { return m_tails->card(places[std::size_t(at)]); };
+    // As in DuoModel::moves: each card of the end needs an alike card two places after it or
+    // more, and the end of the end, cut at a fixed place, must be clearable alone.
+    unsigned ranks = 0;
+    unsigned suits = 0;
+    for (int at = size - 3; at >= 0; --at) {
+        const std::uint8_t after = card(at + 2);
+        ranks |= 1u << (after / 4);
+        suits |= 1u << (after % 4);
+        const std::uint8_t own = card(at);
+        if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
+            return;
+    }
+    const int from = (places[0] / EndStep + 1) * EndStep;
+    const std::uint64_t end =
+        from >= DuoModel::Most ? 0 : m_end & ~((std::uint64_t(1) << from) - 1);
+    if (std::popcount(end) > 2 && !m_tails->clearable(end))
+        return;
+    const bool free = m_free != Sets{};
+    for (int at = 0; at + 2 < size; ++at) {
+        if ((free || places[std::size_t(at)] >= m_floor) && Alike(card(at), card(at + 2)))
+            out.push_back(places[std::size_t(at)]);
+    }
+}
+
+void FrontModel::play(Move card)
+{
+    const std::uint64_t bit = std::uint64_t(1) << card;
+    const std::uint64_t ahead =
+        m_end & ((std::uint64_t(1) << (std::countr_zero(m_end & (m_end - 1)) + 1)) - 1);
+    // Below the floor only the free ways may take the card; all go on bound to the new floor.
+    for (std::size_t word = 0; word < m_held.size(); ++word) {
+        m_held[word] = (card >= m_floor ? m_held[word] : 0) | m_free[word];
+        m_free[word] = 0;
+    }
+    m_end &= ~bit;
+    std::uint64_t before = m_end & (bit - 1);
+    if (before != 0)
+        before &= ~(std::uint64_t(1) << (std::bit_width(before) - 1));
+    m_floor = before == 0 ? 0 : std::uint8_t(std::bit_width(before) - 1);
+    // The first cards see only the end's first two: unless they changed, no more of them go.
+    if ((bit & ahead) != 0)
+        spread();
+    if (m_floor == 0) {
+        for (std::size_t word = 0; word < m_free.size(); ++word) {
+            m_free[word] |= m_held[word];
+            m_held[word] = 0;
+        }
+    }
+    settle();
 }
 
 // The search's line as removals played in turn: a card set aside leaves after the rest of the
