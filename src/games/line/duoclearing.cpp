@@ -259,27 +259,40 @@ private:
     bool m_won = false;
 };
 
+namespace {
+
+// The places of the cards left, in order; false when a card but the last two has no alike card
+// two or more places after it: cards only ever leave, so it never goes and the line is lost.
+bool ListLeft(const DuoTails &tails, std::uint64_t left,
+              std::array<std::uint8_t, DuoModel::Most> &places, int &size)
+{
+    size = 0;
+    for (std::uint64_t rest = left; rest != 0; rest &= rest - 1)
+        places[std::size_t(size++)] = std::uint8_t(std::countr_zero(rest));
+    unsigned ranks = 0;
+    unsigned suits = 0;
+    for (int at = size - 3; at >= 0; --at) {
+        const std::uint8_t after = tails.card(places[std::size_t(at + 2)]);
+        ranks |= 1u << (after / 4);
+        suits |= 1u << (after % 4);
+        const std::uint8_t own = tails.card(places[std::size_t(at)]);
+        if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void DuoModel::moves(std::vector<Move> &out) const
 {
     if (m_tails->dead(m_left, m_floor))
         return;
     std::array<std::uint8_t, Most> places{};
     int size = 0;
-    for (std::uint64_t rest = m_left; rest != 0; rest &= rest - 1)
-        places[std::size_t(size++)] = std::uint8_t(std::countr_zero(rest));
+    if (!ListLeft(*m_tails, m_left, places, size))
+        return;
     const auto card = [&](int at) { return m_tails->card(places[std::size_t(at)]); };
-    // Every card but the last two needs, to leave, an alike card at least two places after it
-    // now: cards only ever leave, so without one it never goes.
-    unsigned ranks = 0;
-    unsigned suits = 0;
-    for (int at = size - 3; at >= 0; --at) {
-        const std::uint8_t after = card(at + 2);
-        ranks |= 1u << (after / 4);
-        suits |= 1u << (after % 4);
-        const std::uint8_t own = card(at);
-        if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
-            return;
-    }
     // The end looked at starts at the first boundary past the first card, the boundaries being
     // fixed places of the line as dealt: cards leaving before that place leave the end as it was,
     // so the same ends come back and their verdicts are found in the tables. An end cut at a
@@ -495,21 +508,10 @@ void FrontModel::moves(std::vector<Move> &out) const
         return;
     std::array<std::uint8_t, DuoModel::Most> places{};
     int size = 0;
-    for (std::uint64_t rest = m_end; rest != 0; rest &= rest - 1)
-        places[std::size_t(size++)] = std::uint8_t(std::countr_zero(rest));
+    // As in DuoModel::moves, and the end of the end, cut at a fixed place, must be clearable alone.
+    if (!ListLeft(*m_tails, m_end, places, size))
+        return;
     const auto card = [&](int at) { return m_tails->card(places[std::size_t(at)]); };
-    // As in DuoModel::moves: each card of the end needs an alike card two places after it or
-    // more, and the end of the end, cut at a fixed place, must be clearable alone.
-    unsigned ranks = 0;
-    unsigned suits = 0;
-    for (int at = size - 3; at >= 0; --at) {
-        const std::uint8_t after = card(at + 2);
-        ranks |= 1u << (after / 4);
-        suits |= 1u << (after % 4);
-        const std::uint8_t own = card(at);
-        if (!(ranks & (1u << (own / 4))) && !(suits & (1u << (own % 4))))
-            return;
-    }
     const int from = (places[0] / EndStep + 1) * EndStep;
     const std::uint64_t end =
         from >= DuoModel::Most ? 0 : m_end & ~((std::uint64_t(1) << from) - 1);
