@@ -44,25 +44,8 @@ public:
         std::uint16_t m_bits = 0;
     };
     // Where each card lies (see the .cpp), as one number of 121 bits.
-    struct Key {
-        std::array<std::uint64_t, 2> words{};
-        // Word by word: the table compares keys more often than anything else.
-        bool operator==(const Key &other) const
-        {
-            return words[0] == other.words[0] && words[1] == other.words[1];
-        }
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key &key) const
-        {
-            std::uint64_t hash = 0x9E3779B97F4A7C15ull;
-            for (const std::uint64_t word : key.words) {
-                hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
-                hash ^= hash >> 32;
-            }
-            return std::size_t(hash);
-        }
-    };
+    using Key = PackedKey<2>;
+    using KeyHash = Key::Hash;
     using ExactKey = PackedKey<3>;
 
     static int rank(std::uint8_t card) { return card / 4 + 1; }
