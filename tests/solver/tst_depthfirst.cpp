@@ -125,7 +125,7 @@ private Q_SLOTS:
         Search::DepthFirst<Climb> stopped(cancelled, {});
         QCOMPARE(stopped.solve(Climb{0, 60, {}}).outcome, Search::Outcome::Unknown);
 
-        // A full table stops taking positions but the answer stays exact.
+        // A full table forgets positions, but the answer stays exact.
         Search::Limits tiny;
         tiny.tableEntries = 3;
         tiny.nodes = 1'000'000;
@@ -179,24 +179,40 @@ private Q_SLOTS:
     }
 
     // A table that must grow once the search is being stopped lets go of its keys rather than
-    // move them all, and still answers truly about what it holds afterwards.
-    void aStoppedGrowthEmptiesTheTable()
+    // move them all. A full one takes a new key in place of the left key that cost fewest
+    // positions, never one on the path.
+    void theTableGrowsThenReplacesWhatCostLeast()
     {
+        using Set = FlatSet<int, std::hash<int>>;
         std::atomic<bool> stop{false};
-        FlatSet<int, std::hash<int>> set(100'000, stop);
+        Set set(100'000, stop);
+        std::size_t slot = 0;
         for (int key = 0; key < 512; ++key)
-            QVERIFY(set.insert(key));
-        QVERIFY(set.contains(511));
+            QCOMPARE(set.enter(key, slot), Set::Entry::Entered);
+        QCOMPARE(set.enter(511, slot), Set::Entry::Seen);
+        QCOMPARE(set.size(), std::size_t(512));
         stop = true;
-        QVERIFY(set.insert(512)); // the 513th key grows the first block of 1024 slots
+        QCOMPARE(set.enter(512, slot), Set::Entry::Entered); // grows the first block of 1024 slots
         QCOMPARE(set.size(), std::size_t(1));
-        QVERIFY(set.contains(512));
-        QVERIFY(!set.contains(0));
+        QVERIFY(set.contains(512) && !set.contains(0));
         stop = false;
         for (int key = 0; key < 5000; ++key)
-            QVERIFY(set.insert(key));
+            set.enter(key, slot);
         QCOMPARE(set.size(), std::size_t(5000));
         QVERIFY(set.contains(4999) && set.contains(512) && !set.contains(5000));
+
+        Set bucket(4, stop); // one bucket of four slots, full with three keys
+        for (int key = 0; key < 3; ++key)
+            QCOMPARE(bucket.enter(key, slot), Set::Entry::Entered);
+        QCOMPARE(bucket.enter(3, slot), Set::Entry::Full);
+        bucket.leave(1, 1, 10);
+        bucket.leave(2, 0, 3); // where 2 no longer is: it is looked for
+        QCOMPARE(bucket.enter(3, slot), Set::Entry::Entered);
+        QVERIFY(!bucket.contains(2) && bucket.contains(1));
+        QCOMPARE(bucket.enter(4, slot), Set::Entry::Entered);
+        QCOMPARE(bucket.enter(5, slot), Set::Entry::Full);
+        QVERIFY(bucket.contains(0) && bucket.contains(3) && bucket.contains(4));
+        QVERIFY(!bucket.contains(1) && !bucket.contains(5));
     }
 };
 

@@ -33,9 +33,10 @@
 // without a win or lies on the path being searched, and in both cases a win from it would be
 // found from where it was first met. This is plain graph search for "can a won position be
 // reached", exact whatever the order of moves. The path is held in arrays, not on the call
-// stack, since it can run thousands of positions deep. A full table takes no more positions:
-// those past it are kept while on the path only, so the search stays exact and ends, only
-// slower. It stops with Unknown only when cancel turns true or a budget given runs out.
+// stack, since it can run thousands of positions deep. A full table forgets the positions that
+// cost least to search, never one of the path (one that finds no room is kept apart), so the
+// search stays exact and ends, only slower. It stops with Unknown only when cancel turns true or
+// a budget given runs out.
 namespace Search {
 
 enum class Outcome { Won, Lost, Unknown };
@@ -43,7 +44,9 @@ enum class Outcome { Won, Lost, Unknown };
 struct Limits {
     // No budget unless a caller sets one.
     std::int64_t nodes = std::numeric_limits<std::int64_t>::max();
-    // The table's most positions: with a 16-byte key, 32 MiB at half load, 48 while it grows.
+    // The table's slots, rounded up to a power of two; three quarters of them hold positions,
+    // then the cheapest are replaced. With a 16-byte key (24 bytes a slot), 24 MiB for a million,
+    // 36 while it grows.
     std::size_t tableEntries = 1'000'000;
     // The most moves kept waiting along the path. Past it, those of the levels nearest the start
     // are let go and listed again by the model when the search comes back to them, which its
@@ -93,13 +96,15 @@ private:
     static constexpr bool Reports = requires(const Model &model) { model.exhausted(); };
 
     enum class Step { Won, Lost, Stopped, Seen };
-    // Twelve bytes: a hard search holds millions of levels. Four billion moves waiting along one
-    // path would take more memory than any search is given.
+    // Twenty bytes: a hard search holds millions of levels. Four billion moves waiting along one
+    // path, or slots in the table, would take more memory than any search is given.
     struct Level {
-        std::uint32_t first; // its moves in m_moves
-        std::uint32_t next;  // the next one to try; once its moves are let go, counted from first
-        bool overflow;       // its key is in m_overflow, not in the table
-        bool dropped;        // its moves were let go, to be listed again
+        std::uint32_t first;   // its moves in m_moves
+        std::uint32_t next;    // the next one to try; once its moves are let go, counted from first
+        std::uint32_t entered; // m_nodes when it was entered, modulo 2^32: what it cost follows
+        std::uint32_t slot;    // where the table took its key
+        bool overflow;         // its key is in m_overflow, not in the table
+        bool dropped;          // its moves were let go, to be listed again
     };
 
     // Enters a position: Seen when it was reached before or lies on the path.
@@ -110,11 +115,17 @@ private:
         if (m_nodes >= m_limits.nodes || m_cancel.load(std::memory_order_relaxed))
             return Step::Stopped;
         const Key key = position.key();
-        if (m_seen.contains(key) || m_overflow.contains(key))
+        // A path position kept apart may find room in the table once others leave the path.
+        if (!m_overflow.empty() && m_overflow.contains(key))
             return Step::Seen;
-        const bool overflow = !m_seen.insert(key);
+        std::size_t slot = 0;
+        const auto entry = m_seen.enter(key, slot);
+        if (entry == FlatSet<Key, typename Model::KeyHash>::Entry::Seen)
+            return Step::Seen;
+        const bool overflow = entry == FlatSet<Key, typename Model::KeyHash>::Entry::Full;
         if (overflow)
             m_overflow.insert(key);
+        const auto entered = std::uint32_t(m_nodes);
         ++m_nodes;
         if (position.progress() > m_bestProgress) {
             m_bestProgress = position.progress();
@@ -122,7 +133,7 @@ private:
         }
         const auto first = std::uint32_t(m_moves.size());
         position.moves(m_moves);
-        m_levels.push_back({first, first, overflow, false});
+        m_levels.push_back({first, first, entered, std::uint32_t(slot), overflow, false});
         if constexpr (!Undoes)
             m_positions.push_back(position);
         if (m_moves.size() > m_limits.waitingMoves)
@@ -170,6 +181,9 @@ private:
             position.exhausted();
         if (m_levels.back().overflow)
             m_overflow.erase(position.key());
+        else
+            m_seen.leave(position.key(), m_levels.back().slot,
+                         std::uint32_t(m_nodes) - m_levels.back().entered);
         m_moves.resize(m_levels.back().first);
         m_levels.pop_back();
         if constexpr (!Undoes)
