@@ -267,7 +267,9 @@ private Q_SLOTS:
 
     // In every order the search tries only legal moves, and each legal move it leaves out leads
     // where it goes anyway, by another move or by staying put (the same columns in another
-    // order); only a lone move to a foundation, the safe one, stands for all the others.
+    // order); only a lone move to a foundation, the safe one, stands for all the others, and a
+    // card from the reserve or a run off a card it builds on may wait for a move that needs it
+    // (the pruned search's agreement with the full one checks those).
     void theSearchLeavesOutOnlyMovesThatReachNothingNew()
     {
         std::mt19937 pick(3);
@@ -278,6 +280,14 @@ private Q_SLOTS:
         const auto keyAfter = [](Model model, const Move &move) {
             model.play(move);
             return model.key();
+        };
+        const auto mayWait = [](const Model &model, const Move &move) {
+            if (move.kind() == Move::ToFoundation || move.from() == Model::Reserve)
+                return move.kind() != Move::ToFoundation;
+            int depth = model.height(move.from()) - 1;
+            while (model.at(move.from(), depth) != move.card())
+                --depth;
+            return depth > 0 && Model::buildsOn(move.card(), model.at(move.from(), depth - 1));
         };
         for (quint32 seed = 1; seed <= 8; ++seed) {
             const Model start = *RoialbertSolver::model(Deal(seed).rules());
@@ -300,7 +310,8 @@ private Q_SLOTS:
                             reached.insert(keyAfter(model, move));
                         }
                         for (const Move &move : legal)
-                            QVERIFY(reached.contains(keyAfter(model, move)));
+                            QVERIFY(mayWait(model, move) ||
+                                    reached.contains(keyAfter(model, move)));
                         ++checked;
                         leftOut += legal.size() - tried.size();
                     }
