@@ -31,6 +31,15 @@ constexpr std::array<Wide, 52> DigitWorth = [] {
 
 constexpr int EmptyWorth = 12; // the outlook of an empty column
 
+// The two cards that could ever lie on card, one bit each: one rank lower, the other colour.
+std::uint64_t childrenOf(std::uint8_t card)
+{
+    if (RoialbertModel::rank(card) == 1)
+        return 0;
+    // Black suits are 0 and 3, red ones 1 and 2.
+    return std::uint64_t(RoialbertModel::red(card) ? 0b1001 : 0b0110) << (card / 4 * 4 - 4);
+}
+
 } // namespace
 
 bool RoialbertModel::set(const std::array<std::vector<std::uint8_t>, Columns> &columns,
@@ -233,11 +242,37 @@ int RoialbertModel::orderBias(const Move &move) const
     return int(h % Spread);
 }
 
+bool RoialbertModel::worthMoving(std::uint8_t card, std::uint8_t below, std::uint64_t free) const
+{
+    if (!buildsOn(card, below) || toFoundation(below))
+        return true;
+    // The other card of card's rank and colour: suits 0 and 3 are black, 1 and 2 red.
+    const auto twin = std::uint8_t(card - suit(card) + 3 - suit(card));
+    return (free >> twin & 1u) != 0;
+}
+
 // Left out of the search, each time for a move to a position already tried: every empty column
 // but the first (the key does not tell columns apart), and a whole column moved to an empty one.
-// A safe move to a foundation is the only move tried when there is one. The rest go best first,
-// by the outlook of the position each leads to; the order changes how soon a line is found, never
-// whether one is.
+// A safe move to a foundation is the only move tried when there is one.
+//
+// Left out as well, two kinds of moves that only matter for a move that needs them: a card R
+// played from the reserve, unless a card that could lie on R is free (in the reserve or in the
+// top run of a column), and a run moved off the card W its head X builds on, unless W could go
+// home or the other card of X's rank and colour (X') is free. Take a winning line and such a move
+// m in it. Until the first later move that needs m (a card landing on R; W sent home or X' landing
+// on W), the line wins as well with m put off: R in the reserve or X's run on W leaves free every
+// card it leaves free where m put it; the card m covers, or the column it fills, stays free (a run
+// from that card or below it moves as before, short of R or X's run); a run from W or below it
+// takes X's run along, which builds on W. Then m, played just before the move that needs it, lays
+// R or X's run where it went, wherever its target went; a later move of R or of X's run alone
+// takes m's place. So some winning line plays each such m just before a move that needs it: then
+// the card that lands is free, or W goes home, in the position before m as well. Nothing but
+// moves that are never left out (to a foundation, a card from the top of a column, a run off a
+// card it does not build on) makes these free or next for a foundation, so each m can wait right
+// to that move. Both kinds change the order of a winning line, never whether there is one.
+//
+// The rest go best first, by the outlook of the position each leads to; the order changes how
+// soon a line is found, never whether one is.
 void RoialbertModel::moves(std::vector<Move> &out) const
 {
     for (int c = 0; c < Columns; ++c) {
@@ -253,6 +288,12 @@ void RoialbertModel::moves(std::vector<Move> &out) const
             out.push_back({Move::ToFoundation, card, Reserve, 0});
             return;
         }
+    }
+    // The cards free to move: the reserve's and those of each column's top run.
+    std::uint64_t free = m_reserve;
+    for (int c = 0; c < Columns; ++c) {
+        for (int depth = height(c) == 0 ? 0 : runStart(c); depth < height(c); ++depth)
+            free |= std::uint64_t(1) << at(c, depth);
     }
     const std::size_t first = out.size();
     generate(out, false);
@@ -276,6 +317,8 @@ void RoialbertModel::moves(std::vector<Move> &out) const
             after.play(move);
             score = after.outlook();
         } else {
+            if (move.from() == Reserve && (childrenOf(move.card()) & free) == 0)
+                continue;
             // Only the two columns' outlooks change, and a run keeps its cards' distances from
             // the foot of a column, builds on what it goes to and has no break inside: so the
             // change follows from the run and from how many cards next for their foundation each
@@ -293,6 +336,8 @@ void RoialbertModel::moves(std::vector<Move> &out) const
                     --depth;
                 if (move.kind() == Move::ToEmpty && depth == 0)
                     continue; // a whole column to an empty one: the same position
+                if (depth > 0 && !worthMoving(move.card(), at(int(from), depth - 1), free))
+                    continue;
                 moved = h - depth;
                 for (int d = depth; d < h; ++d) {
                     if (toFoundation(at(int(from), d))) {

@@ -111,6 +111,8 @@ private:
     std::uint8_t lie(int column, int depth) const;
     void setLie(std::uint8_t card, std::uint8_t lie);
     void generate(std::vector<Move> &out, bool everyEmpty) const;
+    // Whether moves() tries the run from card, which lies on below, given the free cards.
+    bool worthMoving(std::uint8_t card, std::uint8_t below, std::uint64_t free) const;
 
     std::array<std::array<std::uint8_t, MostInColumn>, Columns> m_cards{};
     std::array<std::uint8_t, Columns> m_height{};
