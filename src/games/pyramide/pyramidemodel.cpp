@@ -110,10 +110,11 @@ constexpr std::uint64_t makeValid()
 constexpr std::uint64_t Valid = makeValid();
 
 // For each count of cards in the pyramid, the first row whose cards can still be freed before the
-// next removal. A card in row r rests on the triangle of places below it, (8 - r)(9 - r) / 2 of
-// them with its own; until it is first freed it stays where it is, and the cards that were on that
-// triangle must then all lie on the other places of the pyramid, while the count of cards only
-// grows until a removal: freeing it needs a count of at most 36 - (8 - r)(9 - r) / 2 + 1.
+// next removal. A card in row r is free once no other card lies in the triangle of places that
+// overlap it, row after row down to the base: (8 - r)(9 - r) / 2 places with its own. Until then
+// it stays where it is, and every other card must then lie outside that triangle, while the count
+// of cards only grows until a removal: freeing it needs a count of at most
+// 36 - (8 - r)(9 - r) / 2 + 1.
 constexpr std::array<std::int8_t, PyramideModel::Places + 1> makeFreeable()
 {
     std::array<std::int8_t, PyramideModel::Places + 1> rows{};
