@@ -109,6 +109,27 @@ constexpr std::uint64_t makeValid()
 
 constexpr std::uint64_t Valid = makeValid();
 
+// For each count of cards in the pyramid, the first row whose cards can still be freed before the
+// next removal. A card in row r is free once no other card lies in the triangle of places that
+// overlap it, row after row down to the base: (8 - r)(9 - r) / 2 places with its own. Until then
+// it stays where it is, and every other card must then lie outside that triangle, while the count
+// of cards only grows until a removal: freeing it needs a count of at most
+// 36 - (8 - r)(9 - r) / 2 + 1.
+constexpr std::array<std::int8_t, PyramideModel::Places + 1> makeFreeable()
+{
+    std::array<std::int8_t, PyramideModel::Places + 1> rows{};
+    for (int count = 0; count <= PyramideModel::Places; ++count) {
+        int row = 0;
+        while ((PyramideModel::Rows - row) * (PyramideModel::Rows + 1 - row) / 2 >
+               PyramideModel::Places + 1 - count)
+            ++row;
+        rows[std::size_t(count)] = std::int8_t(row);
+    }
+    return rows;
+}
+
+constexpr std::array<std::int8_t, PyramideModel::Places + 1> FirstFreeableRow = makeFreeable();
+
 // The places of a set of grid bits, lowest first or highest first.
 template <typename Visit> void ascending(std::uint64_t bits, Visit visit)
 {
@@ -303,7 +324,9 @@ void PyramideModel::legal(std::vector<Move> &out) const
 
 void PyramideModel::moves(std::vector<Move> &out) const
 {
-    if (m_over)
+    // A pyramid that can never lose a card again can never be emptied, nor brought down to the two
+    // cards a game may end with.
+    if (m_over || !removalAhead())
         return;
     // Turning the stock card up at once loses nothing: until it is turned the stock offers
     // nothing else, and a king turned up only leaves earlier than it would have.
@@ -377,6 +400,36 @@ bool PyramideModel::removalPossible() const
         seen[std::size_t(value)] = true;
     });
     return found;
+}
+
+// Whether a removal can still come: a king, or two cards worth 13, free together. Until then cards
+// only enter the pyramid, so a card of it can only take part if it can be freed at the count of
+// cards it has now (see FirstFreeableRow): once free it may move anywhere. A card of the stock
+// must first enter the pyramid, after the cards before it but kings, which leave as they are
+// turned up, and only while the pyramid has room.
+bool PyramideModel::removalAhead() const
+{
+    // Two cards worth 13 may end the game as the last card of the stock is turned up, a king.
+    const int count = std::popcount(m_filled);
+    if (count <= 2)
+        return true;
+    unsigned values = 0;
+    ascending(m_filled & ~std::uint64_t(0) << (8 * FirstFreeableRow[std::size_t(count)]),
+              [&](std::int8_t place) { values |= 1u << m_value[std::size_t(place)]; });
+    if ((values & 1u << KingValue) != 0)
+        return true;
+    for (int k = m_next, room = Places - count; k < StockCards && room > 0; ++k) {
+        const int value = m_stock[std::size_t(k)];
+        if (value != KingValue) {
+            values |= 1u << value;
+            --room;
+        }
+    }
+    for (int value = 1; value < PairSum - value; ++value) {
+        if ((values >> value & 1u) != 0 && (values >> (PairSum - value) & 1u) != 0)
+            return true;
+    }
+    return false;
 }
 
 // As the rules after each removal or drop: with the pyramid empty the game is won; with at most

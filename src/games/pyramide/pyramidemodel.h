@@ -83,6 +83,7 @@ private:
     void addRemovals(std::vector<Move> &out, std::uint64_t free) const;
     void addDrops(std::vector<Move> &out, std::uint64_t free, bool reduced) const;
     bool removalPossible() const;
+    bool removalAhead() const;
     bool uncoversCard(int place) const;
     void endCheck();
     void setValue(int place, std::uint8_t value);

@@ -40,9 +40,13 @@ constexpr std::size_t WaitingMoves = std::size_t(1) << 19;
 // The positions past which a deal's searches hand their freed memory back to the system.
 constexpr std::int64_t TrimAfter = 100'000;
 
+// The searches over every move, past the first, each in its own order of the drops.
+constexpr std::uint64_t WideOrders = 32;
+
 // The narrow searches' hardest deals are won deep in one order of the drops and near the start of
 // another: many short narrow searches, each in its own order, find more wins than a few long
-// ones. Only the last search, over every move, may answer that the deal is lost.
+// ones, and so do short searches over every move once a long one has given up. Only a search over
+// every move may answer that the deal is lost.
 std::vector<Pass> passes()
 {
     constexpr std::uint64_t Orders = 40;
@@ -52,6 +56,8 @@ std::vector<Pass> passes()
         list.push_back({5, order, 20'000});
     }
     list.push_back({0, 0, 300'000});
+    for (std::uint64_t order = 1; order <= WideOrders; ++order)
+        list.push_back({0, order, 50'000});
     return list;
 }
 
@@ -134,7 +140,7 @@ public:
             return {};
         Search::Result<Move> result;
         std::int64_t nodes = 0;
-        Pass pass{0, 1, FirstLongerPass}; // the last pass searched every move in order 0
+        Pass pass{0, WideOrders + 1, FirstLongerPass}; // run() searched orders 0 to WideOrders
         while (result.outcome == Search::Outcome::Unknown && !cancel.load()) {
             result = search(pass, cancel);
             nodes += result.nodes;

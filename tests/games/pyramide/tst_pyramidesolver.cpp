@@ -6,6 +6,7 @@
 #include "solver/search/depthfirst.h"
 
 #include <QTest>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <random>
@@ -138,8 +139,8 @@ Model smallPosition(std::mt19937 &pick)
     return model;
 }
 
-// Whether a won position can be reached by the rules' moves, every one of them tried.
-bool reachesAWin(const Model &start)
+// Whether a position goal accepts can be reached by the rules' moves, every one of them tried.
+bool reaches(const Model &start, const std::function<bool(const Model &)> &goal)
 {
     const auto state = [](const Model &model) {
         std::string bytes;
@@ -150,7 +151,7 @@ bool reachesAWin(const Model &start)
     std::set<std::string> seen{state(start)};
     std::deque<Model> open{start};
     for (; !open.empty(); open.pop_front()) {
-        if (open.front().won())
+        if (goal(open.front()))
             return true;
         std::vector<Move> moves;
         open.front().legal(moves);
@@ -162,6 +163,47 @@ bool reachesAWin(const Model &start)
         }
     }
     return false;
+}
+
+bool reachesAWin(const Model &start)
+{
+    return reaches(start, [](const Model &model) { return model.won(); });
+}
+
+// A pyramid of aces (or twos) and one dame or roi, up to ten cards taken away from below, over a
+// short stock of aces, twos and rois: a removal comes only once the dame or roi is freed, the dame
+// paired with an ace of the pyramid or of the stock.
+Model tallPosition(std::mt19937 &pick)
+{
+    const std::uint8_t filler = std::uint8_t(1 + pick() % 2);
+    std::array<std::uint8_t, Model::Places> places;
+    places.fill(filler);
+    for (int count = 26 + int(pick() % 11); count < Model::Places; ++count) {
+        std::vector<int> free;
+        for (int place = 1; place < Model::Places; ++place) {
+            const auto over = Model::coverers()[std::size_t(place)];
+            if (places[std::size_t(place)] != Model::Empty &&
+                (over[0] == Model::None || (places[std::size_t(over[0])] == Model::Empty &&
+                                            places[std::size_t(over[1])] == Model::Empty)))
+                free.push_back(place);
+        }
+        places[std::size_t(free[pick() % free.size()])] = Model::Empty;
+    }
+    int special = 1 + int(pick() % (Model::Places - 1));
+    while (places[std::size_t(special)] == Model::Empty)
+        special = 1 + int(pick() % (Model::Places - 1));
+    places[std::size_t(special)] = std::uint8_t(pick() % 4 == 0 ? Model::KingValue : 12);
+    constexpr std::array<std::uint8_t, 4> Stock{1, 2, Model::KingValue, Model::KingValue};
+    std::array<std::uint8_t, Model::StockCards> stock{};
+    for (std::uint8_t &card : stock)
+        card = Stock[pick() % Stock.size()];
+    // A king turned up leaves at once: it is never seen turned.
+    const int next = Model::StockCards - int(pick() % 6);
+    const bool turned =
+        pick() % 2 == 0 && stock[std::size_t(next % Model::StockCards)] != Model::KingValue;
+    Model model;
+    model.set(places, stock, next, turned, Model::None);
+    return model;
 }
 
 } // namespace
@@ -233,6 +275,32 @@ private Q_SLOTS:
         }
         QVERIFY2(won > 20 && lost > 20,
                  qPrintable(QStringLiteral("%1 won, %2 lost").arg(won).arg(lost)));
+    }
+
+    // The search gives up on a position from which no removal can ever come: in no such position
+    // of a tall pyramid can the rules reach a free king or a free pair, and the rule is used.
+    void noRemovalAheadIsNeverWrong()
+    {
+        std::mt19937 pick(3);
+        int given = 0;
+        for (int round = 0; round < 300; ++round) {
+            const Model model = tallPosition(pick);
+            std::vector<Move> tried;
+            std::vector<Move> legal;
+            model.moves(tried);
+            model.legal(legal);
+            if (!tried.empty() || legal.empty())
+                continue;
+            ++given;
+            QVERIFY(!reaches(model, [](const Model &position) {
+                std::vector<Move> moves;
+                position.legal(moves);
+                return std::any_of(moves.begin(), moves.end(), [](const Move &move) {
+                    return move.kind == Move::King || move.kind == Move::Pair;
+                });
+            }));
+        }
+        QVERIFY2(given > 50, qPrintable(QString::number(given)));
     }
 
     // A search that lets go of the moves waiting along its path and lists them again when it
