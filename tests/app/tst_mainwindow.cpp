@@ -5,6 +5,7 @@
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
+#include "table/labelfit.h"
 #include "table/solverpanel.h"
 #include "testapp.h"
 
@@ -16,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -282,6 +284,39 @@ private Q_SLOTS:
         jeu.txtJoueur->setText(u"ZOÉ"_s); // typed, not yet saved
         jeu.mnuStatistiques->trigger();
         QCOMPARE(statistics, (QStringList{u"LUCIE"_s, u"ZOÉ"_s}));
+    }
+
+    // On a screen smaller than the main window (the offscreen one, and those of CMakeLists.txt):
+    // the main window fits, and a game window restored shows at its design size or as much of it
+    // as the work area holds.
+    void mainWindowAndRestoredGamesFitTheScreen()
+    {
+        TestApp app;
+        GameRegistry games(app.context);
+        frmJeu jeu(app.context, games);
+        jeu.show();
+        QVERIFY(jeu.load());
+        const QRect screen = jeu.screen()->availableGeometry();
+        QVERIFY2(screen.width() < 1024, "the screen must be smaller than the main window");
+        QVERIFY(screen.contains(jeu.frameGeometry()));
+
+        const QRect room = jeu.findChild<QMdiArea *>()->viewport()->rect();
+        for (const QString &name : {u"Les voyageuses (1)"_s, u"Monte-Carlo"_s}) {
+            jeu.mnuDeVorelle_Click(indexOf(name));
+            auto *form = qobject_cast<GameForm *>(jeu.gameWindow());
+            QVERIFY(form);
+            auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+            sub->showNormal();
+            QVERIFY2(room.contains(sub->geometry()), qPrintable(name));
+            const bool whole = form->size() == form->sizeHint();
+            QVERIFY2(whole || sub->width() == room.width() || sub->height() == room.height(),
+                     qPrintable(name));
+            QVERIFY(qAbs(form->Tapis->scale() * 15.0 - 1.0) < 0.25);
+            // The table fills the window but for the solver's strip under it.
+            const int strip = form->solverPanel() ? form->solverPanel()->stripHeight() : 0;
+            QCOMPARE(form->Tapis->size(), form->size() - QSize(0, strip));
+            QVERIFY2(showsWholeText(form->lblInfo), qPrintable(name));
+        }
     }
 
     void missingCardsFileStopsTheProgram()

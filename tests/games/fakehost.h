@@ -27,6 +27,14 @@ inline QString CardName(int rank, int suit)
     return ranks.at(rank - 1) + QStringLiteral("DE") + suits.at(suit);
 }
 
+// One row per game of the table of games, its menu name in the column "game".
+inline void addEveryGame()
+{
+    QTest::addColumn<QString>("game");
+    for (const GameInfo &info : GameCatalog::all())
+        QTest::newRow(info.menuName) << QString::fromUtf8(info.menuName);
+}
+
 // Shared state, a settings file in a temporary folder and a seeded shuffle, for rule tests.
 struct RulesBench {
     explicit RulesBench(quint32 seed = 1)

@@ -176,19 +176,14 @@ private Q_SLOTS:
         QCOMPARE(PictureNames::position(fanned, spots, 99), QString());
     }
 
-    void everyPictureIsPlacedInTheGamesWords_data()
-    {
-        QTest::addColumn<int>("game");
-        for (std::size_t i = 0; i < GameCatalog::all().size(); ++i)
-            QTest::newRow(GameCatalog::all()[i].menuName) << int(i);
-    }
+    void everyPictureIsPlacedInTheGamesWords_data() { addEveryGame(); }
 
     // Through seeded games played at random, from the deal on, so that the cards reach every
     // part of the table: columns, stocks, the cards put aside.
     void everyPictureIsPlacedInTheGamesWords()
     {
-        QFETCH(int, game);
-        const GameInfo &entry = GameCatalog::all()[std::size_t(game)];
+        QFETCH(QString, game);
+        const GameInfo &entry = *GameCatalog::byMenuName(game);
         for (quint32 seed : {1u, 2u}) {
             RulesBench bench(seed);
             bench.host.state = &bench.state;

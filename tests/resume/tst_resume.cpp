@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/gamecatalog.h"
+#include "games/fakehost.h"
 #include "games/gamesession.h"
 #include "games/quiethost.h"
 #include "games/randomplayer.h"
@@ -55,12 +56,7 @@ SessionLog playedMonteCarlo()
 class TestResume : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everyGameComesBackAsItStood_data()
-    {
-        QTest::addColumn<QString>("game");
-        for (const GameInfo &game : GameCatalog::all())
-            QTest::newRow(game.menuName) << QString::fromUtf8(game.menuName);
-    }
+    void everyGameComesBackAsItStood_data() { addEveryGame(); }
 
     // Random play, kept through the file at many moments of games in progress and resumed in a
     // fresh window whose settings and shuffle differ: what shows, the rules' variables and timer,

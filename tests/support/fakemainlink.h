@@ -8,15 +8,10 @@
 class FakeMainLink final : public MainWindowLink {
 public:
     void startClock() override { running = true; }
-    void stopClock() override
-    {
-        running = false;
-        ++stops;
-    }
+    void stopClock() override { running = false; }
     QString playerName() const override { return QStringLiteral("JOUEUR"); }
     QString clockText() const override { return QStringLiteral("00:02:05"); }
     void maximiseMainWindow() override {}
 
     bool running = false;
-    int stops = 0;
 };

@@ -124,7 +124,8 @@ struct Fixture {
 };
 
 // The longest prompts a game shows in a few thousand random events, then those of the window
-// itself: what the prompt line must hold whole at every size of the window.
+// itself: what the prompt line must hold whole at every size of the window. The player's
+// promises (the cards those dealt, one end a deal, no move out of a game) are checked too.
 QStringList longestPrompts(const QString &game, const QString &settingsPath)
 {
     QSet<QString> seen;
@@ -132,6 +133,7 @@ QStringList longestPrompts(const QString &game, const QString &settingsPath)
         RandomPlayer player(game, settingsPath, seed);
         for (int i = 0; i < 3000 && player.event(); ++i)
             seen.insert(player.prompt());
+        [&] { QVERIFY2(player.failure().isEmpty(), qPrintable(game + u' ' + player.failure())); }();
     }
     QStringList prompts(seen.begin(), seen.end());
     std::sort(prompts.begin(), prompts.end(),

@@ -3,6 +3,8 @@
 #include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
 #include "games/mariage/mariagerules.h"
+#include "games/voyageuses1/voyageuses1rules.h"
+#include "mousegestures.h"
 #include "table/cardtable.h"
 #include "table/gameform.h"
 #include "table/gameregistry.h"
@@ -56,6 +58,41 @@ bool startPlaying(GameForm &form, const AppState &state)
     }
     return false;
 }
+
+// Les voyageuses (1)'s window, shown, with JOUER pressed and the first stock card in hand.
+struct Voyageuses1 {
+    using Rules = Voyageuses1Rules;
+    Voyageuses1()
+    {
+        BuildCardTables(app.state); // the main window's load does it in the program
+        form.resize(1000, 700);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.Boutons[0]->click();
+        QTest::mouseClick(form.Tapis, Qt::LeftButton, {}, centre(Rules::FirstSabot));
+    }
+    const TableModel &table() { return form.rules().table(); }
+    QPoint centre(int picture) { return form.Tapis->toPixels(table().at(picture).rect).center(); }
+    int hand()
+    {
+        return Rules::FirstSabot + static_cast<const Rules &>(form.rules()).variables().IndexSabot;
+    }
+    // Drags the card in hand to a point of the table with the button held, and lets go.
+    void drag(QPoint target)
+    {
+        const QPoint from = centre(hand());
+        MouseGestures::press(form.Tapis, from);
+        MouseGestures::moveHeld(form.Tapis, from + QPoint(20, 20));
+        MouseGestures::moveHeld(form.Tapis, target);
+        MouseGestures::release(form.Tapis, target);
+    }
+    QString tipOnTable(QPoint at) { return tipAt(form, form.Tapis->mapTo(&form, at)); }
+
+    TestApp app;
+    FakeMainLink main;
+    GameForm form{*GameCatalog::byMenuName(QStringLiteral("Les voyageuses (1)")), app.context,
+                  main};
+};
 
 } // namespace
 
@@ -210,6 +247,36 @@ private Q_SLOTS:
         if (game == QLatin1String("L'annonce")) // its counters are drawn in Courier New
             QVERIFY(
                 QFontInfo(reopened->control(QStringLiteral("lblAnnonce"))->font()).fixedPitch());
+    }
+
+    // Les voyageuses (1)'s card in hand is in automatic drag mode: a click on it, or letting it
+    // go over the prompt or a button, changes nothing; the bare table takes it.
+    void aCardInHandIgnoresClicksAndDropsOnControls()
+    {
+        Voyageuses1 w;
+        const TableModel inHand = w.table();
+        const QString prompt = w.form.lblInfo->text();
+        QTest::mouseClick(w.form.Tapis, Qt::LeftButton, {}, w.centre(w.hand()));
+        QCOMPARE(w.table(), inHand);
+        QCOMPARE(w.form.lblInfo->text(), prompt);
+        for (const QWidget *control :
+             {static_cast<QWidget *>(w.form.lblInfo), static_cast<QWidget *>(w.form.Boutons[2])}) {
+            w.drag(control->geometry().center());
+            QCOMPARE(w.table(), inHand);
+        }
+        w.drag(QPoint(5, 5));
+        QVERIFY(w.table().at(w.hand()).rect.topLeft() != inHand.at(w.hand()).rect.topLeft());
+    }
+
+    void eachPictureShowsItsOwnToolTip()
+    {
+        using Rules = Voyageuses1Rules;
+        Voyageuses1 w;
+        QCOMPARE(w.tipOnTable(w.centre(Rules::FirstCarte + 3)), QStringLiteral("Carte"));
+        QCOMPARE(w.tipOnTable(w.centre(Rules::FirstCarte + 7)), QStringLiteral("Carte")); // empty
+        QCOMPARE(w.tipOnTable(w.centre(w.hand())), QStringLiteral("Carte à piocher"));
+        QCOMPARE(w.tipOnTable(w.centre(Rules::FirstCouleur + 2)), QStringLiteral("Pique"));
+        QCOMPARE(w.tipOnTable(QPoint(3, 3)), QStringLiteral("Tapis de jeu"));
     }
 };
 

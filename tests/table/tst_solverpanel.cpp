@@ -226,8 +226,6 @@ private Q_SLOTS:
         SolverMenu items(&menu, last, w.app.settings, [&w] { return w.form; });
         QVERIFY(items.indicateur->isChecked());
         QVERIFY(items.indice->isEnabled());
-        QCOMPARE(items.indice->shortcut(), QKeySequence(Qt::Key_F7));
-        QCOMPARE(items.demonstration->shortcut(), QKeySequence(Qt::Key_F8));
         const int tableHeight = w.form->Tapis->height();
         items.indicateur->setChecked(false);
         QVERIFY(!w.panel->indicator()->isVisible());

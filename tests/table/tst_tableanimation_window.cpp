@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/gamecatalog.h"
 #include "fakemainlink.h"
+#include "games/fakehost.h"
 #include "games/randomplayer.h"
 #include "games/tablemotion.h"
 #include "mousegestures.h"
@@ -295,13 +296,7 @@ private Q_SLOTS:
         QVERIFY(later->Tapis->motion()->isRunning());
     }
 
-    void everyGameEndsAsWithoutMoves_data()
-    {
-        QTest::addColumn<QString>("game");
-        QVERIFY(!GameCatalog::all().empty());
-        for (const GameInfo &game : GameCatalog::all())
-            QTest::newRow(game.menuName) << QString::fromUtf8(game.menuName);
-    }
+    void everyGameEndsAsWithoutMoves_data() { addEveryGame(); }
 
     // The same player, event for event, with the table animating and without: every deal goes
     // through the same tables, prompts and ends.
