@@ -3,13 +3,10 @@
 
 #include "games/pyramide/pyramiderules.h"
 #include "solver/search/depthfirst.h"
+#include "solver/search/handback.h"
 
 #include <algorithm>
 #include <set>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -27,18 +24,14 @@ struct Pass {
     std::int64_t nodes;
 };
 
-// The most keys a search's table holds: 2^18 keys of 24 bytes in 2^19 slots (12 MiB, 18 while it
-// grows to them). The last search's path of moves into holes can run a hundred thousand
-// positions deep and take as much again; past the table, the search keeps positions while on
-// its path only, so it stays exact and within its budget, only slower.
+// A search's table: 2^18 slots of 32 bytes (8 MiB, 12 while it grows to them), three quarters of
+// them for positions, then those that cost least are replaced. The last search's path of moves
+// into holes can run a hundred thousand positions deep and take as much again.
 constexpr std::size_t MostKeys = std::size_t(1) << 18;
 
 // The most moves kept waiting along a search's path (3 bytes each): a path of drops into holes a
 // hundred thousand positions deep would otherwise keep millions of them.
 constexpr std::size_t WaitingMoves = std::size_t(1) << 19;
-
-// The positions past which a deal's searches hand their freed memory back to the system.
-constexpr std::int64_t TrimAfter = 100'000;
 
 // The searches over every move, past the first, each in its own order of the drops.
 constexpr std::uint64_t WideOrders = 32;
@@ -163,13 +156,7 @@ private:
     }
     SolverAnswer answer(const Search::Result<Move> &result, std::int64_t nodes) const
     {
-#ifdef __GLIBC__
-        // The allocator keeps the blocks a long search freed (its table as it grew, its path)
-        // for the process, in the arena of each thread that ran one: with searches on more than
-        // one thread, it held twice what one search takes.
-        if (nodes > TrimAfter)
-            malloc_trim(0);
-#endif
+        Search::handMemoryBack(nodes);
         SolverAnswer answer;
         answer.nodes = nodes;
         if (result.outcome == Search::Outcome::Unknown)

@@ -4,6 +4,7 @@
 #include "games/roialbert/roialbertrules.h"
 #include "solver/search/cardbyte.h"
 #include "solver/search/depthfirst.h"
+#include "solver/search/handback.h"
 #include "solver/search/searchanswer.h"
 
 #include <algorithm>
@@ -119,18 +120,21 @@ std::vector<Move> shortened(const Model &start, const std::vector<Move> &line)
     return shorter;
 }
 
-// 16-byte keys: 16 MiB of table once full, 24 while it last grows.
-constexpr std::size_t TableEntries = std::size_t(1) << 19;
 // A few deals in a thousand outgrow the table in the plain order and would then take minutes,
 // yet are won in a few thousand positions in another order. So the plain order runs first, then
-// others, each with its number of positions; a pass that ends within it is exact, whichever its
-// order. Past the last one (a few seconds in all) the first answer is Unknown, and the search
-// goes on in further orders, each with twice the positions of the one before.
+// others, each with its number of positions and its table's slots (24 bytes each: 12 MiB for
+// 2^19, 18 while it last grows; three quarters of them hold positions, then those that cost least
+// are replaced); a pass that ends within its positions is exact, whichever its order. Past the
+// last one (a few seconds in all) the first answer is Unknown, and the search goes on in further
+// orders, each with twice the positions of the one before.
 struct Pass {
     std::uint32_t order;
     std::int64_t nodes;
+    std::size_t table = std::size_t(1) << 19;
 };
-constexpr std::array<Pass, 4> Passes{{{0, 600'000}, {1, 250'000}, {2, 250'000}, {3, 250'000}}};
+// The second order's longer pass wins deals that the others lose in their tables.
+constexpr std::array<Pass, 4> Passes{
+    {{0, 600'000}, {1, 900'000, std::size_t(1) << 20}, {2, 250'000}, {3, 250'000}}};
 constexpr std::int64_t FirstLongerPass = 500'000;
 constexpr std::int64_t LongestPass = std::int64_t(1) << 40;
 
@@ -161,11 +165,11 @@ public:
             return {};
         Search::Result<Move> result;
         std::int64_t nodes = 0;
-        Pass pass{std::uint32_t(Passes.size()), FirstLongerPass};
+        Pass pass{std::uint32_t(Passes.size()), FirstLongerPass, std::size_t(1) << 20};
         while (result.outcome == Search::Outcome::Unknown && !cancel.load()) {
             result = search(pass, cancel);
             nodes += result.nodes;
-            pass = {pass.order + 1, std::min(pass.nodes * 2, LongestPass)};
+            pass = {pass.order + 1, std::min(pass.nodes * 2, LongestPass), pass.table};
         }
         result.nodes = nodes;
         return answer(result);
@@ -176,12 +180,12 @@ private:
     {
         Model model = *m_model;
         model.setOrder(pass.order);
-        Search::DepthFirst<Model> search(cancel,
-                                         {.nodes = pass.nodes, .tableEntries = TableEntries});
+        Search::DepthFirst<Model> search(cancel, {.nodes = pass.nodes, .tableEntries = pass.table});
         return search.solve(model);
     }
     SolverAnswer answer(Search::Result<Move> result) const
     {
+        Search::handMemoryBack(result.nodes);
         if (result.outcome != Search::Outcome::Unknown)
             result.line = shortened(*m_model, result.line);
         Model position = *m_model;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "solver/search/flatset.h"
+#include "solver/search/handback.h"
 
 #include <atomic>
 #include <chrono>
@@ -70,6 +71,7 @@ public:
     DepthFirst(const std::atomic<bool> &cancel, Limits limits)
         : m_cancel(cancel), m_limits(limits), m_seen(limits.tableEntries, cancel)
     {
+        mapBigBlocksApart();
     }
 
     Result<Move> solve(const Model &start)
