@@ -63,8 +63,8 @@ public:
         where = std::size_t(taken - m_slots.data());
         return Entry::Entered;
     }
-    // key, entered into slot, leaves the path after costing cost positions. A growth since has
-    // moved it: it is looked for.
+    // key, entered into slot, leaves the path after costing cost positions. It is looked for
+    // when a growth has moved it since.
     void leave(const Key &key, std::size_t slot, std::uint32_t cost)
     {
         Slot *held =
