@@ -27,7 +27,7 @@ struct Pass {
 // A search's table: 2^18 slots of 32 bytes (8 MiB, 12 while it grows to them), three quarters of
 // them for positions, then those that cost least are replaced. The last search's path of moves
 // into holes can run a hundred thousand positions deep and take as much again.
-constexpr std::size_t MostKeys = std::size_t(1) << 18;
+constexpr std::size_t TableSlots = std::size_t(1) << 18;
 
 // The most moves kept waiting along a search's path (3 bytes each): a path of drops into holes a
 // hundred thousand positions deep would otherwise keep millions of them.
@@ -150,7 +150,7 @@ private:
         start.setOrder(pass.order);
         Search::DepthFirst<Model> search(
             cancel, {.nodes = pass.nodes,
-                     .tableEntries = std::min(std::size_t(pass.nodes), MostKeys),
+                     .tableEntries = std::min(std::size_t(pass.nodes), TableSlots),
                      .waitingMoves = WaitingMoves});
         return search.solve(start);
     }
