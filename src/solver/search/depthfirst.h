@@ -67,6 +67,7 @@ template <typename Model> class DepthFirst {
 public:
     using Move = typename Model::Move;
     using Key = typename Model::Key;
+    using Table = FlatSet<Key, typename Model::KeyHash>;
 
     DepthFirst(const std::atomic<bool> &cancel, Limits limits)
         : m_cancel(cancel), m_limits(limits), m_seen(limits.tableEntries, cancel)
@@ -122,9 +123,9 @@ private:
             return Step::Seen;
         std::size_t slot = 0;
         const auto entry = m_seen.enter(key, slot);
-        if (entry == FlatSet<Key, typename Model::KeyHash>::Entry::Seen)
+        if (entry == Table::Entry::Seen)
             return Step::Seen;
-        const bool overflow = entry == FlatSet<Key, typename Model::KeyHash>::Entry::Full;
+        const bool overflow = entry == Table::Entry::Full;
         if (overflow)
             m_overflow.insert(key);
         const auto entered = std::uint32_t(m_nodes);
@@ -257,7 +258,7 @@ private:
     std::vector<Move> m_moves;
     std::vector<Move> m_path;
     std::vector<Move> m_bestLine;
-    FlatSet<Key, typename Model::KeyHash> m_seen;
+    Table m_seen;
     std::unordered_set<Key, typename Model::KeyHash> m_overflow;
 };
 
