@@ -132,9 +132,10 @@ struct Pass {
     std::int64_t nodes;
     std::size_t table = std::size_t(1) << 19;
 };
+constexpr std::size_t LargerTable = std::size_t(1) << 20;
 // The second order's longer pass wins deals that the others lose in their tables.
 constexpr std::array<Pass, 4> Passes{
-    {{0, 600'000}, {1, 900'000, std::size_t(1) << 20}, {2, 250'000}, {3, 250'000}}};
+    {{0, 600'000}, {1, 900'000, LargerTable}, {2, 250'000}, {3, 250'000}}};
 constexpr std::int64_t FirstLongerPass = 500'000;
 constexpr std::int64_t LongestPass = std::int64_t(1) << 40;
 
@@ -165,7 +166,7 @@ public:
             return {};
         Search::Result<Move> result;
         std::int64_t nodes = 0;
-        Pass pass{std::uint32_t(Passes.size()), FirstLongerPass, std::size_t(1) << 20};
+        Pass pass{std::uint32_t(Passes.size()), FirstLongerPass, LargerTable};
         while (result.outcome == Search::Outcome::Unknown && !cancel.load()) {
             result = search(pass, cancel);
             nodes += result.nodes;
