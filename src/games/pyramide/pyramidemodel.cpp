@@ -109,12 +109,11 @@ constexpr std::uint64_t makeValid()
 
 constexpr std::uint64_t Valid = makeValid();
 
-// For each count of cards in the pyramid, the first row whose cards can still be freed before the
-// next removal. A card in row r is free once no other card lies in the triangle of places that
-// overlap it, row after row down to the base: (8 - r)(9 - r) / 2 places with its own. Until then
-// it stays where it is, and every other card must then lie outside that triangle, while the count
-// of cards only grows until a removal: freeing it needs a count of at most
-// 36 - (8 - r)(9 - r) / 2 + 1.
+// For each count of cards in the pyramid, the first row whose covered cards can be freed at that
+// count. A card in row r is free once no other card lies in the triangle of places that overlap
+// it, row after row down to the base: (8 - r)(9 - r) / 2 places with its own. Until then it stays
+// where it is, and every other card must then lie outside that triangle: freeing it needs a count
+// of at most 36 - (8 - r)(9 - r) / 2 + 1.
 constexpr std::array<std::int8_t, PyramideModel::Places + 1> makeFreeable()
 {
     std::array<std::int8_t, PyramideModel::Places + 1> rows{};
@@ -324,9 +323,9 @@ void PyramideModel::legal(std::vector<Move> &out) const
 
 void PyramideModel::moves(std::vector<Move> &out) const
 {
-    // A pyramid that can never lose a card again can never be emptied, nor brought down to the two
-    // cards a game may end with.
-    if (m_over || !removalAhead())
+    // Not looked at again after a move from hole to hole: such moves come by the thousand in a
+    // row, and looking after each cost more time than it saved.
+    if (m_over || (m_shifts == 0 && !hopeAhead()))
         return;
     // Turning the stock card up at once loses nothing: until it is turned the stock offers
     // nothing else, and a king turned up only leaves earlier than it would have.
@@ -402,34 +401,63 @@ bool PyramideModel::removalPossible() const
     return found;
 }
 
-// Whether a removal can still come: a king, or two cards worth 13, free together. Until then cards
-// only enter the pyramid, so a card of it can only take part if it can be freed at the count of
-// cards it has now (see FirstFreeableRow): once free it may move anywhere. A card of the stock
-// must first enter the pyramid, after the cards before it but kings, which leave as they are
-// turned up, and only while the pyramid has room.
-bool PyramideModel::removalAhead() const
+// Whether the game could still be won (or, with Cut::Stuck, a card still leave the pyramid) were
+// every card that is free, or can ever be freed, free to pair with any other. That game allows all
+// the rules allow and more, so when it cannot be won neither can the rules' game:
+// - A covered card can be freed only while the count of cards allows it (FirstFreeableRow); once
+//   free it may move anywhere. Those of the rows the count allows are all freed at once: freeing
+//   changes no count, and a free card can do all a covered one can.
+// - Free kings and pairs leave at once: that only lowers the count, which only makes room.
+// - Then the next card of the stock comes in, into a hole, which a full pyramid has not; a king
+//   leaves as it is turned up.
+// - The game is won with the pyramid empty, or with the stock gone and two cards worth 13 left.
+// So the cards' values are only counted, in order, and the game played out: a few dozen steps.
+bool PyramideModel::hopeAhead() const
 {
-    // Two cards worth 13 may end the game as the last card of the stock is turned up, a king.
-    const int count = std::popcount(m_filled);
-    if (count <= 2)
-        return true;
-    unsigned values = 0;
-    ascending(m_filled & ~std::uint64_t(0) << (8 * FirstFreeableRow[std::size_t(count)]),
-              [&](std::int8_t place) { values |= 1u << m_value[std::size_t(place)]; });
-    if ((values & 1u << KingValue) != 0)
-        return true;
-    for (int k = m_next, room = Places - count; k < StockCards && room > 0; ++k) {
-        const int value = m_stock[std::size_t(k)];
-        if (value != KingValue) {
-            values |= 1u << value;
-            --room;
+    std::array<int, KingValue + 1> loose{}; // the free cards of each value, no two worth 13
+    int count = std::popcount(m_filled);
+    bool removed = false;
+    // A card that comes free leaves at once with a loose partner, or alone as a king.
+    const auto loosen = [&](int value) {
+        if (value == KingValue) {
+            --count;
+        } else if (loose[std::size_t(PairSum - value)] > 0) {
+            --loose[std::size_t(PairSum - value)];
+            count -= 2;
+        } else {
+            ++loose[std::size_t(value)];
+            return;
         }
-    }
-    for (int value = 1; value < PairSum - value; ++value) {
-        if ((values >> value & 1u) != 0 && (values >> (PairSum - value) & 1u) != 0)
+        removed = true;
+    };
+    std::uint64_t held = m_filled & ~freeBits();
+    ascending(m_filled & ~held, [&](std::int8_t place) { loosen(m_value[std::size_t(place)]); });
+    for (int next = m_next;; ++next) {
+        // Each removal may let cards of a row further up come free.
+        for (std::uint64_t freed = 1; freed != 0;) {
+            freed = held & ~std::uint64_t(0) << (8 * FirstFreeableRow[std::size_t(count)]);
+            held ^= freed;
+            ascending(freed, [&](std::int8_t place) { loosen(m_value[std::size_t(place)]); });
+        }
+        if (count == 0 || (removed && m_cut == Cut::Stuck))
             return true;
+        if (next == StockCards) {
+            if (count != 2)
+                return false;
+            int sum = 0;
+            for (int value = 1; value < KingValue; ++value)
+                sum += value * loose[std::size_t(value)];
+            ascending(held, [&](std::int8_t place) { sum += m_value[std::size_t(place)]; });
+            return sum == PairSum;
+        }
+        const int value = m_stock[std::size_t(next)];
+        if (value == KingValue)
+            continue;
+        if (count == Places)
+            return false;
+        ++count;
+        loosen(value);
     }
-    return false;
 }
 
 // As the rules after each removal or drop: with the pyramid empty the game is won; with at most

@@ -72,6 +72,11 @@ public:
     // Order 0 tries the drops best first (a shift that uncovers a card, then the stock card's
     // drops, then the other shifts); any other number tries them in an order of its own.
     void setOrder(std::uint64_t order) { m_order = order; }
+    // What the search gives up on: a position that can never be won, or, for the best line of a
+    // lost deal, only one from which no card can ever leave the pyramid (its moves may still clear
+    // cards).
+    enum class Cut : std::uint8_t { Unwinnable, Stuck };
+    void setCut(Cut cut) { m_cut = cut; }
     int selected() const { return m_selected; }
 
     // The places of the row below that overlap a place (None for the base), and those of the
@@ -83,7 +88,7 @@ private:
     void addRemovals(std::vector<Move> &out, std::uint64_t free) const;
     void addDrops(std::vector<Move> &out, std::uint64_t free, bool reduced) const;
     bool removalPossible() const;
-    bool removalAhead() const;
+    bool hopeAhead() const;
     bool uncoversCard(int place) const;
     void endCheck();
     void setValue(int place, std::uint8_t value);
@@ -107,6 +112,7 @@ private:
     int m_cleared = 0;
     std::int8_t m_narrow = 0;
     std::uint64_t m_order = 0;
+    Cut m_cut = Cut::Unwinnable;
     int m_shifts = 0; // shifts since the last other move
     // What each move played changed, to take it back.
     struct Before {

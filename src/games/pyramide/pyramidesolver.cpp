@@ -96,6 +96,12 @@ SolverMove rightPress(int place, QList<int> framed)
     return move;
 }
 
+// A lost deal's best line: the search that gave the verdict gives up on a position as soon as it
+// cannot be won, so its line that went furthest stops early; one that gives up only where no card
+// can leave the pyramid any more goes as far as the rules allow when it ends within this budget,
+// as it does for nearly every lost deal.
+constexpr std::int64_t BestLineNodes = 50'000;
+
 // Once the passes above have given up: searches over every move in further orders of the drops,
 // each with twice the positions of the one before. One that ends within its budget is exact.
 constexpr std::int64_t FirstLongerPass = 600'000;
@@ -125,7 +131,7 @@ public:
             if (result.outcome == Search::Outcome::Lost)
                 exhausted.insert(pass.shifts);
         }
-        return answer(result, nodes);
+        return answer(result, nodes, cancel);
     }
     SolverAnswer searchOn(const std::atomic<bool> &cancel) override
     {
@@ -139,23 +145,45 @@ public:
             nodes += result.nodes;
             pass = {0, pass.order + 1, std::min(pass.nodes * 2, LongestPass)};
         }
-        return answer(result, nodes);
+        return answer(result, nodes, cancel);
     }
 
 private:
+    static Search::Limits limits(std::int64_t nodes)
+    {
+        return {.nodes = nodes,
+                .tableEntries = std::min(std::size_t(nodes), TableSlots),
+                .waitingMoves = WaitingMoves};
+    }
     Search::Result<Move> search(const Pass &pass, const std::atomic<bool> &cancel) const
     {
         Model start = m_position->model;
         start.setNarrow(pass.shifts);
         start.setOrder(pass.order);
-        Search::DepthFirst<Model> search(
-            cancel, {.nodes = pass.nodes,
-                     .tableEntries = std::min(std::size_t(pass.nodes), TableSlots),
-                     .waitingMoves = WaitingMoves});
-        return search.solve(start);
+        return Search::DepthFirst<Model>(cancel, limits(pass.nodes)).solve(start);
     }
-    SolverAnswer answer(const Search::Result<Move> &result, std::int64_t nodes) const
+    // Of a lost deal's line that went furthest and the best line's search, the one that clears
+    // more cards.
+    std::vector<Move> furthest(const std::vector<Move> &lost, std::int64_t &nodes,
+                               const std::atomic<bool> &cancel) const
     {
+        Model start = m_position->model;
+        start.setCut(Model::Cut::Stuck);
+        Search::DepthFirst<Model> search(cancel, limits(BestLineNodes));
+        nodes += search.solve(start).nodes;
+        const auto cleared = [&start](const std::vector<Move> &line) {
+            Model end = start;
+            for (const Move &move : line)
+                end.play(move);
+            return end.progress();
+        };
+        return cleared(search.furthest()) > cleared(lost) ? search.furthest() : lost;
+    }
+    SolverAnswer answer(Search::Result<Move> result, std::int64_t nodes,
+                        const std::atomic<bool> &cancel) const
+    {
+        if (result.outcome == Search::Outcome::Lost)
+            result.line = furthest(result.line, nodes, cancel);
         Search::handMemoryBack(nodes);
         SolverAnswer answer;
         answer.nodes = nodes;

@@ -94,6 +94,9 @@ public:
         return result;
     }
 
+    // The line to the position of most progress the last solve() reached, whatever its outcome.
+    const std::vector<Move> &furthest() const { return m_bestLine; }
+
 private:
     static constexpr bool Undoes = requires(Model model, const Move &move) { model.undo(move); };
     static constexpr bool Reports = requires(const Model &model) { model.exhausted(); };

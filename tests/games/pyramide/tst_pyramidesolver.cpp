@@ -277,14 +277,16 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 won, %2 lost").arg(won).arg(lost)));
     }
 
-    // The search gives up on a position from which no removal can ever come: in no such position
-    // of a tall pyramid can the rules reach a free king or a free pair, and the rule is used.
+    // The search for a best line gives up on a position from which no removal can ever come: in no
+    // such position of a tall pyramid can the rules reach a free king or a free pair, and the rule
+    // is used.
     void noRemovalAheadIsNeverWrong()
     {
         std::mt19937 pick(3);
         int given = 0;
         for (int round = 0; round < 300; ++round) {
-            const Model model = tallPosition(pick);
+            Model model = tallPosition(pick);
+            model.setCut(Model::Cut::Stuck);
             std::vector<Move> tried;
             std::vector<Move> legal;
             model.moves(tried);
@@ -314,6 +316,9 @@ private Q_SLOTS:
             starts.push_back(PyramideSolver::position(Deal(seed).rules)->model);
         for (int round = 0; round < 100; ++round)
             starts.push_back(smallPosition(pick));
+        // Searches that give up late run long enough to let go of moves.
+        for (Model &start : starts)
+            start.setCut(Model::Cut::Stuck);
         int dropped = 0;
         for (const Model &start : starts) {
             const std::atomic<bool> cancel{false};
