@@ -196,7 +196,7 @@ void RoialbertModel::legal(std::vector<Move> &out) const
 }
 
 // How promising a position looks: cards cleared (50 each), empty columns, and few cards lying on
-// the next card each foundation wants or on a card they do not build on.
+// the next card each foundation wants (the burial weight each) or on a card they do not build on.
 int RoialbertModel::outlook() const
 {
     int score = 50 * m_cleared;
@@ -216,7 +216,7 @@ int RoialbertModel::columnOutlook(int column, int &ready) const
     for (int depth = 0; depth < h; ++depth) {
         const std::uint8_t card = at(column, depth);
         if (toFoundation(card)) {
-            score -= 64 * (h - 1 - depth);
+            score -= m_burial * (h - 1 - depth);
             ++ready;
         }
         if (depth > 0 && !buildsOn(card, at(column, depth - 1)))
@@ -341,17 +341,17 @@ void RoialbertModel::moves(std::vector<Move> &out) const
                 moved = h - depth;
                 for (int d = depth; d < h; ++d) {
                     if (toFoundation(at(int(from), d))) {
-                        run -= 64 * (h - 1 - d);
+                        run -= m_burial * (h - 1 - d);
                         ++readyInRun;
                     }
                 }
             }
-            score += height(int(to)) == 0 ? run - EmptyWorth : run - 64 * moved * ready[to];
+            score += height(int(to)) == 0 ? run - EmptyWorth : run - m_burial * moved * ready[to];
             if (from != Reserve) {
                 if (depth == 0)
                     score += EmptyWorth - columnScore[from];
                 else
-                    score += 64 * moved * (ready[from] - readyInRun) - run +
+                    score += m_burial * moved * (ready[from] - readyInRun) - run +
                              (buildsOn(at(int(from), depth), at(int(from), depth - 1)) ? 0 : 2);
             }
         }

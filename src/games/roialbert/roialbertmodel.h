@@ -74,6 +74,11 @@ public:
     // Which order moves() tries moves in: 0 the plain one, each other value another one, shuffled
     // among moves of about the same promise. No part of the position: the key ignores it.
     void setOrder(std::uint32_t order) { m_order = order; }
+    // What each card lying on one next for its foundation costs a position's promise, against 50
+    // for a card cleared: the plain weight digs such cards out first, a lighter one tries other
+    // moves sooner. No part of the position either.
+    void setBurialWeight(int weight) { m_burial = weight; }
+    static constexpr int PlainBurial = 64;
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
     // Equal for positions with the same future: the same columns in any order, the same reserve.
@@ -120,6 +125,7 @@ private:
     std::array<std::uint8_t, Suits> m_foundation{};
     int m_cleared = 0;
     std::uint32_t m_order = 0;
+    int m_burial = PlainBurial;
     Key m_key;
     std::array<std::uint8_t, 52> m_lie{}; // each card's digit in the key
 };
