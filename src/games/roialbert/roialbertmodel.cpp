@@ -109,11 +109,6 @@ void RoialbertModel::setLie(std::uint8_t card, std::uint8_t lie)
     m_lie[card] = lie;
 }
 
-bool RoialbertModel::toFoundation(std::uint8_t card) const
-{
-    return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
-}
-
 // A card X of rank r that may go to its foundation, when the other colour's foundations hold
 // at least r - 1, or at least r - 2 and the other suit of its colour at least r - 3. The only
 // cards that can ever lie on X are the two of rank r - 1 of the other colour (Y). With both home,
@@ -134,14 +129,6 @@ bool RoialbertModel::safeToFoundation(std::uint8_t card) const
     if (otherColour >= r - 1)
         return true;
     return otherColour >= r - 2 && m_foundation[std::size_t(3 - suit(card))] >= r - 3;
-}
-
-int RoialbertModel::runStart(int column) const
-{
-    int start = height(column) - 1;
-    while (start > 0 && buildsOn(at(column, start), at(column, start - 1)))
-        --start;
-    return start;
 }
 
 // Every move from every column and reserve card; everyEmpty: to each empty column, or to the

@@ -104,14 +104,24 @@ private:
         const int h = height(column);
         return h == 0 ? NoCard : at(column, h - 1);
     }
-    bool toFoundation(std::uint8_t card) const;
+    // Inline, as runStart(): the search asks them for every card of every position it enters.
+    bool toFoundation(std::uint8_t card) const
+    {
+        return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
+    }
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
     int orderBias(const Move &move) const;
     // Also counts the column's cards that are next for their foundation.
     int columnOutlook(int column, int &ready) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
-    int runStart(int column) const;
+    int runStart(int column) const
+    {
+        int start = height(column) - 1;
+        while (start > 0 && buildsOn(at(column, start), at(column, start - 1)))
+            --start;
+        return start;
+    }
     // What the key says of the card at depth of column.
     std::uint8_t lie(int column, int depth) const;
     void setLie(std::uint8_t card, std::uint8_t lie);
