@@ -74,6 +74,11 @@ public:
     // Which order moves() tries moves in: 0 the plain one, each other value another one, shuffled
     // among moves of about the same promise. No part of the position: the key ignores it.
     void setOrder(std::uint32_t order) { m_order = order; }
+    // What each card lying on one next for its foundation costs a position's promise, against 50
+    // for a card cleared: the plain weight digs such cards out first, a lighter one tries other
+    // moves sooner. No part of the position either.
+    void setBurialWeight(int weight) { m_burial = weight; }
+    static constexpr int PlainBurial = 64;
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
     // Equal for positions with the same future: the same columns in any order, the same reserve.
@@ -99,14 +104,24 @@ private:
         const int h = height(column);
         return h == 0 ? NoCard : at(column, h - 1);
     }
-    bool toFoundation(std::uint8_t card) const;
+    // Inline, as runStart(): the search asks them for every card of every position it enters.
+    bool toFoundation(std::uint8_t card) const
+    {
+        return rank(card) == m_foundation[std::size_t(suit(card))] + 1;
+    }
     bool safeToFoundation(std::uint8_t card) const;
     int outlook() const;
     int orderBias(const Move &move) const;
     // Also counts the column's cards that are next for their foundation.
     int columnOutlook(int column, int &ready) const;
     // The depth of the highest card of the valid run at the foot of a non-empty column.
-    int runStart(int column) const;
+    int runStart(int column) const
+    {
+        int start = height(column) - 1;
+        while (start > 0 && buildsOn(at(column, start), at(column, start - 1)))
+            --start;
+        return start;
+    }
     // What the key says of the card at depth of column.
     std::uint8_t lie(int column, int depth) const;
     void setLie(std::uint8_t card, std::uint8_t lie);
@@ -120,6 +135,7 @@ private:
     std::array<std::uint8_t, Suits> m_foundation{};
     int m_cleared = 0;
     std::uint32_t m_order = 0;
+    int m_burial = PlainBurial;
     Key m_key;
     std::array<std::uint8_t, 52> m_lie{}; // each card's digit in the key
 };

@@ -131,11 +131,26 @@ struct Pass {
     std::uint32_t order;
     std::int64_t nodes;
     std::size_t table = std::size_t(1) << 19;
+    int burial = Model::PlainBurial;
 };
 constexpr std::size_t LargerTable = std::size_t(1) << 20;
-// The second order's longer pass wins deals that the others lose in their tables.
-constexpr std::array<Pass, 4> Passes{
-    {{0, 600'000}, {1, 900'000, LargerTable}, {2, 250'000}, {3, 250'000}}};
+// The second pass is long enough to search the whole of the lost deals that outgrow the first
+// (their graphs run to 1.2 million positions), and wins deals the first loses in its table. Of
+// the deals left, some are won within a few thousand positions in one order out of a dozen and
+// not within hundreds of thousands in the others: short passes in many orders find those, each
+// table holding all its positions. Half of them weigh buried cards lightly, which wins others
+// that no order wins soon with the plain weight.
+constexpr int ShortPasses = 32;
+constexpr std::int64_t ShortPass = 20'000;
+constexpr std::size_t ShortTable = std::size_t(1) << 15;
+constexpr int LightBurial = 16;
+constexpr auto Passes = [] {
+    std::array<Pass, 2 + ShortPasses> passes{{{0, 600'000}, {1, 1'400'000, LargerTable}}};
+    for (std::uint32_t k = 2; k < passes.size(); ++k)
+        passes[k] = {k, ShortPass, ShortTable,
+                     k < 2 + ShortPasses / 2 ? Model::PlainBurial : LightBurial};
+    return passes;
+}();
 constexpr std::int64_t FirstLongerPass = 500'000;
 constexpr std::int64_t LongestPass = std::int64_t(1) << 40;
 
@@ -181,6 +196,7 @@ private:
     {
         Model model = *m_model;
         model.setOrder(pass.order);
+        model.setBurialWeight(pass.burial);
         Search::DepthFirst<Model> search(cancel, {.nodes = pass.nodes, .tableEntries = pass.table});
         return search.solve(model);
     }
