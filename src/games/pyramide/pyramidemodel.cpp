@@ -414,30 +414,72 @@ bool PyramideModel::removalPossible() const
 // So the cards' values are only counted, in order, and the game played out: a few dozen steps.
 bool PyramideModel::hopeAhead() const
 {
-    std::array<int, KingValue + 1> loose{}; // the free cards of each value, no two worth 13
+    std::array<int, KingValue + 1> loose{}; // the free cards of each value, waiting for a partner
     int count = std::popcount(m_filled);
     bool removed = false;
-    // A card that comes free leaves at once with a loose partner, or alone as a king.
-    const auto loosen = [&](int value) {
+    // Once the stock is gone, with no king at the apex, the cards now in places 1 and 2 can only be
+    // free together with nothing but the apex left. While one of them is free every other card
+    // lies on the apex and on the other one's edge of the pyramid, so that it may only move to the
+    // end of that edge, where it is the only free card with its place empty: only it can go back
+    // there, and no other card ever takes its place. Taken together, they would leave the apex
+    // alone, lost; so each waits apart for a partner of its own, and until it leaves one loose
+    // card that may pair with it is kept for it. A loose card pairs with a waiting one first,
+    // since it could pair with either.
+    const bool apart = m_cut == Cut::Unwinnable && m_next == StockCards &&
+                       m_value[0] != KingValue && m_value[1] != Empty && m_value[2] != Empty &&
+                       m_value[1] + m_value[2] == PairSum;
+    std::array<bool, 3> waiting{}; // the card of place 1 or 2, free and apart
+    std::array<bool, 3> gone{};    // the card of place 1 or 2 has left
+    // The loose cards of a value kept for the card of place 1 or 2 that may pair with it.
+    const auto kept = [&](int value) {
+        int cards = 0;
+        for (int place = 1; place <= 2 && apart; ++place)
+            cards += !gone[std::size_t(place)] && PairSum - value == m_value[std::size_t(place)];
+        return cards;
+    };
+    // A card that comes free leaves at once with a partner, or alone as a king.
+    const auto loosen = [&](int value, int place) {
+        const bool edge = apart && (place == 1 || place == 2);
+        const int partner = PairSum - value;
+        const auto take = [&](int from) {
+            waiting[std::size_t(from)] = false;
+            gone[std::size_t(from)] = true;
+            count -= 2;
+        };
         if (value == KingValue) {
             --count;
-        } else if (loose[std::size_t(PairSum - value)] > 0) {
-            --loose[std::size_t(PairSum - value)];
+        } else if (!edge && apart && waiting[1] && partner == m_value[1]) {
+            take(1);
+        } else if (!edge && apart && waiting[2] && partner == m_value[2]) {
+            take(2);
+        } else if (edge && loose[std::size_t(partner)] > 0) {
+            --loose[std::size_t(partner)];
+            gone[std::size_t(place)] = true;
+            count -= 2;
+        } else if (!edge && loose[std::size_t(partner)] > kept(partner) &&
+                   loose[std::size_t(value)] >= kept(value)) {
+            --loose[std::size_t(partner)];
             count -= 2;
         } else {
-            ++loose[std::size_t(value)];
+            if (edge)
+                waiting[std::size_t(place)] = true;
+            else
+                ++loose[std::size_t(value)];
             return;
         }
         removed = true;
     };
+    const auto loosenPlaces = [&](std::uint64_t places) {
+        ascending(places, [&](std::int8_t place) { loosen(m_value[std::size_t(place)], place); });
+    };
     std::uint64_t held = m_filled & ~freeBits();
-    ascending(m_filled & ~held, [&](std::int8_t place) { loosen(m_value[std::size_t(place)]); });
+    loosenPlaces(m_filled & ~held);
     for (int next = m_next;; ++next) {
         // Each removal may let cards of a row further up come free.
         for (std::uint64_t freed = 1; freed != 0;) {
             freed = held & ~std::uint64_t(0) << (8 * FirstFreeableRow[std::size_t(count)]);
             held ^= freed;
-            ascending(freed, [&](std::int8_t place) { loosen(m_value[std::size_t(place)]); });
+            loosenPlaces(freed);
         }
         if (count == 0 || (removed && m_cut == Cut::Stuck))
             return true;
@@ -447,6 +489,8 @@ bool PyramideModel::hopeAhead() const
             int sum = 0;
             for (int value = 1; value < KingValue; ++value)
                 sum += value * loose[std::size_t(value)];
+            for (int place = 1; place <= 2; ++place)
+                sum += waiting[std::size_t(place)] ? m_value[std::size_t(place)] : 0;
             ascending(held, [&](std::int8_t place) { sum += m_value[std::size_t(place)]; });
             return sum == PairSum;
         }
@@ -456,7 +500,7 @@ bool PyramideModel::hopeAhead() const
         if (count == Places)
             return false;
         ++count;
-        loosen(value);
+        loosen(value, None);
     }
 }
 

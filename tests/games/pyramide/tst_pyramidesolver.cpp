@@ -275,6 +275,22 @@ private Q_SLOTS:
         }
         QVERIFY2(won > 20 && lost > 20,
                  qPrintable(QStringLiteral("%1 won, %2 lost").arg(won).arg(lost)));
+        // Places 1 and 2 leave together, the apex's partner still to come from the stock.
+        std::array<std::uint8_t, Model::StockCards> stock{};
+        stock.back() = 7;
+        Model apexLast;
+        QVERIFY(apexLast.set({6, 1, 12}, stock, Model::StockCards - 1, false, Model::None));
+        const std::atomic<bool> cancel{false};
+        QVERIFY(reachesAWin(apexLast));
+        QCOMPARE(Search::DepthFirst<Model>(cancel, {}).solve(apexLast).outcome,
+                 Search::Outcome::Won);
+        // The stock gone, 2 and 11 under the apex each need a partner of their own, the 11 and the
+        // 2 further down: won.
+        Model endgame;
+        QVERIFY(endgame.set({8, 2, 11, 13, 8, 11, 10, 12, 1, 8, 0, 2, 3, 5, 5, 0, 0, 0, 0, 0, 5},
+                            {}, Model::StockCards, false, Model::None));
+        QCOMPARE(Search::DepthFirst<Model>(cancel, {}).solve(endgame).outcome,
+                 Search::Outcome::Won);
     }
 
     // The search for a best line gives up on a position from which no removal can ever come: in no
