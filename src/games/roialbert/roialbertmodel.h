@@ -79,6 +79,7 @@ public:
     // moves sooner. No part of the position either.
     void setBurialWeight(int weight) { m_burial = weight; }
     static constexpr int PlainBurial = 64;
+    static constexpr int LightBurial = 16;
     bool won() const { return m_cleared == 52; }
     int progress() const { return m_cleared; }
     // Equal for positions with the same future: the same columns in any order, the same reserve.

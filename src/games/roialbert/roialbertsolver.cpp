@@ -143,12 +143,11 @@ constexpr std::size_t LargerTable = std::size_t(1) << 20;
 constexpr int ShortPasses = 32;
 constexpr std::int64_t ShortPass = 20'000;
 constexpr std::size_t ShortTable = std::size_t(1) << 15;
-constexpr int LightBurial = 16;
 constexpr auto Passes = [] {
     std::array<Pass, 2 + ShortPasses> passes{{{0, 600'000}, {1, 1'400'000, LargerTable}}};
     for (std::uint32_t k = 2; k < passes.size(); ++k)
         passes[k] = {k, ShortPass, ShortTable,
-                     k < 2 + ShortPasses / 2 ? Model::PlainBurial : LightBurial};
+                     k < 2 + ShortPasses / 2 ? Model::PlainBurial : Model::LightBurial};
     return passes;
 }();
 constexpr std::int64_t FirstLongerPass = 500'000;

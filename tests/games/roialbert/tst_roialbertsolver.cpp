@@ -345,7 +345,7 @@ private Q_SLOTS:
             for (std::uint32_t order = 0; order < 3; ++order) {
                 Model ordered = *start;
                 ordered.setOrder(order);
-                ordered.setBurialWeight(order == 2 ? 16 : Model::PlainBurial);
+                ordered.setBurialWeight(order == 2 ? Model::LightBurial : Model::PlainBurial);
                 Search::DepthFirst<Model> pruned(cancel, {});
                 QCOMPARE(pruned.solve(ordered).outcome, answer);
             }
